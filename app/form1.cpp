@@ -1,0 +1,72 @@
+#include "app/form1.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace vantiro {
+namespace {
+
+constexpr Twips kDesignClientWidth = 3315;
+constexpr Twips kDesignClientHeight = 4365;
+constexpr int kTimer1Interval = 50;
+
+}  // namespace
+
+Twips ClampTwips(std::int64_t twips) {
+  return static_cast<Twips>(std::clamp<std::int64_t>(
+      twips, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
+}
+
+Form1::Form1(WindowSystem& ws, FileSystem& fs) : ws_(ws), fs_(fs) {
+  WindowSpec spec{kCaption, WindowKind::SizableToolWindow, kDesignClientWidth, kDesignClientHeight,
+                  DesignMenuBar()};
+  window_ =
+      ws_.CreateTopWindow(std::move(spec), {[this] { Form_Resize(); }, [this] { Form_Unload(); }});
+  // The file list waits beyond the design width until a folder fills it.
+  files_ = window_->CreateListBox({});
+  files_->SetLeft(kDesignClientWidth);
+  files_->SetWidth(ActiveBoxWidth);
+  files_->SetHeight(kDesignClientHeight);
+  files_->SetVisible(true);
+  timer1_ = ws_.CreateTimer(kTimer1Interval, [this] { Timer1_Timer(); });
+}
+
+Form1::~Form1() = default;
+
+void Form1::Start() {
+  Form_Load();
+  window_->Show();
+}
+
+void Form1::Form_Load() {
+  Reduced = false;
+  window_->SetMenuVisible("mnuReduce", true);
+  window_->SetMenuVisible("mnuRestore", false);
+  ProgramDir = fs_.CurrentDirectory();
+  if (ProgramDir.empty() || ProgramDir.back() != '\\') ProgramDir += '\\';
+  LastLoadedBox = -1;
+  BoxesWidth = 1200;
+  ActiveBoxWidth = 1800;
+  FoldersBackColor = 0x00FFFFFF;
+  FilesBackColor = 0x80000014;
+  files_->SetWidth(ActiveBoxWidth);
+  files_->SetBackColor(FilesBackColor);
+  LoadDir0();
+  window_->SetLeft(450);
+  window_->SetTop(600);
+  Config_Load();
+  Dir(0).SetWidth(ActiveBoxWidth);
+  ResizeWindow();
+  if (window_->Left() + window_->Width() < 0) window_->SetLeft(0);
+  SetTimer1Enabled(true);
+  files_->AcceptShellDrops();
+}
+
+void Form1::Form_Unload() {
+  Config_Save();
+  ws_.Quit();
+}
+
+void Form1::mnuExit_Click() { window_->Close(); }
+
+}  // namespace vantiro

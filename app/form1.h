@@ -1,0 +1,118 @@
+// The main window: a row of folder boxes followed by the file list, its menu
+// bar, and every value the browser shares. Its procedures live in the folder
+// of their subsystem: start-up and layout in app/, the folder boxes in
+// navigation/, the options and settings files in settings/.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/file_system.h"
+#include "platform/window_system.h"
+
+namespace vantiro {
+
+inline constexpr const char* kAppTitle = "Vantiro! v2.10";
+inline constexpr const char* kCaption = "Vantiro!";
+
+// Every length the layout hands to the window system fits 16 bits; deep
+// folder chains are computed wider and clamped here.
+Twips ClampTwips(std::int64_t twips);
+
+class Form1 {
+ public:
+  Form1(WindowSystem& ws, FileSystem& fs);
+  ~Form1();
+  Form1(const Form1&) = delete;
+  Form1& operator=(const Form1&) = delete;
+
+  // Loads the window and shows it.
+  void Start();
+
+  // Start-up and shut-down.
+  void Form_Load();
+  void Form_Unload();
+  void mnuExit_Click();
+
+  // Pane layout and animation.
+  void ResizeWindow();
+  void Form_Resize();
+  void Timer1_Timer();
+  void mnuReduce_Click();
+  void mnuRestore_Click();
+  void mnuTopMost_Click();
+  void ApplyTopMost();
+  void SetAllTopMost();
+  void ClearAllTopMost();
+
+  // Folder boxes.
+  void LoadDir0();
+  int Update_Dir(int index, const std::string& path);
+  void SetHorizontalExtent(int index);
+  int IsFolderOk();
+  void ResetCurrentDir();
+  void Refresh_All();
+  void mnuRefresh_Click();
+  void Dir_Click(int index);
+
+  // Options and the settings files.
+  void mnuRememberPath_Click();
+  void mnuAnimation_Click();
+  void mnuAutoPlay_Click();
+  void Config_Save();
+  void Config_Load();
+  void Favorites_Save();
+  void Favorites_Load();
+
+  // Program-wide values and fields of the main window.
+  std::string ProgramDir;
+  std::int16_t BoxesWidth = 1200;
+  std::int16_t ActiveBoxWidth = 1800;
+  Color FoldersBackColor = 0x00FFFFFF;
+  Color FilesBackColor = 0x80000014;
+  int LastLoadedBox = -1;
+  int LastBox = 0;
+  bool Reduced = false;
+  std::int32_t NormalHeight = 0;
+  std::string CurrentFolder;  // the hidden text box: the folder last opened
+
+  // Controls.
+  Window& window() { return *window_; }
+  ListBox& Dir(int index) { return *dirs_.at(static_cast<std::size_t>(index)).box; }
+  const std::string& DirTag(int index) const {
+    return dirs_.at(static_cast<std::size_t>(index)).tag;
+  }
+  int DirCount() const { return static_cast<int>(dirs_.size()); }
+  ListBox& Files() { return *files_; }
+  // Whether the program has switched Timer1 on (the timer itself sleeps
+  // while no box has to move).
+  bool Timer1Enabled() const { return timer1Enabled_; }
+
+ private:
+  struct FolderBox {
+    std::unique_ptr<ListBox> box;
+    std::string tag;  // the folder listed, ending in "\"; empty for box 0
+  };
+
+  std::vector<MenuItem> DesignMenuBar();
+  void CreateDirBox();
+  void SetTimer1Enabled(bool enabled);
+  void WakeTimer1();
+  bool AnyBoxMoving();
+  Twips AnimationStep() const;
+  Twips FrameHeight() const;
+  Twips FrameWidth() const;
+
+  WindowSystem& ws_;
+  FileSystem& fs_;
+  std::unique_ptr<Window> window_;
+  std::unique_ptr<ListBox> files_;
+  std::vector<FolderBox> dirs_;
+  std::unique_ptr<Timer> timer1_;
+  bool timer1Enabled_ = false;
+  int driveCount_ = 0;  // the drives at the top of box 0
+};
+
+}  // namespace vantiro

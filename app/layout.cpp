@@ -1,0 +1,93 @@
+// The window always shows boxes 0 to LastBox and, when it has items, the
+// file list; a box that stops being active may shrink back on the timer.
+#include <cstdlib>
+
+#include "app/form1.h"
+
+namespace vantiro {
+
+Twips Form1::FrameWidth() const { return window_->Width() - window_->ClientWidth(); }
+
+Twips Form1::FrameHeight() const { return window_->Height() - window_->ClientHeight(); }
+
+void Form1::ResizeWindow() {
+  std::int64_t width = FrameWidth() + std::int64_t{LastBox} * BoxesWidth + ActiveBoxWidth;
+  if (files_->Count() > 0) width += files_->Width();
+  window_->SetWidth(ClampTwips(width));
+  window_->SetHeight(FrameHeight() + Dir(0).Height());
+}
+
+void Form1::Form_Resize() {
+  // The window system may report a size while the window is being created.
+  if (!window_ || dirs_.empty()) return;
+  if (Reduced) {
+    if (!window_->MenuVisible("mnuReduce")) {
+      mnuRestore_Click();
+      ResizeWindow();
+    }
+    return;
+  }
+  if (window_->State() != WindowState::Normal) return;
+  const Twips clientHeight = window_->ClientHeight();
+  if (Dir(0).Height() != clientHeight) {
+    for (auto& dir : dirs_) dir.box->SetHeight(clientHeight);
+    files_->SetHeight(clientHeight);
+    // The lists show whole rows: snap the window to the height they took.
+    window_->SetHeight(FrameHeight() + Dir(0).Height());
+  }
+  const Twips room = window_->ClientWidth() - files_->Left();
+  if (room > 0) files_->SetWidth(room);
+}
+
+Twips Form1::AnimationStep() const { return std::abs(ActiveBoxWidth - BoxesWidth) / 5; }
+
+void Form1::Timer1_Timer() {
+  const Twips step = AnimationStep();
+  for (int i = 0; i < LastBox; ++i) {
+    ListBox& box = Dir(i);
+    if (box.Width() >= BoxesWidth + step) box.SetWidth(box.Width() - step);
+    if (box.Width() <= BoxesWidth - step) box.SetWidth(box.Width() + step);
+    if (box.Width() > BoxesWidth - step && box.Width() < BoxesWidth + step)
+      box.SetWidth(BoxesWidth);
+  }
+  WakeTimer1();
+}
+
+bool Form1::AnyBoxMoving() {
+  if (AnimationStep() == 0) return false;
+  for (int i = 0; i < LastBox; ++i) {
+    if (Dir(i).Width() != BoxesWidth) return true;
+  }
+  return false;
+}
+
+void Form1::SetTimer1Enabled(bool enabled) {
+  timer1Enabled_ = enabled;
+  WakeTimer1();
+}
+
+// Ticks that would change nothing are not worth waking the program for.
+void Form1::WakeTimer1() {
+  const bool run = timer1Enabled_ && AnyBoxMoving();
+  if (timer1_->Enabled() != run) timer1_->SetEnabled(run);
+}
+
+void Form1::mnuReduce_Click() {
+  Reduced = true;
+  NormalHeight = window_->Height();
+  window_->SetHeight(window_->Height() - window_->ClientHeight());
+  window_->SetMenuVisible("mnuRestore", true);
+  window_->SetMenuVisible("mnuReduce", false);
+  SetAllTopMost();
+}
+
+void Form1::mnuRestore_Click() {
+  window_->SetHeight(NormalHeight);
+  Reduced = false;
+  window_->SetMenuVisible("mnuRestore", false);
+  window_->SetMenuVisible("mnuReduce", true);
+  ResizeWindow();
+  ApplyTopMost();
+}
+
+}  // namespace vantiro

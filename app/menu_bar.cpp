@@ -1,0 +1,104 @@
+// The menu bar as designed: every menu, caption, shortcut and start state.
+// FOLDER and FILE are hidden at start and also serve as pop-up menus.
+#include "app/form1.h"
+
+namespace vantiro {
+namespace {
+
+MenuItem Item(std::string name, std::string caption, std::string shortcut = {},
+              std::function<void()> click = {}) {
+  MenuItem item;
+  item.name = std::move(name);
+  item.caption = std::move(caption);
+  item.shortcut = std::move(shortcut);
+  item.click = std::move(click);
+  return item;
+}
+
+MenuItem Separator(std::string name) { return Item(std::move(name), "-"); }
+
+MenuItem Menu(std::string name, std::string caption, std::vector<MenuItem> items) {
+  MenuItem menu = Item(std::move(name), std::move(caption));
+  menu.items = std::move(items);
+  return menu;
+}
+
+MenuItem Checked(MenuItem item, bool checked) {
+  item.checked = checked;
+  return item;
+}
+
+MenuItem Enabled(MenuItem item, bool enabled) {
+  item.enabled = enabled;
+  return item;
+}
+
+MenuItem Visible(MenuItem item, bool visible) {
+  item.visible = visible;
+  return item;
+}
+
+}  // namespace
+
+std::vector<MenuItem> Form1::DesignMenuBar() {
+  auto command = [this](void (Form1::*handler)()) {
+    return [this, handler] { (this->*handler)(); };
+  };
+
+  MenuItem options =
+      Menu("mnuOptions", "Options",
+           {Checked(Item("mnuRememberPath", "Remember path when closing", {},
+                         command(&Form1::mnuRememberPath_Click)),
+                    true),
+            Item("mnuAnimation", "Use animation when exploring folders", {},
+                 command(&Form1::mnuAnimation_Click)),
+            Item("mnuAutoPlay", "Automatically start playing audio and video files", {},
+                 command(&Form1::mnuAutoPlay_Click)),
+            Separator("mnuNone12"),
+            Item("mnuTopMost", "Stay always on top", {}, command(&Form1::mnuTopMost_Click))});
+
+  MenuItem favorites = Menu("mnuFavorites", "Favorites",
+                            {Enabled(Item("mnuRemoveFavorites", "Remove selected"), false),
+                             Item("mnuResetFavorites", "Reset")});
+
+  MenuItem file = Menu("mnuFile1", "File",
+                       {options, Item("mnuSizeColors", "Size and colors..."), Separator("mnuNone"),
+                        favorites, Separator("mnuNone7"),
+                        Item("mnuFilters", "Files filtering...", "Ctrl+F"), Separator("mnuNone11"),
+                        Item("mnuRefresh", "Refresh", "F5", command(&Form1::mnuRefresh_Click)),
+                        Item("mnuReset", "Reset all", "Ctrl+R"), Separator("mnuNone4"),
+                        Item("mnuExit", "Exit", "Ctrl+F4", command(&Form1::mnuExit_Click))});
+
+  MenuItem help = Menu(
+      "mnuHelp", "Help",
+      {Item("mnuHowTo", "How to...", "F1"), Separator("mnuNone2"), Item("mnuAbout", "About...")});
+
+  MenuItem folder = Visible(
+      Menu("mnuDirFunctions", "FOLDER",
+           {Item("mnuExplore", "Explore     (Double-Click)"),
+            Item("mnuNewWindow", "Open in a new window", "Ctrl+N"),
+            Item("mnuFolderRecycleBin", "Send to Recycle Bin"), Item("mnuPaste", "Paste", "Ctrl+V"),
+            Separator("mnuNone6"), Item("mnuAdd", "Add to Favorites", "Ctrl+A"),
+            Separator("mnuNone10"), Item("mnuFolderProperties", "Folder Properties...", "F4")}),
+      false);
+
+  MenuItem fileFunctions =
+      Visible(Menu("mnuFileFunctions", "FILE",
+                   {Item("mnuFileOpen", "Open     (Double-Click)"),
+                    Item("mnuFileOpenWith", "Open with...", "Ctrl+O"),
+                    Item("mnuFileRename", "Rename...", "F2"),
+                    Item("mnuFileRecycleBin", "Send to Recycle Bin", "Del"),
+                    Item("mnuFileDelete", "Delete", "Shift+Del"), Separator("mnuNone8"),
+                    Item("mnuCopy", "Copy", "Ctrl+C"), Separator("mnuNone9"),
+                    Item("mnuFileProperties", "File Properties...", "F3")}),
+              false);
+
+  return {file,
+          help,
+          Item("mnuReduce", "Min", {}, command(&Form1::mnuReduce_Click)),
+          Visible(Item("mnuRestore", "Max", {}, command(&Form1::mnuRestore_Click)), false),
+          folder,
+          fileFunctions};
+}
+
+}  // namespace vantiro

@@ -1,0 +1,24 @@
+// "Stay always on top" is shared by the program's windows; dialogs clear it
+// while they are up so that nothing covers them.
+#include "app/form1.h"
+
+namespace vantiro {
+
+void Form1::mnuTopMost_Click() {
+  window_->SetMenuChecked("mnuTopMost", !window_->MenuChecked("mnuTopMost"));
+  ApplyTopMost();
+}
+
+void Form1::ApplyTopMost() {
+  if (window_->MenuChecked("mnuTopMost")) {
+    SetAllTopMost();
+  } else {
+    ClearAllTopMost();
+  }
+}
+
+void Form1::SetAllTopMost() { window_->SetTopMost(true); }
+
+void Form1::ClearAllTopMost() { window_->SetTopMost(false); }
+
+}  // namespace vantiro

@@ -1,0 +1,125 @@
+// The row of folder boxes: box 0 lists the drives, a separator and the
+// favourites; box k lists the sub-folders of the folder opened in box k-1.
+#include <cmath>
+
+#include "app/form1.h"
+#include "navigation/names.h"
+
+namespace vantiro {
+namespace {
+
+constexpr int kNotOpened = 2;
+constexpr int kOpened = 0;
+constexpr int kNoSubFolders = 7;
+
+}  // namespace
+
+void Form1::CreateDirBox() {
+  const int index = DirCount();
+  ListBox::Events events;
+  events.click = [this, index] { Dir_Click(index); };
+  dirs_.push_back({window_->CreateListBox(std::move(events)), {}});
+}
+
+void Form1::LoadDir0() {
+  if (LastLoadedBox == -1) {
+    LastLoadedBox = 0;
+    CreateDirBox();
+    Dir(0).SetVisible(true);
+    Dir(0).SetLeft(0);
+  }
+  window_->SetMenuVisible("mnuFileFunctions", false);
+  window_->SetMenuVisible("mnuDirFunctions", false);
+  window_->SetCaption(kCaption);
+  std::vector<std::string> entries = fs_.Drives();
+  driveCount_ = static_cast<int>(entries.size());
+  entries.emplace_back();  // the separator
+  Dir(0).SetItems(entries);
+  SetHorizontalExtent(0);
+  LastBox = 0;
+  Dir(0).SetWidth(ActiveBoxWidth);
+  Dir(0).SetHeight(window_->ClientHeight());
+  Dir(0).SetBackColor(FoldersBackColor);
+}
+
+int Form1::Update_Dir(int index, const std::string& path) {
+  if (index < 1 || index > LastLoadedBox + 1) return kNotOpened;
+  CurrentFolder = path;
+  std::optional<std::vector<std::string>> folders = fs_.SubFolders(path);
+  if (!folders) return kNotOpened;  // LastBox has not been touched yet
+  if (folders->empty()) {
+    LastBox = index - 1;
+    Dir(index - 1).SetWidth(ActiveBoxWidth);
+    WakeTimer1();
+    return kNoSubFolders;
+  }
+  if (!window_->MenuChecked("mnuAnimation")) Dir(index - 1).SetWidth(BoxesWidth);
+  LastBox = index;
+  if (index == LastLoadedBox + 1) {
+    ++LastLoadedBox;
+    CreateDirBox();
+    Dir(LastBox).SetVisible(true);
+    Dir(LastBox).SetLeft(ClampTwips(std::int64_t{LastLoadedBox} * BoxesWidth));
+    Dir(LastBox).AcceptShellDrops();
+  }
+  FolderBox& box = dirs_[static_cast<std::size_t>(LastBox)];
+  box.tag = path;
+  box.box->SetWidth(ActiveBoxWidth);
+  box.box->SetHeight(Dir(0).Height());
+  box.box->SetBackColor(FoldersBackColor);
+  std::vector<std::string> entries;
+  entries.reserve(folders->size());
+  for (const std::string& folder : *folders) {
+    entries.push_back(LowerCase(folder.size() > path.size() ? folder.substr(path.size()) : folder));
+  }
+  SortByName(entries);
+  box.box->SetItems(entries);
+  SetHorizontalExtent(index);
+  WakeTimer1();
+  return kOpened;
+}
+
+// A scroll extent a little wider than the widest entry: widths in twips are
+// divided by 14, not by the 15 twips of a pixel.
+void Form1::SetHorizontalExtent(int index) {
+  ListBox& box = Dir(index);
+  std::int32_t widest = 0;
+  for (Twips width : window_->TextWidths(box.Items())) {
+    const double w = width / 14.0;
+    if (w > widest) widest = static_cast<std::int32_t>(std::lrint(w));
+  }
+  box.SetHorizontalExtent(widest);
+}
+
+int Form1::IsFolderOk() {
+  if (CurrentFolder.empty()) {
+    ws_.MsgBox("Please select a valid folder...", msgbox::kOkOnly | msgbox::kInformation,
+               kAppTitle);
+    return msgbox::kNo;
+  }
+  return msgbox::kYes;
+}
+
+void Form1::ResetCurrentDir() {
+  Favorites_Save();  // box 0 is rebuilt from the drives alone
+  LastBox = 0;
+  LoadDir0();
+  files_->Clear();
+  ResizeWindow();
+  Favorites_Load();
+}
+
+void Form1::Refresh_All() {
+  Config_Save();
+  dirs_.clear();
+  LastBox = -1;
+  LastLoadedBox = -1;
+  files_->Clear();
+  LoadDir0();
+  Config_Load();
+  ResizeWindow();
+}
+
+void Form1::mnuRefresh_Click() { Refresh_All(); }
+
+}  // namespace vantiro

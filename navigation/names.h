@@ -1,0 +1,16 @@
+// Name rules shared by the folder boxes and the file list.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vantiro {
+
+// Lower-cases the ASCII letters; other bytes (UTF-8 included) stay as they are.
+std::string LowerCase(std::string text);
+
+// Sorts names the way the folder and file lists show them: by name,
+// ignoring the case of ASCII letters.
+void SortByName(std::vector<std::string>& names);
+
+}  // namespace vantiro

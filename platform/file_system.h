@@ -1,0 +1,32 @@
+// The operating system's drives, folders and files as the program sees them.
+// Paths are Windows paths in the ANSI code page ("c:\windows\").
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vantiro {
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+
+  // The process's current directory, as the system spells it.
+  virtual std::string CurrentDirectory() const = 0;
+
+  // One display text per drive, in drive order: the lower-case letter and a
+  // colon, then " [label]" when the volume has a label ("c:", "d: [DATA]").
+  virtual std::vector<std::string> Drives() const = 0;
+
+  // The immediate sub-folders of a folder (path ends in "\") as full paths
+  // without a trailing "\", in no particular order; nullopt when the drive
+  // or folder cannot be read.
+  virtual std::optional<std::vector<std::string>> SubFolders(const std::string& path) const = 0;
+
+  // The names of the files (not folders) of a folder, hidden and system
+  // files included, in no particular order; nullopt when it cannot be read.
+  virtual std::optional<std::vector<std::string>> FileNames(const std::string& path) const = 0;
+};
+
+}  // namespace vantiro

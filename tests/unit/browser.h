@@ -1,0 +1,52 @@
+// A started main window on drives mapped onto temporary folders.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include "app/form1.h"
+#include "tests/doubles/fake_window_system.h"
+#include "tests/doubles/temp_drives.h"
+
+namespace vantiro {
+
+class Browser : public ::testing::Test {
+ protected:
+  Browser() {
+    drives.AddDrive('c');
+    drives.AddDrive('z');
+  }
+
+  Form1& Start() {
+    form = std::make_unique<Form1>(ws, drives);
+    form->Start();
+    return *form;
+  }
+
+  fake::FakeWindow& main() { return ws.window(0); }
+  fake::FakeListBox& box(int index) { return static_cast<fake::FakeListBox&>(form->Dir(index)); }
+  fake::FakeListBox& files() { return static_cast<fake::FakeListBox&>(form->Files()); }
+  fake::FakeTimer& timer1() { return ws.timer(0); }
+
+  // Clicks the entry of a folder box as the user does.
+  void Click(int index, const std::string& entry) {
+    const auto items = box(index).Items();
+    const auto found = std::find(items.begin(), items.end(), entry);
+    ASSERT_NE(found, items.end()) << "box " << index << " has no entry '" << entry << "'";
+    box(index).UserClick(static_cast<int>(found - items.begin()));
+  }
+
+  // Whole rows inside the border, as the list boxes show them.
+  static bool WholeRows(Twips height) {
+    return (height - 2 * fake::kListBorder) % fake::kRowHeight == 0;
+  }
+
+  fake::FakeWindowSystem ws;
+  fake::TempDrives drives;
+  std::unique_ptr<Form1> form;
+};
+
+}  // namespace vantiro

@@ -1,0 +1,184 @@
+#include <string>
+#include <vector>
+
+#include "tests/unit/browser.h"
+
+namespace vantiro {
+namespace {
+
+using Entries = std::vector<std::string>;
+
+class FolderBoxes : public Browser {};
+
+TEST_F(FolderBoxes, BoxZeroListsTheDrivesThenTheSeparator) {
+  drives.AddDrive('d', "DATA");
+  drives.AddNotReadyDrive('a');
+  Start();
+  EXPECT_EQ(box(0).Items(), (Entries{"a:", "c:", "d: [DATA]", "z:", ""}));
+  EXPECT_EQ(form->DirTag(0), "");
+  EXPECT_TRUE(box(0).Visible());
+  EXPECT_EQ(box(0).Left(), 0);
+  EXPECT_EQ(box(0).Width(), 1800);
+  EXPECT_EQ(box(0).backColor(), 0x00FFFFFFu);
+  EXPECT_EQ(files().backColor(), 0x80000014u);
+  EXPECT_EQ(form->LastBox, 0);
+  EXPECT_EQ(form->LastLoadedBox, 0);
+}
+
+TEST_F(FolderBoxes, OpeningAFolderListsItsSubFoldersLowerCasedInNameOrder) {
+  for (const char* name : {"WINDOWS", "Program Files", "b & c", "100%", "a^b",
+                           "\xC3\x9C"
+                           "ber"}) {
+    drives.MakeFolders(std::string("c:\\") + name);
+  }
+  drives.MakeFile("c:\\AUTOEXEC.BAT");
+  Start();
+  Click(0, "c:");
+  EXPECT_EQ(form->LastBox, 1);
+  EXPECT_EQ(form->DirTag(1), "c:\\");
+  EXPECT_EQ(form->CurrentFolder, "c:\\");
+  EXPECT_EQ(box(1).Items(), (Entries{"100%", "a^b", "b & c", "program files", "windows",
+                                     "\xC3\x9C"
+                                     "ber"}));
+  EXPECT_EQ(box(1).batchFills(), 1) << "filled in one batch";
+  EXPECT_TRUE(box(1).Visible());
+  EXPECT_TRUE(box(1).acceptsShellDrops());
+  EXPECT_EQ(box(1).backColor(), 0x00FFFFFFu);
+
+  Click(1, "windows");  // on disk WINDOWS, without sub-folders
+  EXPECT_EQ(form->CurrentFolder, "c:\\windows\\");
+}
+
+TEST_F(FolderBoxes, UpdateDirStatuses) {
+  drives.AddNotReadyDrive('a');
+  drives.MakeFolders("c:\\full\\sub");
+  drives.MakeFolders("c:\\empty");
+  Start();
+
+  EXPECT_EQ(form->Update_Dir(1, "c:\\"), 0);
+  EXPECT_EQ(form->LastBox, 1);
+  EXPECT_EQ(form->Update_Dir(2, "c:\\full\\"), 0);
+  EXPECT_EQ(form->LastBox, 2);
+
+  EXPECT_EQ(form->Update_Dir(3, "c:\\full\\sub\\"), 7) << "no sub-folders";
+  EXPECT_EQ(form->LastBox, 2);
+  EXPECT_EQ(form->LastLoadedBox, 2) << "no box was created";
+  EXPECT_EQ(box(2).Width(), 1800);
+
+  EXPECT_EQ(form->Update_Dir(2, "c:\\empty\\"), 7);
+  EXPECT_EQ(form->LastBox, 1) << "the box that was clicked is active again";
+  EXPECT_EQ(box(1).Width(), 1800);
+  EXPECT_EQ(box(2).Items(), (Entries{"sub"})) << "box 2 keeps its stale entries";
+
+  EXPECT_EQ(form->Update_Dir(2, "a:\\"), 2) << "a drive that is not ready";
+  EXPECT_EQ(form->LastBox, 1);
+  EXPECT_EQ(form->CurrentFolder, "a:\\");
+  EXPECT_EQ(form->Update_Dir(2, "c:\\gone\\"), 2) << "a folder that does not exist";
+  EXPECT_EQ(form->LastBox, 1);
+  EXPECT_EQ(form->Update_Dir(7, "c:\\"), 2) << "no box can be skipped";
+  EXPECT_EQ(form->LastLoadedBox, 2);
+}
+
+TEST_F(FolderBoxes, OpeningFromAnEarlierBoxReusesTheBoxesToItsRight) {
+  drives.MakeFolders("c:\\a\\b\\c\\d");
+  drives.MakeFolders("c:\\x\\y");
+  Start();
+  Click(0, "c:");
+  Click(1, "a");
+  Click(2, "b");
+  Click(3, "c");
+  ASSERT_EQ(form->LastLoadedBox, 4);
+  const int boxesCreated = static_cast<int>(main().listBoxes().size());
+
+  Click(1, "x");
+  EXPECT_EQ(form->LastBox, 2);
+  EXPECT_EQ(form->LastLoadedBox, 4);
+  EXPECT_EQ(static_cast<int>(main().listBoxes().size()), boxesCreated);
+  EXPECT_EQ(form->DirTag(2), "c:\\x\\");
+  EXPECT_EQ(box(2).Items(), (Entries{"y"}));
+  EXPECT_EQ(box(2).Width(), 1800);
+  EXPECT_EQ(box(1).Width(), 1200);
+  EXPECT_EQ(main().Width(), fake::kFrameWidth + 2 * 1200 + 1800);
+}
+
+TEST_F(FolderBoxes, DriveEntryWithALabelOpensTheDriveRoot) {
+  drives.AddDrive('d', "DATA");
+  drives.MakeFolders("d:\\music");
+  Start();
+  Click(0, "d: [DATA]");
+  EXPECT_EQ(form->DirTag(1), "d:\\");
+  EXPECT_EQ(box(1).Items(), (Entries{"music"}));
+}
+
+TEST_F(FolderBoxes, TheSeparatorResetsToBoxZeroAlone) {
+  drives.MakeFolders("c:\\a\\b");
+  Start();
+  Click(0, "c:");
+  Click(1, "a");
+  files().AddItem("left.txt");
+  Click(0, "");
+  EXPECT_EQ(form->LastBox, 0);
+  EXPECT_EQ(form->LastLoadedBox, 2) << "boxes are kept for reuse";
+  EXPECT_EQ(box(0).Items(), (Entries{"c:", "z:", ""}));
+  EXPECT_EQ(files().Count(), 0);
+  EXPECT_EQ(main().Width(), fake::kFrameWidth + 1800);
+  EXPECT_EQ(main().Caption(), "Vantiro!");
+  EXPECT_FALSE(main().MenuEnabled("mnuRemoveFavorites"));
+  EXPECT_EQ(form->CurrentFolder, "c:\\a\\") << "the current folder is kept";
+}
+
+TEST_F(FolderBoxes, IsFolderOkAsksForAFolderUntilOneWasOpened) {
+  drives.MakeFolders("c:\\a");
+  Start();
+  EXPECT_EQ(form->IsFolderOk(), 7);
+  ASSERT_EQ(ws.messages.size(), 1u);
+  EXPECT_EQ(ws.messages[0].text, "Please select a valid folder...");
+  EXPECT_EQ(ws.messages[0].style, msgbox::kOkOnly | msgbox::kInformation);
+  EXPECT_EQ(ws.messages[0].title, "Vantiro! v2.10");
+
+  Click(0, "c:");
+  Click(0, "");
+  EXPECT_EQ(form->IsFolderOk(), 6) << "after a reset the last folder still counts";
+  EXPECT_EQ(ws.messages.size(), 1u);
+}
+
+TEST_F(FolderBoxes, RefreshDestroysEveryBoxAndStartsAgainFromBoxZero) {
+  drives.MakeFolders("c:\\a\\b");
+  Start();
+  Click(0, "c:");
+  Click(1, "a");
+  drives.AddDrive('d');
+  main().ChooseMenu("mnuRefresh");
+  EXPECT_EQ(form->DirCount(), 1);
+  EXPECT_EQ(form->LastLoadedBox, 0);
+  EXPECT_EQ(form->LastBox, 0);
+  EXPECT_EQ(main().listBoxes().size(), 2u) << "the file list and a new box 0";
+  EXPECT_EQ(box(0).Items(), (Entries{"c:", "d:", "z:", ""})) << "re-read from the disk";
+  EXPECT_EQ(main().Width(), fake::kFrameWidth + 1800);
+  EXPECT_TRUE(WholeRows(box(0).Height()));
+  EXPECT_EQ(main().ClientHeight(), box(0).Height());
+}
+
+TEST_F(FolderBoxes, HorizontalExtentIsTheWidestEntryInTwipsOver14) {
+  drives.MakeFolders("c:\\short");
+  drives.MakeFolders("c:\\wide");
+  drives.MakeFolders("c:\\half");
+  Start();
+  struct Row {
+    Twips wide;
+    int extent;
+  };
+  // 1400 / 14 = 100; halves round to even: 100.5 -> 100, 101.5 -> 102.
+  for (Row row : {Row{1400, 100}, Row{1407, 100}, Row{1421, 102}}) {
+    ws.textWidths["wide"] = row.wide;
+    ws.textWidths["half"] = 700;
+    Click(0, "c:");
+    EXPECT_EQ(box(1).horizontalExtent(), row.extent) << row.wide;
+  }
+  box(1).Clear();
+  form->SetHorizontalExtent(1);
+  EXPECT_EQ(box(1).horizontalExtent(), 0) << "an empty box";
+}
+
+}  // namespace
+}  // namespace vantiro
