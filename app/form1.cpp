@@ -23,7 +23,11 @@ Form1::Form1(WindowSystem& ws, FileSystem& fs) : ws_(ws), fs_(fs) {
   window_ =
       ws_.CreateTopWindow(std::move(spec), {[this] { Form_Resize(); }, [this] { Form_Unload(); }});
   // The file list waits beyond the design width until a folder fills it.
-  files_ = window_->CreateListBox({});
+  ListBox::Events filesEvents;
+  filesEvents.click = [this] { Files_Click(); };
+  filesEvents.mouseDown = [this](const MouseEvent& event) { Files_MouseDown(event); };
+  filesEvents.mouseMove = [this](const MouseEvent& event) { Files_MouseMove(event); };
+  files_ = window_->CreateListBox(std::move(filesEvents));
   files_->SetLeft(kDesignClientWidth);
   files_->SetWidth(ActiveBoxWidth);
   files_->SetHeight(kDesignClientHeight);

@@ -5,12 +5,14 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/file_system.h"
 #include "platform/window_system.h"
+#include "preview/html_window.h"
 
 namespace vantiro {
 
@@ -56,6 +58,17 @@ class Form1 {
   void Refresh_All();
   void mnuRefresh_Click();
   void Dir_Click(int index);
+  void ShowHtmlList();
+
+  // The file list and the filter.
+  bool Update_Files(int index, const std::string& path);
+  void mnuFilters_Click();
+  void ClearHtmlList();
+  void AddHtmlTitle(const std::string& fullPath, std::deque<std::string>& titles);
+  void SetFilesHorizontalExtent();
+  void Files_Click();
+  void Files_MouseDown(const MouseEvent& event);
+  void Files_MouseMove(const MouseEvent& event);
 
   // Options and the settings files.
   void mnuRememberPath_Click();
@@ -76,7 +89,9 @@ class Form1 {
   int LastBox = 0;
   bool Reduced = false;
   std::int32_t NormalHeight = 0;
-  std::string CurrentFolder;  // the hidden text box: the folder last opened
+  std::string CurrentFolder;         // the hidden text box: the folder last opened
+  std::string File1Pattern = "*.*";  // the file filter
+  std::string FilesTag;              // the folder the file list shows
 
   // Controls.
   Window& window() { return *window_; }
@@ -86,6 +101,8 @@ class Form1 {
   }
   int DirCount() const { return static_cast<int>(dirs_.size()); }
   ListBox& Files() { return *files_; }
+  // The HTML files window, made (hidden) on first use.
+  FrmHtml& frmHTML();
   // Whether the program has switched Timer1 on (the timer itself sleeps
   // while no box has to move).
   bool Timer1Enabled() const { return timer1Enabled_; }
@@ -97,6 +114,8 @@ class Form1 {
   };
 
   std::vector<MenuItem> DesignMenuBar();
+  int HorizontalExtent(const ListBox& box) const;
+  void HideHtmlList();
   void CreateDirBox();
   void SetTimer1Enabled(bool enabled);
   void WakeTimer1();
@@ -111,6 +130,7 @@ class Form1 {
   std::unique_ptr<ListBox> files_;
   std::vector<FolderBox> dirs_;
   std::unique_ptr<Timer> timer1_;
+  std::unique_ptr<FrmHtml> frmHTML_;
   bool timer1Enabled_ = false;
   int driveCount_ = 0;  // the drives at the top of box 0
 };

@@ -61,13 +61,15 @@ std::vector<MenuItem> Form1::DesignMenuBar() {
                             {Enabled(Item("mnuRemoveFavorites", "Remove selected"), false),
                              Item("mnuResetFavorites", "Reset")});
 
-  MenuItem file = Menu("mnuFile1", "File",
-                       {options, Item("mnuSizeColors", "Size and colors..."), Separator("mnuNone"),
-                        favorites, Separator("mnuNone7"),
-                        Item("mnuFilters", "Files filtering...", "Ctrl+F"), Separator("mnuNone11"),
-                        Item("mnuRefresh", "Refresh", "F5", command(&Form1::mnuRefresh_Click)),
-                        Item("mnuReset", "Reset all", "Ctrl+R"), Separator("mnuNone4"),
-                        Item("mnuExit", "Exit", "Ctrl+F4", command(&Form1::mnuExit_Click))});
+  MenuItem file =
+      Menu("mnuFile1", "File",
+           {options, Item("mnuSizeColors", "Size and colors..."), Separator("mnuNone"), favorites,
+            Separator("mnuNone7"),
+            Item("mnuFilters", "Files filtering...", "Ctrl+F", command(&Form1::mnuFilters_Click)),
+            Separator("mnuNone11"),
+            Item("mnuRefresh", "Refresh", "F5", command(&Form1::mnuRefresh_Click)),
+            Item("mnuReset", "Reset all", "Ctrl+R"), Separator("mnuNone4"),
+            Item("mnuExit", "Exit", "Ctrl+F4", command(&Form1::mnuExit_Click))});
 
   MenuItem help = Menu(
       "mnuHelp", "Help",

@@ -17,8 +17,15 @@ void Form1::ApplyTopMost() {
   }
 }
 
-void Form1::SetAllTopMost() { window_->SetTopMost(true); }
+// The preview windows are made for this if need be, hidden.
+void Form1::SetAllTopMost() {
+  window_->SetTopMost(true);
+  frmHTML().window().SetTopMost(true);
+}
 
-void Form1::ClearAllTopMost() { window_->SetTopMost(false); }
+void Form1::ClearAllTopMost() {
+  window_->SetTopMost(false);
+  frmHTML().window().SetTopMost(false);
+}
 
 }  // namespace vantiro

@@ -81,14 +81,17 @@ int Form1::Update_Dir(int index, const std::string& path) {
 
 // A scroll extent a little wider than the widest entry: widths in twips are
 // divided by 14, not by the 15 twips of a pixel.
-void Form1::SetHorizontalExtent(int index) {
-  ListBox& box = Dir(index);
+int Form1::HorizontalExtent(const ListBox& box) const {
   std::int32_t widest = 0;
   for (Twips width : window_->TextWidths(box.Items())) {
     const double w = width / 14.0;
     if (w > widest) widest = static_cast<std::int32_t>(std::lrint(w));
   }
-  box.SetHorizontalExtent(widest);
+  return widest;
+}
+
+void Form1::SetHorizontalExtent(int index) {
+  Dir(index).SetHorizontalExtent(HorizontalExtent(Dir(index)));
 }
 
 int Form1::IsFolderOk() {
@@ -107,6 +110,7 @@ void Form1::ResetCurrentDir() {
   files_->Clear();
   ResizeWindow();
   Favorites_Load();
+  HideHtmlList();
 }
 
 void Form1::Refresh_All() {

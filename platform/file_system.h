@@ -2,11 +2,21 @@
 // Paths are Windows paths in the ANSI code page ("c:\windows\").
 #pragma once
 
+#include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace vantiro {
+
+// A file open for reading; closed when destroyed.
+class InputFile {
+ public:
+  virtual ~InputFile() = default;
+  // Reads up to size bytes: the count read, 0 at the end, -1 on an error.
+  virtual std::ptrdiff_t Read(char* buffer, std::size_t size) = 0;
+};
 
 class FileSystem {
  public:
@@ -27,6 +37,9 @@ class FileSystem {
   // The names of the files (not folders) of a folder, hidden and system
   // files included, in no particular order; nullopt when it cannot be read.
   virtual std::optional<std::vector<std::string>> FileNames(const std::string& path) const = 0;
+
+  // Opens a file to read it; nullptr when it cannot be opened.
+  virtual std::unique_ptr<InputFile> OpenForReading(const std::string& path) const = 0;
 };
 
 }  // namespace vantiro

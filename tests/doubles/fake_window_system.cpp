@@ -194,6 +194,7 @@ std::unique_ptr<Timer> FakeWindowSystem::CreateTimer(int intervalMs, std::functi
 
 int FakeWindowSystem::MsgBox(const std::string& text, int style, const std::string& title) {
   messages.push_back({text, style, title});
+  if (onMessage) onMessage();
   if (!msgBoxAnswers.empty()) {
     const int answer = msgBoxAnswers.front();
     msgBoxAnswers.pop_front();

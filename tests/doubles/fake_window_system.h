@@ -62,6 +62,8 @@ class FakeListBox final : public ListBox {
   void setTopIndex(int index) { topIndex_ = index; }
   // A user's click on an entry: selects it and runs the click handler.
   void UserClick(int index);
+  void Press(const MouseEvent& event) { events_.mouseDown(event); }
+  void Move(const MouseEvent& event) { events_.mouseMove(event); }
 
  private:
   std::vector<FakeListBox*>& registry_;
@@ -209,6 +211,8 @@ class FakeWindowSystem final : public WindowSystem {
   // way out (OK, Cancel or No) and an input box is cancelled.
   std::deque<int> msgBoxAnswers;
   std::deque<std::string> inputAnswers;
+  // Runs while a message box is up, as if the user acted meanwhile.
+  std::function<void()> onMessage;
 
   // The record.
   std::vector<ShownMessage> messages;

@@ -10,6 +10,19 @@ namespace vantiro::fake {
 namespace fs = std::filesystem;
 namespace {
 
+class HostFile final : public InputFile {
+ public:
+  explicit HostFile(const fs::path& path) : stream_(path, std::ios::binary) {}
+  bool is_open() const { return stream_.is_open(); }
+  std::ptrdiff_t Read(char* buffer, std::size_t size) override {
+    stream_.read(buffer, static_cast<std::streamsize>(size));
+    return stream_.bad() ? -1 : static_cast<std::ptrdiff_t>(stream_.gcount());
+  }
+
+ private:
+  std::ifstream stream_;
+};
+
 bool SameName(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
@@ -114,7 +127,17 @@ std::optional<std::vector<std::string>> TempDrives::SubFolders(const std::string
 }
 
 std::optional<std::vector<std::string>> TempDrives::FileNames(const std::string& path) const {
+  if (path == failingFileNames_) return std::nullopt;
   return List(path, [](const fs::directory_entry& entry) { return !entry.is_directory(); });
+}
+
+std::unique_ptr<InputFile> TempDrives::OpenForReading(const std::string& path) const {
+  const fs::path host = HostPath(path);
+  std::error_code error;
+  if (host.empty() || !fs::is_regular_file(host, error)) return nullptr;
+  auto file = std::make_unique<HostFile>(host);
+  if (!file->is_open()) return nullptr;
+  return file;
 }
 
 }  // namespace vantiro::fake

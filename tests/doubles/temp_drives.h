@@ -30,11 +30,14 @@ class TempDrives final : public FileSystem {
   // Where a Windows path lies on the host; empty when its drive is unknown.
   std::filesystem::path HostPath(const std::string& windowsPath) const;
   void SetCurrentDirectory(std::string directory) { currentDirectory_ = std::move(directory); }
+  // Makes listing the files of a folder fail, as when it vanishes meanwhile.
+  void FailFileNames(std::string path) { failingFileNames_ = std::move(path); }
 
   std::string CurrentDirectory() const override { return currentDirectory_; }
   std::vector<std::string> Drives() const override;
   std::optional<std::vector<std::string>> SubFolders(const std::string& path) const override;
   std::optional<std::vector<std::string>> FileNames(const std::string& path) const override;
+  std::unique_ptr<InputFile> OpenForReading(const std::string& path) const override;
 
  private:
   struct Drive {
@@ -48,6 +51,7 @@ class TempDrives final : public FileSystem {
   std::filesystem::path root_;
   std::map<char, Drive> drives_;
   std::string currentDirectory_ = "c:\\vantiro";
+  std::string failingFileNames_;
 };
 
 }  // namespace vantiro::fake

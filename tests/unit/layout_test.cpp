@@ -160,7 +160,7 @@ TEST_F(Layout, MinKeepsCaptionAndMenuBarAndMaxRestoresTheNormalHeight) {
   EXPECT_TRUE(form->Reduced);
   EXPECT_EQ(form->NormalHeight, normalHeight);
   EXPECT_EQ(main().Height(), kFrameHeight);
-  EXPECT_EQ(main().BarCaptions(), (std::vector<std::string>{"File", "Help", "Max"}));
+  EXPECT_EQ(main().BarCaptions(), (std::vector<std::string>{"File", "Help", "Max", "FOLDER"}));
   ASSERT_FALSE(main().topMostCalls().empty());
   EXPECT_TRUE(main().topMostCalls().back()) << "a reduced window stays on top";
 
@@ -168,7 +168,7 @@ TEST_F(Layout, MinKeepsCaptionAndMenuBarAndMaxRestoresTheNormalHeight) {
   EXPECT_FALSE(form->Reduced);
   EXPECT_EQ(main().Height(), normalHeight);
   EXPECT_EQ(main().Width(), width);
-  EXPECT_EQ(main().BarCaptions(), (std::vector<std::string>{"File", "Help", "Min"}));
+  EXPECT_EQ(main().BarCaptions(), (std::vector<std::string>{"File", "Help", "Min", "FOLDER"}));
   EXPECT_FALSE(main().topMostCalls().back()) << "the option is off";
 }
 

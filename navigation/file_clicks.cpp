@@ -1,0 +1,40 @@
+// The file list under the mouse: a click selects a file and shows the FILE
+// menu, a right click pops up FILE or FOLDER, a press below the last file
+// lets the user drag the whole window.
+#include <cmath>
+
+#include "app/form1.h"
+
+namespace vantiro {
+
+void Form1::Files_Click() {
+  const std::string name = files_->Item(files_->Selected());
+  if (name.size() < 5) return;
+  window_->SetMenuVisible("mnuFileFunctions", true);
+}
+
+// The row is found from the main window's font, not the list's own item
+// height; both are the same font here.
+void Form1::Files_MouseDown(const MouseEvent& event) {
+  const double twipsPerPixel = ws_.TwipsPerPixelY();
+  const long rowPixels = std::max(1L, std::lrint(window_->TextHeight("A") / twipsPerPixel));
+  int row = static_cast<int>(std::lrint(event.y / twipsPerPixel) / rowPixels) + files_->TopIndex();
+  if (row > files_->Count() - 1) {
+    row = -1;
+    window_->SetMenuVisible("mnuFileFunctions", false);
+  }
+  files_->Select(row);
+  ListBox& titles = frmHTML().List1();
+  if (files_->Selected() <= titles.Count() - 1) titles.Select(files_->Selected());
+  if (event.button == kRightButton) {
+    files_->SetFocus();
+    window_->PopupMenu(window_->MenuVisible("mnuFileFunctions") ? "mnuFileFunctions"
+                                                                : "mnuDirFunctions");
+  }
+}
+
+void Form1::Files_MouseMove(const MouseEvent& event) {
+  if (event.button == kLeftButton) window_->DragByCaption();
+}
+
+}  // namespace vantiro

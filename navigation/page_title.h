@@ -1,0 +1,19 @@
+// The title of an HTML page: the text after the first "<title>" tag.
+#pragma once
+
+#include <string>
+
+#include "platform/file_system.h"
+
+namespace vantiro {
+
+// Titles longer than this are cut: a damaged or binary file cannot make
+// one entry of the titles list huge.
+inline constexpr std::size_t kMaxTitleLength = 4096;
+
+// Reads up to the end of the title and no further. Tags are compared whole
+// and ignoring case ("<TITLE>" matches, "<title lang=en>" does not); control
+// characters are dropped. A read error appends "*" to what was gathered.
+std::string ReadPageTitle(InputFile& file);
+
+}  // namespace vantiro

@@ -1,0 +1,246 @@
+#include <string>
+#include <vector>
+
+#include "tests/unit/browser.h"
+
+namespace vantiro {
+namespace {
+
+using Entries = std::vector<std::string>;
+
+class FileList : public Browser {
+ protected:
+  fake::FakeWindow& html() { return static_cast<fake::FakeWindow&>(form->frmHTML().window()); }
+  fake::FakeListBox& titles() { return static_cast<fake::FakeListBox&>(form->frmHTML().List1()); }
+  void Press(int button, Twips y) { files().Press({button, 0, 100, y}); }
+};
+
+TEST_F(FileList, EntriesFollowTheNameRules) {
+  for (const char* name :
+       {"a.c", "abc.txt", "run.bat", "setup.exe", "tool.Com", ".ini", "zz.html"}) {
+    drives.MakeFile(std::string("c:\\") + name);
+  }
+  Start();
+  Click(0, "c:");
+  EXPECT_EQ(files().Items(), (Entries{"zz.html", "abc.txt", "run.BAT", "setup.EXE", "tool.COM"}));
+  EXPECT_EQ(form->FilesTag, "c:\\");
+  EXPECT_EQ(files().Left(), 1800) << "beside the active box 0";
+  EXPECT_EQ(files().Width(), 1800);
+  EXPECT_EQ(files().Height(), box(0).Height());
+  EXPECT_EQ(files().batchFills(), 1);
+  EXPECT_EQ(main().Width(), fake::kFrameWidth + 1800 + 1800);
+}
+
+TEST_F(FileList, HtmlFilesComeFirstWithTheirTitlesLineForEntry) {
+  drives.MakeFolders("c:\\web");
+  drives.MakeFile("c:\\web\\a.html", "<title>Page A</title>");
+  drives.MakeFile("c:\\web\\b.htm", "<TITLE>Page\r\nB</TITLE>");
+  drives.MakeFile("c:\\web\\c.txt");
+  drives.MakeFile("c:\\web\\d.html", "no title");
+  Start();
+  Click(0, "c:");
+  Click(1, "web");
+  EXPECT_EQ(files().Items(), (Entries{"d.html", "b.htm", "a.html", "c.txt"}));
+  EXPECT_EQ(titles().Items(), (Entries{"", "PageB", "Page A"}));
+  EXPECT_EQ(titles().batchFills(), 1);
+}
+
+TEST_F(FileList, HtmlWindowStandsFlushRightNoHigherThanTheMainWindow) {
+  drives.MakeFolders("c:\\web");
+  drives.MakeFolders("c:\\plain");
+  drives.MakeFile("c:\\web\\a.html", "<title>A</title>");
+  drives.MakeFile("c:\\web\\b.html", "<title>B</title>");
+  drives.MakeFile("c:\\plain\\notes.txt");
+  Start();
+  Click(0, "c:");
+  Click(1, "web");
+  EXPECT_TRUE(html().Visible());
+  EXPECT_EQ(html().Left(), main().Left() + main().Width());
+  EXPECT_EQ(html().Top(), main().Top());
+  EXPECT_EQ(titles().Height(), fake::kListBorder * 2 + 2 * fake::kRowHeight)
+      << "(2 + 1) rows asked, whole rows kept";
+  EXPECT_EQ(html().ClientHeight(), titles().Height());
+  EXPECT_EQ(html().ClientWidth(), 2 * 1800);
+  EXPECT_EQ(titles().backColor(), 0x80000014u);
+
+  for (int i = 0; i < 100; ++i) drives.MakeFile("c:\\web\\p" + std::to_string(i) + ".html");
+  Click(1, "web");
+  EXPECT_LE(titles().Height(), main().ClientHeight());
+
+  Click(1, "plain");
+  EXPECT_FALSE(html().Visible()) << "no HTML files";
+  EXPECT_EQ(titles().Count(), 0);
+}
+
+TEST_F(FileList, AFolderWithoutMatchesEmptiesTheListButKeepsItsFolder) {
+  drives.MakeFolders("c:\\full");
+  drives.MakeFolders("c:\\none");
+  drives.MakeFile("c:\\full\\page.html", "<title>T</title>");
+  Start();
+  Click(0, "c:");
+  Click(1, "full");
+  Click(1, "none");
+  EXPECT_EQ(files().Count(), 0);
+  EXPECT_EQ(titles().Count(), 0);
+  EXPECT_EQ(form->FilesTag, "c:\\full\\");
+  EXPECT_EQ(main().Width(), fake::kFrameWidth + 1200 + 1800);
+}
+
+TEST_F(FileList, FilterAnswers) {
+  for (const char* name : {"a.bmp", "b.gif", "c.jpg"}) drives.MakeFile(std::string("c:\\") + name);
+  Start();
+  ws.inputAnswers = {"*.bmp;*.gif", "", "<>"};
+  main().ChooseMenu("mnuFilters");
+  ASSERT_EQ(ws.inputs.size(), 1u);
+  EXPECT_EQ(ws.inputs[0].title, "File Filters");
+  EXPECT_EQ(ws.inputs[0].prompt, "Please enter one or more filters (i.e. *.bmp)");
+  EXPECT_EQ(ws.inputs[0].defaultText, "*.*");
+  EXPECT_EQ(form->LastBox, 0) << "the view was rebuilt";
+  Click(0, "c:");
+  EXPECT_EQ(files().Items(), (Entries{"a.bmp", "b.gif"}));
+
+  main().ChooseMenu("mnuFilters");  // empty answer or Cancel: nothing changes
+  EXPECT_EQ(ws.inputs[1].defaultText, "*.bmp;*.gif");
+  EXPECT_EQ(form->File1Pattern, "*.bmp;*.gif");
+  EXPECT_EQ(files().Count(), 2) << "the view was not rebuilt";
+
+  main().ChooseMenu("mnuFilters");
+  Click(0, "c:");
+  EXPECT_EQ(files().Count(), 0) << "a pattern no name can match lists nothing";
+}
+
+TEST_F(FileList, UnreadableAndStrangeFilesStillGetTheirLines) {
+  drives.MakeFolders("c:\\odd");
+  drives.MakeFolders("c:\\odd\\folder.html");  // a folder, not a file: not listed
+  drives.MakeFile("c:\\odd\\b & c %1 ^.html", "<title>Odd & Sods</title>");
+  drives.MakeFile(
+      "c:\\odd\\\xC3\xBC"
+      "ber.htm",
+      "<title>\xC3\x9C"
+      "ber</title>");
+  Start();
+  Click(0, "c:");
+  Click(1, "odd");
+  EXPECT_EQ(files().Items(), (Entries{"\xC3\xBC"
+                                      "ber.htm",
+                                      "b & c %1 ^.html"}));
+  EXPECT_EQ(titles().Items(), (Entries{"\xC3\x9C"
+                                       "ber",
+                                       "Odd & Sods"}));
+}
+
+TEST_F(FileList, FolderClickSetsCaptionAndMenus) {
+  drives.AddDrive('d', "DATA");
+  drives.MakeFolders("d:\\a");
+  drives.MakeFile("d:\\a\\file.txt");
+  Start();
+  Click(0, "d: [DATA]");
+  EXPECT_EQ(main().Caption(), "Vantiro! - d:");
+  EXPECT_TRUE(main().MenuVisible("mnuDirFunctions"));
+  EXPECT_FALSE(main().MenuVisible("mnuFileFunctions"));
+  Click(1, "a");
+  EXPECT_EQ(main().Caption(), "Vantiro! - a");
+
+  files().UserClick(0);
+  EXPECT_TRUE(main().MenuVisible("mnuFileFunctions"));
+  EXPECT_TRUE(main().MenuVisible("mnuDirFunctions")) << "a file click leaves FOLDER";
+  Click(1, "a");
+  EXPECT_FALSE(main().MenuVisible("mnuFileFunctions")) << "a folder click hides FILE";
+}
+
+TEST_F(FileList, NotReadyDriveOffersRetryAndCancel) {
+  drives.AddNotReadyDrive('a');
+  Start();
+  ws.msgBoxAnswers = {msgbox::kRetry, msgbox::kCancel};
+  Click(0, "a:");
+  ASSERT_EQ(ws.messages.size(), 2u) << "asked again after Retry";
+  EXPECT_EQ(ws.messages[0].text,
+            "Unable to open 'a:\\'\rThe selected drive or folder is not ready. Do you want to "
+            "retry ?");
+  EXPECT_EQ(ws.messages[0].style, msgbox::kRetryCancel | msgbox::kExclamation);
+  EXPECT_EQ(ws.messages[0].title, "Vantiro! v2.10");
+  EXPECT_EQ(form->LastBox, 0);
+  EXPECT_EQ(box(0).Items(), (Entries{"a:", "c:", "z:", ""})) << "a drive is never removed";
+  EXPECT_EQ(main().Caption(), "Vantiro!");
+}
+
+TEST_F(FileList, RetryOpensTheDriveOnceItIsReady) {
+  drives.AddNotReadyDrive('a');
+  Start();
+  ws.onMessage = [this] {  // the user inserts a disk, then chooses Retry
+    drives.AddDrive('a');
+    drives.MakeFolders("a:\\docs");
+  };
+  ws.msgBoxAnswers = {msgbox::kRetry};
+  Click(0, "a:");
+  EXPECT_EQ(ws.messages.size(), 1u);
+  EXPECT_EQ(form->LastBox, 1);
+  EXPECT_EQ(box(1).Items(), (Entries{"docs"}));
+  EXPECT_EQ(main().Caption(), "Vantiro! - a:");
+}
+
+TEST_F(FileList, AFolderThatVanishesBeforeItsFilesAreListedIsReported) {
+  drives.MakeFolders("c:\\going\\sub");
+  Start();
+  Click(0, "c:");
+  files().AddItem("stale.txt");
+  drives.FailFileNames("c:\\going\\");
+  Click(1, "going");
+  ASSERT_EQ(ws.messages.size(), 1u);
+  EXPECT_EQ(ws.messages[0].text, "Unable to list the files of 'c:\\going\\'.");
+  EXPECT_EQ(files().Count(), 0) << "no stale entries under the new folder";
+  EXPECT_TRUE(main().MenuVisible("mnuDirFunctions")) << "the window goes on";
+  EXPECT_EQ(form->LastBox, 2);
+}
+
+TEST_F(FileList, RowUnderTheMouse) {
+  for (int i = 0; i < 30; ++i) drives.MakeFile("c:\\file" + std::to_string(100 + i) + ".txt");
+  Start();
+  Click(0, "c:");
+  const Twips row = fake::kRowHeight;  // 13 pixels
+  Press(kLeftButton, 2 * row + 10);
+  EXPECT_EQ(files().Selected(), 2);
+  EXPECT_TRUE(main().MenuVisible("mnuFileFunctions"));
+
+  files().setTopIndex(10);  // scrolled
+  Press(kLeftButton, 2 * row + 10);
+  EXPECT_EQ(files().Selected(), 12);
+
+  Press(kRightButton, 3 * row);
+  EXPECT_EQ(files().Selected(), 13);
+  EXPECT_EQ(main().popups().back(), "mnuFileFunctions");
+
+  Press(kLeftButton, 40 * row);  // below the last entry
+  EXPECT_EQ(files().Selected(), -1);
+  EXPECT_FALSE(main().MenuVisible("mnuFileFunctions"));
+  Press(kRightButton, 40 * row);
+  EXPECT_EQ(main().popups().back(), "mnuDirFunctions");
+}
+
+TEST_F(FileList, PressKeepsTheTitlesInStep) {
+  drives.MakeFile("c:\\a.html", "<title>A</title>");
+  drives.MakeFile("c:\\b.html", "<title>B</title>");
+  for (int i = 0; i < 5; ++i) drives.MakeFile("c:\\n" + std::to_string(i) + ".txt1");
+  Start();
+  Click(0, "c:");
+  Press(kLeftButton, fake::kRowHeight + 5);
+  EXPECT_EQ(titles().Selected(), 1);
+  Press(kLeftButton, 5 * fake::kRowHeight + 5);
+  EXPECT_EQ(files().Selected(), 5);
+  EXPECT_EQ(titles().Selected(), 1) << "beyond the titles: left as it was";
+  Press(kLeftButton, 50 * fake::kRowHeight);
+  EXPECT_EQ(titles().Selected(), -1);
+}
+
+TEST_F(FileList, DraggingFromBelowTheEntriesMovesTheWindow) {
+  drives.MakeFile("c:\\only.txt");
+  Start();
+  Click(0, "c:");
+  files().Move({kLeftButton, 0, 10, 10});
+  EXPECT_EQ(main().captionDrags(), 1);
+  files().Move({0, 0, 10, 10});
+  EXPECT_EQ(main().captionDrags(), 1) << "no button held";
+}
+
+}  // namespace
+}  // namespace vantiro
