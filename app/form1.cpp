@@ -27,6 +27,13 @@ Form1::Form1(WindowSystem& ws, FileSystem& fs) : ws_(ws), fs_(fs) {
   filesEvents.click = [this] { Files_Click(); };
   filesEvents.mouseDown = [this](const MouseEvent& event) { Files_MouseDown(event); };
   filesEvents.mouseMove = [this](const MouseEvent& event) { Files_MouseMove(event); };
+  filesEvents.dragOver = [this](const DragEvent& event) { Files_DragOver(event); };
+  filesEvents.shellDragOver = [this](bool offersFiles, int effects) {
+    return Files_OLEDragOver(offersFiles, effects);
+  };
+  filesEvents.shellDrop = [this](const std::vector<std::string>& files) {
+    Files_OLEDragDrop(files);
+  };
   files_ = window_->CreateListBox(std::move(filesEvents));
   files_->SetLeft(kDesignClientWidth);
   files_->SetWidth(ActiveBoxWidth);

@@ -69,6 +69,12 @@ class Form1 {
   void Files_Click();
   void Files_MouseDown(const MouseEvent& event);
   void Files_MouseMove(const MouseEvent& event);
+  void Files_DragOver(const DragEvent& event);
+  int Files_OLEDragOver(bool offersFiles, int effects);
+  void Files_OLEDragDrop(const std::vector<std::string>& files);
+
+  // File commands.
+  void CopyFile(const std::string& source, const std::string& destFolder);
 
   // Options and the settings files.
   void mnuRememberPath_Click();

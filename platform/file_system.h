@@ -10,6 +10,23 @@
 
 namespace vantiro {
 
+class Window;
+
+// A request to the shell's file engine, field for field as the shell takes
+// it; paths are single (the adapter adds the double NUL ending).
+struct ShellFileOperation {
+  const Window* owner = nullptr;  // the window that owns the shell's dialogs
+  unsigned func = 0;              // FO_COPY 2, FO_DELETE 3
+  std::string from;
+  std::string to;
+  unsigned flags = 0;  // FOF_ values
+};
+
+struct ShellFileResult {
+  int code = 0;          // 0 when the shell carried it out
+  bool aborted = false;  // the user declined a step (fAnyOperationsAborted)
+};
+
 // A file open for reading; closed when destroyed.
 class InputFile {
  public:
@@ -40,6 +57,10 @@ class FileSystem {
 
   // Opens a file to read it; nullptr when it cannot be opened.
   virtual std::unique_ptr<InputFile> OpenForReading(const std::string& path) const = 0;
+
+  // Hands a file operation to the shell, which shows its own confirmations,
+  // progress and errors.
+  virtual ShellFileResult RunShellFileOperation(const ShellFileOperation& operation) = 0;
 };
 
 }  // namespace vantiro

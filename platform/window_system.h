@@ -39,6 +39,23 @@ inline constexpr int kNo = 7;
 inline constexpr int kLeftButton = 1;
 inline constexpr int kRightButton = 2;
 
+// The cursors an in-program drag shows: the plain arrow, or the arrow with
+// a small plus and a dotted rectangle (copy).
+enum class DragCursor { Arrow, Copy };
+
+class ListBox;
+
+// An in-program drag passing over, or dropped on, a list box.
+struct DragEvent {
+  ListBox* source = nullptr;  // the list box the drag started from
+  Twips x = 0;                // relative to the list box under the mouse
+  Twips y = 0;
+};
+
+// Drop effects of a shell drag.
+inline constexpr int kDropNone = 0;
+inline constexpr int kDropCopy = 1;
+
 struct MouseEvent {
   int button = 0;  // kLeftButton, kRightButton, or 0 while moving with none
   int shift = 0;   // 1 Shift, 2 Ctrl, 4 Alt
@@ -53,6 +70,13 @@ class ListBox {
     std::function<void()> dblClick;
     std::function<void(const MouseEvent&)> mouseDown;
     std::function<void(const MouseEvent&)> mouseMove;
+    std::function<void(const DragEvent&)> dragOver;
+    std::function<void(const DragEvent&)> dragDrop;
+    // A drag from the shell passing over the box: returns the effect to
+    // allow out of the effects offered. With a shellDrop handler the box is
+    // a drop target for the shell.
+    std::function<int(bool offersFiles, int effects)> shellDragOver;
+    std::function<void(const std::vector<std::string>& files)> shellDrop;
   };
 
   virtual ~ListBox() = default;
@@ -64,6 +88,7 @@ class ListBox {
   // Replaces all entries in one batch, without redrawing in between.
   virtual void SetItems(const std::vector<std::string>& items) = 0;
   virtual int Count() const = 0;
+  // The text of an entry; "" for an index out of range (-1 included).
   virtual std::string Item(int index) const = 0;
   virtual std::vector<std::string> Items() const = 0;
 
@@ -89,6 +114,11 @@ class ListBox {
   virtual void SetHorizontalExtent(int pixels) = 0;
   // Lets the shell drop files on the box (DragAcceptFiles).
   virtual void AcceptShellDrops() = 0;
+  // Drags from this box within the program until the button is released,
+  // showing its drag cursor; the boxes passed over get dragOver, the one
+  // under the mouse at the end dragDrop.
+  virtual void BeginDrag() = 0;
+  virtual void SetDragCursor(DragCursor cursor) = 0;
   virtual void SetFocus() = 0;
 };
 
@@ -142,7 +172,8 @@ class Window {
   // Unloads the window: runs the unload event, then destroys it.
   virtual void Close() = 0;
 
-  // Text measured in the window's font, which its list boxes share.
+  // Text measured in the window's font, which its list boxes share. The
+  // height is that of a line, whatever the text (also for "").
   virtual Twips TextWidth(const std::string& text) const = 0;
   virtual Twips TextHeight(const std::string& text) const = 0;
   // The widths of many texts, measured in one go.

@@ -52,6 +52,8 @@ class FakeListBox final : public ListBox {
   void SetBackColor(Color color) override { backColor_ = color; }
   void SetHorizontalExtent(int pixels) override { horizontalExtent_ = pixels; }
   void AcceptShellDrops() override { acceptsShellDrops_ = true; }
+  void BeginDrag() override { ++drags_; }
+  void SetDragCursor(DragCursor cursor) override { dragCursor_ = cursor; }
   void SetFocus() override { ++focusCount_; }
 
   // What a test reads or drives.
@@ -64,6 +66,13 @@ class FakeListBox final : public ListBox {
   void UserClick(int index);
   void Press(const MouseEvent& event) { events_.mouseDown(event); }
   void Move(const MouseEvent& event) { events_.mouseMove(event); }
+  void DragOver(ListBox& source) { events_.dragOver({&source, 0, 0}); }
+  int ShellDragOver(bool offersFiles, int effects) {
+    return events_.shellDragOver(offersFiles, effects);
+  }
+  void ShellDrop(const std::vector<std::string>& files) { events_.shellDrop(files); }
+  int drags() const { return drags_; }
+  DragCursor dragCursor() const { return dragCursor_; }
 
  private:
   std::vector<FakeListBox*>& registry_;
@@ -78,6 +87,8 @@ class FakeListBox final : public ListBox {
   bool acceptsShellDrops_ = false;
   int focusCount_ = 0;
   int batchFills_ = 0;
+  int drags_ = 0;
+  DragCursor dragCursor_ = DragCursor::Copy;
 };
 
 class FakeWindow final : public Window {

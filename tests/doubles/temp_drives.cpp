@@ -140,4 +140,16 @@ std::unique_ptr<InputFile> TempDrives::OpenForReading(const std::string& path) c
   return file;
 }
 
+ShellFileResult TempDrives::RunShellFileOperation(const ShellFileOperation& operation) {
+  constexpr int kMissingSource = 1026;
+  shellOperations.push_back(operation);
+  const fs::path from = HostPath(operation.from);
+  std::error_code error;
+  if (from.empty() || !fs::is_regular_file(from, error)) return {kMissingSource, false};
+  const fs::path to = HostPath(operation.to) / from.filename();
+  if (fs::exists(to, error)) return {0, true};
+  fs::copy_file(from, to, error);
+  return {error ? 1 : 0, false};
+}
+
 }  // namespace vantiro::fake

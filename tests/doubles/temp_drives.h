@@ -38,6 +38,11 @@ class TempDrives final : public FileSystem {
   std::optional<std::vector<std::string>> SubFolders(const std::string& path) const override;
   std::optional<std::vector<std::string>> FileNames(const std::string& path) const override;
   std::unique_ptr<InputFile> OpenForReading(const std::string& path) const override;
+  // Copies as the shell does; a target that exists stands for the user
+  // declining to replace it.
+  ShellFileResult RunShellFileOperation(const ShellFileOperation& operation) override;
+
+  std::vector<ShellFileOperation> shellOperations;
 
  private:
   struct Drive {

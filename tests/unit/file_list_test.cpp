@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -240,6 +241,67 @@ TEST_F(FileList, DraggingFromBelowTheEntriesMovesTheWindow) {
   EXPECT_EQ(main().captionDrags(), 1);
   files().Move({0, 0, 10, 10});
   EXPECT_EQ(main().captionDrags(), 1) << "no button held";
+}
+
+TEST_F(FileList, APressOnAFileStartsItsDragWithTheCopyCursor) {
+  drives.MakeFile("c:\\photo.jpg");
+  Start();
+  Click(0, "c:");
+  Press(kRightButton, 5);
+  EXPECT_EQ(files().drags(), 0) << "the right button pops up a menu instead";
+  Press(kLeftButton, 10 * fake::kRowHeight);
+  EXPECT_EQ(files().drags(), 0) << "nothing to drag below the entries";
+  Press(kLeftButton, 5);
+  EXPECT_EQ(files().drags(), 1);
+  EXPECT_EQ(files().dragCursor(), DragCursor::Copy);
+  files().DragOver(files());
+  EXPECT_EQ(files().dragCursor(), DragCursor::Arrow) << "no drop on the file list itself";
+}
+
+TEST_F(FileList, ShellDropsCopyTheFirstFileIntoTheCurrentFolder) {
+  drives.MakeFolders("c:\\target");
+  drives.MakeFolders("z:\\from");
+  drives.MakeFile("z:\\from\\first & %1.txt", "one");
+  drives.MakeFile("z:\\from\\second.txt", "two");
+  Start();
+  EXPECT_EQ(files().ShellDragOver(true, 7), kDropCopy) << "copy only";
+  EXPECT_EQ(files().ShellDragOver(false, 7), kDropNone) << "no file list offered";
+  files().ShellDrop({"z:\\from\\first & %1.txt"});
+  EXPECT_EQ(ws.messages.back().text, "Invalid file.") << "no folder open yet";
+
+  Click(0, "c:");
+  Click(1, "target");
+  ws.msgBoxAnswers = {msgbox::kYes};
+  files().ShellDrop({"z:\\from\\first & %1.txt", "z:\\from\\second.txt"});
+  EXPECT_EQ(ws.messages.back().title, "Confirm ?");
+  EXPECT_EQ(ws.messages.back().text,
+            "Source file :   z:\\from\\first & %1.txt\rDestination folder :   c:\\target\\\r\rDo "
+            "you want to continue ?");
+  EXPECT_EQ(ws.messages.back().style, msgbox::kYesNo | msgbox::kQuestion);
+  ASSERT_EQ(drives.shellOperations.size(), 1u) << "only the first file";
+  EXPECT_EQ(drives.shellOperations[0].func, 2u);
+  EXPECT_EQ(drives.shellOperations[0].flags, 0x180u);
+  EXPECT_EQ(drives.shellOperations[0].to, "c:\\target\\");
+  EXPECT_TRUE(std::filesystem::exists(drives.HostPath("c:\\target\\first & %1.txt")));
+  EXPECT_EQ(form->LastBox, 0) << "the view was rebuilt";
+}
+
+TEST_F(FileList, CopyTellsWhenTheUserDeclinedAStep) {
+  drives.MakeFolders("c:\\target");
+  drives.MakeFile("c:\\target\\same.txt");
+  drives.MakeFile("z:\\same.txt");
+  Start();
+  ws.msgBoxAnswers = {msgbox::kNo};
+  form->CopyFile("z:\\same.txt", "c:\\target\\");
+  EXPECT_TRUE(drives.shellOperations.empty()) << "No: nothing is copied";
+  ws.msgBoxAnswers = {msgbox::kYes};
+  form->CopyFile("z:\\same.txt", "c:\\target\\");
+  EXPECT_EQ(ws.messages.back().text, "Operation Failed");
+  EXPECT_EQ(ws.messages.back().style, msgbox::kOkOnly);
+  const std::size_t shown = ws.messages.size();
+  ws.msgBoxAnswers = {msgbox::kYes};
+  form->CopyFile("z:\\missing.txt", "c:\\target\\");
+  EXPECT_EQ(ws.messages.size(), shown + 1) << "a failing shell call adds no message of ours";
 }
 
 }  // namespace
