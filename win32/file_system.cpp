@@ -1,0 +1,137 @@
+#include "win32/file_system.h"
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <functional>
+#include <string_view>
+
+#include "win32/handles.h"
+#include "win32/top_window.h"
+
+namespace vantiro::win32 {
+namespace {
+
+// An empty floppy or card reader fails quietly instead of asking the user.
+class QuietErrors {
+ public:
+  QuietErrors() : previous_(SetErrorMode(SEM_FAILCRITICALERRORS)) {}
+  ~QuietErrors() { SetErrorMode(previous_); }
+  QuietErrors(const QuietErrors&) = delete;
+  QuietErrors& operator=(const QuietErrors&) = delete;
+
+ private:
+  UINT previous_;
+};
+
+class Win32InputFile final : public InputFile {
+ public:
+  explicit Win32InputFile(HANDLE file) : file_(file) {}
+
+  std::ptrdiff_t Read(char* buffer, std::size_t size) override {
+    DWORD read = 0;
+    const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(size, MAXDWORD));
+    if (!ReadFile(file_.get(), buffer, wanted, &read, nullptr)) return -1;
+    return static_cast<std::ptrdiff_t>(read);
+  }
+
+ private:
+  UniqueFile file_;
+};
+
+bool IsDots(std::string_view name) { return name == "." || name == ".."; }
+
+// Calls onEntry for every entry of the folder; false when it cannot be read.
+bool Enumerate(const std::string& path, FINDEX_SEARCH_OPS search,
+               const std::function<void(const WIN32_FIND_DATAA&)>& onEntry) {
+  const QuietErrors quiet;
+  WIN32_FIND_DATAA data{};
+  HANDLE found = FindFirstFileExA((path + "*").c_str(), FindExInfoBasic, &data, search, nullptr,
+                                  FIND_FIRST_EX_LARGE_FETCH);
+  if (found == INVALID_HANDLE_VALUE) {
+    // A drive's root has no "." entry: an empty one finds nothing at all,
+    // while a missing folder says "path not found".
+    return GetLastError() == ERROR_FILE_NOT_FOUND;
+  }
+  const UniqueFind closer(found);
+  do {
+    onEntry(data);
+  } while (FindNextFileA(found, &data));
+  return true;
+}
+
+}  // namespace
+
+std::string Win32FileSystem::CurrentDirectory() const {
+  std::string directory(GetCurrentDirectoryA(0, nullptr), '\0');
+  directory.resize(GetCurrentDirectoryA(static_cast<DWORD>(directory.size()), directory.data()));
+  return directory;
+}
+
+std::vector<std::string> Win32FileSystem::Drives() const {
+  const QuietErrors quiet;
+  std::vector<std::string> drives;
+  const DWORD present = GetLogicalDrives();
+  for (int letter = 0; letter < 26; ++letter) {
+    if ((present & (1u << letter)) == 0) continue;
+    std::string text{static_cast<char>('a' + letter), ':'};
+    char label[MAX_PATH + 1] = {};
+    const std::string root{static_cast<char>('A' + letter), ':', '\\'};
+    if (GetVolumeInformationA(root.c_str(), label, sizeof label, nullptr, nullptr, nullptr, nullptr,
+                              0) &&
+        label[0] != '\0') {
+      text += std::string(" [") + label + "]";
+    }
+    drives.push_back(std::move(text));
+  }
+  return drives;
+}
+
+std::optional<std::vector<std::string>> Win32FileSystem::SubFolders(const std::string& path) const {
+  std::vector<std::string> folders;
+  const bool readable =
+      Enumerate(path, FindExSearchLimitToDirectories, [&](const WIN32_FIND_DATAA& entry) {
+        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !IsDots(entry.cFileName)) {
+          folders.push_back(path + entry.cFileName);
+        }
+      });
+  if (!readable) return std::nullopt;
+  return folders;
+}
+
+std::optional<std::vector<std::string>> Win32FileSystem::FileNames(const std::string& path) const {
+  std::vector<std::string> names;
+  const bool readable = Enumerate(path, FindExSearchNameMatch, [&](const WIN32_FIND_DATAA& entry) {
+    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.emplace_back(entry.cFileName);
+  });
+  if (!readable) return std::nullopt;
+  return names;
+}
+
+// Others may go on writing the file; the program only reads it.
+std::unique_ptr<InputFile> Win32FileSystem::OpenForReading(const std::string& path) const {
+  const QuietErrors quiet;
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return nullptr;
+  return std::make_unique<Win32InputFile>(file);
+}
+
+// The shell takes lists of paths, each ended by a NUL, the list by another.
+ShellFileResult Win32FileSystem::RunShellFileOperation(const ShellFileOperation& operation) {
+  const std::string from = operation.from + '\0' + '\0';
+  const std::string to = operation.to + '\0' + '\0';
+  const auto* owner = dynamic_cast<const TopWindow*>(operation.owner);
+  SHFILEOPSTRUCTA record{};
+  record.hwnd = owner ? owner->handle() : nullptr;
+  record.wFunc = operation.func;
+  record.pFrom = from.c_str();
+  record.pTo = operation.to.empty() ? nullptr : to.c_str();
+  record.fFlags = static_cast<FILEOP_FLAGS>(operation.flags);
+  const int code = SHFileOperationA(&record);
+  return {code, record.fAnyOperationsAborted != FALSE};
+}
+
+}  // namespace vantiro::win32

@@ -1,0 +1,18 @@
+// Drives, folders and files through the ANSI file API.
+#pragma once
+
+#include "platform/file_system.h"
+
+namespace vantiro::win32 {
+
+class Win32FileSystem final : public FileSystem {
+ public:
+  std::string CurrentDirectory() const override;
+  std::vector<std::string> Drives() const override;
+  std::optional<std::vector<std::string>> SubFolders(const std::string& path) const override;
+  std::optional<std::vector<std::string>> FileNames(const std::string& path) const override;
+  std::unique_ptr<InputFile> OpenForReading(const std::string& path) const override;
+  ShellFileResult RunShellFileOperation(const ShellFileOperation& operation) override;
+};
+
+}  // namespace vantiro::win32

@@ -1,0 +1,124 @@
+#include "win32/input_box.h"
+
+#include <string_view>
+#include <vector>
+
+namespace vantiro::win32 {
+namespace {
+
+// Dialog units, laid out like the classic input box.
+struct ItemLayout {
+  WORD atom;  // predefined class: 0x80 button, 0x81 edit, 0x82 static
+  DWORD style;
+  short x, y, cx, cy;
+  WORD id;
+};
+
+constexpr WORD kButton = 0x80;
+constexpr WORD kEdit = 0x81;
+constexpr WORD kStatic = 0x82;
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+
+constexpr ItemLayout kItems[] = {
+    {kStatic, kChild | SS_LEFT, 7, 7, 172, 44, kInputBoxPromptId},
+    {kEdit, kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 7, 56, 229, 12, kInputBoxEditId},
+    {kButton, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON, 186, 7, 50, 14, IDOK},
+    {kButton, kChild | WS_TABSTOP | BS_PUSHBUTTON, 186, 25, 50, 14, IDCANCEL},
+};
+
+// An in-memory DLGTEMPLATE; the texts are set at WM_INITDIALOG in the ANSI
+// code page, so the template's own strings stay empty.
+class DialogTemplate {
+ public:
+  DialogTemplate() {
+    Dword(DS_MODALFRAME | DS_SETFONT | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU);
+    Dword(0);
+    Word(static_cast<WORD>(std::size(kItems)));
+    Rect(0, 0, 243, 75);
+    Word(0);  // no menu
+    Word(0);  // the dialog class
+    Word(0);  // no caption yet
+    Word(8);  // point size
+    Text(L"MS Shell Dlg");
+    for (const ItemLayout& item : kItems) Item(item);
+  }
+
+  const DLGTEMPLATE* get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
+
+ private:
+  void Word(WORD value) { words_.push_back(value); }
+  void Dword(DWORD value) {
+    Word(LOWORD(value));
+    Word(HIWORD(value));
+  }
+  void Rect(short x, short y, short cx, short cy) {
+    for (short value : {x, y, cx, cy}) Word(static_cast<WORD>(value));
+  }
+  void Text(std::wstring_view text) {
+    words_.insert(words_.end(), text.begin(), text.end());
+    Word(0);
+  }
+  void Item(const ItemLayout& item) {
+    if (words_.size() % 2 != 0) Word(0);  // DWORD alignment
+    Dword(item.style);
+    Dword(0);
+    Rect(item.x, item.y, item.cx, item.cy);
+    Word(item.id);
+    Word(0xFFFF);
+    Word(item.atom);
+    Word(0);  // no text yet
+    Word(0);  // no creation data
+  }
+
+  std::vector<WORD> words_;
+};
+
+struct InputBoxState {
+  const std::string& prompt;
+  const std::string& title;
+  const std::string& defaultText;
+  std::string result;
+};
+
+std::string DialogItemText(HWND dialog, int id) {
+  HWND item = GetDlgItem(dialog, id);
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(item)) + 1, '\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextA(item, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+    const auto* state = reinterpret_cast<const InputBoxState*>(lParam);
+    SetWindowTextA(dialog, state->title.c_str());
+    SetDlgItemTextA(dialog, kInputBoxPromptId, state->prompt.c_str());
+    HWND edit = GetDlgItem(dialog, kInputBoxEditId);
+    SetWindowTextA(edit, state->defaultText.c_str());
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    SetFocus(edit);
+    return FALSE;  // the focus is set
+  }
+  if (message != WM_COMMAND) return FALSE;
+  const WORD id = LOWORD(wParam);
+  if (id == IDOK) {
+    reinterpret_cast<InputBoxState*>(GetWindowLongPtrA(dialog, DWLP_USER))->result =
+        DialogItemText(dialog, kInputBoxEditId);
+  }
+  if (id == IDOK || id == IDCANCEL) EndDialog(dialog, id);
+  return id == IDOK || id == IDCANCEL;
+}
+
+}  // namespace
+
+std::string RunInputBox(HWND owner, const std::string& prompt, const std::string& title,
+                        const std::string& defaultText) {
+  const DialogTemplate dialog;
+  InputBoxState state{prompt, title, defaultText, {}};
+  DialogBoxIndirectParamA(GetModuleHandleA(nullptr), dialog.get(), owner, &InputBoxProc,
+                          reinterpret_cast<LPARAM>(&state));
+  return state.result;
+}
+
+}  // namespace vantiro::win32

@@ -1,0 +1,335 @@
+#include "win32/list_box.h"
+
+#include <windowsx.h>
+
+#include "win32/drag_cursor.h"
+
+namespace vantiro::win32 {
+namespace {
+
+constexpr Color kSystemColor = 0x80000000;
+
+COLORREF ToColorRef(Color color) {
+  if (color & kSystemColor) return GetSysColor(static_cast<int>(color & 0xFF));
+  return color & 0x00FFFFFF;
+}
+
+}  // namespace
+
+ListBoxControl::ListBoxControl(HWND parent, HFONT font, Scale scale, int id, Events events)
+    : scale_(scale),
+      events_(std::move(events)),
+      hwnd_(CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",
+                            WS_CHILD | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY, 0, 0, 0, 0, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                            GetModuleHandleA(nullptr), nullptr)) {
+  if (!hwnd_) return;
+  SetWindowLongPtrA(hwnd_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  original_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(hwnd_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
+  Send(WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  if (events_.shellDrop) {
+    dropTarget_ = ShellDropTarget::Create(events_.shellDragOver, events_.shellDrop);
+    RegisterDragDrop(hwnd_.get(), dropTarget_.get());
+  }
+}
+
+// Reset first, so that WM_NCDESTROY finds the handle already given up.
+ListBoxControl::~ListBoxControl() { hwnd_.reset(); }
+
+ListBoxControl* ListBoxControl::FromHandle(HWND hwnd) {
+  return reinterpret_cast<ListBoxControl*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
+
+LRESULT CALLBACK ListBoxControl::SubclassProc(HWND hwnd, UINT message, WPARAM wParam,
+                                              LPARAM lParam) {
+  return FromHandle(hwnd)->OnMessage(hwnd, message, wParam, lParam);
+}
+
+// Mouse presses reach the program before the box moves its selection.
+LRESULT ListBoxControl::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (dragging_ && OnDragMessage(message, wParam, lParam)) return message == WM_SETCURSOR;
+  switch (message) {
+    case WM_LBUTTONDOWN:
+      if (OnLeftDown(wParam, lParam)) return 0;
+      break;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:  // the class has CS_DBLCLKS: a quick second press
+      if (events_.mouseDown) events_.mouseDown(Mouse(kRightButton, wParam, lParam));
+      break;
+    case WM_MOUSEMOVE:
+      if (events_.mouseMove) {
+        events_.mouseMove(Mouse(wParam & MK_LBUTTON ? kLeftButton : 0, wParam, lParam));
+      }
+      break;
+    case WM_DESTROY:
+      OnDestroy(hwnd);
+      break;
+    case WM_NCDESTROY: {
+      const WNDPROC original = original_;
+      SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+      static_cast<void>(hwnd_.release());
+      return CallWindowProcA(original, hwnd, message, wParam, lParam);
+    }
+  }
+  return CallWindowProcA(original_, hwnd, message, wParam, lParam);
+}
+
+// A drag begun by the handler takes the press: the control's own capture
+// and selection would fight it.
+bool ListBoxControl::OnLeftDown(WPARAM wParam, LPARAM lParam) {
+  if (!events_.mouseDown) return false;
+  const bool wasDragging = dragging_;
+  events_.mouseDown(Mouse(kLeftButton, wParam, lParam));
+  return dragging_ && !wasDragging;
+}
+
+// The moves, the release and Escape are the drag's alone; a lost capture
+// ends it without a drop, and the control hears of that too.
+bool ListBoxControl::OnDragMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_MOUSEMOVE:
+      DragTo(ToScreen(lParam));
+      return true;
+    case WM_LBUTTONUP:
+      DropAt(ToScreen(lParam));
+      return true;
+    case WM_KEYDOWN:
+      if (wParam != VK_ESCAPE) return false;
+      EndDrag();
+      return true;
+    case WM_SETCURSOR:
+      ShowDragCursor();
+      return true;
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(lParam) != hwnd_.get()) EndDrag();
+      return false;
+    case WM_CANCELMODE:
+      EndDrag();
+      return false;
+  }
+  return false;
+}
+
+void ListBoxControl::OnDestroy(HWND hwnd) {
+  dragging_ = false;
+  if (!dropTarget_) return;
+  RevokeDragDrop(hwnd);
+  dropTarget_->Detach();
+  dropTarget_.reset();
+}
+
+MouseEvent ListBoxControl::Mouse(int button, WPARAM wParam, LPARAM lParam) const {
+  const int shift = (wParam & MK_SHIFT ? 1 : 0) | (wParam & MK_CONTROL ? 2 : 0) |
+                    (GetKeyState(VK_MENU) < 0 ? 4 : 0);
+  return {button, shift, scale_.XToTwips(GET_X_LPARAM(lParam)),
+          scale_.YToTwips(GET_Y_LPARAM(lParam))};
+}
+
+void ListBoxControl::OnNotify(WORD code) {
+  if (code == LBN_SELCHANGE && events_.click) events_.click();
+  if (code == LBN_DBLCLK && events_.dblClick) events_.dblClick();
+}
+
+HBRUSH ListBoxControl::OnColor(HDC dc) const {
+  if (!brush_) return nullptr;
+  SetBkColor(dc, backColor_);
+  return brush_.get();
+}
+
+LRESULT ListBoxControl::Send(UINT message, WPARAM wParam, LPARAM lParam) const {
+  return hwnd_ ? SendMessageA(hwnd_.get(), message, wParam, lParam) : 0;
+}
+
+void ListBoxControl::Clear() { Send(LB_RESETCONTENT); }
+
+void ListBoxControl::AddItem(const std::string& text) {
+  Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void ListBoxControl::InsertItem(int index, const std::string& text) {
+  Send(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void ListBoxControl::RemoveItem(int index) { Send(LB_DELETESTRING, static_cast<WPARAM>(index)); }
+
+// Appending keeps the fill linear; the box repaints once at the end.
+void ListBoxControl::SetItems(const std::vector<std::string>& items) {
+  if (!hwnd_) return;
+  Send(WM_SETREDRAW, FALSE);
+  Send(LB_RESETCONTENT);
+  std::size_t bytes = 0;
+  for (const std::string& text : items) bytes += text.size() + 1;
+  Send(LB_INITSTORAGE, items.size(), static_cast<LPARAM>(bytes));
+  for (const std::string& text : items)
+    Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  Send(WM_SETREDRAW, TRUE);
+  InvalidateRect(hwnd_.get(), nullptr, TRUE);
+}
+
+int ListBoxControl::Count() const { return static_cast<int>(Send(LB_GETCOUNT)); }
+
+std::string ListBoxControl::Item(int index) const {
+  const LRESULT length = Send(LB_GETTEXTLEN, static_cast<WPARAM>(index));
+  if (length <= 0) return {};
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  const LRESULT copied =
+      Send(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+  return text;
+}
+
+std::vector<std::string> ListBoxControl::Items() const {
+  std::vector<std::string> items;
+  const int count = Count();
+  items.reserve(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) items.push_back(Item(i));
+  return items;
+}
+
+int ListBoxControl::Selected() const { return hwnd_ ? static_cast<int>(Send(LB_GETCURSEL)) : -1; }
+
+// LB_SETCURSEL notifies nothing, so the program hears of the change here.
+void ListBoxControl::Select(int index) {
+  const int before = Selected();
+  Send(LB_SETCURSEL, static_cast<WPARAM>(index));
+  if (Selected() != before && events_.click) events_.click();
+}
+
+int ListBoxControl::TopIndex() const { return static_cast<int>(Send(LB_GETTOPINDEX)); }
+
+RECT ListBoxControl::Bounds() const {
+  RECT bounds{};
+  if (!hwnd_) return bounds;
+  GetWindowRect(hwnd_.get(), &bounds);
+  MapWindowPoints(HWND_DESKTOP, GetParent(hwnd_.get()), reinterpret_cast<POINT*>(&bounds), 2);
+  return bounds;
+}
+
+void ListBoxControl::Place(const RECT& bounds) {
+  if (!hwnd_) return;
+  SetWindowPos(hwnd_.get(), nullptr, bounds.left, bounds.top, bounds.right - bounds.left,
+               bounds.bottom - bounds.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+Twips ListBoxControl::Width() const {
+  const RECT bounds = Bounds();
+  return scale_.XToTwips(bounds.right - bounds.left);
+}
+
+Twips ListBoxControl::Height() const {
+  const RECT bounds = Bounds();
+  return scale_.YToTwips(bounds.bottom - bounds.top);
+}
+
+void ListBoxControl::SetLeft(Twips left) {
+  RECT bounds = Bounds();
+  OffsetRect(&bounds, scale_.XToPixels(left) - bounds.left, 0);
+  Place(bounds);
+}
+
+void ListBoxControl::SetTop(Twips top) {
+  RECT bounds = Bounds();
+  OffsetRect(&bounds, 0, scale_.YToPixels(top) - bounds.top);
+  Place(bounds);
+}
+
+void ListBoxControl::SetWidth(Twips width) {
+  RECT bounds = Bounds();
+  bounds.right = bounds.left + scale_.XToPixels(width);
+  Place(bounds);
+}
+
+void ListBoxControl::SetHeight(Twips height) {
+  RECT bounds = Bounds();
+  bounds.bottom = bounds.top + scale_.YToPixels(height);
+  Place(bounds);
+}
+
+bool ListBoxControl::Visible() const {
+  return hwnd_ && (GetWindowLongPtrA(hwnd_.get(), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void ListBoxControl::SetVisible(bool visible) {
+  if (hwnd_) ShowWindow(hwnd_.get(), visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void ListBoxControl::SetBackColor(Color color) {
+  if (!hwnd_) return;
+  backColor_ = ToColorRef(color);
+  brush_.reset(CreateSolidBrush(backColor_));
+  InvalidateRect(hwnd_.get(), nullptr, TRUE);
+}
+
+void ListBoxControl::SetHorizontalExtent(int pixels) {
+  Send(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(pixels));
+}
+
+void ListBoxControl::AcceptShellDrops() {
+  if (hwnd_) DragAcceptFiles(hwnd_.get(), TRUE);
+}
+
+// The control's own press would have focused the box; so Escape comes here.
+void ListBoxControl::BeginDrag() {
+  if (!hwnd_ || dragging_) return;
+  dragging_ = true;
+  ::SetFocus(hwnd_.get());
+  SetCapture(hwnd_.get());
+  ShowDragCursor();
+}
+
+void ListBoxControl::SetDragCursor(DragCursor cursor) {
+  dragCursor_ = cursor;
+  if (dragging_) ShowDragCursor();
+}
+
+void ListBoxControl::ShowDragCursor() const { SetCursor(DragCursorHandle(dragCursor_)); }
+
+POINT ListBoxControl::ToScreen(LPARAM clientPoint) const {
+  POINT point{GET_X_LPARAM(clientPoint), GET_Y_LPARAM(clientPoint)};
+  ClientToScreen(hwnd_.get(), &point);
+  return point;
+}
+
+// Only this thread's boxes are the program's: another process's window may
+// hold anything in its user data.
+ListBoxControl* ListBoxControl::BoxAt(POINT screen) {
+  HWND hwnd = WindowFromPoint(screen);
+  if (hwnd == nullptr || GetWindowThreadProcessId(hwnd, nullptr) != GetCurrentThreadId()) {
+    return nullptr;
+  }
+  const auto proc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC));
+  return proc == &SubclassProc ? FromHandle(hwnd) : nullptr;
+}
+
+DragEvent ListBoxControl::DragAt(POINT screen, const ListBoxControl& target) {
+  ScreenToClient(target.hwnd_.get(), &screen);
+  return {this, target.scale_.XToTwips(screen.x), target.scale_.YToTwips(screen.y)};
+}
+
+void ListBoxControl::DragTo(POINT screen) {
+  ListBoxControl* target = BoxAt(screen);
+  if (target != nullptr && target->events_.dragOver)
+    target->events_.dragOver(DragAt(screen, *target));
+}
+
+// The drag is over before the drop runs: the drop may ask the user.
+void ListBoxControl::DropAt(POINT screen) {
+  EndDrag();
+  ListBoxControl* target = BoxAt(screen);
+  if (target != nullptr && target->events_.dragDrop)
+    target->events_.dragDrop(DragAt(screen, *target));
+}
+
+// The arrow stays until the next move asks the window under the mouse.
+void ListBoxControl::EndDrag() {
+  dragging_ = false;
+  if (GetCapture() == hwnd_.get()) ReleaseCapture();
+  SetCursor(DragCursorHandle(DragCursor::Arrow));
+}
+
+void ListBoxControl::SetFocus() {
+  if (hwnd_) ::SetFocus(hwnd_.get());
+}
+
+}  // namespace vantiro::win32

@@ -1,0 +1,95 @@
+// A list box as the program sees it: a subclassed LISTBOX child of a top
+// window, which hands the box its notifications and colour requests. A drag
+// from the box holds the mouse capture until the button is released.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/window_system.h"
+#include "win32/handles.h"
+#include "win32/shell_drop_target.h"
+#include "win32/units.h"
+
+namespace vantiro::win32 {
+
+class ListBoxControl final : public ListBox {
+ public:
+  ListBoxControl(HWND parent, HFONT font, Scale scale, int id, Events events);
+  ~ListBoxControl() override;
+
+  // The box behind a child window of a top window, or nullptr.
+  static ListBoxControl* FromHandle(HWND hwnd);
+  HWND handle() const { return hwnd_.get(); }
+  // Registered with OLE while the window lives, when the box has a shellDrop
+  // handler; nullptr otherwise.
+  IDropTarget* shellDropTarget() const { return dropTarget_.get(); }
+  // From the parent: WM_COMMAND notifications and WM_CTLCOLORLISTBOX.
+  void OnNotify(WORD code);
+  HBRUSH OnColor(HDC dc) const;
+
+  void Clear() override;
+  void AddItem(const std::string& text) override;
+  void InsertItem(int index, const std::string& text) override;
+  void RemoveItem(int index) override;
+  void SetItems(const std::vector<std::string>& items) override;
+  int Count() const override;
+  std::string Item(int index) const override;
+  std::vector<std::string> Items() const override;
+
+  int Selected() const override;
+  void Select(int index) override;
+  int TopIndex() const override;
+
+  Twips Left() const override { return scale_.XToTwips(Bounds().left); }
+  Twips Top() const override { return scale_.YToTwips(Bounds().top); }
+  Twips Width() const override;
+  Twips Height() const override;
+  void SetLeft(Twips left) override;
+  void SetTop(Twips top) override;
+  void SetWidth(Twips width) override;
+  void SetHeight(Twips height) override;
+
+  bool Visible() const override;
+  void SetVisible(bool visible) override;
+  void SetBackColor(Color color) override;
+  void SetHorizontalExtent(int pixels) override;
+  void AcceptShellDrops() override;
+  void BeginDrag() override;
+  void SetDragCursor(DragCursor cursor) override;
+  void SetFocus() override;
+
+ private:
+  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  // True when the message belongs to the drag and the control must not see it.
+  bool OnDragMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  bool OnLeftDown(WPARAM wParam, LPARAM lParam);
+  void OnDestroy(HWND hwnd);
+  MouseEvent Mouse(int button, WPARAM wParam, LPARAM lParam) const;
+  // The box of this program under a point of the screen, or nullptr.
+  static ListBoxControl* BoxAt(POINT screen);
+  POINT ToScreen(LPARAM clientPoint) const;
+  DragEvent DragAt(POINT screen, const ListBoxControl& target);
+  void DragTo(POINT screen);
+  void DropAt(POINT screen);
+  void EndDrag();
+  void ShowDragCursor() const;
+  LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+  RECT Bounds() const;  // pixels, in the parent's client area
+  void Place(const RECT& bounds);
+
+  Scale scale_;
+  Events events_;
+  UniqueWindow hwnd_;
+  WNDPROC original_ = nullptr;
+  UniqueBrush brush_;
+  COLORREF backColor_ = 0;
+  ComPtr<ShellDropTarget> dropTarget_;
+  DragCursor dragCursor_ = DragCursor::Copy;
+  bool dragging_ = false;
+};
+
+}  // namespace vantiro::win32

@@ -1,0 +1,103 @@
+#include "win32/shell_drop_target.h"
+
+#include <utility>
+
+namespace vantiro::win32 {
+namespace {
+
+FORMATETC FileDropFormat() { return {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL}; }
+
+bool OffersFiles(IDataObject* data) {
+  FORMATETC format = FileDropFormat();
+  return data != nullptr && data->QueryGetData(&format) == S_OK;
+}
+
+std::string FileName(HDROP drop, UINT index) {
+  std::string name(DragQueryFileA(drop, index, nullptr, 0), '\0');
+  DragQueryFileA(drop, index, name.data(), static_cast<UINT>(name.size() + 1));
+  return name;
+}
+
+std::vector<std::string> DroppedFiles(IDataObject* data) {
+  FORMATETC format = FileDropFormat();
+  STGMEDIUM medium{};
+  if (data->GetData(&format, &medium) != S_OK) return {};
+  std::vector<std::string> files;
+  if (medium.tymed == TYMED_HGLOBAL) {
+    auto drop = static_cast<HDROP>(medium.hGlobal);
+    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) files.push_back(FileName(drop, i));
+  }
+  ReleaseStgMedium(&medium);
+  return files;
+}
+
+}  // namespace
+
+ShellDropTarget::ShellDropTarget(OverHandler over, DropHandler drop)
+    : over_(std::move(over)), drop_(std::move(drop)) {}
+
+ComPtr<ShellDropTarget> ShellDropTarget::Create(OverHandler over, DropHandler drop) {
+  return ComPtr<ShellDropTarget>(new ShellDropTarget(std::move(over), std::move(drop)));
+}
+
+void ShellDropTarget::Detach() {
+  over_ = {};
+  drop_ = {};
+}
+
+HRESULT ShellDropTarget::QueryInterface(REFIID iid, void** object) {
+  if (object == nullptr) return E_POINTER;
+  if (iid != IID_IUnknown && iid != IID_IDropTarget) {
+    *object = nullptr;
+    return E_NOINTERFACE;
+  }
+  *object = static_cast<IDropTarget*>(this);
+  AddRef();
+  return S_OK;
+}
+
+ULONG ShellDropTarget::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
+
+ULONG ShellDropTarget::Release() {
+  const LONG left = InterlockedDecrement(&references_);
+  if (left == 0) delete this;
+  return static_cast<ULONG>(left);
+}
+
+DWORD ShellDropTarget::Allowed(DWORD effects) const {
+  if (!drop_) return DROPEFFECT_NONE;  // detached
+  if (!over_) return effects;
+  return static_cast<DWORD>(over_(offersFiles_, static_cast<int>(effects)));
+}
+
+HRESULT ShellDropTarget::DragEnter(IDataObject* data, DWORD, POINTL, DWORD* effect) {
+  offersFiles_ = OffersFiles(data);
+  *effect = Allowed(*effect);
+  return S_OK;
+}
+
+HRESULT ShellDropTarget::DragOver(DWORD, POINTL, DWORD* effect) {
+  *effect = Allowed(*effect);
+  return S_OK;
+}
+
+HRESULT ShellDropTarget::DragLeave() {
+  offersFiles_ = false;
+  return S_OK;
+}
+
+// The effect is asked once more, as for a last move: a drop it refuses
+// brings nothing.
+HRESULT ShellDropTarget::Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) {
+  offersFiles_ = OffersFiles(data);
+  *effect = offersFiles_ ? Allowed(*effect) : DROPEFFECT_NONE;
+  if (*effect != DROPEFFECT_NONE) {
+    const DropHandler drop = drop_;  // the handler may end the box
+    drop(DroppedFiles(data));
+  }
+  offersFiles_ = false;
+  return S_OK;
+}
+
+}  // namespace vantiro::win32

@@ -1,0 +1,230 @@
+#include "win32/top_window.h"
+
+#include "win32/list_box.h"
+#include "win32/window_binding.h"
+
+namespace vantiro::win32 {
+namespace {
+
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
+constexpr WORD kFromAccelerator = 1;
+
+UniqueFont MessageFont() {
+  NONCLIENTMETRICSA metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  return UniqueFont(CreateFontIndirectA(&metrics.lfMessageFont));
+}
+
+SIZE Measure(HDC dc, const std::string& text) {
+  SIZE size{};
+  GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
+  return size;
+}
+
+}  // namespace
+
+TopWindow::TopWindow(WindowSpec spec, Events events, Scale scale,
+                     std::function<void(const TopWindow*)> onGone)
+    : scale_(scale),
+      onGone_(std::move(onGone)),
+      font_(MessageFont()),
+      menu_(std::move(spec.menuBar)) {
+  const int width = scale_.XToPixels(spec.clientWidth);
+  const int height = scale_.YToPixels(spec.clientHeight);
+  RECT frame{0, 0, width, height};
+  AdjustWindowRectEx(&frame, kStyle, TRUE, kExStyle);
+  CreateWindowExA(kExStyle, BoundWindowClass<TopWindow>(), spec.caption.c_str(), kStyle,
+                  CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
+                  nullptr, menu_.handle(), GetModuleHandleA(nullptr), this);
+  if (!hwnd_) return;
+  menu_.Attach(hwnd_.get());
+  FitClientSize(width, height);
+  events_ = std::move(events);  // only now: the program does not hold the window yet
+}
+
+// The program is going away: no event may reach it while the window goes.
+TopWindow::~TopWindow() {
+  events_ = {};
+  hwnd_.reset();
+  if (onGone_) onGone_(this);
+}
+
+// The menu bar may take more lines than AdjustWindowRectEx assumes.
+void TopWindow::FitClientSize(int width, int height) {
+  RECT client{};
+  GetClientRect(hwnd_.get(), &client);
+  const RECT bounds = Bounds();
+  Resize(bounds.right - bounds.left + width - client.right,
+         bounds.bottom - bounds.top + height - client.bottom);
+}
+
+void TopWindow::Detach() {
+  static_cast<void>(hwnd_.release());
+  menu_.Detach();
+}
+
+LRESULT TopWindow::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SIZE:
+      if (events_.resize) events_.resize();
+      return 0;
+    case WM_CLOSE:
+      Close();
+      return 0;
+    case WM_COMMAND:
+      if (lParam == 0) {
+        menu_.Command(LOWORD(wParam), HIWORD(wParam) == kFromAccelerator);
+      } else if (ListBoxControl* box = ListBoxControl::FromHandle(reinterpret_cast<HWND>(lParam))) {
+        box->OnNotify(HIWORD(wParam));
+      }
+      return 0;
+    case WM_CTLCOLORLISTBOX:
+      if (ListBoxControl* box = ListBoxControl::FromHandle(reinterpret_cast<HWND>(lParam))) {
+        if (HBRUSH brush = box->OnColor(reinterpret_cast<HDC>(wParam))) {
+          return reinterpret_cast<LRESULT>(brush);
+        }
+      }
+      break;
+  }
+  return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+std::string TopWindow::Caption() const {
+  if (!hwnd_) return {};
+  std::string caption(static_cast<std::size_t>(GetWindowTextLengthA(hwnd_.get())) + 1, '\0');
+  caption.resize(static_cast<std::size_t>(
+      GetWindowTextA(hwnd_.get(), caption.data(), static_cast<int>(caption.size()))));
+  return caption;
+}
+
+void TopWindow::SetCaption(const std::string& caption) {
+  if (hwnd_) SetWindowTextA(hwnd_.get(), caption.c_str());
+}
+
+RECT TopWindow::Bounds() const {
+  RECT bounds{};
+  if (hwnd_) GetWindowRect(hwnd_.get(), &bounds);
+  return bounds;
+}
+
+Twips TopWindow::Width() const {
+  const RECT bounds = Bounds();
+  return scale_.XToTwips(bounds.right - bounds.left);
+}
+
+Twips TopWindow::Height() const {
+  const RECT bounds = Bounds();
+  return scale_.YToTwips(bounds.bottom - bounds.top);
+}
+
+Twips TopWindow::ClientWidth() const {
+  RECT client{};
+  if (hwnd_) GetClientRect(hwnd_.get(), &client);
+  return scale_.XToTwips(client.right);
+}
+
+Twips TopWindow::ClientHeight() const {
+  RECT client{};
+  if (hwnd_) GetClientRect(hwnd_.get(), &client);
+  return scale_.YToTwips(client.bottom);
+}
+
+void TopWindow::Move(int x, int y) {
+  if (hwnd_)
+    SetWindowPos(hwnd_.get(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// WM_SIZE, and so the resize event, runs before SetWindowPos returns.
+void TopWindow::Resize(int width, int height) {
+  if (hwnd_) {
+    SetWindowPos(hwnd_.get(), nullptr, 0, 0, width, height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+void TopWindow::SetLeft(Twips left) { Move(scale_.XToPixels(left), Bounds().top); }
+
+void TopWindow::SetTop(Twips top) { Move(Bounds().left, scale_.YToPixels(top)); }
+
+void TopWindow::SetWidth(Twips width) {
+  const RECT bounds = Bounds();
+  Resize(scale_.XToPixels(width), bounds.bottom - bounds.top);
+}
+
+void TopWindow::SetHeight(Twips height) {
+  const RECT bounds = Bounds();
+  Resize(bounds.right - bounds.left, scale_.YToPixels(height));
+}
+
+WindowState TopWindow::State() const {
+  if (hwnd_ && IsIconic(hwnd_.get())) return WindowState::Minimized;
+  if (hwnd_ && IsZoomed(hwnd_.get())) return WindowState::Maximized;
+  return WindowState::Normal;
+}
+
+bool TopWindow::Visible() const {
+  return hwnd_ && (GetWindowLongPtrA(hwnd_.get(), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void TopWindow::Show() {
+  if (hwnd_) ShowWindow(hwnd_.get(), SW_SHOW);
+}
+
+void TopWindow::Hide() {
+  if (hwnd_) ShowWindow(hwnd_.get(), SW_HIDE);
+}
+
+void TopWindow::SetFocus() {
+  if (hwnd_) ::SetFocus(hwnd_.get());
+}
+
+void TopWindow::SetTopMost(bool topMost) {
+  if (hwnd_) {
+    SetWindowPos(hwnd_.get(), topMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE);
+  }
+}
+
+void TopWindow::Close() {
+  if (!hwnd_) return;
+  if (events_.unload) events_.unload();
+  hwnd_.reset();
+}
+
+Twips TopWindow::TextWidth(const std::string& text) const {
+  const ScreenTextDC dc(font_.get());
+  return scale_.XToTwips(Measure(dc.get(), text).cx);
+}
+
+// A line's height, as the list boxes take it for a row: the text's own
+// extent is 0 for "" under Wine.
+Twips TopWindow::TextHeight(const std::string& /*text*/) const {
+  const ScreenTextDC dc(font_.get());
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(dc.get(), &metrics);
+  return scale_.YToTwips(metrics.tmHeight);
+}
+
+std::vector<Twips> TopWindow::TextWidths(const std::vector<std::string>& texts) const {
+  const ScreenTextDC dc(font_.get());
+  std::vector<Twips> widths;
+  widths.reserve(texts.size());
+  for (const std::string& text : texts)
+    widths.push_back(scale_.XToTwips(Measure(dc.get(), text).cx));
+  return widths;
+}
+
+std::unique_ptr<ListBox> TopWindow::CreateListBox(ListBox::Events events) {
+  return std::make_unique<ListBoxControl>(hwnd_.get(), font_.get(), scale_, nextControlId_++,
+                                          std::move(events));
+}
+
+void TopWindow::DragByCaption() {
+  if (!hwnd_) return;
+  ReleaseCapture();
+  SendMessageA(hwnd_.get(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+}  // namespace vantiro::win32

@@ -1,0 +1,43 @@
+// The binding of a window to its C++ object, from WM_NCCREATE to
+// WM_NCDESTROY, and the once-per-process registration of its class.
+// T provides Attach(HWND), Detach() and OnMessage(HWND, UINT, WPARAM, LPARAM).
+#pragma once
+
+#include <windows.h>
+
+namespace vantiro::win32 {
+
+template <typename T>
+LRESULT CALLBACK BoundWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* created = static_cast<T*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+    created->Attach(hwnd);
+  }
+  auto* self = reinterpret_cast<T*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    self->Detach();
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+  }
+  return self->OnMessage(hwnd, message, wParam, lParam);
+}
+
+// The class name of T's windows, registered on first use.
+template <typename T>
+const char* BoundWindowClass() {
+  static const ATOM atom = [] {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &BoundWindowProc<T>;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = T::kClassName;
+    return RegisterClassExA(&wc);
+  }();
+  return MAKEINTATOM(atom);
+}
+
+}  // namespace vantiro::win32

@@ -1,0 +1,75 @@
+#include "win32/window_system.h"
+
+#include "win32/input_box.h"
+#include "win32/timer.h"
+#include "win32/top_window.h"
+
+namespace vantiro::win32 {
+
+Win32WindowSystem::Win32WindowSystem() : scale_(ScreenScale()) {}
+
+int Win32WindowSystem::Run() {
+  MSG msg{};
+  while (!quitting_ && GetMessageA(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
+  // Take the quit message Quit posted, if it is still waiting.
+  PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+  return 0;
+}
+
+void Win32WindowSystem::DoEvents() {
+  MSG msg{};
+  while (!quitting_ && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      // Someone else's quit: leave it for the loop that waits for it.
+      quitting_ = true;
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    Dispatch(msg);
+  }
+}
+
+void Win32WindowSystem::Dispatch(MSG& msg) const {
+  if (main_ != nullptr && main_->TranslateShortcut(msg)) return;
+  TranslateMessage(&msg);
+  DispatchMessageA(&msg);
+}
+
+void Win32WindowSystem::Quit() {
+  quitting_ = true;
+  PostQuitMessage(0);
+}
+
+std::unique_ptr<Window> Win32WindowSystem::CreateTopWindow(WindowSpec spec, Window::Events events) {
+  auto window = std::make_unique<TopWindow>(std::move(spec), std::move(events), scale_,
+                                            [this](const TopWindow* gone) {
+                                              if (main_ == gone) main_ = nullptr;
+                                            });
+  if (main_ == nullptr) main_ = window.get();
+  return window;
+}
+
+std::unique_ptr<Timer> Win32WindowSystem::CreateTimer(int intervalMs, std::function<void()> tick) {
+  return std::make_unique<WindowTimer>(intervalMs, std::move(tick));
+}
+
+int Win32WindowSystem::MsgBox(const std::string& text, int style, const std::string& title) {
+  return MessageBoxA(GetActiveWindow(), text.c_str(), title.c_str(), static_cast<UINT>(style));
+}
+
+std::string Win32WindowSystem::InputBox(const std::string& prompt, const std::string& title,
+                                        const std::string& defaultText) {
+  return RunInputBox(GetActiveWindow(), prompt, title, defaultText);
+}
+
+Twips Win32WindowSystem::ScreenWidth() const {
+  return scale_.XToTwips(GetSystemMetrics(SM_CXSCREEN));
+}
+
+Twips Win32WindowSystem::ScreenHeight() const {
+  return scale_.YToTwips(GetSystemMetrics(SM_CYSCREEN));
+}
+
+void Win32WindowSystem::Beep() { MessageBeep(MB_OK); }
+
+}  // namespace vantiro::win32
