@@ -182,8 +182,9 @@ void TopWindow::SetFocus() {
 
 void TopWindow::SetTopMost(bool topMost) {
   if (hwnd_) {
+    // Without SWP_NOACTIVATE a hidden window would take the keyboard away.
     SetWindowPos(hwnd_.get(), topMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOSIZE | SWP_NOMOVE);
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
   }
 }
 
