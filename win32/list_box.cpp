@@ -48,7 +48,7 @@ LRESULT CALLBACK ListBoxControl::SubclassProc(HWND hwnd, UINT message, WPARAM wP
 
 // Mouse presses reach the program before the box moves its selection.
 LRESULT ListBoxControl::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (dragging_ && OnDragMessage(message, wParam, lParam)) return message == WM_SETCURSOR;
+  if (dragging_ && OnDragMessage(message, wParam, lParam)) return 0;
   switch (message) {
     case WM_LBUTTONDOWN:
       if (OnLeftDown(wParam, lParam)) return 0;
@@ -84,8 +84,9 @@ bool ListBoxControl::OnLeftDown(WPARAM wParam, LPARAM lParam) {
   return dragging_ && !wasDragging;
 }
 
-// The moves, the release and Escape are the drag's alone; a lost capture
-// ends it without a drop, and the control hears of that too.
+// The moves, the release and Escape are the drag's alone. A lost capture
+// (also the control's own answer to WM_CANCELMODE) ends it without a drop,
+// and the control hears of that too.
 bool ListBoxControl::OnDragMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_MOUSEMOVE:
@@ -98,14 +99,8 @@ bool ListBoxControl::OnDragMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam != VK_ESCAPE) return false;
       EndDrag();
       return true;
-    case WM_SETCURSOR:
-      ShowDragCursor();
-      return true;
     case WM_CAPTURECHANGED:
       if (reinterpret_cast<HWND>(lParam) != hwnd_.get()) EndDrag();
-      return false;
-    case WM_CANCELMODE:
-      EndDrag();
       return false;
   }
   return false;

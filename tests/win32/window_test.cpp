@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/win32/win32_test_support.h"
+#include "win32/list_box.h"
 #include "win32/top_window.h"
 #include "win32/units.h"
 #include "win32/window_system.h"
@@ -175,7 +176,19 @@ TEST_F(TopWindowTest, MeasuresTextInWholePixelsWithOneCallForMany) {
   EXPECT_GT(widths[0], 0);
   EXPECT_GT(widths[1], widths[0]);
   EXPECT_EQ(widths[2], 0);
-  EXPECT_GT(window->TextHeight("Ag"), 0);
+}
+
+// The program finds the row under the mouse from TextHeight("A").
+TEST_F(TopWindowTest, MeasuresALineAsHighAsAListRowWhateverTheText) {
+  auto window = Create();
+  auto box = window->CreateListBox({});
+  const auto rowPixels = static_cast<int>(
+      SendMessageA(static_cast<ListBoxControl&>(*box).handle(), LB_GETITEMHEIGHT, 0, 0));
+  ASSERT_GT(rowPixels, 1);
+  EXPECT_EQ(window->TextHeight("A"), rowPixels * ws.TwipsPerPixelY());
+  for (const char* text : {"", " ", "Ag", "Ü", "日本", "a\nb"}) {
+    EXPECT_EQ(window->TextHeight(text), window->TextHeight("A")) << text;
+  }
 }
 
 }  // namespace
