@@ -18,10 +18,10 @@ Twips ClampTwips(std::int64_t twips) {
 }
 
 Form1::Form1(WindowSystem& ws, FileSystem& fs) : ws_(ws), fs_(fs) {
-  WindowSpec spec{kCaption, WindowKind::SizableToolWindow, kDesignClientWidth, kDesignClientHeight,
-                  DesignMenuBar()};
-  window_ =
-      ws_.CreateTopWindow(std::move(spec), {[this] { Form_Resize(); }, [this] { Form_Unload(); }});
+  WindowDesign design{kCaption, WindowKind::SizableToolWindow, kDesignClientWidth,
+                      kDesignClientHeight, DesignMenuBar()};
+  window_ = ws_.CreateTopWindow(std::move(design),
+                                {[this] { Form_Resize(); }, [this] { Form_Unload(); }});
   // The file list waits beyond the design width until a folder fills it.
   ListBox::Events filesEvents;
   filesEvents.click = [this] { Files_Click(); };

@@ -201,7 +201,7 @@ enum class WindowKind {
   SizableToolWindow,  // thin caption with a close box, sizable border
 };
 
-struct WindowSpec {
+struct WindowDesign {
   std::string caption;
   WindowKind kind = WindowKind::SizableToolWindow;
   Twips clientWidth = 0;
@@ -221,7 +221,7 @@ class WindowSystem {
   virtual ~WindowSystem() = default;
 
   // A new hidden top-level window.
-  virtual std::unique_ptr<Window> CreateTopWindow(WindowSpec spec, Window::Events events) = 0;
+  virtual std::unique_ptr<Window> CreateTopWindow(WindowDesign design, Window::Events events) = 0;
   // A timer that calls tick every intervalMs while enabled; starts disabled.
   virtual std::unique_ptr<Timer> CreateTimer(int intervalMs, std::function<void()> tick) = 0;
 

@@ -25,17 +25,17 @@ SIZE Measure(HDC dc, const std::string& text) {
 
 }  // namespace
 
-TopWindow::TopWindow(WindowSpec spec, Events events, Scale scale,
+TopWindow::TopWindow(WindowDesign design, Events events, Scale scale,
                      std::function<void(const TopWindow*)> onGone)
     : scale_(scale),
       onGone_(std::move(onGone)),
       font_(MessageFont()),
-      menu_(std::move(spec.menuBar)) {
-  const int width = scale_.XToPixels(spec.clientWidth);
-  const int height = scale_.YToPixels(spec.clientHeight);
+      menu_(std::move(design.menuBar)) {
+  const int width = scale_.XToPixels(design.clientWidth);
+  const int height = scale_.YToPixels(design.clientHeight);
   RECT frame{0, 0, width, height};
   AdjustWindowRectEx(&frame, kStyle, TRUE, kExStyle);
-  CreateWindowExA(kExStyle, BoundWindowClass<TopWindow>(), spec.caption.c_str(), kStyle,
+  CreateWindowExA(kExStyle, BoundWindowClass<TopWindow>(), design.caption.c_str(), kStyle,
                   CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
                   nullptr, menu_.handle(), GetModuleHandleA(nullptr), this);
   if (!hwnd_) return;

@@ -21,7 +21,7 @@ class TopWindow final : public Window {
   static constexpr const char* kClassName = "VantiroWindow";
 
   // onGone runs as the object is destroyed.
-  TopWindow(WindowSpec spec, Events events, Scale scale,
+  TopWindow(WindowDesign design, Events events, Scale scale,
             std::function<void(const TopWindow*)> onGone);
   ~TopWindow() override;
 

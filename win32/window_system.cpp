@@ -40,8 +40,9 @@ void Win32WindowSystem::Quit() {
   PostQuitMessage(0);
 }
 
-std::unique_ptr<Window> Win32WindowSystem::CreateTopWindow(WindowSpec spec, Window::Events events) {
-  auto window = std::make_unique<TopWindow>(std::move(spec), std::move(events), scale_,
+std::unique_ptr<Window> Win32WindowSystem::CreateTopWindow(WindowDesign design,
+                                                           Window::Events events) {
+  auto window = std::make_unique<TopWindow>(std::move(design), std::move(events), scale_,
                                             [this](const TopWindow* gone) {
                                               if (main_ == gone) main_ = nullptr;
                                             });

@@ -33,7 +33,7 @@ class Win32WindowSystem final : public WindowSystem {
   // Dispatches messages until Quit; returns the process's exit code.
   int Run();
 
-  std::unique_ptr<Window> CreateTopWindow(WindowSpec spec, Window::Events events) override;
+  std::unique_ptr<Window> CreateTopWindow(WindowDesign design, Window::Events events) override;
   std::unique_ptr<Timer> CreateTimer(int intervalMs, std::function<void()> tick) override;
 
   int MsgBox(const std::string& text, int style, const std::string& title) override;

@@ -82,13 +82,13 @@ void FakeListBox::SetHeight(Twips height) {
 
 // --- windows ---
 
-FakeWindow::FakeWindow(FakeWindowSystem& ws, WindowSpec spec, Events events)
+FakeWindow::FakeWindow(FakeWindowSystem& ws, WindowDesign design, Events events)
     : ws_(ws),
       events_(std::move(events)),
-      caption_(std::move(spec.caption)),
-      width_(spec.clientWidth + kFrameWidth),
-      height_(spec.clientHeight + kFrameHeight),
-      menuBar_(std::move(spec.menuBar)) {
+      caption_(std::move(design.caption)),
+      width_(design.clientWidth + kFrameWidth),
+      height_(design.clientHeight + kFrameHeight),
+      menuBar_(std::move(design.menuBar)) {
   ws_.windows.push_back(this);
 }
 
@@ -184,8 +184,9 @@ FakeTimer::~FakeTimer() { std::erase(registry_, this); }
 
 // --- the window system ---
 
-std::unique_ptr<Window> FakeWindowSystem::CreateTopWindow(WindowSpec spec, Window::Events events) {
-  return std::make_unique<FakeWindow>(*this, std::move(spec), std::move(events));
+std::unique_ptr<Window> FakeWindowSystem::CreateTopWindow(WindowDesign design,
+                                                          Window::Events events) {
+  return std::make_unique<FakeWindow>(*this, std::move(design), std::move(events));
 }
 
 std::unique_ptr<Timer> FakeWindowSystem::CreateTimer(int intervalMs, std::function<void()> tick) {

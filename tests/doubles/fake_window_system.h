@@ -93,7 +93,7 @@ class FakeListBox final : public ListBox {
 
 class FakeWindow final : public Window {
  public:
-  FakeWindow(FakeWindowSystem& ws, WindowSpec spec, Events events);
+  FakeWindow(FakeWindowSystem& ws, WindowDesign design, Events events);
   ~FakeWindow() override;
 
   std::string Caption() const override { return caption_; }
@@ -205,7 +205,7 @@ struct ShownInput {
 
 class FakeWindowSystem final : public WindowSystem {
  public:
-  std::unique_ptr<Window> CreateTopWindow(WindowSpec spec, Window::Events events) override;
+  std::unique_ptr<Window> CreateTopWindow(WindowDesign design, Window::Events events) override;
   std::unique_ptr<Timer> CreateTimer(int intervalMs, std::function<void()> tick) override;
   int MsgBox(const std::string& text, int style, const std::string& title) override;
   std::string InputBox(const std::string& prompt, const std::string& title,
