@@ -6,7 +6,9 @@
 
 #include <cstdint>
 #include <deque>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,8 @@ inline constexpr const char* kCaption = "Vantiro!";
 // Every length the layout hands to the window system fits 16 bits; deep
 // folder chains are computed wider and clamped here.
 Twips ClampTwips(std::int64_t twips);
+
+class TextFileReader;
 
 class Form1 {
  public:
@@ -80,10 +84,14 @@ class Form1 {
   void mnuRememberPath_Click();
   void mnuAnimation_Click();
   void mnuAutoPlay_Click();
+  void mnuReset_Click();
   void Config_Save();
   void Config_Load();
   void Favorites_Save();
   void Favorites_Load();
+  void mnuAdd_Click();
+  void mnuRemoveFavorites_Click();
+  void mnuResetFavorites_Click();
 
   // Program-wide values and fields of the main window.
   std::string ProgramDir;
@@ -102,6 +110,7 @@ class Form1 {
   // Controls.
   Window& window() { return *window_; }
   ListBox& Dir(int index) { return *dirs_.at(static_cast<std::size_t>(index)).box; }
+  const ListBox& Dir(int index) const { return *dirs_.at(static_cast<std::size_t>(index)).box; }
   const std::string& DirTag(int index) const {
     return dirs_.at(static_cast<std::size_t>(index)).tag;
   }
@@ -129,6 +138,14 @@ class Form1 {
   Twips AnimationStep() const;
   Twips FrameHeight() const;
   Twips FrameWidth() const;
+  std::string ConfigText() const;
+  bool LoadSettings(TextFileReader& file);
+  void RestorePath(TextFileReader& file, int lastBox);
+  void ShowFirstRunWelcome();
+  std::string FavoritesText() const;
+  void KeepUnsavedFavorites();
+  bool SaveSettingsFile(const std::string& name, const std::string& contents);
+  std::optional<std::string> ReadSettingsFile(const std::string& name) const;
 
   WindowSystem& ws_;
   FileSystem& fs_;
@@ -139,6 +156,9 @@ class Form1 {
   std::unique_ptr<FrmHtml> frmHTML_;
   bool timer1Enabled_ = false;
   int driveCount_ = 0;  // the drives at the top of box 0
+  // Settings files that could not be written, by name: read back in their
+  // place until the end of the run.
+  std::map<std::string, std::string> unsaved_;
 };
 
 }  // namespace vantiro

@@ -57,19 +57,22 @@ std::vector<MenuItem> Form1::DesignMenuBar() {
             Separator("mnuNone12"),
             Item("mnuTopMost", "Stay always on top", {}, command(&Form1::mnuTopMost_Click))});
 
-  MenuItem favorites = Menu("mnuFavorites", "Favorites",
-                            {Enabled(Item("mnuRemoveFavorites", "Remove selected"), false),
-                             Item("mnuResetFavorites", "Reset")});
+  MenuItem favorites =
+      Menu("mnuFavorites", "Favorites",
+           {Enabled(Item("mnuRemoveFavorites", "Remove selected", {},
+                         command(&Form1::mnuRemoveFavorites_Click)),
+                    false),
+            Item("mnuResetFavorites", "Reset", {}, command(&Form1::mnuResetFavorites_Click))});
 
-  MenuItem file =
-      Menu("mnuFile1", "File",
-           {options, Item("mnuSizeColors", "Size and colors..."), Separator("mnuNone"), favorites,
-            Separator("mnuNone7"),
-            Item("mnuFilters", "Files filtering...", "Ctrl+F", command(&Form1::mnuFilters_Click)),
-            Separator("mnuNone11"),
-            Item("mnuRefresh", "Refresh", "F5", command(&Form1::mnuRefresh_Click)),
-            Item("mnuReset", "Reset all", "Ctrl+R"), Separator("mnuNone4"),
-            Item("mnuExit", "Exit", "Ctrl+F4", command(&Form1::mnuExit_Click))});
+  MenuItem file = Menu(
+      "mnuFile1", "File",
+      {options, Item("mnuSizeColors", "Size and colors..."), Separator("mnuNone"), favorites,
+       Separator("mnuNone7"),
+       Item("mnuFilters", "Files filtering...", "Ctrl+F", command(&Form1::mnuFilters_Click)),
+       Separator("mnuNone11"),
+       Item("mnuRefresh", "Refresh", "F5", command(&Form1::mnuRefresh_Click)),
+       Item("mnuReset", "Reset all", "Ctrl+R", command(&Form1::mnuReset_Click)),
+       Separator("mnuNone4"), Item("mnuExit", "Exit", "Ctrl+F4", command(&Form1::mnuExit_Click))});
 
   MenuItem help = Menu(
       "mnuHelp", "Help",
@@ -80,7 +83,8 @@ std::vector<MenuItem> Form1::DesignMenuBar() {
            {Item("mnuExplore", "Explore     (Double-Click)"),
             Item("mnuNewWindow", "Open in a new window", "Ctrl+N"),
             Item("mnuFolderRecycleBin", "Send to Recycle Bin"), Item("mnuPaste", "Paste", "Ctrl+V"),
-            Separator("mnuNone6"), Item("mnuAdd", "Add to Favorites", "Ctrl+A"),
+            Separator("mnuNone6"),
+            Item("mnuAdd", "Add to Favorites", "Ctrl+A", command(&Form1::mnuAdd_Click)),
             Separator("mnuNone10"), Item("mnuFolderProperties", "Folder Properties...", "F4")}),
       false);
 

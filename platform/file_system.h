@@ -58,6 +58,18 @@ class FileSystem {
   // Opens a file to read it; nullptr when it cannot be opened.
   virtual std::unique_ptr<InputFile> OpenForReading(const std::string& path) const = 0;
 
+  // Writes a whole file: the new contents go to a temporary file beside it,
+  // which replaces the old file only once complete. False when it cannot be
+  // written; the old file is then left as it was.
+  virtual bool SaveFile(const std::string& path, const std::string& contents) = 0;
+
+  // Deletes a file; false when it cannot be deleted (a missing file too).
+  virtual bool RemoveFile(const std::string& path) = 0;
+
+  // Starts a program by its command line in a normal window with the focus,
+  // in the current directory; false when it cannot be started.
+  virtual bool StartProgram(const std::string& commandLine) = 0;
+
   // Hands a file operation to the shell, which shows its own confirmations,
   // progress and errors.
   virtual ShellFileResult RunShellFileOperation(const ShellFileOperation& operation) = 0;

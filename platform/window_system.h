@@ -35,6 +35,9 @@ inline constexpr int kYes = 6;
 inline constexpr int kNo = 7;
 }  // namespace msgbox
 
+// The help viewer's command that shows the contents of a help file.
+inline constexpr unsigned kHelpContents = 3;
+
 // Mouse buttons and shift keys as event handlers receive them.
 inline constexpr int kLeftButton = 1;
 inline constexpr int kRightButton = 2;
@@ -195,6 +198,9 @@ class Window {
 
   // Lets the window follow the mouse as if its caption were dragged.
   virtual void DragByCaption() = 0;
+  // Opens a help file in the help viewer, owned by this window; command is
+  // a help command such as kHelpContents.
+  virtual void ShowHelp(const std::string& helpFile, unsigned command) = 0;
 };
 
 enum class WindowKind {

@@ -119,6 +119,50 @@ std::unique_ptr<InputFile> Win32FileSystem::OpenForReading(const std::string& pa
   return std::make_unique<Win32InputFile>(file);
 }
 
+// The new contents go to "<name>.new" first: a failure on the way leaves the
+// old file whole.
+bool Win32FileSystem::SaveFile(const std::string& path, const std::string& contents) {
+  const QuietErrors quiet;
+  if (contents.size() > MAXDWORD) return false;
+  const std::string temporary = path + ".new";
+  HANDLE handle = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return false;
+  UniqueFile file(handle);
+  DWORD written = 0;
+  const bool complete = WriteFile(file.get(), contents.data(), static_cast<DWORD>(contents.size()),
+                                  &written, nullptr) &&
+                        written == contents.size() && FlushFileBuffers(file.get());
+  file.reset();
+  if (complete && MoveFileExA(temporary.c_str(), path.c_str(),
+                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return true;
+  }
+  DeleteFileA(temporary.c_str());
+  return false;
+}
+
+bool Win32FileSystem::RemoveFile(const std::string& path) {
+  const QuietErrors quiet;
+  return DeleteFileA(path.c_str()) != FALSE;
+}
+
+bool Win32FileSystem::StartProgram(const std::string& commandLine) {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOWNORMAL;
+  PROCESS_INFORMATION process{};
+  std::string line = commandLine;  // CreateProcessA may write into it
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process)) {
+    return false;
+  }
+  const UniqueFile thread(process.hThread), child(process.hProcess);
+  AllowSetForegroundWindow(process.dwProcessId);  // the new window takes the focus
+  return true;
+}
+
 // The shell takes lists of paths, each ended by a NUL, the list by another.
 ShellFileResult Win32FileSystem::RunShellFileOperation(const ShellFileOperation& operation) {
   const std::string from = operation.from + '\0' + '\0';

@@ -12,6 +12,9 @@ class Win32FileSystem final : public FileSystem {
   std::optional<std::vector<std::string>> SubFolders(const std::string& path) const override;
   std::optional<std::vector<std::string>> FileNames(const std::string& path) const override;
   std::unique_ptr<InputFile> OpenForReading(const std::string& path) const override;
+  bool SaveFile(const std::string& path, const std::string& contents) override;
+  bool RemoveFile(const std::string& path) override;
+  bool StartProgram(const std::string& commandLine) override;
   ShellFileResult RunShellFileOperation(const ShellFileOperation& operation) override;
 };
 

@@ -228,4 +228,8 @@ void TopWindow::DragByCaption() {
   SendMessageA(hwnd_.get(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }
 
+void TopWindow::ShowHelp(const std::string& helpFile, unsigned command) {
+  WinHelpA(hwnd_.get(), helpFile.c_str(), command, 0);
+}
+
 }  // namespace vantiro::win32

@@ -72,6 +72,7 @@ class TopWindow final : public Window {
   void PopupMenu(std::string_view name) override { menu_.Popup(name); }
 
   void DragByCaption() override;
+  void ShowHelp(const std::string& helpFile, unsigned command) override;
 
   // For the window procedure.
   void Attach(HWND hwnd) { hwnd_.reset(hwnd); }

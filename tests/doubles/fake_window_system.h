@@ -133,6 +133,9 @@ class FakeWindow final : public Window {
   }
   void PopupMenu(std::string_view name) override { popups_.emplace_back(name); }
   void DragByCaption() override { ++captionDrags_; }
+  void ShowHelp(const std::string& helpFile, unsigned command) override {
+    helpShown_.push_back(helpFile + " " + std::to_string(command));
+  }
 
   // What a test reads or drives.
   const MenuItem& Menu(std::string_view name) const;
@@ -148,6 +151,8 @@ class FakeWindow final : public Window {
   const std::vector<bool>& topMostCalls() const { return topMostCalls_; }
   const std::vector<std::string>& popups() const { return popups_; }
   int captionDrags() const { return captionDrags_; }
+  // Each help file opened, followed by a blank and the command.
+  const std::vector<std::string>& helpShown() const { return helpShown_; }
   bool closed() const { return closed_; }
   int resizeEvents() const { return resizeEvents_; }
   // The list boxes that exist, in creation order.
@@ -169,6 +174,7 @@ class FakeWindow final : public Window {
   std::vector<MenuItem> menuBar_;
   std::vector<bool> topMostCalls_;
   std::vector<std::string> popups_;
+  std::vector<std::string> helpShown_;
   std::vector<FakeListBox*> listBoxes_;  // owned by the program
 };
 

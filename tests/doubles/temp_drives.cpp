@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <fstream>
+#include <sstream>
 #include <stdexcept>
 #include <system_error>
 
@@ -138,6 +139,30 @@ std::unique_ptr<InputFile> TempDrives::OpenForReading(const std::string& path) c
   auto file = std::make_unique<HostFile>(host);
   if (!file->is_open()) return nullptr;
   return file;
+}
+
+bool TempDrives::SaveFile(const std::string& path, const std::string& contents) {
+  const fs::path host = HostPath(path);
+  if (saveFails || host.empty()) return false;
+  std::ofstream file(host, std::ios::binary | std::ios::trunc);
+  return static_cast<bool>(file << contents);
+}
+
+bool TempDrives::RemoveFile(const std::string& path) {
+  std::error_code error;
+  const fs::path host = HostPath(path);
+  return !host.empty() && fs::is_regular_file(host, error) && fs::remove(host, error);
+}
+
+bool TempDrives::StartProgram(const std::string& commandLine) {
+  startedPrograms.push_back(commandLine);
+  return !startFails;
+}
+
+std::string TempDrives::Contents(const std::string& windowsPath) const {
+  std::ostringstream contents;
+  contents << std::ifstream(HostPath(windowsPath), std::ios::binary).rdbuf();
+  return contents.str();
 }
 
 ShellFileResult TempDrives::RunShellFileOperation(const ShellFileOperation& operation) {

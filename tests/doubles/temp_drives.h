@@ -38,11 +38,22 @@ class TempDrives final : public FileSystem {
   std::optional<std::vector<std::string>> SubFolders(const std::string& path) const override;
   std::optional<std::vector<std::string>> FileNames(const std::string& path) const override;
   std::unique_ptr<InputFile> OpenForReading(const std::string& path) const override;
+  // Fails while saveFails is set, leaving the old file as it was.
+  bool SaveFile(const std::string& path, const std::string& contents) override;
+  bool RemoveFile(const std::string& path) override;
+  // Records the command line; fails while startFails is set.
+  bool StartProgram(const std::string& commandLine) override;
   // Copies as the shell does; a target that exists stands for the user
   // declining to replace it.
   ShellFileResult RunShellFileOperation(const ShellFileOperation& operation) override;
 
+  // Reads a file whole; empty when it is missing.
+  std::string Contents(const std::string& windowsPath) const;
+
   std::vector<ShellFileOperation> shellOperations;
+  std::vector<std::string> startedPrograms;
+  bool saveFails = false;
+  bool startFails = false;
 
  private:
   struct Drive {

@@ -148,6 +148,7 @@ TEST_F(FolderBoxes, RefreshDestroysEveryBoxAndStartsAgainFromBoxZero) {
   Click(0, "c:");
   Click(1, "a");
   drives.AddDrive('d');
+  main().ChooseMenu("mnuRememberPath");  // off: the refresh opens nothing again
   main().ChooseMenu("mnuRefresh");
   EXPECT_EQ(form->DirCount(), 1);
   EXPECT_EQ(form->LastLoadedBox, 0);

@@ -1,0 +1,135 @@
+#include "settings/text_file.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <memory>
+
+namespace vantiro {
+namespace {
+
+constexpr std::string_view kTrue = "#TRUE#";
+constexpr std::string_view kFalse = "#FALSE#";
+
+std::string_view Trimmed(std::string_view line) {
+  const auto first = line.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  const auto last = line.find_last_not_of(" \t");
+  return line.substr(first, last - first + 1);
+}
+
+// A plain decimal number, perhaps with a fraction or an exponent.
+std::optional<double> Decimal(std::string_view line) {
+  line = Trimmed(line);
+  double value = 0;
+  const char* end = line.data() + line.size();
+  const auto [stop, error] = std::from_chars(line.data(), end, value);
+  if (line.empty() || error != std::errc{} || stop != end || !std::isfinite(value)) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+}  // namespace
+
+void TextFileWriter::Line(std::string_view line) {
+  contents_ += line;
+  contents_ += "\r\n";
+}
+
+void TextFileWriter::Integer(std::int64_t value) { Line(std::to_string(value)); }
+
+void TextFileWriter::Number(float value) {
+  char text[64];
+  const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
+  Line(std::string_view(text, static_cast<std::size_t>(result.ptr - text)));
+}
+
+void TextFileWriter::Boolean(bool value) { Line(value ? kTrue : kFalse); }
+
+void TextFileWriter::Text(std::string_view text) {
+  contents_ += '"';
+  contents_ += text;
+  contents_ += '"';
+  contents_ += "\r\n";
+}
+
+std::optional<std::string_view> TextFileReader::NextLine() {
+  if (position_ >= contents_.size()) return std::nullopt;
+  const std::string_view rest = std::string_view(contents_).substr(position_);
+  const auto end = rest.find_first_of("\r\n");
+  if (end == std::string_view::npos) {
+    position_ = contents_.size();
+    return rest;
+  }
+  position_ += end + 1;
+  if (rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n') ++position_;
+  return rest.substr(0, end);
+}
+
+// Whole numbers are read as the classic reader does: a fraction rounds to
+// the nearest integer, halves to even.
+template <typename Int>
+std::optional<Int> TextFileReader::Integer() {
+  const auto line = NextLine();
+  if (!line) return std::nullopt;
+  const auto value = Decimal(*line);
+  if (!value) return std::nullopt;
+  const double rounded = std::nearbyint(*value);
+  if (rounded < std::numeric_limits<Int>::min() || rounded > std::numeric_limits<Int>::max()) {
+    return std::nullopt;
+  }
+  return static_cast<Int>(rounded);
+}
+
+std::optional<std::int16_t> TextFileReader::Int16() { return Integer<std::int16_t>(); }
+
+std::optional<std::int32_t> TextFileReader::Int32() { return Integer<std::int32_t>(); }
+
+std::optional<float> TextFileReader::Single() {
+  const auto line = NextLine();
+  if (!line) return std::nullopt;
+  const auto value = Decimal(*line);
+  if (!value || std::fabs(*value) > std::numeric_limits<float>::max()) return std::nullopt;
+  return static_cast<float>(*value);
+}
+
+std::optional<bool> TextFileReader::Boolean() {
+  const auto line = NextLine();
+  if (!line) return std::nullopt;
+  const std::string_view value = Trimmed(*line);
+  if (value == kTrue) return true;
+  if (value == kFalse) return false;
+  return std::nullopt;
+}
+
+std::optional<std::string> TextFileReader::Text() {
+  const auto line = NextLine();
+  if (!line) return std::nullopt;
+  return ParseText(*line);
+}
+
+std::optional<std::string> TextFileReader::ParseText(std::string_view line) {
+  line = Trimmed(line);
+  if (line.size() < 2 || line.front() != '"' || line.back() != '"') return std::nullopt;
+  line = line.substr(1, line.size() - 2);
+  if (line.find('"') != std::string_view::npos) return std::nullopt;
+  return std::string(line);
+}
+
+std::optional<std::string> ReadTextFile(const FileSystem& fs, const std::string& path,
+                                        std::size_t limit) {
+  const std::unique_ptr<InputFile> file = fs.OpenForReading(path);
+  if (!file) return std::nullopt;
+  std::string contents;
+  char buffer[16 * 1024];
+  while (contents.size() < limit) {
+    const std::ptrdiff_t got = file->Read(buffer, std::min(sizeof buffer, limit - contents.size()));
+    if (got < 0) return std::nullopt;
+    if (got == 0) break;
+    contents.append(buffer, static_cast<std::size_t>(got));
+  }
+  return contents;
+}
+
+}  // namespace vantiro

@@ -1,0 +1,65 @@
+// The program's settings files: one value a line, lines ended by CR LF, in
+// the ANSI code page. Integers and numbers are plain decimal, booleans
+// "#TRUE#" or "#FALSE#", texts between double quotes.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/file_system.h"
+
+namespace vantiro {
+
+class TextFileWriter {
+ public:
+  void Integer(std::int64_t value);
+  void Number(float value);  // whole numbers without a fraction
+  void Boolean(bool value);
+  void Text(std::string_view text);
+
+  const std::string& contents() const { return contents_; }
+
+ private:
+  void Line(std::string_view line);
+
+  std::string contents_;
+};
+
+// Reads values line by line. Each read takes the next line and gives nullopt
+// when there is none or it holds no value of that kind (a number out of
+// range included). Lines may end in CR LF, LF or CR.
+class TextFileReader {
+ public:
+  explicit TextFileReader(std::string contents) : contents_(std::move(contents)) {}
+
+  std::optional<std::int16_t> Int16();
+  std::optional<std::int32_t> Int32();
+  std::optional<float> Single();
+  std::optional<bool> Boolean();
+  std::optional<std::string> Text();
+  // The next line as it stands, without its line end.
+  std::optional<std::string_view> NextLine();
+
+  // The text of a quoted line, nullopt when the line is not one.
+  static std::optional<std::string> ParseText(std::string_view line);
+
+ private:
+  template <typename Int>
+  std::optional<Int> Integer();
+
+  std::string contents_;
+  std::size_t position_ = 0;
+};
+
+// The settings files are small: anything beyond this many bytes is ignored.
+inline constexpr std::size_t kSettingsFileLimit = 1 << 20;
+
+// The contents of a file, at most limit bytes; nullopt when it cannot be
+// opened or read.
+std::optional<std::string> ReadTextFile(const FileSystem& fs, const std::string& path,
+                                        std::size_t limit = kSettingsFileLimit);
+
+}  // namespace vantiro

@@ -1,0 +1,333 @@
+// The configuration and favourites files: what is written, what a restart
+// brings back, and what damaged files do.
+#include <filesystem>
+#include <functional>
+#include <sstream>
+
+#include "tests/unit/browser.h"
+
+namespace vantiro {
+namespace {
+
+using Entries = std::vector<std::string>;
+
+constexpr const char* kConfig = "c:\\vantiro\\Config";
+constexpr const char* kFavorites = "c:\\vantiro\\Favorites";
+// A window height that shows whole rows, which the layout keeps as it is.
+constexpr Twips kHeight = fake::kFrameHeight + 2 * fake::kListBorder + 20 * fake::kRowHeight;
+constexpr const char* kWelcomeStart = "Welcome to Vantiro!\r\rSince this is the first time";
+
+// The twelve lines before the path, as the program writes them.
+std::string Twelve(std::string_view remember, std::string_view topMost = "#FALSE#") {
+  std::ostringstream text;
+  text << "1500\r\n2100\r\n-2147483628\r\n255\r\n9999\r\n"
+       << kHeight << "\r\n150\r\n300\r\n"
+       << remember << "\r\n#TRUE#\r\n#FALSE#\r\n"
+       << topMost << "\r\n";
+  return text.str();
+}
+
+Entries Lines(const std::string& text) {
+  Entries lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+    lines.push_back(text.substr(start, end - start));
+  }
+  EXPECT_EQ(start, text.size()) << "every line ends in CR LF";
+  return lines;
+}
+
+class Settings : public Browser {
+ protected:
+  Settings() {
+    drives.MakeFolders("c:\\vantiro");
+    drives.MakeFolders("c:\\a\\b\\c");
+    drives.MakeFile("c:\\a\\b\\notes.txt");
+    drives.MakeFile("c:\\a\\b\\photo.bmp");
+  }
+
+  // Ends the program as the close box does and starts it again; meanwhile
+  // runs while it is stopped.
+  void Restart(const std::function<void()>& meanwhile = [] {}) {
+    main().Close();
+    form.reset();
+    meanwhile();
+    ws.messages.clear();
+    Launch();
+  }
+
+  void SelectFile(const std::string& name) {
+    const Entries items = files().Items();
+    const auto found = std::find(items.begin(), items.end(), name);
+    ASSERT_NE(found, items.end());
+    files().UserClick(static_cast<int>(found - items.begin()));
+  }
+
+  int WelcomesShown() const {
+    return static_cast<int>(std::count_if(ws.messages.begin(), ws.messages.end(), [](auto& m) {
+      return m.text.starts_with(kWelcomeStart);
+    }));
+  }
+};
+
+TEST_F(Settings, ExitWritesEveryValueLineByLine) {
+  Start();
+  form->BoxesWidth = 1500;
+  form->FilesBackColor = 0x80000014;
+  main().ChooseMenu("mnuAnimation");
+  Click(0, "c:");
+  Click(1, "a");
+  Click(2, "b");
+  SelectFile("photo.bmp");
+  const std::string width = std::to_string(main().Width());
+  const std::string height = std::to_string(main().Height());
+  main().Close();
+  EXPECT_EQ(Lines(drives.Contents(kConfig)),
+            (Entries{"1500", "1800", "16777215", "-2147483628", width, height, "450", "600",
+                     "#TRUE#", "#TRUE#", "#FALSE#", "#FALSE#", "3", "\"c:\\a\\b\\\"",
+                     // box 0 .. 3, then the file list: index, text, tag
+                     "0", "\"c:\"", "\"\"", "0", "\"a\"", "\"c:\\\"", "0", "\"b\"", "\"c:\\a\\\"",
+                     "-1", "\"\"", "\"c:\\a\\b\\\"", "1", "\"photo.bmp\"", "\"c:\\a\\b\\\""}));
+  EXPECT_EQ(drives.Contents(kFavorites), "") << "saved too, empty";
+}
+
+TEST_F(Settings, ARestartBringsBackTheValuesTheFoldersAndTheFile) {
+  Start();
+  form->ActiveBoxWidth = 2000;
+  form->FoldersBackColor = 0x00C0FFEE;
+  main().SetHeight(kHeight);
+  main().SetLeft(-30);
+  main().ChooseMenu("mnuAutoPlay");
+  Click(0, "c:");
+  Click(1, "a");
+  Click(2, "b");
+  SelectFile("photo.bmp");
+  Restart();
+  EXPECT_TRUE(ws.messages.empty());
+  EXPECT_EQ(form->ActiveBoxWidth, 2000);
+  EXPECT_EQ(form->FoldersBackColor, 0x00C0FFEEu);
+  EXPECT_EQ(box(0).backColor(), 0x00C0FFEEu) << "box 0 takes the colour read";
+  EXPECT_EQ(main().Height(), kHeight);
+  EXPECT_EQ(main().Left(), -30);
+  EXPECT_TRUE(main().MenuChecked("mnuAutoPlay"));
+  EXPECT_FALSE(main().MenuChecked("mnuAnimation"));
+  EXPECT_EQ(form->LastBox, 3);
+  EXPECT_EQ(box(2).Item(box(2).Selected()), "b");
+  EXPECT_EQ(form->CurrentFolder, "c:\\a\\b\\");
+  EXPECT_EQ(files().Item(files().Selected()), "photo.bmp");
+  EXPECT_EQ(form->FilesTag, "c:\\a\\b\\");
+  EXPECT_EQ(box(3).Selected(), -1) << "a remembered -1 leaves the box unselected";
+}
+
+TEST_F(Settings, ARenamedFolderStopsTheRestoreAtTheLastLevelThatMatches) {
+  Start();
+  Click(0, "c:");
+  Click(1, "a");
+  Click(2, "b");
+  main().Close();
+  std::filesystem::rename(drives.HostPath("c:\\a\\b"), drives.HostPath("c:\\a") / "renamed");
+  form.reset();
+  Launch();
+  EXPECT_TRUE(ws.messages.empty());
+  EXPECT_EQ(form->LastBox, 2);
+  EXPECT_EQ(box(2).Items(), (Entries{"renamed"}));
+  EXPECT_EQ(box(2).Selected(), -1);
+}
+
+TEST_F(Settings, TwelveLinesRestoreTheValuesAndGreetOnlyWhenThePathIsRemembered) {
+  drives.MakeFile(kConfig, Twelve("#FALSE#"));
+  Launch();
+  EXPECT_EQ(WelcomesShown(), 0);
+  EXPECT_EQ(form->BoxesWidth, 1500);
+  EXPECT_EQ(form->FoldersBackColor, 0x80000014u) << "a system colour is stored negative";
+  EXPECT_EQ(main().Top(), 300);
+  EXPECT_FALSE(main().MenuChecked("mnuRememberPath"));
+  EXPECT_EQ(form->LastBox, 0);
+
+  Restart([this] { drives.MakeFile(kConfig, Twelve("#TRUE#")); });
+  EXPECT_EQ(WelcomesShown(), 1) << "the path section is missing";
+  EXPECT_EQ(main().Height(), kHeight) << "the values read stay in force";
+  EXPECT_TRUE(main().MenuChecked("mnuAnimation"));
+}
+
+TEST_F(Settings, TheFirstRunWelcomeOffersTheHelpFile) {
+  ws.msgBoxAnswers = {msgbox::kYes};
+  Launch();
+  ASSERT_EQ(ws.messages.size(), 2u);
+  EXPECT_EQ(ws.messages[0].text,
+            "Welcome to Vantiro!\r\rSince this is the first time you run Vantiro!, you may want "
+            "to read the 'How to...' help file, which explains how to use the program.\r\rDo "
+            "you want to read it?");
+  EXPECT_EQ(ws.messages[0].style, msgbox::kYesNo | msgbox::kQuestion);
+  EXPECT_EQ(ws.messages[1].text,
+            "Please remember that to navigate through your folders you just have to click on "
+            "them. If you double-click you will open the selected folder into a Windows Explorer "
+            "window.");
+  EXPECT_EQ(ws.messages[1].style, msgbox::kOkOnly | msgbox::kInformation);
+  EXPECT_EQ(ws.messages[1].title, "Vantiro! v2.10");
+  EXPECT_EQ(main().helpShown(), (Entries{"c:\\vantiro\\HowTo.hlp 3"}));
+  EXPECT_FALSE(main().Visible() && ws.messages.empty()) << "the welcome comes first";
+
+  Restart();  // answered No: no help
+  EXPECT_TRUE(main().helpShown().empty());
+}
+
+// Every value before the path that cannot be read gives the first run; the
+// values read before it stay.
+TEST_F(Settings, AnUnreadableValueBeforeThePathIsAFirstRun) {
+  const std::string good = Twelve("#TRUE#");
+  for (const std::string& config : std::vector<std::string>{
+           std::string{}, "40000\r\n" + good.substr(6), "1500\r\n40000\r\n",
+           std::string("\x7f"
+                       "ELF\0\x01\xff",
+                       7),
+           "1500\r\n2100\r\n\"white\"\r\n", good.substr(0, good.find("#TRUE#")) + "yes\r\n"}) {
+    const auto write = [&] { drives.MakeFile(kConfig, config); };
+    if (form) {
+      Restart(write);
+    } else {
+      write();
+      Launch();
+    }
+    EXPECT_EQ(WelcomesShown(), 1) << config;
+    EXPECT_EQ(form->BoxesWidth, config.starts_with("1500") ? 1500 : 1200) << config;
+  }
+}
+
+// A file cut anywhere in the path restores what it can and never greets.
+TEST_F(Settings, AFileCutInThePathSectionRestoresWhatItCan) {
+  Start();
+  Click(0, "c:");
+  Click(1, "a");
+  main().Close();
+  const Entries lines = Lines(drives.Contents(kConfig));
+  for (std::size_t kept = 13; kept < lines.size(); ++kept) {
+    std::string cut;
+    for (std::size_t i = 0; i < kept; ++i) cut += lines[i] + "\n";  // LF alone is read too
+    Restart([&] { drives.MakeFile(kConfig, cut); });
+    EXPECT_EQ(WelcomesShown(), 0) << kept << " lines";
+    EXPECT_EQ(form->LastBox, kept >= 19 ? 2 : kept >= 16 ? 1 : 0) << kept << " lines";
+  }
+}
+
+TEST_F(Settings, StartUpFixesAWindowFarLeftAndMakesItTopMostWhenAsked) {
+  std::string config = Twelve("#FALSE#", "#TRUE#");
+  config.replace(config.find("\r\n150\r\n"), 7, "\r\n-99999\r\n");
+  drives.MakeFile(kConfig, config);
+  Launch();
+  EXPECT_EQ(main().Left(), 0);
+  EXPECT_TRUE(main().MenuChecked("mnuTopMost"));
+  const std::vector<bool>& calls = main().topMostCalls();
+  EXPECT_TRUE(!calls.empty() &&
+              std::all_of(calls.begin(), calls.end(), [](bool on) { return on; }));
+}
+
+TEST_F(Settings, ExitWhileReducedKeepsTheNormalHeight) {
+  Start();
+  main().SetHeight(kHeight);
+  main().ChooseMenu("mnuReduce");
+  ASSERT_LT(main().Height(), kHeight);
+  main().Close();
+  EXPECT_EQ(Lines(drives.Contents(kConfig)).at(5), std::to_string(kHeight));
+}
+
+TEST_F(Settings, AFailedSaveBeepsKeepsTheOldFilesAndLosesNothingThisRun) {
+  Start();
+  main().Close();
+  const std::string old = drives.Contents(kConfig);
+  drives.MakeFile(kFavorites, "\"c:\\a\\\"\r\n");
+  form.reset();
+  Start();
+  Click(0, "c:");
+  Click(1, "a");
+  main().ChooseMenu("mnuAdd");
+  drives.saveFails = true;
+  const int beeps = ws.beeps;
+  main().ChooseMenu("mnuRefresh");
+  EXPECT_EQ(ws.beeps, beeps + 1);
+  EXPECT_EQ(drives.Contents(kConfig), old);
+  EXPECT_EQ(drives.Contents(kFavorites), "\"c:\\a\\\"\r\n") << "the favourites are skipped";
+  EXPECT_EQ(form->LastBox, 2) << "the refresh still opens the folders again";
+  EXPECT_EQ(box(0).Items(), (Entries{"c:", "z:", "", "c:\\a\\", "c:\\a\\"}));
+}
+
+TEST_F(Settings, ResetAllDeletesTheConfigurationAndStartsAFreshCopy) {
+  Start();
+  main().Close();
+  form.reset();
+  Start();
+  drives.MakeFile(kFavorites, "\"c:\\a\\\"\r\n");
+  main().ChooseMenu("mnuReset");
+  EXPECT_FALSE(std::filesystem::exists(drives.HostPath(kConfig)));
+  EXPECT_EQ(drives.startedPrograms, (Entries{"\"c:\\vantiro\\Vantiro.exe\""}));
+  EXPECT_TRUE(ws.quit);
+  EXPECT_EQ(drives.Contents(kFavorites), "\"c:\\a\\\"\r\n") << "favourites untouched";
+
+  ws.quit = false;
+  drives.startFails = true;
+  main().ChooseMenu("mnuReset");
+  ASSERT_FALSE(ws.messages.empty());
+  EXPECT_EQ(ws.messages.back().text, "Sorry: Unable to reset Vantiro!.");
+  EXPECT_EQ(ws.messages.back().title, "Error");
+  EXPECT_EQ(ws.messages.back().style, msgbox::kOkOnly | msgbox::kInformation);
+  EXPECT_FALSE(ws.quit);
+}
+
+TEST_F(Settings, FavoritesLoadInOrderAfterTheSeparator) {
+  drives.MakeFile(kConfig, Twelve("#FALSE#"));
+  drives.MakeFile(kFavorites,
+                  "\"c:\\temp\\\"\r\n\r\n\"d:\\\"\r\n\"c:\\temp\\\"\nnot quoted\r\n\"x:\\\"");
+  Launch();
+  EXPECT_EQ(box(0).Items(), (Entries{"c:", "z:", "", "c:\\temp\\", "d:\\", "c:\\temp\\"}))
+      << "duplicates kept, blank lines passed over, reading stops at the unquoted line";
+
+  Restart([this] { drives.Remove(kConfig); });
+  EXPECT_EQ(box(0).Count(), 3) << "no configuration: no favourites";
+}
+
+TEST_F(Settings, FavoriteCommandsChangeBoxZeroAndReachTheFileOnSave) {
+  Start();
+  main().ChooseMenu("mnuAdd");  // FOLDER is hidden until a folder opens
+  Click(0, "c:");
+  Click(1, "a");
+  main().ChooseMenu("mnuAdd");
+  main().ChooseMenu("mnuAdd");
+  Click(2, "b");
+  main().ChooseMenu("mnuAdd");
+  EXPECT_EQ(box(0).Items(), (Entries{"c:", "z:", "", "c:\\a\\", "c:\\a\\", "c:\\a\\b\\"}));
+  box(0).UserClick(3);
+  EXPECT_TRUE(main().MenuEnabled("mnuRemoveFavorites"));
+  main().ChooseMenu("mnuRemoveFavorites");
+  EXPECT_EQ(box(0).Items(), (Entries{"c:", "z:", "", "c:\\a\\", "c:\\a\\b\\"}));
+  main().Close();
+  EXPECT_EQ(drives.Contents(kFavorites), "\"c:\\a\\\"\r\n\"c:\\a\\b\\\"\r\n");
+
+  Restart();
+  main().ChooseMenu("mnuResetFavorites");
+  EXPECT_EQ(box(0).Items(), (Entries{"c:", "z:", ""}));
+  main().ChooseMenu("mnuResetFavorites");
+  EXPECT_EQ(box(0).Count(), 3) << "nothing more to remove";
+  main().Close();
+  EXPECT_EQ(drives.Contents(kFavorites), "");
+}
+
+TEST_F(Settings, AddingWithoutACurrentFolderShowsTheHintAndAddsNothing) {
+  Start();
+  form->mnuAdd_Click();
+  ASSERT_EQ(ws.messages.size(), 1u);
+  EXPECT_EQ(ws.messages[0].text, "Please select a valid folder...");
+  EXPECT_EQ(box(0).Count(), 3);
+}
+
+TEST_F(Settings, AFailingFavoriteCancelledIsGoneFromTheFileToo) {
+  drives.MakeFile(kConfig, Twelve("#FALSE#"));
+  drives.MakeFile(kFavorites, "\"c:\\gone\\\"\r\n\"c:\\a\\\"\r\n");
+  Launch();
+  Click(0, "c:\\gone\\");
+  EXPECT_EQ(ws.messages.back().style, msgbox::kRetryCancel | msgbox::kExclamation);
+  EXPECT_EQ(drives.Contents(kFavorites), "\"c:\\a\\\"\r\n");
+  EXPECT_EQ(box(0).Items(), (Entries{"c:", "z:", "", "c:\\a\\"}));
+}
+
+}  // namespace
+}  // namespace vantiro
