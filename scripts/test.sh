@@ -118,6 +118,32 @@ do_native_tests() {
   count "native unit tests (ctest)" "$passed" "$failed" "$status" "$line"
 }
 
+# Each fuzz target runs from its seeds for a bounded time; what it finds
+# beyond the seeds stays in build/fuzz for the next run.
+fuzz_seconds=${VANTIRO_FUZZ_SECONDS:-20}
+do_fuzz() {
+  build_tree fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DVANTIRO_FUZZ=ON \
+    -DVANTIRO_TESTS=OFF -DVANTIRO_SANITIZE=OFF || return 1
+  local seeds target passed=0 failed=0 runs=()
+  for seeds in tests/fuzz/corpus/*/; do
+    target=$(basename "$seeds")
+    mkdir -p "build/fuzz/corpus-$target"
+    local log="$logs/fuzz-$target.log"
+    if (cd build/fuzz && "./fuzz_$target" -max_total_time="$fuzz_seconds" -timeout=10 \
+      "corpus-$target" "../../$seeds") >"$log" 2>&1; then
+      passed=$((passed + 1))
+    else
+      failed=$((failed + 1))
+      tail -n 30 "$log"
+    fi
+    runs+=("$target $(grep -oE '^Done [0-9]+ runs' "$log" | grep -oE '[0-9]+' || echo 0) runs")
+  done
+  local status=0
+  ((failed == 0)) || status=1
+  count "fuzz targets ($fuzz_seconds s each)" "$passed" "$failed" "$status" \
+    "$passed clean, $failed failed: $(IFS=,; echo "${runs[*]}")"
+}
+
 do_x86_64_build() {
   build_tree x86_64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release
 }
@@ -169,6 +195,7 @@ source scripts/wine-env.sh
 phase format setup do_format
 phase native-build setup do_native_build
 phase native-tests native-build do_native_tests
+phase fuzz setup do_fuzz
 phase x86_64-build setup do_x86_64_build
 phase i686-build setup do_i686_build
 phase wine-tests x86_64-build do_wine_tests

@@ -2,7 +2,6 @@
 // colours, the window's place, the option marks and the chain of folders
 // (and the file) open when it was saved.
 #include <cmath>
-#include <limits>
 
 #include "app/form1.h"
 #include "settings/text_file.h"
@@ -22,13 +21,14 @@ bool Take(std::optional<T> value, Apply apply) {
   return true;
 }
 
-// A window length or position, stored as a single-precision number.
-std::optional<Twips> AsTwips(std::optional<float> value) {
+// A window's place and height, stored as single-precision numbers: no
+// screen reaches beyond 32767 pixels, and a height is never negative.
+constexpr double kWindowLimit = 32767.0 * 15;
+
+std::optional<Twips> AsTwips(std::optional<float> value, double lowest = -kWindowLimit) {
   if (!value) return std::nullopt;
   const double rounded = std::nearbyint(*value);
-  if (rounded < std::numeric_limits<Twips>::min() || rounded > std::numeric_limits<Twips>::max()) {
-    return std::nullopt;
-  }
+  if (rounded < lowest || rounded > kWindowLimit) return std::nullopt;
   return static_cast<Twips>(rounded);
 }
 
@@ -117,7 +117,7 @@ bool Form1::LoadSettings(TextFileReader& file) {
          Take(file.Int32(),
               [this](std::int32_t color) { FilesBackColor = static_cast<Color>(color); }) &&
          Take(file.Single(), [](float) {}) &&  // the width is always worked out afresh
-         Take(AsTwips(file.Single()), [this](Twips height) { window_->SetHeight(height); }) &&
+         Take(AsTwips(file.Single(), 0), [this](Twips height) { window_->SetHeight(height); }) &&
          Take(AsTwips(file.Single()), [this](Twips left) { window_->SetLeft(left); }) &&
          Take(AsTwips(file.Single()), [this](Twips top) { window_->SetTop(top); }) &&
          Take(file.Boolean(), mark("mnuRememberPath")) &&

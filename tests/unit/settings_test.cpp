@@ -181,7 +181,8 @@ TEST_F(Settings, AnUnreadableValueBeforeThePathIsAFirstRun) {
            std::string("\x7f"
                        "ELF\0\x01\xff",
                        7),
-           "1500\r\n2100\r\n\"white\"\r\n", good.substr(0, good.find("#TRUE#")) + "yes\r\n"}) {
+           "1500\r\n2100\r\n\"white\"\r\n", "1500\r\n2100\r\n0\r\n0\r\n0\r\n-2147483648\r\n",
+           good.substr(0, good.find("#TRUE#")) + "yes\r\n"}) {
     const auto write = [&] { drives.MakeFile(kConfig, config); };
     if (form) {
       Restart(write);

@@ -1,0 +1,43 @@
+// Starts the program on any configuration and favourites file: whatever the
+// bytes, it must neither crash nor wait for ever, and box 0 must keep its
+// drives and separator.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "app/form1.h"
+#include "tests/doubles/fake_window_system.h"
+#include "tests/doubles/temp_drives.h"
+
+namespace {
+
+vantiro::fake::TempDrives& Drives() {
+  static vantiro::fake::TempDrives drives;
+  static const bool made = [] {
+    drives.AddDrive('c');
+    drives.MakeFolders("c:\\vantiro");
+    drives.MakeFolders("c:\\a\\b");
+    drives.MakeFile("c:\\a\\notes.txt", "notes");
+    drives.MakeFile("c:\\a\\page.htm", "<title>Page</title>");
+    return true;
+  }();
+  (void)made;
+  return drives;
+}
+
+}  // namespace
+
+// The input is the configuration; its second half is also the favourites.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  vantiro::fake::TempDrives& drives = Drives();
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
+  drives.MakeFile("c:\\vantiro\\Config", bytes);
+  drives.MakeFile("c:\\vantiro\\Favorites", bytes.substr(size / 2));
+  vantiro::fake::FakeWindowSystem ws;
+  vantiro::Form1 form(ws, drives);
+  form.Start();
+  if (form.Dir(0).Count() < 2 || form.Dir(0).Item(0) != "c:" || !form.Dir(0).Item(1).empty()) {
+    std::abort();
+  }
+  return 0;
+}
