@@ -211,6 +211,16 @@ TEST_F(Settings, AFileCutInThePathSectionRestoresWhatItCan) {
   }
 }
 
+TEST_F(Settings, ARememberedEntryBeyondTheListStopsTheRestore) {
+  drives.MakeFile(
+      kConfig,
+      Twelve("#TRUE#") + "0\r\n\"c:\\\"\r\n99\r\n\"\"\r\n\"\"\r\n-1\r\n\"\"\r\n\"c:\\a\\\"\r\n");
+  Launch();
+  EXPECT_EQ(WelcomesShown(), 0);
+  EXPECT_EQ(box(0).Selected(), -1);
+  EXPECT_EQ(form->FilesTag, "") << "nothing after the missing entry is read";
+}
+
 TEST_F(Settings, StartUpFixesAWindowFarLeftAndMakesItTopMostWhenAsked) {
   std::string config = Twelve("#FALSE#", "#TRUE#");
   config.replace(config.find("\r\n150\r\n"), 7, "\r\n-99999\r\n");
