@@ -63,12 +63,15 @@ eventually() {
 }
 
 # Vantiro reads its program folder from its current folder: start it from the
-# folder that holds the exe, a fresh copy so that no settings file is found.
+# folder that holds the exe. The first start gets a fresh copy, so that no
+# settings file is found; "again" starts it on the files the last run left.
+run_dir="$VANTIRO_BUILD/e2e-run"
 start_program() {
-  local run_dir="$VANTIRO_BUILD/e2e-run"
-  rm -rf "$run_dir"
-  mkdir -p "$run_dir"
-  cp "$build_dir/Vantiro.exe" "$run_dir/"
+  if [[ "${1:-}" != again ]]; then
+    rm -rf "$run_dir"
+    mkdir -p "$run_dir"
+    cp "$build_dir/Vantiro.exe" "$run_dir/"
+  fi
   (cd "$run_dir" && exec wine Vantiro.exe) </dev/null >"$VANTIRO_BUILD/e2e-program.log" 2>&1 &
   app_pid=$!
   at_exit 'stop_program'
@@ -325,6 +328,114 @@ check_close_box_ends_program() {
   fi
 }
 
+# ---- the settings files ----------------------------------------------------------
+
+# A folder of drive_c with a sub-folder and two files, for the restart checks.
+settings_folder="e2e settings"
+make_settings_folder() {
+  local folder="$WINEPREFIX/drive_c/$settings_folder"
+  mkdir -p "$folder/inner"
+  printf one >"$folder/first.txt"
+  printf two >"$folder/second.txt"
+  at_exit "rm -rf $(printf %q "$folder")"
+}
+
+program_ended() {
+  ! program_running
+}
+
+# Closes the main window as the close box does and waits for the program to end.
+close_program() {
+  probe close "$title" >/dev/null && eventually 10 program_ended
+}
+
+restart_program() {
+  close_program || return 1
+  start_program again
+  probe wait "$title" 30 >/dev/null
+}
+
+# Line <n> of a settings file, without its CR LF.
+settings_line() {
+  sed -n "$2p" "$run_dir/$1" | tr -d '\r'
+}
+
+click_entry() {
+  local point
+  point=$(probe item-center "$title" "$1" "$2") || return 1
+  # shellcheck disable=SC2086
+  click_at "$title_regex" $point
+}
+
+selected_text_is() {
+  local index
+  index=$(probe selected "$title" "$1") || return 1
+  [[ "$(box_items "$1" | sed -n "$((index + 1))p")" == "$2" ]]
+}
+
+# Opens the folder below C:\ and selects a file, then closes: the Config file
+# names the chain, and a restart brings back the boxes, selections and file.
+check_restart_restores_the_path() {
+  local name="a restart re-opens the folders and re-selects the file of the last run"
+  make_settings_folder
+  if ! restart_program || ! eventually 10 box1_holds_c_folders; then
+    not_ok "$name" "C:\\ was not opened again at the restart" "$(probe boxes "$title")"
+    return
+  fi
+  click_entry 1 "$settings_folder" && eventually 10 box_count_is 4 &&
+    click_entry 3 second.txt && eventually 5 selected_text_is 3 second.txt || true
+  if ! close_program; then
+    not_ok "$name" "the program did not end on WM_CLOSE"
+    return
+  fi
+  local expected actual
+  expected=$(printf '%s|' 2 "\"c:\\$settings_folder\\\"" 1 "\"second.txt\"")
+  actual=$(printf '%s|' "$(settings_line Config 13)" "$(settings_line Config 14)" \
+    "$(settings_line Config 24)" "$(settings_line Config 25)")
+  if [[ "$actual" != "$expected" ]]; then
+    not_ok "$name" "Config lines 13, 14, 24, 25: $actual" "expected: $expected"
+    return
+  fi
+  start_program again
+  if probe wait "$title" 30 >/dev/null && eventually 10 selected_text_is 3 second.txt &&
+    selected_text_is 1 "$settings_folder" && selected_text_is 0 c: &&
+    [[ "$(box_items 2)" == inner ]]; then
+    ok "$name"
+  else
+    not_ok "$name" "$(probe boxes "$title")"
+  fi
+}
+
+favorite_listed() {
+  box_items 0 | grep -qxF "c:\\$settings_folder\\"
+}
+
+# Ctrl+A adds the open folder to box 0; it is there after a restart and
+# opens with a click.
+check_favorite_survives_a_restart() {
+  local name="Ctrl+A adds a favourite that comes back after a restart and opens with a click"
+  press_key ctrl+a
+  if ! eventually 5 favorite_listed; then
+    not_ok "$name" "no favourite after Ctrl+A" "$(box_items 0)"
+    return
+  fi
+  if ! restart_program || ! eventually 10 favorite_listed; then
+    not_ok "$name" "the favourite is gone after the restart" \
+      "Favorites: $(tr -d '\r' <"$run_dir/Favorites" 2>/dev/null)"
+    return
+  fi
+  click_entry 0 "c:\\$settings_folder\\" || true
+  if eventually 10 box1_is_inner; then
+    ok "$name"
+  else
+    not_ok "$name" "$(probe boxes "$title")"
+  fi
+}
+
+box1_is_inner() {
+  [[ "$(box_items 1)" == inner ]]
+}
+
 # ---- main ------------------------------------------------------------------------
 
 main() {
@@ -354,6 +465,8 @@ main() {
     check_second_box_position
     check_width_with_c_open
     check_refresh_key
+    check_restart_restores_the_path
+    check_favorite_survives_a_restart
     check_close_box_ends_program
   fi
 
