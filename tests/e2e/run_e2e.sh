@@ -382,9 +382,11 @@ check_restart_restores_the_path() {
     not_ok "$name" "C:\\ was not opened again at the restart" "$(probe boxes "$title")"
     return
   fi
-  # Whatever goes wrong here shows in the Config lines checked below.
-  if click_entry 1 "$settings_folder" && eventually 10 box_count_is 4; then
-    click_entry 3 second.txt || true
+  # Whatever goes wrong here shows in the Config lines checked below. The
+  # selection must have landed before the close is posted.
+  if click_entry 1 "$settings_folder" && eventually 10 box_count_is 4 &&
+    click_entry 3 second.txt; then
+    eventually 5 selected_text_is 3 second.txt || true
   fi
   if ! close_program; then
     not_ok "$name" "the program did not end on WM_CLOSE"
