@@ -480,7 +480,8 @@ check_filter() {
   press_key ctrl+f
   if ! probe wait "File Filters" 10 >/dev/null ||
     ! window_says "File Filters" 'Please enter one or more filters (i.e. *.bmp)' ||
-    ! window_says "File Filters" '*.*'; then
+    ! window_says "File Filters" '*.*' || ! window_says "File Filters" OK ||
+    ! window_says "File Filters" Cancel; then
     not_ok "$name" "the input box \"File Filters\" says:" "$(probe texts "File Filters")"
     cancel_filters
     return
