@@ -66,12 +66,19 @@ wine_stop() {
 }
 
 wine_prefix_create() {
-  if [[ -f "$WINEPREFIX/system.reg" ]]; then
-    return 0
+  if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
+    echo "Creating the Wine prefix $WINEPREFIX (about 10 s)"
+    wineboot -i </dev/null >/dev/null 2>&1
+    timeout 120 wineserver -w || true
   fi
-  echo "Creating the Wine prefix $WINEPREFIX (about 10 s)"
-  wineboot -i </dev/null >/dev/null 2>&1
-  timeout 120 wineserver -w || true
+  # With no window manager on the display, closing a hidden managed window
+  # waits 2 s for one to answer: let Wine manage no window. A prefix made
+  # before this setting gets it here too.
+  if ! grep -qs '^"Managed"="N"' "$WINEPREFIX/user.reg"; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
+      </dev/null >/dev/null 2>&1
+    timeout 120 wineserver -w || true
+  fi
 }
 
 # Starts Xvfb on the first free display from :90 and exports DISPLAY.

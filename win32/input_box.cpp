@@ -94,6 +94,8 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
     const auto* state = reinterpret_cast<const InputBoxState*>(lParam);
     SetWindowTextA(dialog, state->title.c_str());
     SetDlgItemTextA(dialog, kInputBoxPromptId, state->prompt.c_str());
+    SetDlgItemTextA(dialog, IDOK, "OK");
+    SetDlgItemTextA(dialog, IDCANCEL, "Cancel");
     HWND edit = GetDlgItem(dialog, kInputBoxEditId);
     SetWindowTextA(edit, state->defaultText.c_str());
     SendMessageA(edit, EM_SETSEL, 0, -1);

@@ -18,12 +18,14 @@
 //                                       screen x y of an entry, by index or by text (the
 //                                       text alone or followed by a blank and more, "c:")
 //   e2e_probe close-box <title>         screen x y of the middle of the close box
-//   e2e_probe texts <title>             the texts of the window's static texts and buttons
+//   e2e_probe texts <title>             the texts of the window's static texts, edit boxes
+//                                       and buttons
 //   e2e_probe button-center <title> <text>
 //                                       screen x y of the button with that text ("&" ignored)
 //   e2e_probe wait <title> <seconds>    succeeds once the window is visible
 //   e2e_probe gone <title> <seconds>    succeeds once no such window is visible
 //   e2e_probe close <title>             posts WM_CLOSE to the window
+//   e2e_probe menu <title>              left top width height of the window's open menu
 //
 // Exit status: 0 done, 1 not found or timed out, 2 bad usage.
 #include <windows.h>
@@ -126,7 +128,8 @@ BOOL CALLBACK CollectListBoxes(HWND window, LPARAM param) {
 }
 
 BOOL CALLBACK CollectTexts(HWND window, LPARAM param) {
-  if ((HasClass(window, L"Static") || HasClass(window, L"Button")) && IsWindowVisible(window))
+  if ((HasClass(window, L"Static") || HasClass(window, L"Edit") || HasClass(window, L"Button")) &&
+      IsWindowVisible(window))
     reinterpret_cast<ChildSearch*>(param)->found.push_back(window);
   return TRUE;
 }
@@ -300,8 +303,19 @@ std::wstring WithoutAmpersands(std::wstring text) {
   return text;
 }
 
+// Asked with WM_GETTEXT: what an edit box holds is not its window text.
+std::wstring ControlText(HWND control) {
+  LRESULT length = Ask(control, WM_GETTEXTLENGTH, 0, 0).value_or(0);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  LRESULT got = Ask(control, WM_GETTEXT, static_cast<WPARAM>(text.size()),
+                    reinterpret_cast<LPARAM>(text.data()))
+                    .value_or(0);
+  text.resize(static_cast<std::size_t>(got));
+  return text;
+}
+
 int ShowTexts(HWND top) {
-  for (HWND child : Texts(top)) Print(Utf8(Caption(child)));
+  for (HWND child : Texts(top)) Print(Utf8(ControlText(child)));
   return 0;
 }
 
@@ -315,6 +329,32 @@ int ShowButtonCenter(HWND top, const std::wstring& text) {
     return 0;
   }
   return Fail("no button " + Utf8(text));
+}
+
+struct MenuSearch {
+  HWND owner;
+  HWND menu = nullptr;
+};
+
+BOOL CALLBACK FindMenuWindow(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<MenuSearch*>(param);
+  if (!IsWindowVisible(window) || !HasClass(window, L"#32768") ||
+      GetWindow(window, GW_OWNER) != search->owner)
+    return TRUE;
+  search->menu = window;
+  return FALSE;
+}
+
+// A menu that is open, from the menu bar or popped up, is a window of the
+// class "#32768" owned by the window; its entries stay in the other process.
+int ShowMenu(HWND top) {
+  MenuSearch search{top};
+  EnumWindows(FindMenuWindow, reinterpret_cast<LPARAM>(&search));
+  if (!search.menu) return Fail("no open menu");
+  RECT rect{};
+  GetWindowRect(search.menu, &rect);
+  Print(Join({rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}));
+  return 0;
 }
 
 int WaitFor(const std::wstring& title, const std::wstring& seconds, bool present) {
@@ -331,7 +371,7 @@ int WaitFor(const std::wstring& title, const std::wstring& seconds, bool present
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: e2e_probe window|caption|boxes|close-box|close|texts <title>\n"
+               "usage: e2e_probe window|caption|boxes|close-box|close|texts|menu <title>\n"
                "       e2e_probe button-center <title> <text>\n"
                "       e2e_probe items|selected <title> <box>\n"
                "       e2e_probe item-center <title> <box> <index-or-text>\n"
@@ -367,6 +407,7 @@ int Run(const std::vector<std::wstring>& args) {
   }
   if (command == L"boxes") return ShowBoxes(target->top);
   if (command == L"close-box") return ShowCloseBox(target->top);
+  if (command == L"menu") return ShowMenu(target->top);
   if (command == L"close") return PostMessageW(target->top, WM_CLOSE, 0, 0) ? 0 : 1;
   if (command == L"items") return ShowItems(target->box);
   if (command == L"selected") {

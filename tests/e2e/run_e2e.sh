@@ -21,6 +21,20 @@ title_regex='^Vantiro!( - .*)?$'
 # Message boxes that name no title of their own carry the application title.
 app_title='Vantiro! v2.10'
 app_title_regex='^Vantiro! v2\.10$'
+# The folder the file-list checks open: made in C:\ before the program starts,
+# shown lower-cased in its box. Names of four characters or fewer (a.c, x.js)
+# are never listed.
+html_folder="$WINEPREFIX/drive_c/E2E Html"
+html_entry='e2e html'
+html_title='HTML files'
+# The HTML files first, each put on top as the sorted names come (a.html,
+# b.htm, Gamma.HTM), then the others by name without regard to case, programs
+# with their extension in capitals; the HTML files window holds the titles
+# line for line.
+all_files=(Gamma.HTM b.htm a.html café.txt notes.txt pic.bmp run.BAT 'Tom & Jerry.txt')
+all_titles=(Gamma Beta 'Alpha page')
+filter='*.txt;*.bat'
+filtered_files=(café.txt notes.txt run.BAT 'Tom & Jerry.txt')
 passed=0
 failed=0
 app_pid=
@@ -101,13 +115,14 @@ focus_window() {
   fi
 }
 
-# click_at <window-name-regex> <x> <y>: a press and a release, as a hand does.
+# click_at <window-name-regex> <x> <y> [button]: a press and a release, as a
+# hand does; the left button unless told.
 click_at() {
   focus_window "$1"
   xdotool mousemove "$2" "$3"
-  xdotool mousedown 1
+  xdotool mousedown "${4:-1}"
   sleep 0.1
-  xdotool mouseup 1
+  xdotool mouseup "${4:-1}"
 }
 
 # press_key <key>: a key press in the main window.
@@ -122,6 +137,15 @@ click_button() {
   point=$(probe button-center "$1" "$3") || return 1
   # shellcheck disable=SC2086
   click_at "$2" $point
+}
+
+# click_entry <box> <entry> [button]: a click in the middle of an entry of a
+# box of the main window, by index or by text.
+click_entry() {
+  local point
+  point=$(probe item-center "$title" "$1" "$2") || return 1
+  # shellcheck disable=SC2086
+  click_at "$title_regex" $point "${3:-1}"
 }
 
 # "left top width height clientWidth clientHeight" of the main window.
@@ -153,6 +177,17 @@ box_left() {
   echo "${line%% *}"
 }
 
+# items_are <window title> <box> <entry>...: the box holds these, in order.
+items_are() {
+  [[ "$(probe items "$1" "$2")" == "$(printf '%s\n' "${@:3}")" ]]
+}
+
+# With the test folder open: box 0, box 1, then the file list at 200 pixels
+# (3000 twips: box 0 shrunk to 1200, box 1 at the full 1800) holding these.
+file_list_is() {
+  box_count_is 3 && [[ "$(box_left 2)" == 200 ]] && items_are "$title" 2 "$@"
+}
+
 # Box 0 right after start or a refresh: the drives c: and z: (each perhaps
 # followed by a blank and a label) and then the empty separator.
 drives_listed() {
@@ -173,6 +208,83 @@ c_folders() {
 
 box1_holds_c_folders() {
   [[ "$(box_items 1)" == "$(c_folders)" ]]
+}
+
+# Makes the test folder of the file-list checks; it goes again at exit.
+make_html_folder() {
+  rm -rf "$html_folder"
+  mkdir -p "$html_folder"
+  at_exit "rm -rf $(printf %q "$html_folder")"
+  printf '<html><head><TITLE>Alpha page</TITLE></head><body>A</body></html>\n' >"$html_folder/a.html"
+  printf '<title>Beta</title>\n' >"$html_folder/b.htm"
+  printf '<p>First</p><Title>Gamma</Title>\n' >"$html_folder/Gamma.HTM"
+  local name
+  for name in notes.txt run.bat a.c x.js pic.bmp 'Tom & Jerry.txt' café.txt; do
+    : >"$html_folder/$name"
+  done
+}
+
+# Opens C:\ from box 0, then the test folder from box 1.
+open_html_folder() {
+  click_entry 0 c: && eventually 10 box1_holds_c_folders && click_entry 1 "$html_entry"
+}
+
+# The HTML files window stands flush right of the main window, top-aligned.
+html_window_beside() {
+  local -a main html
+  read -r -a main <<<"$(probe window "$title")"
+  read -r -a html <<<"$(probe window "$html_title")"
+  ((${#main[@]} == 6 && ${#html[@]} == 6)) &&
+    ((html[0] == main[0] + main[2] && html[1] == main[1]))
+}
+
+# Menus stay inside their process under Wine and cannot be read from here,
+# but an open menu is a window of its own: menus are told apart by its size.
+# Prints "width height" of the menu open in the main window, once one is.
+open_menu_size() {
+  local -a fields
+  eventually 5 probe menu "$title" || return 1
+  read -r -a fields <<<"$(probe menu "$title")"
+  ((${#fields[@]} == 4)) && echo "${fields[2]} ${fields[3]}"
+}
+
+no_menu_open() {
+  ! probe menu "$title"
+}
+
+# The size of the last menu of the menu bar: F10 highlights the first menu,
+# Left reaches the system menu, Left again the last menu, Down opens it. The
+# first Escape closes it, the second leaves the menu bar.
+bar_last_menu_size() {
+  press_key F10
+  sleep 0.3
+  xdotool key --delay 200 Left Left Down
+  open_menu_size || true
+  xdotool key --delay 200 Escape Escape
+  eventually 5 no_menu_open
+}
+
+# context_menu_size <entry> | below: the size of the menu a right click on an
+# entry of the file list pops up, or two rows below its last entry.
+context_menu_size() {
+  if [[ "$1" == below ]]; then
+    local -a first second last
+    read -r -a first <<<"$(probe item-center "$title" 2 0)"
+    read -r -a second <<<"$(probe item-center "$title" 2 1)"
+    read -r -a last <<<"$(probe item-center "$title" 2 $(($(box_items 2 | wc -l) - 1)))"
+    ((${#first[@]} == 2 && ${#second[@]} == 2 && ${#last[@]} == 2)) || return 1
+    click_at "$title_regex" "${last[0]}" $((last[1] + 2 * (second[1] - first[1]))) 3
+  else
+    click_entry 2 "$1" 3 || return 1
+  fi
+  open_menu_size || true
+  xdotool key Escape
+  eventually 5 no_menu_open
+}
+
+# window_says <window title> <text>: one of the window's texts is exactly that.
+window_says() {
+  probe texts "$1" | grep -qxF -- "$2"
 }
 
 # ---- the checks ----------------------------------------------------------------
@@ -258,13 +370,10 @@ check_drives_box() {
 }
 
 check_click_c_opens_folder() {
-  local point
-  if ! point=$(probe item-center "$title" 0 c:); then
+  if ! click_entry 0 c:; then
     not_ok "clicking c: lists the sub-folders of C:\\ in a second box" "no entry c: to click"
     return
   fi
-  # shellcheck disable=SC2086
-  click_at "$title_regex" $point
   if eventually 10 box1_holds_c_folders; then
     ok "clicking c: lists the sub-folders of C:\\ in a second box"
   else
@@ -289,6 +398,116 @@ check_width_with_c_open() {
   else
     not_ok "with C:\\ open the client area grows to 200 pixels (1200 + 1800 twips)" \
       "found $(window_field 4)"
+  fi
+}
+
+check_file_list() {
+  local name="a click on a folder lists its files right of the boxes at 200 pixels (3000 twips):"
+  name+=" HTML files first, then by name, programs in capitals, short names left out"
+  if ! click_entry 1 "$html_entry"; then
+    not_ok "$name" "no entry $html_entry in box 1" "$(probe boxes "$title")"
+  elif eventually 10 file_list_is "${all_files[@]}"; then
+    ok "$name"
+  else
+    not_ok "$name" "expected: $(printf '%s|' "${all_files[@]}")" "boxes:" "$(probe boxes "$title")"
+  fi
+}
+
+check_caption_names_folder() {
+  local caption
+  caption=$(probe caption "$title" || true)
+  if [[ "$caption" == "$title - $html_entry" ]]; then
+    ok "the caption names the folder clicked: \"$title - $html_entry\""
+  else
+    not_ok "the caption names the folder clicked: \"$title - $html_entry\"" "found \"$caption\""
+  fi
+}
+
+check_html_window() {
+  local name="the \"$html_title\" window stands flush right of the main window, holding the"
+  name+=" page titles line for line with the HTML files"
+  if eventually 5 html_window_beside && items_are "$html_title" 0 "${all_titles[@]}"; then
+    ok "$name"
+  else
+    not_ok "$name" "main window: $(probe window "$title")" \
+      "$html_title: $(probe window "$html_title") $(probe items "$html_title" 0 | paste -sd '|')"
+  fi
+}
+
+check_folder_menu() {
+  local name="after a folder click the menu bar ends with FOLDER, not FILE: its last menu is"
+  name+=" the one a right click below the files pops up"
+  local bar folder
+  bar=$(bar_last_menu_size || true)
+  folder=$(context_menu_size below || true)
+  if [[ -n "$bar" && "$bar" == "$folder" ]]; then
+    ok "$name"
+  else
+    not_ok "$name" "last menu of the bar: ${bar:-none}" "menu below the files: ${folder:-none}"
+  fi
+}
+
+# A right click on b.htm (entry 1) selects it, and its title, line 1.
+check_file_menu() {
+  local name="a right click on a file selects it and its title and pops up FILE, which then"
+  name+=" ends the menu bar"
+  local folder file bar selected title_selected
+  folder=$(context_menu_size below || true)
+  file=$(context_menu_size b.htm || true)
+  selected=$(probe selected "$title" 2 || true)
+  title_selected=$(probe selected "$html_title" 0 || true)
+  bar=$(bar_last_menu_size || true)
+  if [[ -n "$file" && "$file" != "$folder" && "$file" == "$bar" && "$selected" == 1 &&
+    "$title_selected" == 1 ]]; then
+    ok "$name"
+  else
+    not_ok "$name" "menu on b.htm: ${file:-none}, below the files: ${folder:-none}," \
+      "last of the bar: ${bar:-none}; selected file ${selected:-?}, title ${title_selected:-?}"
+  fi
+}
+
+# Escape answers a "File Filters" input box left open by a failed step.
+cancel_filters() {
+  if probe wait "File Filters" 0 >/dev/null 2>&1; then
+    focus_window '^File Filters$'
+    xdotool key Escape
+    probe gone "File Filters" 5 >/dev/null || true
+  fi
+}
+
+# The new filter rebuilds the view from the drives; the folder opened again
+# lists only the matching files.
+check_filter() {
+  local name="Ctrl+F asks for the filter, \"*.*\" at first; with \"$filter\" the folder lists only"
+  name+=" those files and the \"$html_title\" window goes"
+  press_key ctrl+f
+  if ! probe wait "File Filters" 10 >/dev/null ||
+    ! window_says "File Filters" 'Please enter one or more filters (i.e. *.bmp)' ||
+    ! window_says "File Filters" '*.*' || ! window_says "File Filters" OK ||
+    ! window_says "File Filters" Cancel; then
+    not_ok "$name" "the input box \"File Filters\" says:" "$(probe texts "File Filters")"
+    cancel_filters
+    return
+  fi
+  focus_window '^File Filters$'
+  xdotool type --delay 50 "$filter"
+  if ! eventually 5 window_says "File Filters" "$filter"; then
+    not_ok "$name" "after typing the input box says:" "$(probe texts "File Filters")"
+    cancel_filters
+    return
+  fi
+  xdotool key Return
+  if ! probe gone "File Filters" 10 >/dev/null || ! eventually 10 box_count_is 1; then
+    not_ok "$name" "Enter left the input box or the folder boxes:" "$(probe boxes "$title")"
+    cancel_filters
+    return
+  fi
+  if open_html_folder && eventually 10 file_list_is "${filtered_files[@]}" &&
+    probe gone "$html_title" 5 >/dev/null; then
+    ok "$name"
+  else
+    not_ok "$name" "expected: $(printf '%s|' "${filtered_files[@]}")" "boxes:" \
+      "$(probe boxes "$title")" "$html_title: $(probe window "$html_title" 2>&1)"
   fi
 }
 
@@ -454,6 +673,7 @@ main() {
   xvfb_start >/dev/null
   wine_prefix_create
   rm -f "$VANTIRO_BUILD"/e2e-failure-*.png
+  make_html_folder
 
   start_program
   if [[ "$(first_window || true)" == message ]]; then
@@ -468,6 +688,12 @@ main() {
     check_click_c_opens_folder
     check_second_box_position
     check_width_with_c_open
+    check_file_list
+    check_caption_names_folder
+    check_html_window
+    check_folder_menu
+    check_file_menu
+    check_filter
     check_refresh_key
     check_restart_restores_the_path
     check_favorite_survives_a_restart

@@ -42,13 +42,15 @@ TEST(InputBoxTest, ShowsItsTextsAndReturnsWhatWasTypedOrNothing) {
               {"typed, Cancel", "my folder", IDCANCEL, ""},
               {"close box", "my folder", 0, ""}};
   for (const auto& row : rows) {
-    std::string title, prompt, shown;
+    std::string title, prompt, shown, ok, cancel;
     DWORD selStart = 1, selEnd = 0, length = 0;
     DialogAnswerer answerer([&](HWND dialog) {
       HWND edit = GetDlgItem(dialog, kInputBoxEditId);
       title = WindowText(dialog);
       prompt = WindowText(GetDlgItem(dialog, kInputBoxPromptId));
       shown = WindowText(edit);
+      ok = WindowText(GetDlgItem(dialog, IDOK));
+      cancel = WindowText(GetDlgItem(dialog, IDCANCEL));
       length = static_cast<DWORD>(GetWindowTextLengthW(edit));
       SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&selStart),
                    reinterpret_cast<LPARAM>(&selEnd));
@@ -64,6 +66,8 @@ TEST(InputBoxTest, ShowsItsTextsAndReturnsWhatWasTypedOrNothing) {
     EXPECT_EQ(title, kTitle);
     EXPECT_EQ(prompt, kPrompt);
     EXPECT_EQ(shown, kDefault);
+    EXPECT_EQ(ok, "OK");
+    EXPECT_EQ(cancel, "Cancel");
     EXPECT_EQ(selStart, 0u) << "the default text is selected";
     EXPECT_EQ(selEnd, length);
   }

@@ -1,0 +1,24 @@
+// The Wine benchmarks: the program's way through the Win32 adapter against
+// the raw Win32 calls on the same folder in the same run, printed as ratios.
+// Each takes a folder ending in "\" and makes there what it lacks. Under Wine
+// every new name costs a scan of the whole folder, so the big folders are
+// better made natively first: bench/win32/run_bench.sh does that.
+#pragma once
+
+#include <string>
+
+#include "bench/core/measure.h"
+#include "win32/window_system.h"
+
+namespace vantiro::bench {
+
+// Sub-folders "folder 000000"... in "small\" (10,000) and "big\" (100,000),
+// filled into a real list box and measured.
+bool FillFolderBox(win32::Win32WindowSystem& ws, const std::string& root);
+
+// Files "file 000000.txt"... in "files small\" (10,000) and "files big\"
+// (100,000), and pages "page 0000.html" of 50 KB in "web\" (1,000), listed
+// by Form1 through the adapter.
+bool ListFilesOfFolder(win32::Win32WindowSystem& ws, const std::string& root);
+
+}  // namespace vantiro::bench
