@@ -119,6 +119,7 @@ void Form1::Refresh_All() {
   LastBox = -1;
   LastLoadedBox = -1;
   files_->Clear();
+  HideHtmlList();  // the titles went with the file list; reopened folders show them again
   LoadDir0();
   Config_Load();
   ResizeWindow();

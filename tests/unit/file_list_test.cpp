@@ -71,6 +71,11 @@ TEST_F(FileList, HtmlWindowStandsFlushRightNoHigherThanTheMainWindow) {
   Click(1, "plain");
   EXPECT_FALSE(html().Visible()) << "no HTML files";
   EXPECT_EQ(titles().Count(), 0);
+
+  Click(1, "web");
+  main().ChooseMenu("mnuRememberPath");
+  main().ChooseMenu("mnuRefresh");
+  EXPECT_FALSE(html().Visible()) << "a refresh that opens nothing again leaves no titles";
 }
 
 TEST_F(FileList, AFolderWithoutMatchesEmptiesTheListButKeepsItsFolder) {
