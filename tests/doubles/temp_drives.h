@@ -3,8 +3,15 @@
 // Windows.
 #pragma once
 
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <map>
+#include <optional>
+#include <sstream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -14,41 +21,127 @@ namespace vantiro::fake {
 
 class TempDrives final : public FileSystem {
  public:
-  TempDrives();
-  ~TempDrives() override;
+  TempDrives() {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "vantiro-drives-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
+    root_ = pattern;
+  }
+  ~TempDrives() override {
+    std::error_code ignored;
+    std::filesystem::remove_all(root_, ignored);
+  }
   TempDrives(const TempDrives&) = delete;
   TempDrives& operator=(const TempDrives&) = delete;
 
   // A drive on a new empty folder; the label shows in its display text.
-  void AddDrive(char letter, std::string label = {});
+  void AddDrive(char letter, std::string label = {}) {
+    drives_[Lower(letter)] = std::move(label);
+    std::filesystem::create_directories(root_ / std::string(1, Lower(letter)));
+  }
   // A drive that is listed but cannot be read, like an empty floppy drive.
-  void AddNotReadyDrive(char letter);
+  void AddNotReadyDrive(char letter) { drives_[Lower(letter)] = std::nullopt; }
   // Creates the folders of a Windows path ("c:\windows\system").
-  void MakeFolders(const std::string& windowsPath);
-  void MakeFile(const std::string& windowsPath, std::string_view contents = {});
-  void Remove(const std::string& windowsPath);
+  void MakeFolders(const std::string& windowsPath) {
+    std::filesystem::create_directories(HostPath(windowsPath));
+  }
+  void MakeFile(const std::string& windowsPath, std::string_view contents = {}) {
+    std::ofstream(HostPath(windowsPath), std::ios::binary) << contents;
+  }
   // Where a Windows path lies on the host; empty when its drive is unknown.
-  std::filesystem::path HostPath(const std::string& windowsPath) const;
+  // Each name matches an entry that differs only in case.
+  std::filesystem::path HostPath(const std::string& windowsPath) const {
+    if (windowsPath.size() < 2 || windowsPath[1] != ':' || !drives_.contains(Lower(windowsPath[0])))
+      return {};
+    std::filesystem::path host = root_ / std::string(1, Lower(windowsPath[0]));
+    for (std::size_t start = 2, stop; start < windowsPath.size(); start = stop + 1) {
+      stop = std::min(windowsPath.find('\\', start), windowsPath.size());
+      const std::string name = windowsPath.substr(start, stop - start);
+      std::error_code error;
+      if (name.empty()) continue;
+      if (std::filesystem::exists(host / name, error)) {
+        host /= name;
+        continue;
+      }
+      auto entries = std::filesystem::directory_iterator(host, error);
+      const auto same = std::find_if(begin(entries), end(entries), [&](const auto& entry) {
+        return SameName(entry.path().filename().string(), name);
+      });
+      host = same != end(entries) ? same->path() : host / name;
+    }
+    return host;
+  }
   void SetCurrentDirectory(std::string directory) { currentDirectory_ = std::move(directory); }
   // Makes listing the files of a folder fail, as when it vanishes meanwhile.
   void FailFileNames(std::string path) { failingFileNames_ = std::move(path); }
 
   std::string CurrentDirectory() const override { return currentDirectory_; }
-  std::vector<std::string> Drives() const override;
-  std::optional<std::vector<std::string>> SubFolders(const std::string& path) const override;
-  std::optional<std::vector<std::string>> FileNames(const std::string& path) const override;
-  std::unique_ptr<InputFile> OpenForReading(const std::string& path) const override;
-  // Fails while saveFails is set, leaving the old file as it was.
-  bool SaveFile(const std::string& path, const std::string& contents) override;
-  bool RemoveFile(const std::string& path) override;
-  // Records the command line; fails while startFails is set.
-  bool StartProgram(const std::string& commandLine) override;
+  std::vector<std::string> Drives() const override {
+    std::vector<std::string> drives;
+    for (const auto& [letter, label] : drives_) {
+      drives.push_back(std::string{letter, ':'} +
+                       (label && !label->empty() ? " [" + *label + "]" : ""));
+    }
+    return drives;
+  }
+  std::optional<std::vector<std::string>> SubFolders(const std::string& path) const override {
+    auto names = List(path, true);
+    const std::string folder = path.ends_with('\\') ? path : path + '\\';
+    if (!names) return names;
+    for (std::string& name : *names) name = folder + name;
+    return names;
+  }
+  std::optional<std::vector<std::string>> FileNames(const std::string& path) const override {
+    if (path == failingFileNames_) return std::nullopt;
+    return List(path, false);
+  }
+  std::unique_ptr<InputFile> OpenForReading(const std::string& path) const override {
+    const std::filesystem::path host = HostPath(path);
+    std::error_code error;
+    if (host.empty() || !std::filesystem::is_regular_file(host, error)) return nullptr;
+    auto file = std::make_unique<HostFile>(host);
+    return file->stream.is_open() ? std::move(file) : nullptr;
+  }
   // Copies as the shell does; a target that exists stands for the user
   // declining to replace it.
-  ShellFileResult RunShellFileOperation(const ShellFileOperation& operation) override;
+  ShellFileResult RunShellFileOperation(const ShellFileOperation& operation) override {
+    constexpr int kMissingSource = 1026;
+    shellOperations.push_back(operation);
+    const std::filesystem::path from = HostPath(operation.from);
+    std::error_code error;
+    if (from.empty() || !std::filesystem::is_regular_file(from, error))
+      return {kMissingSource, false};
+    const std::filesystem::path to = HostPath(operation.to) / from.filename();
+    if (std::filesystem::exists(to, error)) return {0, true};
+    std::filesystem::copy_file(from, to, error);
+    return {error ? 1 : 0, false};
+  }
 
-  // Reads a file whole; empty when it is missing.
-  std::string Contents(const std::string& windowsPath) const;
+  // Fails while saveFails is set, leaving the old file as it was.
+  bool SaveFile(const std::string& path, const std::string& contents) override {
+    const std::filesystem::path host = HostPath(path);
+    if (saveFails || host.empty()) return false;
+    std::ofstream file(host, std::ios::binary | std::ios::trunc);
+    return static_cast<bool>(file << contents);
+  }
+  bool RemoveFile(const std::string& path) override {
+    std::error_code error;
+    const std::filesystem::path host = HostPath(path);
+    return !host.empty() && std::filesystem::is_regular_file(host, error) &&
+           std::filesystem::remove(host, error);
+  }
+  // Records the command line; fails while startFails is set.
+  bool StartProgram(const std::string& commandLine) override {
+    startedPrograms.push_back(commandLine);
+    return !startFails;
+  }
+
+  // A file's contents; empty when it is missing.
+  std::string Contents(const std::string& windowsPath) const {
+    std::ostringstream contents;
+    contents << std::ifstream(HostPath(windowsPath), std::ios::binary).rdbuf();
+    return contents.str();
+  }
 
   std::vector<ShellFileOperation> shellOperations;
   std::vector<std::string> startedPrograms;
@@ -56,16 +149,39 @@ class TempDrives final : public FileSystem {
   bool startFails = false;
 
  private:
-  struct Drive {
-    std::string label;
-    bool ready = true;
+  struct HostFile final : InputFile {
+    explicit HostFile(const std::filesystem::path& path) : stream(path, std::ios::binary) {}
+    std::ptrdiff_t Read(char* buffer, std::size_t size) override {
+      stream.read(buffer, static_cast<std::streamsize>(size));
+      return stream.bad() ? -1 : static_cast<std::ptrdiff_t>(stream.gcount());
+    }
+    std::ifstream stream;
   };
 
-  template <typename Keep>
-  std::optional<std::vector<std::string>> List(const std::string& path, Keep keep) const;
+  static char Lower(char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  }
+  static bool SameName(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return Lower(x) == Lower(y); });
+  }
+  // The folders or the files of a folder of a ready drive.
+  std::optional<std::vector<std::string>> List(const std::string& path, bool folders) const {
+    if (path.size() < 2) return std::nullopt;
+    const auto drive = drives_.find(Lower(path[0]));
+    if (drive == drives_.end() || !drive->second) return std::nullopt;
+    std::error_code error;
+    std::filesystem::directory_iterator entries(HostPath(path), error);
+    if (error) return std::nullopt;
+    std::vector<std::string> names;
+    for (const auto& entry : entries) {
+      if (entry.is_directory() == folders) names.push_back(entry.path().filename().string());
+    }
+    return names;
+  }
 
   std::filesystem::path root_;
-  std::map<char, Drive> drives_;
+  std::map<char, std::optional<std::string>> drives_;  // the label, nullopt: not ready
   std::string currentDirectory_ = "c:\\vantiro";
   std::string failingFileNames_;
 };

@@ -292,7 +292,7 @@ TEST_F(Settings, FavoritesLoadInOrderAfterTheSeparator) {
   EXPECT_EQ(box(0).Items(), (Entries{"c:", "z:", "", "c:\\temp\\", "d:\\", "c:\\temp\\"}))
       << "duplicates kept, blank lines passed over, reading stops at the unquoted line";
 
-  Restart([this] { drives.Remove(kConfig); });
+  Restart([this] { drives.RemoveFile(kConfig); });
   EXPECT_EQ(box(0).Count(), 3) << "no configuration: no favourites";
 }
 

@@ -1,131 +1,96 @@
-// Drives, folders and files of a fresh temporary folder, names in UTF-8.
+// Drives, folders and files of a fresh temporary folder, names in UTF-8,
+// and operations handed to the shell.
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <algorithm>
 #include <regex>
-#include <string>
 
-#include <gtest/gtest.h>
-
+#include "tests/win32/win32_test_support.h"
 #include "win32/file_system.h"
 
 namespace vantiro::win32 {
 namespace {
 
+using namespace testing;
 using Names = std::vector<std::string>;
 
-const std::string kUnicodeFolder = "Ünïcødé";
 const std::string kUnicodeFile = "日本.txt";
 const std::string kContent = std::string("<title>日本</title>\r\n") + '\0' + "tail";
 
-Names Sorted(Names names) {
-  std::sort(names.begin(), names.end());
-  return names;
+Names Sorted(std::optional<Names> names) {
+  if (!names) return {"unreadable"};
+  std::sort(names->begin(), names->end());
+  return *names;
 }
 
-void MakeFile(const std::string& path, DWORD attributes, const std::string& content = {}) {
-  HANDLE file =
-      CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, attributes, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
-  DWORD written = 0;
-  WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
-  CloseHandle(file);
-}
-
-std::string ReadAll(InputFile& file, std::size_t chunk) {
-  std::string content;
-  std::string buffer(chunk, '\0');
-  for (std::ptrdiff_t read; (read = file.Read(buffer.data(), chunk)) > 0;) {
-    content.append(buffer, 0, static_cast<std::size_t>(read));
-  }
-  return content;
-}
-
+// alpha\, Ünïcødé\, empty\, a.txt, hidden.sys (hidden and system) and 日本.txt.
 class FileSystemTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    root = std::string(temp) + "vantiro-" + std::to_string(GetCurrentProcessId()) + "-" +
-           std::to_string(GetTickCount()) + "\\";
-    ASSERT_TRUE(CreateDirectoryA(root.c_str(), nullptr)) << root;
-    for (const std::string& folder : {std::string("alpha"), kUnicodeFolder, std::string("empty")}) {
+    for (const char* folder : {"", "alpha", "Ünïcødé", "empty"}) {
       ASSERT_TRUE(CreateDirectoryA((root + folder).c_str(), nullptr)) << folder;
     }
-    MakeFile(root + "a.txt", FILE_ATTRIBUTE_NORMAL);
-    MakeFile(root + "hidden.sys", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
-    MakeFile(root + kUnicodeFile, FILE_ATTRIBUTE_NORMAL, kContent);
+    for (const auto& [name, attributes] :
+         {std::pair{"a.txt", FILE_ATTRIBUTE_NORMAL},
+          {"hidden.sys", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM},
+          {kUnicodeFile.c_str(), FILE_ATTRIBUTE_NORMAL}}) {
+      const UniqueFile file(CreateFileA((root + name).c_str(), GENERIC_WRITE, 0, nullptr,
+                                        CREATE_NEW, attributes, nullptr));
+      DWORD written = 0;
+      WriteFile(file.get(), kContent.data(), static_cast<DWORD>(kContent.size()), &written,
+                nullptr);
+    }
   }
-
   void TearDown() override {
-    for (const char* file : {"a.txt", "hidden.sys"}) {
-      SetFileAttributesA((root + file).c_str(), FILE_ATTRIBUTE_NORMAL);
-      DeleteFileA((root + file).c_str());
-    }
-    DeleteFileA((root + kUnicodeFile).c_str());
-    for (const std::string& folder : {std::string("alpha"), kUnicodeFolder, std::string("empty")}) {
-      RemoveDirectoryA((root + folder).c_str());
-    }
-    RemoveDirectoryA(root.c_str());
+    const std::string from = root + '\0';
+    SHFILEOPSTRUCTA remove{nullptr, FO_DELETE, from.c_str(), nullptr, FOF_NO_UI, {}, {}, {}};
+    SHFileOperationA(&remove);
+  }
+  static std::string Temp() {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    return temp;
   }
 
   Win32FileSystem fs;
-  std::string root;
+  const std::string root = Temp() + "vantiro-" + std::to_string(GetCurrentProcessId()) + "-" +
+                           std::to_string(GetTickCount()) + "\\";
 };
 
-TEST(CodePageTest, TheTestProgramRunsInUtf8LikeTheProgram) { EXPECT_EQ(GetACP(), 65001u); }
-
-TEST_F(FileSystemTest, ListsSubFoldersAsFullPaths) {
-  const auto folders = fs.SubFolders(root);
-  ASSERT_TRUE(folders);
-  EXPECT_EQ(Sorted(*folders), Sorted({root + "alpha", root + kUnicodeFolder, root + "empty"}));
-}
-
-TEST_F(FileSystemTest, ListsFileNamesHiddenAndSystemIncluded) {
-  const auto names = fs.FileNames(root);
-  ASSERT_TRUE(names);
-  EXPECT_EQ(Sorted(*names), Sorted({"a.txt", "hidden.sys", kUnicodeFile}));
-}
-
-TEST_F(FileSystemTest, TellsAnEmptyFolderFromOneThatCannotBeRead) {
-  const struct {
-    std::string path;
-    bool readable;
-  } rows[] = {{root + "empty\\", true},
-              {root + "missing\\", false},
-              {root + "missing\\deeper\\", false},
-              {root + "a.txt\\", false},
-              {root + "bad|name\\", false}};
-  for (const auto& row : rows) {
-    const auto folders = fs.SubFolders(row.path);
-    const auto files = fs.FileNames(row.path);
-    EXPECT_EQ(folders.has_value(), row.readable) << row.path;
-    EXPECT_EQ(files.has_value(), row.readable) << row.path;
-    if (row.readable) {
-      EXPECT_TRUE(folders->empty() && files->empty()) << row.path;
-    }
+TEST_F(FileSystemTest, ListsFoldersAsFullPathsAndEveryFileOrTellsItCannot) {
+  EXPECT_EQ(Sorted(fs.SubFolders(root)),
+            Sorted(Names{root + "alpha", root + "Ünïcødé", root + "empty"}));
+  EXPECT_EQ(Sorted(fs.FileNames(root)), Sorted(Names{"a.txt", "hidden.sys", kUnicodeFile}));
+  EXPECT_EQ(Sorted(fs.SubFolders(root + "empty\\")), Names{});
+  EXPECT_EQ(Sorted(fs.FileNames(root + "empty\\")), Names{});
+  for (const char* path : {"missing\\", "missing\\deeper\\", "a.txt\\", "bad|name\\"}) {
+    EXPECT_FALSE(fs.SubFolders(root + path)) << path;
+    EXPECT_FALSE(fs.FileNames(root + path)) << path;
   }
 }
 
 TEST_F(FileSystemTest, ReadsAFileInPiecesToItsEnd) {
-  for (std::size_t chunk : {std::size_t{1}, std::size_t{7}, std::size_t{4096}}) {
+  for (std::size_t chunk : {1, 7, 4096}) {
     auto file = fs.OpenForReading(root + kUnicodeFile);
     ASSERT_TRUE(file) << chunk;
-    EXPECT_EQ(ReadAll(*file, chunk), kContent) << chunk;
-    char byte = 0;
-    EXPECT_EQ(file->Read(&byte, 1), 0) << "still at the end";
+    std::string content, buffer(chunk, '\0');
+    for (std::ptrdiff_t read; (read = file->Read(buffer.data(), chunk)) > 0;) {
+      content.append(buffer, 0, static_cast<std::size_t>(read));
+    }
+    EXPECT_EQ(content, kContent) << chunk;
+    EXPECT_EQ(file->Read(buffer.data(), 1), 0) << "still at the end";
   }
-  for (const std::string& unreadable : {root + "missing.txt", root + "alpha"}) {
-    EXPECT_EQ(fs.OpenForReading(unreadable), nullptr) << unreadable;
-  }
+  EXPECT_EQ(fs.OpenForReading(root + "missing.txt"), nullptr);
+  EXPECT_EQ(fs.OpenForReading(root + "alpha"), nullptr);
 }
 
 TEST_F(FileSystemTest, ReportsTheCurrentDirectoryAsSet) {
   char previous[MAX_PATH] = {};
   GetCurrentDirectoryA(MAX_PATH, previous);
-  const std::string folder = root + kUnicodeFolder;
-  ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
-  EXPECT_EQ(fs.CurrentDirectory(), folder);
+  ASSERT_TRUE(SetCurrentDirectoryA((root + "Ünïcødé").c_str()));
+  EXPECT_EQ(fs.CurrentDirectory(), root + "Ünïcødé");
   SetCurrentDirectoryA(previous);
 }
 
@@ -141,6 +106,39 @@ TEST(DrivesTest, NamesEveryDriveInOrderWithItsLabel) {
   EXPECT_TRUE(has('c'));
   if (GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr) {
     EXPECT_TRUE(has('z')) << "Wine maps the Linux root as z:";
+  }
+}
+
+// The shell asks before it replaces a file, unless told not to; it asks
+// over the program's window, and here the answer is No.
+TEST_F(FileSystemTest, HandsTheShellItsOperationAndTellsWhatCameOfIt) {
+  Win32WindowSystem ws;
+  auto window =
+      ws.CreateTopWindow({"Vantiro shell", WindowKind::SizableToolWindow, 3000, 3000, {}}, {});
+  window->Show();
+  const std::string source = root + kUnicodeFile, copy = root + "alpha\\" + kUnicodeFile;
+  const std::tuple<const char*, unsigned, std::string, unsigned, bool, bool, bool> rows[] = {
+      // what, func, from, flags; then succeeds, asks and aborted
+      {"a copy", FO_COPY, source, FOF_SILENT | FOF_NOCONFIRMATION, true, false, false},
+      {"a replace not to ask about", FO_COPY, source, FOF_NOCONFIRMATION, true, false, false},
+      {"a replace", FO_COPY, source, FOF_SIMPLEPROGRESS | FOF_FILESONLY, true, true, true},
+      {"a delete", FO_DELETE, copy, FOF_SILENT | FOF_NOCONFIRMATION, true, false, false},
+      {"a missing source", FO_COPY, root + "missing.txt", FOF_NO_UI, false, false, false}};
+  for (const auto& [what, func, from, flags, succeeds, asks, aborted] : rows) {
+    HWND owner = nullptr;
+    DialogAnswerer answerer([&](HWND dialog) {
+      owner = GetWindow(dialog, GW_OWNER);
+      Press(dialog, IDNO);
+    });
+    const std::string to = func == FO_DELETE ? "" : root + "alpha";
+    const ShellFileResult result = fs.RunShellFileOperation({window.get(), func, from, to, flags});
+    EXPECT_EQ(result.code == 0, succeeds) << what << ": " << result.code;
+    EXPECT_EQ(result.aborted, aborted) << what;
+    EXPECT_EQ(answerer.answered(), asks) << what;
+    EXPECT_EQ(owner, asks ? HandleOf(*window) : nullptr) << what;
+    EXPECT_EQ(GetFileAttributesA(copy.c_str()) != INVALID_FILE_ATTRIBUTES,
+              func == FO_COPY && succeeds)
+        << what;
   }
 }
 

@@ -1,209 +1,435 @@
-// List boxes: texts in and out, selection events, geometry, colour and
-// mouse events, read back from the real control.
-#include <windowsx.h>
+// List boxes read back from the real control: texts, selection, geometry,
+// colour and mouse events; the drag from one box to another, driven by real
+// mouse input on the display; and the drop target that takes shell files.
+#include <shlobj.h>
 
-#include <gtest/gtest.h>
+#include <algorithm>
+#include <cstring>
+#include <sstream>
 
 #include "tests/win32/win32_test_support.h"
-#include "win32/list_box.h"
-#include "win32/top_window.h"
-#include "win32/window_system.h"
+#include "win32/drag_cursor.h"
 
 namespace vantiro::win32 {
 namespace {
 
-HWND HandleOf(ListBox& box) { return static_cast<ListBoxControl&>(box).handle(); }
+using namespace testing;
+using Texts = std::vector<std::string>;
 
-class ListBoxTest : public ::testing::Test {
+const Texts kNames = {"Ünïcødé", "日本", "&%^", "", "plain"};
+
+// Boxes 1 and 2 on the window, whose events write what they hear to the log:
+// "down box button shift x y", "over box x y from source box"... A left
+// press starts a drag from box 1 when dragOnPress; the drag shows the arrow
+// over box 1, like the file list over itself, and copy elsewhere. Wine adds
+// moves of its own when a capture ends, so a drag test logs a run of moves
+// once, without their place. A shell drag is allowed shellEffect.
+class ListBoxTest : public AdapterTest {
  protected:
-  void SetUp() override {
-    window = ws.CreateTopWindow(
-        {"Vantiro list test", WindowKind::SizableToolWindow, 6000, 4500, {}}, {});
-    ListBox::Events events;
-    events.click = [this] { ++clicks; };
-    events.dblClick = [this] { ++doubleClicks; };
-    events.mouseDown = [this](const MouseEvent& event) {
-      downs.push_back(event);
-      selectedAtDowns.push_back(static_cast<int>(SendMessageA(HandleOf(*box), LB_GETCURSEL, 0, 0)));
-    };
-    events.mouseMove = [this](const MouseEvent& event) { moves.push_back(event); };
-    box = window->CreateListBox(std::move(events));
+  template <typename... Parts>
+  void Log(const Parts&... parts) {
+    std::ostringstream line;
+    ((line << parts << ' '), ...);
+    log.push_back(line.str().substr(0, line.str().size() - 1));
+  }
+  std::unique_ptr<ListBox> Logged(int n) {
+    const auto from = [this](const ListBox* box) { return box == first.get() ? 1 : 0; };
+    return window->CreateListBox({
+        .click = [this, n] { Log("click", n); },
+        .dblClick = [this, n] { Log("dblclick", n); },
+        .mouseDown =
+            [this, n](const MouseEvent& e) {
+              Log("down", n, e.button, e.shift, e.x, e.y, "selected", first->Selected());
+              if (dragOnPress && e.button == kLeftButton) first->BeginDrag();
+            },
+        .mouseMove =
+            [this, n](const MouseEvent& e) {
+              if (!dragOnPress) return Log("move", n, e.button, e.shift, e.x, e.y);
+              Log("move", n, e.button);
+              if (log.size() > 1 && log.back() == log[log.size() - 2]) log.pop_back();
+            },
+        .dragOver =
+            [this, n, from](const DragEvent& e) {
+              Log("over", n, e.x, e.y, "from", from(e.source));
+              e.source->SetDragCursor(n == 1 ? DragCursor::Arrow : DragCursor::Copy);
+            },
+        .dragDrop =
+            [this, n, from](const DragEvent& e) {
+              Log("drop", n, e.x, e.y, "from", from(e.source), "captured", GetCapture() != nullptr);
+            },
+        .shellDragOver =
+            [this, n](bool offersFiles, int effects) {
+              Log("shell over", n, offersFiles, effects);
+              return shellEffect;
+            },
+        .shellDrop =
+            [this, n](const Texts& files) {
+              Log("shell drop", n);
+              log.insert(log.end(), files.begin(), files.end());
+            },
+    });
   }
 
-  HWND parent() const { return static_cast<TopWindow&>(*window).handle(); }
-
-  Win32WindowSystem ws;
-  std::unique_ptr<Window> window;
-  std::unique_ptr<ListBox> box;
-  int clicks = 0;
-  int doubleClicks = 0;
-  std::vector<int> selectedAtDowns;
-  std::vector<MouseEvent> downs;
-  std::vector<MouseEvent> moves;
+  Texts log;
+  bool dragOnPress = false;
+  int shellEffect = kDropNone;
+  std::unique_ptr<ListBox> first = Logged(1);
+  std::unique_ptr<ListBox> second;
 };
 
-const std::vector<std::string> kNames = {"Ünïcødé", "日本", "&%^", "", "plain"};
-
-TEST_F(ListBoxTest, KeepsUtf8AndSpecialNamesInOrder) {
-  box->SetItems({"old"});
-  box->SetItems(kNames);
-  EXPECT_EQ(box->Items(), kNames);
-  EXPECT_EQ(box->Count(), 5);
-  EXPECT_EQ(box->Item(1), kNames[1]);
-  EXPECT_EQ(box->Item(5), "");
+TEST_F(ListBoxTest, KeepsItsItemsInUtf8AndClicksWhenTheSelectionChanges) {
+  first->AddItem("b");
+  first->InsertItem(0, "a");
+  first->AddItem("c");
+  first->RemoveItem(1);
+  EXPECT_EQ(first->Items(), (Texts{"a", "c"}));
+  first->Clear();
+  EXPECT_EQ(first->Count(), 0);
+  first->SetItems({"old"});
+  first->SetItems(kNames);
+  EXPECT_EQ(first->Items(), kNames);
+  EXPECT_EQ(first->Count() + first->Item(5).size(), 5u);
   wchar_t wide[16] = {};
-  SendMessageW(HandleOf(*box), LB_GETTEXT, 1, reinterpret_cast<LPARAM>(wide));
+  SendMessageW(HandleOf(*first), LB_GETTEXT, 1, reinterpret_cast<LPARAM>(wide));
   EXPECT_STREQ(wide, L"\u65E5\u672C");
-}
-
-TEST_F(ListBoxTest, AddsInsertsRemovesAndClears) {
-  box->AddItem("b");
-  box->InsertItem(0, "a");
-  box->AddItem("c");
-  box->InsertItem(3, "d");
-  EXPECT_EQ(box->Items(), (std::vector<std::string>{"a", "b", "c", "d"}));
-  box->RemoveItem(1);
-  EXPECT_EQ(box->Items(), (std::vector<std::string>{"a", "c", "d"}));
-  box->Clear();
-  EXPECT_EQ(box->Count(), 0);
-}
-
-TEST_F(ListBoxTest, SelectRunsClickOnlyWhenTheIndexChanges) {
-  box->SetItems(kNames);
-  const struct {
-    int select;
-    int selected;
-    int clicks;
-  } rows[] = {{2, 2, 1}, {2, 2, 1}, {0, 0, 2}, {-1, -1, 3}, {-1, -1, 3}};
-  for (const auto& row : rows) {
-    box->Select(row.select);
-    EXPECT_EQ(box->Selected(), row.selected) << row.select;
-    EXPECT_EQ(clicks, row.clicks) << row.select;
+  for (int index : {2, 2, 0, -1, -1}) {
+    first->Select(index);
+    EXPECT_EQ(first->Selected(), index);
   }
+  EXPECT_EQ(log, (Texts{"click 1", "click 1", "click 1"}));
 }
 
-TEST_F(ListBoxTest, PlacesItselfInPixelsInsideItsWindow) {
-  EXPECT_EQ(box->Left() + box->Top() + box->Width() + box->Height(), 0);
-  box->SetVisible(true);
-  EXPECT_TRUE(box->Visible()) << "its own flag, though the window is hidden";
-  box->SetLeft(3315);
-  box->SetTop(150);
-  box->SetWidth(1800);
-  box->SetHeight(1500);
-  RECT bounds{};
-  GetWindowRect(HandleOf(*box), &bounds);
-  MapWindowPoints(HWND_DESKTOP, parent(), reinterpret_cast<POINT*>(&bounds), 2);
-  EXPECT_EQ(bounds.left, 221);
-  EXPECT_EQ(bounds.top, 10);
-  EXPECT_EQ(bounds.right - bounds.left, 120);
-  EXPECT_EQ(box->Left(), 3315);
-  EXPECT_EQ(box->Top(), 150);
-  EXPECT_EQ(box->Width(), 1800);
-}
-
-TEST_F(ListBoxTest, KeepsToWholeRows) {
-  box->SetItems(kNames);
-  box->SetWidth(1800);
-  const int rowHeight = static_cast<int>(SendMessageA(HandleOf(*box), LB_GETITEMHEIGHT, 0, 0));
-  ASSERT_GT(rowHeight, 1);
+TEST_F(ListBoxTest, PlacesItselfInWholePixelsAndWholeRows) {
+  EXPECT_EQ(first->Left() + first->Top() + first->Width() + first->Height(), 0);
+  first->SetVisible(true);
+  EXPECT_TRUE(first->Visible()) << "its own flag, though the window is hidden";
+  first->SetItems(kNames);
+  first->SetLeft(3315);
+  first->SetTop(158);
+  first->SetWidth(1800);
+  EXPECT_EQ(Origin(HandleOf(*first), hwnd()), Pixels(221, 11));
+  EXPECT_EQ(Size(HandleOf(*first)).first, 120);
+  EXPECT_EQ((std::array{first->Left(), first->Top(), first->Width()}),
+            (std::array{3315, 165, 1800}));
+  const auto row = static_cast<int>(SendMessageA(HandleOf(*first), LB_GETITEMHEIGHT, 0, 0));
   for (int rows : {3, 7}) {
-    const Twips asked = (rows * rowHeight + rowHeight / 2 + 4) * 15;  // half a row too many
-    box->SetHeight(asked);
-    RECT client{};
-    GetClientRect(HandleOf(*box), &client);
-    EXPECT_EQ(client.bottom, rows * rowHeight) << rows;
-    EXPECT_LT(box->Height(), asked);
-    EXPECT_EQ(box->Height(), (rows * rowHeight + 4) * 15) << "the client edge is 2 + 2 pixels";
+    first->SetHeight((rows * row + row / 2 + 4) * 15);  // half a row too many
+    EXPECT_EQ(ClientSize(HandleOf(*first)).second, rows * row) << rows;
+    EXPECT_EQ(first->Height(), (rows * row + 4) * 15) << "the client edge is 2 + 2 pixels";
   }
-}
-
-TEST_F(ListBoxTest, ScrollsSidewaysOnlyWhenTheExtentIsWiderThanTheBox) {
-  box->SetItems(kNames);
-  box->SetWidth(1800);
-  box->SetHeight(1500);
-  const struct {
-    int pixels;
-    bool scrolls;
-  } rows[] = {{100, false}, {2500, true}, {0, false}};
-  for (const auto& row : rows) {
-    box->SetHorizontalExtent(row.pixels);
-    EXPECT_EQ(SendMessageA(HandleOf(*box), LB_GETHORIZONTALEXTENT, 0, 0), row.pixels);
-    EXPECT_EQ((GetWindowLongPtrA(HandleOf(*box), GWL_STYLE) & WS_HSCROLL) != 0, row.scrolls)
-        << row.pixels;
+  for (int pixels : {100, 2500, 0}) {
+    first->SetHorizontalExtent(pixels);
+    EXPECT_EQ(SendMessageA(HandleOf(*first), LB_GETHORIZONTALEXTENT, 0, 0), pixels);
+    EXPECT_EQ((GetWindowLongPtrA(HandleOf(*first), GWL_STYLE) & WS_HSCROLL) != 0, pixels > 120)
+        << "scrolls sideways only when wider than the box: " << pixels;
   }
 }
 
 TEST_F(ListBoxTest, PaintsItsBackColourThroughTheWindow) {
-  const struct {
-    Color color;
-    COLORREF expected;
-  } rows[] = {{0x80000014, GetSysColor(COLOR_BTNHIGHLIGHT)},
-              {0x8000000F, GetSysColor(COLOR_BTNFACE)},
-              {0x00336699, RGB(0x99, 0x66, 0x33)}};
-  HDC dc = GetDC(HandleOf(*box));
-  for (const auto& row : rows) {
-    box->SetBackColor(row.color);
-    const auto brush = reinterpret_cast<HBRUSH>(
-        SendMessageA(parent(), WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc),
-                     reinterpret_cast<LPARAM>(HandleOf(*box))));
-    LOGBRUSH logBrush{};
-    ASSERT_EQ(GetObjectA(brush, sizeof logBrush, &logBrush), static_cast<int>(sizeof logBrush));
-    EXPECT_EQ(logBrush.lbColor, row.expected) << std::hex << row.color;
-    EXPECT_EQ(GetBkColor(dc), row.expected) << std::hex << row.color;
+  const std::pair<Color, COLORREF> rows[] = {{0x80000014, GetSysColor(COLOR_BTNHIGHLIGHT)},
+                                             {0x8000000F, GetSysColor(COLOR_BTNFACE)},
+                                             {0x00336699, RGB(0x99, 0x66, 0x33)}};
+  HDC dc = GetDC(HandleOf(*first));
+  for (const auto& [color, expected] : rows) {
+    first->SetBackColor(color);
+    LOGBRUSH brush{};
+    GetObjectA(reinterpret_cast<HBRUSH>(SendMessageA(hwnd(), WM_CTLCOLORLISTBOX,
+                                                     reinterpret_cast<WPARAM>(dc),
+                                                     reinterpret_cast<LPARAM>(HandleOf(*first)))),
+               sizeof brush, &brush);
+    EXPECT_EQ(brush.lbColor, expected) << std::hex << color;
+    EXPECT_EQ(GetBkColor(dc), expected) << std::hex << color;
   }
-  ReleaseDC(HandleOf(*box), dc);
+  ReleaseDC(HandleOf(*first), dc);
 }
 
 TEST_F(ListBoxTest, HearsTheMouseBeforeTheControlMovesItsSelection) {
-  box->SetItems(kNames);
-  box->SetWidth(1800);
-  box->SetHeight(1500);
-  HWND hwnd = HandleOf(*box);
+  first->SetItems(kNames);
+  first->SetWidth(1800);
+  first->SetHeight(1500);
+  const HWND box = HandleOf(*first);
   RECT row{};
-  SendMessageA(hwnd, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&row));
+  SendMessageA(box, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&row));
   const LPARAM point = MAKELPARAM(10, row.top + 1);
-  SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT | MK_CONTROL, point);
-  SendMessageA(hwnd, WM_MOUSEMOVE, MK_LBUTTON, point);
-  SendMessageA(hwnd, WM_LBUTTONUP, 0, point);
-  SendMessageA(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(20, 3));
-  SendMessageA(hwnd, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(4, 5));
-  SendMessageA(hwnd, WM_RBUTTONUP, 0, MAKELPARAM(4, 5));
-  ASSERT_EQ(downs.size(), 2u);
-  EXPECT_EQ(selectedAtDowns, (std::vector<int>{-1, 2})) << "seen before the box selects";
-  EXPECT_EQ(downs[0].button, kLeftButton);
-  EXPECT_EQ(downs[0].shift, 3);
-  EXPECT_EQ(downs[0].x, 150);
-  EXPECT_EQ(downs[0].y, (row.top + 1) * 15);
-  EXPECT_EQ(downs[1].button, kRightButton);
-  EXPECT_EQ(downs[1].shift, 0);
-  EXPECT_EQ(downs[1].x, 60);
-  ASSERT_EQ(moves.size(), 2u);
-  EXPECT_EQ(moves[0].button, kLeftButton);
-  EXPECT_EQ(moves[1].button, 0);
-  EXPECT_EQ(moves[1].y, 45);
-  EXPECT_EQ(box->Selected(), 2);
-  EXPECT_EQ(clicks, 1) << "the control's own selection change";
+  SendMessageA(box, WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL, point);
+  SendMessageA(box, WM_MOUSEMOVE, MK_LBUTTON, point);
+  SendMessageA(box, WM_LBUTTONUP, 0, point);
+  SendMessageA(box, WM_MOUSEMOVE, 0, MAKELPARAM(20, 3));
+  SendMessageA(box, WM_RBUTTONDOWN, MK_RBUTTON | MK_SHIFT, MAKELPARAM(4, 5));
+  SendMessageA(box, WM_RBUTTONUP, 0, MAKELPARAM(4, 5));
+  SendMessageA(hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), LBN_DBLCLK),
+               reinterpret_cast<LPARAM>(box));
+  const std::string y = std::to_string((row.top + 1) * 15);
+  EXPECT_EQ(log, (Texts{"down 1 1 2 150 " + y + " selected -1", "move 1 1 0 150 " + y, "click 1",
+                        "move 1 0 0 300 45", "down 1 2 1 60 75 selected 2", "dblclick 1"}))
+      << "heard before the control selects";
 }
 
-TEST_F(ListBoxTest, HearsItsDoubleClicksThroughTheWindow) {
-  const int id = GetDlgCtrlID(HandleOf(*box));
-  SendMessageA(parent(), WM_COMMAND, MAKEWPARAM(id, LBN_DBLCLK),
-               reinterpret_cast<LPARAM>(HandleOf(*box)));
-  EXPECT_EQ(doubleClicks, 1);
-  EXPECT_EQ(clicks, 0);
+// The mouse messages this thread takes from its queue: the drag test waits
+// for its own input to arrive before looking.
+std::vector<std::pair<UINT, POINT>> mouseSeen;
+
+LRESULT CALLBACK WatchMouse(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION) {
+    mouseSeen.emplace_back(static_cast<UINT>(wParam),
+                           reinterpret_cast<MOUSEHOOKSTRUCT*>(lParam)->pt);
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-TEST_F(ListBoxTest, OutlivesItsWindowSafely) {
-  box->SetItems(kNames);
-  box->Select(1);
-  window->Close();
-  EXPECT_EQ(HandleOf(*box), nullptr);
-  box->SetItems(kNames);
-  box->Select(2);
-  EXPECT_EQ(box->Count(), 0);
-  EXPECT_EQ(box->Selected(), -1);
-  EXPECT_EQ(box->Item(0), "");
-  EXPECT_FALSE(box->Visible());
+class DragTest : public ListBoxTest {
+ protected:
+  void SetUp() override {
+    dragOnPress = true;
+    second = Logged(2);
+    window->SetLeft(1500);
+    window->SetTop(1500);
+    for (ListBox* box : {first.get(), second.get()}) {
+      box->SetItems({"a.txt", "b.txt", "c.txt"});
+      box->SetLeft(box == first.get() ? 0 : 2400);
+      box->SetWidth(1800);
+      box->SetHeight(1500);
+      box->SetVisible(true);
+    }
+    // Not made by the adapter, though its user data points at a box.
+    foreign.reset(CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE, 125, 100, 30, 50, hwnd(),
+                                  nullptr, GetModuleHandleA(nullptr), nullptr));
+    SetWindowLongPtrA(foreign.get(), GWLP_USERDATA,
+                      reinterpret_cast<LONG_PTR>(static_cast<ListBoxControl*>(second.get())));
+    window->Show();
+  }
+  void TearDown() override {
+    if (GetKeyState(VK_LBUTTON) < 0) Send(MOUSEEVENTF_LEFTUP, WM_LBUTTONUP);
+    UnhookWindowsHookEx(hook);
+  }
+
+  static POINT On(HWND hwnd, int x, int y) {
+    POINT point{x, y};
+    ClientToScreen(hwnd, &point);
+    return point;
+  }
+  static POINT On(ListBox& box, int x, int y) { return On(HandleOf(box), x, y); }
+  POINT Nowhere() { return On(hwnd(), 140, 50); }  // between the boxes
+
+  // One input event at the cursor, waited for until this thread has taken
+  // and dispatched it.
+  void Send(DWORD flags, UINT message) {
+    POINT point{};
+    GetCursorPos(&point);
+    mouseSeen.clear();
+    INPUT input{INPUT_MOUSE, {}};
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
+    ASSERT_TRUE(PumpUntil([&] {
+      return std::any_of(mouseSeen.begin(), mouseSeen.end(), [&](const auto& seen) {
+        return seen.first == message && seen.second.x == point.x && seen.second.y == point.y;
+      });
+    })) << "mouse message "
+        << message << " did not arrive";
+  }
+  void MoveTo(POINT point) {
+    SetCursorPos(point.x, point.y);
+    Send(MOUSEEVENTF_MOVE, WM_MOUSEMOVE);
+  }
+  // Presses on a row of box 1 (a new row each time: the same spot again
+  // would be a double click) and logs the cursor; returns the y pressed.
+  int PressOnRow(int index) {
+    RECT row{};
+    SendMessageA(HandleOf(*first), LB_GETITEMRECT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&row));
+    const int y = (row.top + row.bottom) / 2;
+    MoveTo(On(*first, 10, y));
+    log.clear();
+    Send(MOUSEEVENTF_LEFTDOWN, WM_LBUTTONDOWN);
+    log.push_back(Cursor());
+    EXPECT_EQ(GetCapture(), HandleOf(*first)) << "the drag should hold the mouse";
+    return y;
+  }
+  static std::string Cursor() {
+    return GetCursor() == DragCursorHandle(DragCursor::Copy)    ? "copy"
+           : GetCursor() == DragCursorHandle(DragCursor::Arrow) ? "arrow"
+                                                                : "other";
+  }
+
+  HHOOK hook = SetWindowsHookExA(WH_MOUSE, &WatchMouse, nullptr, GetCurrentThreadId());
+  UniqueWindow foreign;
+};
+
+TEST_F(DragTest, PassesOverTheBoxesUnderTheMouseAndDropsOnTheLastOne) {
+  const int y = PressOnRow(1);
+  for (POINT point : {On(*first, 30, 20), On(*second, 7, 9), On(*first, 4, 5), Nowhere(),
+                      On(foreign.get(), 5, 5), On(*second, 20, 30)}) {
+    MoveTo(point);
+    log.push_back(Cursor());
+  }
+  Send(MOUSEEVENTF_LEFTUP, WM_LBUTTONUP);
+  MoveTo(On(*second, 21, 31));
+  EXPECT_EQ(log, (Texts{"down 1 1 0 150 " + std::to_string(y * 15) + " selected -1", "copy",
+                        "over 1 450 300 from 1", "arrow", "over 2 105 135 from 1", "copy",
+                        "over 1 60 75 from 1", "arrow", "arrow", "arrow", "over 2 300 450 from 1",
+                        "copy", "drop 2 300 450 from 1 captured 0", "move 2 0"}));
+  EXPECT_EQ(GetCapture(), nullptr);
+  EXPECT_EQ(first->Selected(), -1) << "the control's own press was skipped";
+}
+
+// After the end, the mouse moves over box 2 (the button held, or not), is
+// released, and moves over box 1: no box hears of the drag again.
+TEST_F(DragTest, EndsWithoutADropWhenReleasedOverNoBoxOrCancelled) {
+  const struct {
+    const char* name;
+    std::function<void()> end;  // while the drag is on
+    const char* overSecond;
+  } rows[] = {
+      {"released over no box",
+       [&] {
+         MoveTo(Nowhere());
+         Send(MOUSEEVENTF_LEFTUP, WM_LBUTTONUP);
+       },
+       "move 2 0"},
+      {"Escape", [&] { PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0); }, "move 2 1"},
+      {"capture lost", [&] { SetCapture(hwnd()), ReleaseCapture(); }, "move 2 1"},
+  };
+  int index = 0;
+  for (const auto& row : rows) {
+    const int y = PressOnRow(index++);
+    MoveTo(On(*second, 7, 6));
+    row.end();
+    MoveTo(On(*second, 8, 7));
+    if (GetKeyState(VK_LBUTTON) < 0) Send(MOUSEEVENTF_LEFTUP, WM_LBUTTONUP);
+    MoveTo(On(*first, 12, 8));
+    EXPECT_EQ(log, (Texts{"down 1 1 0 150 " + std::to_string(y * 15) + " selected -1", "copy",
+                          "over 2 105 90 from 1", row.overSecond, "move 1 0"}))
+        << row.name;
+  }
+}
+
+// Drawn over grey: the screen shows through only where the cursor is
+// transparent.
+TEST(DragCursorTest, IsAnArrowWithADottedRectangleAndAPlus) {
+  EXPECT_EQ(DragCursorHandle(DragCursor::Arrow), LoadCursorA(nullptr, IDC_ARROW));
+  const HCURSOR copy = DragCursorHandle(DragCursor::Copy);
+  EXPECT_EQ(DragCursorHandle(DragCursor::Copy), copy) << "made once";
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(copy, &info));
+  EXPECT_EQ(info.fIcon + info.xHotspot + info.yHotspot, 0u) << "a cursor, hot at the arrow's tip";
+  DeleteObject(info.hbmMask);
+  DeleteObject(info.hbmColor);
+  HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 32, 32);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  const RECT all{0, 0, 32, 32};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+  ASSERT_TRUE(DrawIconEx(dc, 0, 0, copy, 32, 32, 0, nullptr, DI_NORMAL));
+  const COLORREF black = RGB(0, 0, 0), white = RGB(255, 255, 255), grey = GetPixel(dc, 31, 31);
+  const std::tuple<int, int, COLORREF> rows[] = {{0, 0, black},   {2, 5, white},   {12, 4, grey},
+                                                 {9, 19, black},  {10, 19, white}, {12, 23, grey},
+                                                 {22, 26, black}, {20, 24, white}};
+  for (const auto& [x, y, shown] : rows) EXPECT_EQ(GetPixel(dc, x, y), shown) << x << "," << y;
+  EXPECT_EQ(grey, RGB(128, 128, 128)) << "the far corner shows the screen";
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+}
+
+const Texts kFiles = {"C:\\tmp\\plain.txt", "C:\\tmp\\Ünïcødé 日本.txt", "C:\\tmp\\&%^ x.txt"};
+constexpr DWORD kOffered = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
+
+// Offers CF_HDROP as Wine's desktop does: a fresh DROPFILES block for each
+// GetData (freed by the taker), the names wide, each ending in NUL, then one
+// NUL more; or CF_TEXT alone. Lives on the stack: references are not counted.
+class FakeDataObject final : public IDataObject {
+ public:
+  explicit FakeDataObject(bool files) : files_(files) {}
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+    *object = iid == IID_IUnknown || iid == IID_IDataObject ? this : nullptr;
+    return *object != nullptr ? S_OK : E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
+  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+  HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
+    if (QueryGetData(format) != S_OK || !files_) return DV_E_FORMATETC;
+    std::wstring list = L"C:\\tmp\\plain.txt|C:\\tmp\\Ünïcødé 日本.txt|C:\\tmp\\&%^ x.txt||";
+    std::replace(list.begin(), list.end(), L'|', L'\0');
+    *medium = {};
+    medium->tymed = TYMED_HGLOBAL;
+    medium->hGlobal = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size() * 2);
+    auto* header = static_cast<DROPFILES*>(GlobalLock(medium->hGlobal));
+    *header = {sizeof(DROPFILES), {}, FALSE, TRUE};
+    std::memcpy(header + 1, list.data(), list.size() * 2);
+    GlobalUnlock(medium->hGlobal);
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override {
+    const bool matches = format->cfFormat == (files_ ? CF_HDROP : CF_TEXT) &&
+                         format->dwAspect == DVASPECT_CONTENT && (format->tymed & TYMED_HGLOBAL);
+    return matches ? S_OK : DV_E_FORMATETC;
+  }
+  HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC*) override {
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD, IEnumFORMATETC**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override {
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
+
+ private:
+  bool files_;
+};
+
+// Called the way OLE calls the target: enter, a move, the drop.
+TEST_F(ListBoxTest, TakesTheShellsFilesAsUtf8WhenItAllowsTheEffect) {
+  auto plain = window->CreateListBox({});
+  EXPECT_EQ(static_cast<ListBoxControl&>(*plain).shellDropTarget(), nullptr);
+  auto other = ShellDropTarget::Create({}, [](const Texts&) {});
+  EXPECT_EQ(RegisterDragDrop(HandleOf(*first), other.get()), DRAGDROP_E_ALREADYREGISTERED);
+  EXPECT_EQ(RegisterDragDrop(HandleOf(*plain), other.get()), S_OK) << "no target of its own";
+  RevokeDragDrop(HandleOf(*plain));
+  const Texts asked(3, "shell over 1 1 7");
+  Texts dropped = asked;
+  dropped.push_back("shell drop 1");
+  dropped.insert(dropped.end(), kFiles.begin(), kFiles.end());
+  const std::tuple<bool, int, DWORD, Texts> rows[] = {
+      {true, kDropCopy, DROPEFFECT_COPY, dropped},
+      {true, kDropNone, DROPEFFECT_NONE, asked},
+      {false, kDropCopy, DROPEFFECT_NONE, Texts(2, "shell over 1 0 7")}};
+  for (const auto& [files, allowed, dropEffect, expected] : rows) {
+    shellEffect = allowed;
+    log.clear();
+    FakeDataObject data(files);
+    IDropTarget* target = static_cast<ListBoxControl&>(*first).shellDropTarget();
+    DWORD entered = kOffered, over = kOffered, effect = kOffered;
+    EXPECT_EQ(target->DragEnter(&data, MK_LBUTTON, {10, 10}, &entered), S_OK);
+    EXPECT_EQ(target->DragOver(MK_LBUTTON, {12, 11}, &over), S_OK);
+    EXPECT_EQ(target->Drop(&data, 0, {12, 11}, &effect), S_OK);
+    EXPECT_EQ(entered + over, 2u * allowed) << files << allowed;
+    EXPECT_EQ(effect, dropEffect) << files << allowed;
+    EXPECT_EQ(log, expected);
+  }
+}
+
+// OLE's reference goes with the window, and one kept elsewhere reaches no
+// handler of the program.
+TEST_F(ListBoxTest, RevokesItsShellDropTargetBeforeItsWindowGoes) {
+  shellEffect = kDropCopy;
+  for (const bool closeWindow : {false, true}) {
+    IDropTarget* target = static_cast<ListBoxControl&>(*first).shellDropTarget();
+    target->AddRef();
+    closeWindow ? window->Close() : first.reset();
+    FakeDataObject data(true);
+    DWORD entered = kOffered, effect = kOffered;
+    target->DragEnter(&data, MK_LBUTTON, {10, 10}, &entered);
+    target->Drop(&data, 0, {10, 10}, &effect);
+    EXPECT_EQ(entered + effect, 0u) << "DROPEFFECT_NONE; window closed: " << closeWindow;
+    EXPECT_TRUE(log.empty()) << closeWindow;
+    EXPECT_EQ(target->Release(), 0u) << "no reference left elsewhere; " << closeWindow;
+    first = Logged(1);
+  }
 }
 
 }  // namespace

@@ -1,69 +1,49 @@
 // Menus: the bar as the system shows it, hidden entries leaving and coming
 // back in place, check marks and graying, shortcuts and pop-ups.
-#include <gtest/gtest.h>
-
 #include "tests/win32/win32_test_support.h"
-#include "win32/list_box.h"
-#include "win32/menu_bar.h"
-#include "win32/top_window.h"
-#include "win32/window_system.h"
 
 namespace vantiro::win32 {
 namespace {
 
-using testing::MenuTexts;
+using namespace testing;
 using Texts = std::vector<std::string>;
 
-class MenuTest : public ::testing::Test {
- protected:
-  void SetUp() override { Recreate(); }
-
-  void Recreate() {
-    window.reset();
-    clicks = {};
-    window = ws.CreateTopWindow({"Vantiro menu test", WindowKind::SizableToolWindow, 6000, 3000,
-                                 testing::TestMenuBar(clicks)},
-                                {});
+// The captions of a menu's items, in order.
+Texts MenuTexts(HMENU menu) {
+  Texts texts;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    char text[128] = {};
+    GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+    texts.emplace_back(text);
   }
+  return texts;
+}
 
-  HWND hwnd() const { return static_cast<TopWindow&>(*window).handle(); }
+class MenuTest : public AdapterTest {
+ protected:
   HMENU bar() const { return GetMenu(hwnd()); }
   HMENU fileMenu() const { return GetSubMenu(bar(), 0); }
-
-  Win32WindowSystem ws;
-  testing::MenuClicks clicks;
-  std::unique_ptr<Window> window;
 };
 
 TEST(ShortcutTest, ParsesTheKeysTheMenusShow) {
-  const struct {
-    const char* text;
-    BYTE flags;
-    WORD key;
-  } rows[] = {{"Ctrl+F", FVIRTKEY | FCONTROL, 'F'},
-              {"F5", FVIRTKEY, VK_F5},
-              {"Ctrl+F4", FVIRTKEY | FCONTROL, VK_F4},
-              {"Del", FVIRTKEY, VK_DELETE},
-              {"Shift+Del", FVIRTKEY | FSHIFT, VK_DELETE},
-              {"Ctrl+A", FVIRTKEY | FCONTROL, 'A'},
-              {"F1", FVIRTKEY, VK_F1},
-              {"F12", FVIRTKEY, VK_F12},
-              {"Alt+Shift+x", FVIRTKEY | FALT | FSHIFT, 'X'}};
-  for (const auto& row : rows) {
-    const std::optional<ACCEL> accel = ParseShortcut(row.text, 123);
-    ASSERT_TRUE(accel) << row.text;
-    EXPECT_EQ(accel->fVirt, row.flags) << row.text;
-    EXPECT_EQ(accel->key, row.key) << row.text;
-    EXPECT_EQ(accel->cmd, 123) << row.text;
+  const std::tuple<const char*, BYTE, WORD> rows[] = {
+      {"Ctrl+F", FVIRTKEY | FCONTROL, 'F'},        {"F5", FVIRTKEY, VK_F5},
+      {"Ctrl+F4", FVIRTKEY | FCONTROL, VK_F4},     {"F12", FVIRTKEY, VK_F12},
+      {"Shift+Del", FVIRTKEY | FSHIFT, VK_DELETE}, {"Alt+Shift+x", FVIRTKEY | FALT | FSHIFT, 'X'}};
+  for (const auto& [text, flags, key] : rows) {
+    const std::optional<ACCEL> accel = ParseShortcut(text, 123);
+    ASSERT_TRUE(accel) << text;
+    EXPECT_EQ(std::tuple(accel->fVirt, accel->key, accel->cmd), std::tuple(flags, key, 123))
+        << text;
   }
-  for (const char* bad : {"", "Ctrl+", "F0", "F25", "F1x", "F-1", "Foo", "Win+A", "Ctrl+Shift"}) {
+  for (const char* bad : {"", "Ctrl+", "F0", "F25", "F1x", "Foo", "Win+A", "Ctrl+Shift"}) {
     EXPECT_FALSE(ParseShortcut(bad, 1)) << bad;
   }
 }
 
-TEST_F(MenuTest, BarShowsTheVisibleMenusInTheirDesignedPlaces) {
+TEST_F(MenuTest, ShowsTheVisibleEntriesInTheirDesignedPlaces) {
   EXPECT_EQ(MenuTexts(bar()), (Texts{"File", "Help", "Min"}));
-  HMENU file = fileMenu();
+  const HMENU file = fileMenu();
   const struct {
     const char* name;
     bool visible;
@@ -82,21 +62,18 @@ TEST_F(MenuTest, BarShowsTheVisibleMenusInTheirDesignedPlaces) {
     EXPECT_EQ(MenuTexts(bar()), step.bar) << step.name << " " << step.visible;
   }
   EXPECT_EQ(fileMenu(), file) << "the sub-menu came back, not a copy";
-}
-
-TEST_F(MenuTest, SubMenuEntriesShowTheirShortcutsAndComeBackInPlace) {
   const Texts designed = {"Options", "Files filtering...\tCtrl+F", "", "Refresh\tF5",
                           "Exit\tCtrl+F4"};
-  EXPECT_EQ(MenuTexts(fileMenu()), designed);
+  EXPECT_EQ(MenuTexts(file), designed);
   window->SetMenuVisible("mnuRefresh", false);
   window->SetMenuVisible("mnuNone11", false);
-  EXPECT_EQ(MenuTexts(fileMenu()),
-            (Texts{"Options", "Files filtering...\tCtrl+F", "Exit\tCtrl+F4"}));
+  EXPECT_EQ(MenuTexts(file), (Texts{"Options", "Files filtering...\tCtrl+F", "Exit\tCtrl+F4"}));
   window->SetMenuVisible("mnuRefresh", true);
   window->SetMenuVisible("mnuNone11", true);
-  EXPECT_EQ(MenuTexts(fileMenu()), designed);
+  EXPECT_EQ(MenuTexts(file), designed);
 }
 
+// Also set while hidden: the entry shows the state when it comes back.
 TEST_F(MenuTest, CheckAndGrayStatesReachTheMenusAtAnyDepth) {
   const struct {
     const char* name;
@@ -106,82 +83,66 @@ TEST_F(MenuTest, CheckAndGrayStatesReachTheMenusAtAnyDepth) {
               {"mnuRefresh", [this] { return fileMenu(); }, 3},
               {"mnuHelp", [this] { return bar(); }, 1}};
   for (const auto& row : rows) {
-    for (bool on : {true, false}) {
-      window->SetMenuChecked(row.name, on);
-      window->SetMenuEnabled(row.name, !on);
+    for (bool hideMeanwhile : {false, true, false}) {
+      window->SetMenuVisible(row.name, !hideMeanwhile);
+      window->SetMenuChecked(row.name, hideMeanwhile);
+      window->SetMenuEnabled(row.name, !hideMeanwhile);
+      window->SetMenuVisible(row.name, true);
       const UINT state = GetMenuState(row.container(), row.position, MF_BYPOSITION);
-      EXPECT_EQ(window->MenuChecked(row.name), on) << row.name;
-      EXPECT_EQ(window->MenuEnabled(row.name), !on) << row.name;
-      EXPECT_EQ((state & MF_CHECKED) != 0, on) << row.name;
-      EXPECT_EQ((state & MF_GRAYED) != 0, on) << row.name;
+      EXPECT_EQ(window->MenuChecked(row.name), hideMeanwhile) << row.name;
+      EXPECT_EQ(window->MenuEnabled(row.name), !hideMeanwhile) << row.name;
+      EXPECT_EQ((state & MF_CHECKED) != 0, hideMeanwhile) << row.name;
+      EXPECT_EQ((state & MF_GRAYED) != 0, hideMeanwhile) << row.name;
     }
   }
   EXPECT_FALSE(window->MenuChecked("mnuNoSuchEntry"));
   window->SetMenuVisible("mnuNoSuchEntry", false);
 }
 
-TEST_F(MenuTest, HiddenEntryKeepsTheStateSetMeanwhile) {
-  window->SetMenuVisible("mnuRefresh", false);
-  window->SetMenuChecked("mnuRefresh", true);
-  window->SetMenuEnabled("mnuRefresh", false);
-  window->SetMenuVisible("mnuRefresh", true);
-  EXPECT_EQ(GetMenuState(fileMenu(), 3, MF_BYPOSITION) & (MF_CHECKED | MF_GRAYED),
-            static_cast<UINT>(MF_CHECKED | MF_GRAYED));
-}
-
-TEST_F(MenuTest, MenuCommandRunsTheEntrysClick) {
-  SendMessageA(hwnd(), WM_COMMAND, MAKEWPARAM(GetMenuItemID(fileMenu(), 3), 0), 0);
-  EXPECT_EQ(clicks.refresh, 1);
-  EXPECT_EQ(clicks.filters, 0);
-}
-
-// Keys posted to the window go through the message pump, as typed keys do.
+// Keys posted go through the message pump, as typed keys do.
 TEST_F(MenuTest, ShortcutsActOnlyWhileTheirEntryAndMenusAreVisibleAndEnabled) {
   const struct {
-    const char* what;
-    std::function<void(Window&)> setup;
+    const char* entry;  // made hidden or grayed first, or nullptr
+    bool visible, enabled;
     WORD key;
-    bool ctrl;
-    int testing::MenuClicks::*counter;
+    bool ctrl, toListBox;
+    int MenuClicks::*counter;
     int expected;
   } rows[] = {
-      {"F5", [](Window&) {}, VK_F5, false, &testing::MenuClicks::refresh, 1},
-      {"Ctrl+F", [](Window&) {}, 'F', true, &testing::MenuClicks::filters, 1},
-      {"F alone", [](Window&) {}, 'F', false, &testing::MenuClicks::filters, 0},
-      {"F5, Refresh hidden", [](Window& w) { w.SetMenuVisible("mnuRefresh", false); }, VK_F5, false,
-       &testing::MenuClicks::refresh, 0},
-      {"F5, Refresh grayed", [](Window& w) { w.SetMenuEnabled("mnuRefresh", false); }, VK_F5, false,
-       &testing::MenuClicks::refresh, 0},
-      {"F5, File hidden", [](Window& w) { w.SetMenuVisible("mnuFile1", false); }, VK_F5, false,
-       &testing::MenuClicks::refresh, 0},
-      {"F5, File grayed", [](Window& w) { w.SetMenuEnabled("mnuFile1", false); }, VK_F5, false,
-       &testing::MenuClicks::refresh, 0},
-      {"F2, FILE hidden", [](Window&) {}, VK_F2, false, &testing::MenuClicks::rename, 0},
-      {"F2, FILE shown", [](Window& w) { w.SetMenuVisible("mnuFileFunctions", true); }, VK_F2,
-       false, &testing::MenuClicks::rename, 1},
+      {nullptr, true, true, VK_F5, false, false, &MenuClicks::refresh, 1},
+      {nullptr, true, true, VK_F5, false, true, &MenuClicks::refresh, 1},
+      {nullptr, true, true, 'F', true, false, &MenuClicks::filters, 1},
+      {nullptr, true, true, 'F', false, false, &MenuClicks::filters, 0},
+      {"mnuRefresh", false, true, VK_F5, false, false, &MenuClicks::refresh, 0},
+      {"mnuRefresh", true, false, VK_F5, false, false, &MenuClicks::refresh, 0},
+      {"mnuFile1", false, true, VK_F5, false, false, &MenuClicks::refresh, 0},
+      {"mnuFile1", true, false, VK_F5, false, false, &MenuClicks::refresh, 0},
+      {"mnuFileFunctions", true, true, VK_F2, false, false, &MenuClicks::rename, 1},
   };
   for (const auto& row : rows) {
-    Recreate();
-    row.setup(*window);
+    window.reset();
+    clicks = {};
+    window = Create();
+    if (row.entry != nullptr) {
+      window->SetMenuVisible(row.entry, row.visible);
+      window->SetMenuEnabled(row.entry, row.enabled);
+    }
+    auto box = window->CreateListBox({});
     BYTE keys[256] = {};
     keys[VK_CONTROL] = row.ctrl ? 0x80 : 0;
     SetKeyboardState(keys);
-    PostMessageA(hwnd(), WM_KEYDOWN, row.key, 1);
+    PostMessageA(row.toListBox ? HandleOf(*box) : hwnd(), WM_KEYDOWN, row.key, 1);
     ws.DoEvents();
     keys[VK_CONTROL] = 0;
     SetKeyboardState(keys);
-    EXPECT_EQ(clicks.*row.counter, row.expected) << row.what;
+    EXPECT_EQ(clicks.*row.counter, row.expected)
+        << row.key << " " << row.ctrl << " " << (row.entry ? row.entry : "") << row.toListBox;
   }
 }
 
-TEST_F(MenuTest, ShortcutsActWhileAListBoxHasTheKeys) {
-  auto box = window->CreateListBox({});
-  PostMessageA(static_cast<ListBoxControl&>(*box).handle(), WM_KEYDOWN, VK_F5, 1);
-  ws.DoEvents();
+TEST_F(MenuTest, RunsTheEntryChosenInTheBarOrInAPopUpOfAHiddenMenu) {
+  SendMessageA(hwnd(), WM_COMMAND, MAKEWPARAM(GetMenuItemID(fileMenu(), 3), 0), 0);
   EXPECT_EQ(clicks.refresh, 1);
-}
-
-TEST_F(MenuTest, PopsUpAHiddenMenuAndRunsTheChosenEntry) {
   window->Show();
   // The pop-up's own loop reads these keys; the timer ends it should it not.
   PostMessageA(hwnd(), WM_KEYDOWN, VK_DOWN, 1);
@@ -191,6 +152,7 @@ TEST_F(MenuTest, PopsUpAHiddenMenuAndRunsTheChosenEntry) {
   window->PopupMenu("mnuFileFunctions");
   KillTimer(nullptr, safety);
   EXPECT_EQ(clicks.rename, 1);
+  EXPECT_EQ(clicks.refresh + clicks.filters, 1);
   EXPECT_FALSE(window->MenuVisible("mnuFileFunctions"));
 }
 

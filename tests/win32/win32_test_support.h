@@ -1,55 +1,148 @@
-// Helpers for the adapter tests: answering modal boxes from a hook, pumping
-// messages for a bounded time, and a small menu bar like the program's.
+// Shared by the adapter tests: a window system with a hidden window, modal
+// boxes answered from a hook, and messages pumped for a bounded time.
 #pragma once
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <functional>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
-#include "platform/window_system.h"
+#include "win32/list_box.h"
+#include "win32/top_window.h"
+#include "win32/window_system.h"
 
 namespace vantiro::win32::testing {
 
+using namespace std::chrono_literals;
+
 // Calls answer(dialog) once, when the next dialog box of this thread is
-// activated; the answer must end the dialog (post WM_COMMAND IDOK...).
+// activated; the answer must end the dialog.
 class DialogAnswerer {
  public:
-  explicit DialogAnswerer(std::function<void(HWND)> answer);
-  ~DialogAnswerer();
+  explicit DialogAnswerer(std::function<void(HWND)> answer)
+      : hook_(SetWindowsHookExA(WH_CBT, &Hook, nullptr, GetCurrentThreadId())) {
+    answer_ = std::move(answer);
+  }
+  ~DialogAnswerer() {
+    UnhookWindowsHookEx(hook_);
+    answer_ = {};
+  }
   DialogAnswerer(const DialogAnswerer&) = delete;
   DialogAnswerer& operator=(const DialogAnswerer&) = delete;
 
   bool answered() const { return !answer_; }
 
  private:
-  static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+    auto* window = reinterpret_cast<HWND>(wParam);
+    char name[16] = {};
+    if (code == HCBT_ACTIVATE && answer_ && GetClassNameA(window, name, sizeof name) &&
+        std::string(name) == "#32770") {
+      std::exchange(answer_, {})(window);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
 
-  std::function<void(HWND)> answer_;
+  static inline std::function<void(HWND)> answer_;
   HHOOK hook_;
 };
 
+inline void Press(HWND dialog, int button) {
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+}
+
+inline std::string WindowText(HWND hwnd) {
+  char text[256] = {};
+  GetWindowTextA(hwnd, text, sizeof text);
+  return text;
+}
+
+// A window's place in the client area of another (or on the screen), its
+// size and the size of its client area, in pixels.
+using Pixels = std::pair<LONG, LONG>;
+inline Pixels Origin(HWND hwnd, HWND in = HWND_DESKTOP) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  MapWindowPoints(HWND_DESKTOP, in, reinterpret_cast<POINT*>(&r), 2);
+  return {r.left, r.top};
+}
+inline Pixels Size(HWND hwnd) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  return {r.right - r.left, r.bottom - r.top};
+}
+inline Pixels ClientSize(HWND hwnd) {
+  RECT r{};
+  GetClientRect(hwnd, &r);
+  return {r.right, r.bottom};
+}
+
+inline HWND HandleOf(Window& window) { return static_cast<TopWindow&>(window).handle(); }
+inline HWND HandleOf(ListBox& box) { return static_cast<ListBoxControl&>(box).handle(); }
+
 // Runs ws.DoEvents until done() or the time is up; returns done().
-bool PumpUntil(WindowSystem& ws, const std::function<bool()>& done,
-               std::chrono::milliseconds limit = std::chrono::seconds(2));
-void PumpFor(WindowSystem& ws, std::chrono::milliseconds time);
+inline bool PumpUntil(WindowSystem& ws, const std::function<bool()>& done,
+                      std::chrono::milliseconds limit = 2s) {
+  for (const auto end = std::chrono::steady_clock::now() + limit;
+       !done() && std::chrono::steady_clock::now() < end;) {
+    ws.DoEvents();
+    std::this_thread::sleep_for(5ms);
+  }
+  return done();
+}
 
-std::string WindowText(HWND hwnd);
-// The captions of a menu's items, in order.
-std::vector<std::string> MenuTexts(HMENU menu);
-
-// Click counters for the menu entries of TestMenuBar.
 struct MenuClicks {
   int refresh = 0;
   int filters = 0;
   int rename = 0;
-  int explore = 0;
 };
 
-// File (Options, Refresh F5, Files filtering Ctrl+F), Help, Min, and the
-// hidden Max, FOLDER and FILE menus.
-std::vector<MenuItem> TestMenuBar(MenuClicks& clicks);
+// A hidden window of 400 x 300 pixels with the menus File (Options >,
+// Files filtering... Ctrl+F, a separator, Refresh F5, Exit Ctrl+F4), Help and
+// Min, and the hidden Max, FOLDER and FILE (Rename... F2).
+class AdapterTest : public ::testing::Test {
+ protected:
+  std::unique_ptr<Window> Create(Window::Events events = {}) {
+    const auto entry = [](const char* name, const char* caption, std::vector<MenuItem> items = {},
+                          bool visible = true, const char* shortcut = "", int* clicks = nullptr) {
+      return MenuItem{name, caption, shortcut, false, true, visible, std::move(items), [clicks] {
+                        if (clicks != nullptr) ++*clicks;
+                      }};
+    };
+    const std::vector<MenuItem> options = {entry("mnuAnimation", "Use animation"),
+                                           entry("mnuNone12", "-"),
+                                           entry("mnuTopMost", "Stay always on top")};
+    std::vector<MenuItem> bar = {
+        entry("mnuFile1", "File",
+              {entry("mnuOptions", "Options", options),
+               entry("mnuFilters", "Files filtering...", {}, true, "Ctrl+F", &clicks.filters),
+               entry("mnuNone11", "-"),
+               entry("mnuRefresh", "Refresh", {}, true, "F5", &clicks.refresh),
+               entry("mnuExit", "Exit", {}, true, "Ctrl+F4")}),
+        entry("mnuHelp", "Help", {entry("mnuAbout", "About...")}),
+        entry("mnuReduce", "Min"),
+        entry("mnuRestore", "Max", {}, false),
+        entry("mnuDirFunctions", "FOLDER", {entry("mnuExplore", "Explore")}, false),
+        entry("mnuFileFunctions", "FILE",
+              {entry("mnuFileRename", "Rename...", {}, true, "F2", &clicks.rename)}, false)};
+    // 4493 twips are 299.53 pixels.
+    return ws.CreateTopWindow(
+        {"Vantiro test", WindowKind::SizableToolWindow, 6000, 4493, std::move(bar)},
+        std::move(events));
+  }
+  HWND hwnd() const { return HandleOf(*window); }
+  bool PumpUntil(const std::function<bool()>& done) { return testing::PumpUntil(ws, done); }
+
+  Win32WindowSystem ws;
+  MenuClicks clicks;
+  std::unique_ptr<Window> window = Create();
+};
 
 }  // namespace vantiro::win32::testing
