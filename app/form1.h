@@ -139,6 +139,7 @@ class Form1 {
   Twips FrameHeight() const;
   Twips FrameWidth() const;
   std::string ConfigText() const;
+  bool LoadConfig();
   bool LoadSettings(TextFileReader& file);
   void RestorePath(TextFileReader& file, int lastBox);
   void ShowFirstRunWelcome();

@@ -81,28 +81,25 @@ void Form1::Config_Save() {
 }
 
 void Form1::Config_Load() {
+  if (!LoadConfig()) ShowFirstRunWelcome();
+}
+
+// False when the file is missing or a value before the path cannot be read.
+bool Form1::LoadConfig() {
   std::optional<std::string> contents = ReadSettingsFile(kConfigFile);
-  if (!contents) {
-    ShowFirstRunWelcome();
-    return;
-  }
+  if (!contents) return false;
   Favorites_Load();
   TextFileReader file(std::move(*contents));
   const bool settingsRead = LoadSettings(file);
   // Box 0 and the file list were made before the colours were known.
   Dir(0).SetBackColor(FoldersBackColor);
   files_->SetBackColor(FilesBackColor);
-  if (!settingsRead) {
-    ShowFirstRunWelcome();
-    return;
-  }
-  if (!window_->MenuChecked("mnuRememberPath")) return;
+  if (!settingsRead) return false;
+  if (!window_->MenuChecked("mnuRememberPath")) return true;
   const std::optional<std::int16_t> lastBox = file.Int16();
-  if (!lastBox) {
-    ShowFirstRunWelcome();
-    return;
-  }
+  if (!lastBox) return false;
   RestorePath(file, *lastBox);
+  return true;
 }
 
 // The values before the path, each in force as soon as it is read.
