@@ -20,8 +20,10 @@ Twips ClampTwips(std::int64_t twips) {
 Form1::Form1(WindowSystem& ws, FileSystem& fs) : ws_(ws), fs_(fs) {
   WindowDesign design{kCaption, WindowKind::SizableToolWindow, kDesignClientWidth,
                       kDesignClientHeight, DesignMenuBar()};
-  window_ = ws_.CreateTopWindow(std::move(design),
-                                {[this] { Form_Resize(); }, [this] { Form_Unload(); }});
+  Window::Events events;
+  events.resize = [this] { Form_Resize(); };
+  events.unload = [this] { Form_Unload(); };
+  window_ = ws_.CreateTopWindow(std::move(design), std::move(events));
   // The file list waits beyond the design width until a folder fills it.
   ListBox::Events filesEvents;
   filesEvents.click = [this] { Files_Click(); };

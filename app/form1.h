@@ -27,6 +27,9 @@ Twips ClampTwips(std::int64_t twips);
 
 class TextFileReader;
 
+// What Update_Dir reports, with the values the design gives them.
+enum class DirStatus { Opened = 0, Failed = 2, NoSubFolders = 7 };
+
 class Form1 {
  public:
   Form1(WindowSystem& ws, FileSystem& fs);
@@ -55,7 +58,7 @@ class Form1 {
 
   // Folder boxes.
   void LoadDir0();
-  int Update_Dir(int index, const std::string& path);
+  DirStatus Update_Dir(int index, const std::string& path);
   void SetHorizontalExtent(int index);
   int IsFolderOk();
   void ResetCurrentDir();

@@ -17,7 +17,7 @@ void Form1::CopyFile(const std::string& source, const std::string& destFolder) {
                                "Do you want to continue ?";
   if (ws_.MsgBox(question, msgbox::kYesNo | msgbox::kQuestion, "Confirm ?") != msgbox::kYes) return;
   const ShellFileResult result = fs_.RunShellFileOperation(
-      {window_.get(), kFoCopy, source, destFolder, kFofSimpleProgress | kFofFilesOnly});
+      {window_->SystemHandle(), kFoCopy, source, destFolder, kFofSimpleProgress | kFofFilesOnly});
   if (result.code != 0) return;  // the shell has said what went wrong
   if (result.aborted) ws_.MsgBox("Operation Failed", msgbox::kOkOnly, kAppTitle);
   Refresh_All();

@@ -6,13 +6,6 @@
 #include "navigation/names.h"
 
 namespace vantiro {
-namespace {
-
-constexpr int kNotOpened = 2;
-constexpr int kOpened = 0;
-constexpr int kNoSubFolders = 7;
-
-}  // namespace
 
 void Form1::CreateDirBox() {
   const int index = DirCount();
@@ -42,16 +35,16 @@ void Form1::LoadDir0() {
   Dir(0).SetBackColor(FoldersBackColor);
 }
 
-int Form1::Update_Dir(int index, const std::string& path) {
-  if (index < 1 || index > LastLoadedBox + 1) return kNotOpened;
+DirStatus Form1::Update_Dir(int index, const std::string& path) {
+  if (index < 1 || index > LastLoadedBox + 1) return DirStatus::Failed;
   CurrentFolder = path;
   std::optional<std::vector<std::string>> folders = fs_.SubFolders(path);
-  if (!folders) return kNotOpened;  // LastBox has not been touched yet
+  if (!folders) return DirStatus::Failed;  // LastBox has not been touched yet
   if (folders->empty()) {
     LastBox = index - 1;
     Dir(index - 1).SetWidth(ActiveBoxWidth);
     WakeTimer1();
-    return kNoSubFolders;
+    return DirStatus::NoSubFolders;
   }
   if (!window_->MenuChecked("mnuAnimation")) Dir(index - 1).SetWidth(BoxesWidth);
   LastBox = index;
@@ -76,7 +69,7 @@ int Form1::Update_Dir(int index, const std::string& path) {
   box.box->SetItems(entries);
   SetHorizontalExtent(index);
   WakeTimer1();
-  return kOpened;
+  return DirStatus::Opened;
 }
 
 // A scroll extent a little wider than the widest entry: widths in twips are

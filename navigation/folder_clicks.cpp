@@ -29,9 +29,9 @@ void Form1::Dir_Click(int index) {
       return;
     }
     SetTimer1Enabled(window_->MenuChecked("mnuAnimation"));
-    const int status = Update_Dir(index + 1, path);
+    const DirStatus status = Update_Dir(index + 1, path);
     ws_.DoEvents();
-    if (status == 2) {
+    if (status == DirStatus::Failed) {
       const int answer =
           ws_.MsgBox("Unable to open '" + path + "'\r" +
                          "The selected drive or folder is not ready. Do you want to retry ?",

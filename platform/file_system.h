@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -10,13 +11,11 @@
 
 namespace vantiro {
 
-class Window;
-
 // A request to the shell's file engine, field for field as the shell takes
 // it; paths are single (the adapter adds the double NUL ending).
 struct ShellFileOperation {
-  const Window* owner = nullptr;  // the window that owns the shell's dialogs
-  unsigned func = 0;              // FO_COPY 2, FO_DELETE 3
+  std::uintptr_t owner = 0;  // Window::SystemHandle of the window that owns the shell's dialogs
+  unsigned func = 0;         // FO_COPY 2, FO_DELETE 3
   std::string from;
   std::string to;
   unsigned flags = 0;  // FOF_ values

@@ -13,12 +13,15 @@ FrmHtml::FrmHtml(WindowSystem& ws) {
   close.name = "mnuClose";
   close.caption = "Close";
   close.click = [this] { mnuClose_Click(); };
+  Window::Events events;
+  events.resize = [this] { Form_Resize(); };
+  events.unload = [this] { unloaded_ = true; };
   window_ = ws.CreateTopWindow({"HTML files",
                                 WindowKind::SizableToolWindow,
                                 kDesignClientWidth,
                                 kDesignClientHeight,
                                 {close}},
-                               {[this] { Form_Resize(); }, [this] { unloaded_ = true; }});
+                               std::move(events));
   list1_ = window_->CreateListBox({});
   list1_->SetWidth(kDesignClientWidth);
   list1_->SetHeight(kDesignClientHeight);

@@ -1,14 +1,16 @@
-// Vantiro on Windows: the program's main window on the Win32 adapters.
-#include <windows.h>
-
+// Vantiro on Windows: the program's main window on the Win32 adapters. The
+// GUI start-up code of mingw-w64 calls main.
 #include "app/form1.h"
-#include "win32/file_system.h"
-#include "win32/window_system.h"
+#include "win32/win32_platform.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  vantiro::win32::Win32WindowSystem ws;
-  vantiro::win32::Win32FileSystem fs;
-  vantiro::Form1 form(ws, fs);
+// <windows.h> would rename the program's procedures (Form1::CopyFile).
+#ifdef _WINDOWS_
+#error "<windows.h> reached the entry point through a program header"
+#endif
+
+int main() {
+  vantiro::win32::Win32Platform platform;
+  vantiro::Form1 form(platform.windows(), platform.files());
   form.Start();
-  return ws.Run();
+  return platform.Run();
 }

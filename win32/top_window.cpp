@@ -1,14 +1,51 @@
 #include "win32/top_window.h"
 
-#include "win32/list_box.h"
+#include <vector>
+
 #include "win32/window_binding.h"
 
 namespace vantiro::win32 {
 namespace {
 
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
 constexpr WORD kFromAccelerator = 1;
+
+struct Styles {
+  DWORD style;
+  DWORD exStyle;
+};
+
+Styles StylesOf(WindowKind kind) {
+  constexpr DWORD kCaptioned = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+  switch (kind) {
+    case WindowKind::FixedToolWindow:
+      return {kCaptioned, WS_EX_TOOLWINDOW};
+    case WindowKind::FixedDialog:
+      return {kCaptioned, WS_EX_DLGMODALFRAME};
+    case WindowKind::SizableToolWindow:
+      break;
+  }
+  return {kCaptioned | WS_THICKFRAME, WS_EX_TOOLWINDOW};
+}
+
+// Disables the thread's other enabled windows; returns them.
+std::vector<HWND> DisableOthers(HWND keep) {
+  struct Search {
+    HWND keep;
+    std::vector<HWND> disabled;
+  } search{keep, {}};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND hwnd, LPARAM context) -> BOOL {
+        auto& search = *reinterpret_cast<Search*>(context);
+        if (hwnd != search.keep && IsWindowEnabled(hwnd) && IsWindowVisible(hwnd)) {
+          EnableWindow(hwnd, FALSE);
+          search.disabled.push_back(hwnd);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.disabled;
+}
 
 UniqueFont MessageFont() {
   NONCLIENTMETRICSA metrics{};
@@ -25,21 +62,19 @@ SIZE Measure(HDC dc, const std::string& text) {
 
 }  // namespace
 
-TopWindow::TopWindow(WindowDesign design, Events events, Scale scale,
-                     std::function<void(const TopWindow*)> onGone)
-    : scale_(scale),
-      onGone_(std::move(onGone)),
-      font_(MessageFont()),
-      menu_(std::move(design.menuBar)) {
+TopWindow::TopWindow(WindowDesign design, Events events, Scale scale)
+    : scale_(scale), font_(MessageFont()), menu_(std::move(design.menuBar)) {
   const int width = scale_.XToPixels(design.clientWidth);
   const int height = scale_.YToPixels(design.clientHeight);
+  const Styles styles = StylesOf(design.kind);
+  HMENU bar = menu_.Empty() ? nullptr : menu_.handle();
   RECT frame{0, 0, width, height};
-  AdjustWindowRectEx(&frame, kStyle, TRUE, kExStyle);
-  CreateWindowExA(kExStyle, BoundWindowClass<TopWindow>(), design.caption.c_str(), kStyle,
-                  CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
-                  nullptr, menu_.handle(), GetModuleHandleA(nullptr), this);
+  AdjustWindowRectEx(&frame, styles.style, bar != nullptr, styles.exStyle);
+  CreateWindowExA(styles.exStyle, BoundWindowClass<TopWindow>(), design.caption.c_str(),
+                  styles.style, CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+                  frame.bottom - frame.top, nullptr, bar, GetModuleHandleA(nullptr), this);
   if (!hwnd_) return;
-  menu_.Attach(hwnd_.get());
+  if (bar != nullptr) menu_.Attach(hwnd_.get());
   FitClientSize(width, height);
   events_ = std::move(events);  // only now: the program does not hold the window yet
 }
@@ -48,7 +83,27 @@ TopWindow::TopWindow(WindowDesign design, Events events, Scale scale,
 TopWindow::~TopWindow() {
   events_ = {};
   hwnd_.reset();
-  if (onGone_) onGone_(this);
+}
+
+TopWindow* TopWindow::FromHandle(HWND hwnd) {
+  static const ATOM atom = LOWORD(reinterpret_cast<UINT_PTR>(BoundWindowClass<TopWindow>()));
+  if (hwnd == nullptr || GetClassLongPtrA(hwnd, GCW_ATOM) != atom ||
+      GetWindowThreadProcessId(hwnd, nullptr) != GetCurrentThreadId())
+    return nullptr;
+  return reinterpret_cast<TopWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
+
+bool TopWindow::PreTranslate(MSG& msg) {
+  if (!hwnd_) return false;
+  if (menu_.TranslateShortcut(msg)) return true;
+  return dialogKeys_ && IsDialogMessageA(hwnd_.get(), &msg);
+}
+
+void DispatchQueued(MSG& msg) {
+  TopWindow* top = TopWindow::FromHandle(msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr);
+  if (top != nullptr && top->PreTranslate(msg)) return;
+  TranslateMessage(&msg);
+  DispatchMessageA(&msg);
 }
 
 // The menu bar may take more lines than AdjustWindowRectEx assumes.
@@ -74,20 +129,17 @@ LRESULT TopWindow::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
       Close();
       return 0;
     case WM_COMMAND:
-      if (lParam == 0) {
-        menu_.Command(LOWORD(wParam), HIWORD(wParam) == kFromAccelerator);
-      } else if (ListBoxControl* box = ListBoxControl::FromHandle(reinterpret_cast<HWND>(lParam))) {
-        box->OnNotify(HIWORD(wParam));
-      }
-      return 0;
-    case WM_CTLCOLORLISTBOX:
-      if (ListBoxControl* box = ListBoxControl::FromHandle(reinterpret_cast<HWND>(lParam))) {
-        if (HBRUSH brush = box->OnColor(reinterpret_cast<HDC>(wParam))) {
-          return reinterpret_cast<LRESULT>(brush);
-        }
-      }
+      if (lParam == 0) menu_.Command(LOWORD(wParam), HIWORD(wParam) == kFromAccelerator);
       break;
+    case WM_LBUTTONUP:
+      if (events_.click) events_.click();
+      return 0;
+    case WM_KEYDOWN:
+      if (events_.keyDown) events_.keyDown({static_cast<int>(wParam), KeyShift()});
+      return 0;
   }
+  LRESULT result = 0;
+  if (ForwardToChild(message, wParam, lParam, result)) return result;
   return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
@@ -172,6 +224,30 @@ void TopWindow::Show() {
   if (hwnd_) ShowWindow(hwnd_.get(), SW_SHOW);
 }
 
+// The loop ends when the window is hidden or closed, or the program quits
+// (the quit is left for the main loop). The program keeps the window object
+// until ShowModal returns.
+void TopWindow::ShowModal() {
+  if (!hwnd_) return;
+  HWND previous = GetActiveWindow();
+  const std::vector<HWND> disabled = DisableOthers(hwnd_.get());
+  ShowWindow(hwnd_.get(), SW_SHOW);
+  SetActiveWindow(hwnd_.get());
+  MSG msg{};
+  while (hwnd_ && IsWindowVisible(hwnd_.get())) {
+    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    DispatchQueued(msg);
+  }
+  for (HWND other : disabled) {
+    if (IsWindow(other)) EnableWindow(other, TRUE);
+  }
+  if (previous != nullptr && IsWindow(previous)) SetActiveWindow(previous);
+}
+
 void TopWindow::Hide() {
   if (hwnd_) ShowWindow(hwnd_.get(), SW_HIDE);
 }
@@ -215,11 +291,6 @@ std::vector<Twips> TopWindow::TextWidths(const std::vector<std::string>& texts) 
   for (const std::string& text : texts)
     widths.push_back(scale_.XToTwips(Measure(dc.get(), text).cx));
   return widths;
-}
-
-std::unique_ptr<ListBox> TopWindow::CreateListBox(ListBox::Events events) {
-  return std::make_unique<ListBoxControl>(hwnd_.get(), font_.get(), scale_, nextControlId_++,
-                                          std::move(events));
 }
 
 void TopWindow::DragByCaption() {

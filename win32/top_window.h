@@ -1,5 +1,7 @@
-// A top-level window as the program sees it: a sizable tool window with a
-// menu bar, whose list boxes share its font.
+// A top-level window as the program sees it: a tool window or a dialog,
+// with a menu bar or none, whose controls share its font. Its menu
+// shortcuts and, once it holds buttons, the dialog keys (Tab, Enter,
+// Escape) act on the keys typed in it.
 #pragma once
 
 #include <windows.h>
@@ -9,25 +11,30 @@
 #include <string>
 #include <vector>
 
-#include "platform/window_system.h"
+#include "platform/window.h"
 #include "win32/handles.h"
-#include "win32/menu_bar.h"
 #include "win32/units.h"
+#include "win32/user_control_window.h"
+#include "win32/win32_menu_bar.h"
 
 namespace vantiro::win32 {
 
-class TopWindow final : public Window {
+// Hands a message from the queue to its window, through the shortcuts and
+// dialog keys of the program's window it was typed in.
+void DispatchQueued(MSG& msg);
+
+class TopWindow final : public ControlMaker<Window> {
  public:
   static constexpr const char* kClassName = "VantiroWindow";
 
-  // onGone runs as the object is destroyed.
-  TopWindow(WindowDesign design, Events events, Scale scale,
-            std::function<void(const TopWindow*)> onGone);
+  TopWindow(WindowDesign design, Events events, Scale scale);
   ~TopWindow() override;
 
+  // The program's window of this thread behind a handle, or nullptr.
+  static TopWindow* FromHandle(HWND hwnd);
   HWND handle() const { return hwnd_.get(); }
-  // The menu shortcuts, for keys typed in the window or its list boxes.
-  bool TranslateShortcut(MSG& msg) const { return menu_.TranslateShortcut(msg); }
+  // True when the message was a shortcut or dialog key, and has acted.
+  bool PreTranslate(MSG& msg);
 
   std::string Caption() const override;
   void SetCaption(const std::string& caption) override;
@@ -46,6 +53,7 @@ class TopWindow final : public Window {
 
   bool Visible() const override;
   void Show() override;
+  void ShowModal() override;
   void Hide() override;
   void SetFocus() override;
   void SetTopMost(bool topMost) override;
@@ -54,8 +62,6 @@ class TopWindow final : public Window {
   Twips TextWidth(const std::string& text) const override;
   Twips TextHeight(const std::string& text) const override;
   std::vector<Twips> TextWidths(const std::vector<std::string>& texts) const override;
-
-  std::unique_ptr<ListBox> CreateListBox(ListBox::Events events) override;
 
   bool MenuChecked(std::string_view name) const override { return menu_.Checked(name); }
   void SetMenuChecked(std::string_view name, bool checked) override {
@@ -73,11 +79,18 @@ class TopWindow final : public Window {
 
   void DragByCaption() override;
   void ShowHelp(const std::string& helpFile, unsigned command) override;
+  std::uintptr_t SystemHandle() const override {
+    return reinterpret_cast<std::uintptr_t>(hwnd_.get());
+  }
 
   // For the window procedure.
   void Attach(HWND hwnd) { hwnd_.reset(hwnd); }
   void Detach();
   LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+ protected:
+  ChildParts NextParts() override { return {hwnd_.get(), font_.get(), scale_, nextControlId_++}; }
+  void UsesDialogKeys() override { dialogKeys_ = true; }
 
  private:
   RECT Bounds() const;  // pixels, on the screen
@@ -86,12 +99,12 @@ class TopWindow final : public Window {
   void Resize(int width, int height);
 
   Scale scale_;
-  std::function<void(const TopWindow*)> onGone_;
   UniqueFont font_;
-  MenuBar menu_;
+  Win32MenuBar menu_;
   Events events_;  // bound once the window exists
   UniqueWindow hwnd_;
   int nextControlId_ = 1000;
+  bool dialogKeys_ = false;
 };
 
 }  // namespace vantiro::win32

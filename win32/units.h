@@ -1,11 +1,12 @@
-// Twips to pixels and back, at the screen's logical resolution.
+// The window system's units: twips to pixels and back at the screen's
+// logical resolution, and the program's colours as GDI takes them.
 #pragma once
 
 #include <windows.h>
 
 #include <cmath>
 
-#include "platform/window_system.h"
+#include "platform/control.h"
 
 namespace vantiro::win32 {
 
@@ -31,6 +32,13 @@ inline Scale ScreenScale() {
   const int dpiY = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
   return {static_cast<int>(std::lrint(1440.0 / dpiX)), static_cast<int>(std::lrint(1440.0 / dpiY))};
+}
+
+// &H800000nn names system colour nn; anything else is an RGB value.
+inline COLORREF ToColorRef(Color color) {
+  constexpr Color kSystemColor = 0x80000000;
+  if (color & kSystemColor) return GetSysColor(static_cast<int>(color & 0xFF));
+  return color & 0x00FFFFFF;
 }
 
 }  // namespace vantiro::win32

@@ -10,8 +10,8 @@
 
 #include "app/form1.h"
 #include "bench/win32/bench_win32.h"
-#include "win32/file_system.h"
 #include "win32/handles.h"
+#include "win32/win32_file_system.h"
 
 namespace vantiro::bench {
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "bench/win32/bench_win32.h"
-#include "win32/file_system.h"
+#include "win32/win32_file_system.h"
 
 namespace vantiro::bench {
 namespace {

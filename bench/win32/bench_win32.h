@@ -8,7 +8,7 @@
 #include <string>
 
 #include "bench/core/measure.h"
-#include "win32/window_system.h"
+#include "win32/win32_window_system.h"
 
 namespace vantiro::bench {
 

@@ -1,4 +1,4 @@
-// An in-memory window system: records windows, list boxes, menus and
+// An in-memory window system: records windows, controls, menus and
 // geometry, answers message and input boxes from a script and records what
 // they showed. Events run at once, as the real one runs them.
 #pragma once
@@ -11,106 +11,13 @@
 #include <vector>
 
 #include "platform/window_system.h"
+#include "tests/doubles/fake_controls.h"
 
 namespace vantiro::fake {
 
-// Lists show whole rows of this height inside a border of kListBorder.
-inline constexpr Twips kRowHeight = 195;
-inline constexpr Twips kListBorder = 60;
 // Caption, menu bar and borders around a window's client area.
 inline constexpr Twips kFrameWidth = 90;
 inline constexpr Twips kFrameHeight = 600;
-
-class FakeListBox final : public ListBox {
- public:
-  FakeListBox(std::vector<FakeListBox*>& living, Events events)
-      : living_(living), events_(std::move(events)) {
-    living_.push_back(this);
-  }
-  ~FakeListBox() override { std::erase(living_, this); }
-
-  void Clear() override {
-    items_.clear();
-    selected_ = -1;
-    topIndex_ = 0;
-  }
-  void AddItem(const std::string& text) override { items_.push_back(text); }
-  void InsertItem(int index, const std::string& text) override {
-    items_.insert(items_.begin() + std::clamp(index, 0, Count()), text);
-    if (selected_ >= index) ++selected_;
-  }
-  void RemoveItem(int index) override {
-    if (index < 0 || index >= Count()) throw std::out_of_range("RemoveItem");
-    items_.erase(items_.begin() + index);
-    selected_ = selected_ == index ? -1 : selected_ - (selected_ > index);
-  }
-  void SetItems(const std::vector<std::string>& items) override {
-    Clear();
-    items_ = items;
-    ++batchFills_;
-  }
-  int Count() const override { return static_cast<int>(items_.size()); }
-  std::string Item(int index) const override {
-    return index >= 0 && index < Count() ? items_[static_cast<std::size_t>(index)] : "";
-  }
-  std::vector<std::string> Items() const override { return items_; }
-  int Selected() const override { return selected_; }
-  void Select(int index) override {
-    if (index < -1 || index >= Count()) index = -1;
-    if (index != selected_) UserClick(index);
-  }
-  int TopIndex() const override { return topIndex_; }
-  Twips Left() const override { return left_; }
-  Twips Top() const override { return top_; }
-  Twips Width() const override { return width_; }
-  Twips Height() const override { return height_; }
-  void SetLeft(Twips left) override { left_ = left; }
-  void SetTop(Twips top) override { top_ = top; }
-  void SetWidth(Twips width) override { width_ = width; }
-  void SetHeight(Twips height) override {
-    const Twips inside = height - 2 * kListBorder;
-    height_ = inside <= 0 ? height : inside / kRowHeight * kRowHeight + 2 * kListBorder;
-  }
-  bool Visible() const override { return visible_; }
-  void SetVisible(bool visible) override { visible_ = visible; }
-  void SetBackColor(Color color) override { backColor_ = color; }
-  void SetHorizontalExtent(int pixels) override { horizontalExtent_ = pixels; }
-  void AcceptShellDrops() override { acceptsShellDrops_ = true; }
-  void BeginDrag() override { ++drags_; }
-  void SetDragCursor(DragCursor cursor) override { dragCursor_ = cursor; }
-  void SetFocus() override {}
-
-  // What a test reads or drives.
-  Color backColor() const { return backColor_; }
-  int horizontalExtent() const { return horizontalExtent_; }
-  bool acceptsShellDrops() const { return acceptsShellDrops_; }
-  int batchFills() const { return batchFills_; }
-  void setTopIndex(int index) { topIndex_ = index; }
-  // A user's click on an entry: selects it and runs the click handler.
-  void UserClick(int index) {
-    selected_ = index;
-    if (events_.click) events_.click();
-  }
-  void Press(const MouseEvent& event) { events_.mouseDown(event); }
-  void Move(const MouseEvent& event) { events_.mouseMove(event); }
-  void DragOver(ListBox& source) { events_.dragOver({&source, 0, 0}); }
-  int ShellDragOver(bool offersFiles, int effects) {
-    return events_.shellDragOver(offersFiles, effects);
-  }
-  void ShellDrop(const std::vector<std::string>& files) { events_.shellDrop(files); }
-  int drags() const { return drags_; }
-  DragCursor dragCursor() const { return dragCursor_; }
-
- private:
-  std::vector<FakeListBox*>& living_;
-  Events events_;
-  std::vector<std::string> items_;
-  int selected_ = -1, topIndex_ = 0, horizontalExtent_ = -1, batchFills_ = 0, drags_ = 0;
-  Twips left_ = 0, top_ = 0, width_ = 0, height_ = 0;
-  bool visible_ = false, acceptsShellDrops_ = false;
-  Color backColor_ = 0;
-  DragCursor dragCursor_ = DragCursor::Copy;
-};
 
 class FakeTimer final : public Timer {
  public:
@@ -188,6 +95,10 @@ class FakeWindowSystem final : public WindowSystem {
   std::deque<std::string> inputAnswers;
   // Runs while a message box is up, as if the user acted meanwhile.
   std::function<void()> onMessage;
+  // Runs while a window is shown modally: the user's acts until it goes.
+  std::function<void(FakeWindow&)> onModal;
+  // The focus, and the pictures the program may load.
+  ControlWorld world;
 
   // The record.
   std::vector<ShownMessage> messages;
@@ -204,7 +115,7 @@ class FakeWindowSystem final : public WindowSystem {
   std::vector<FakeTimer*> timers;
 };
 
-class FakeWindow final : public Window {
+class FakeWindow final : public FakeControlMaker<Window> {
  public:
   FakeWindow(FakeWindowSystem& ws, WindowDesign design, Events events)
       : ws_(ws),
@@ -232,6 +143,11 @@ class FakeWindow final : public Window {
   WindowState State() const override { return state_; }
   bool Visible() const override { return visible_; }
   void Show() override { visible_ = true; }
+  void ShowModal() override {
+    visible_ = true;
+    ++modalShows_;
+    if (ws_.onModal) ws_.onModal(*this);
+  }
   void Hide() override { visible_ = false; }
   void SetFocus() override {}
   void SetTopMost(bool topMost) override { topMostCalls_.push_back(topMost); }
@@ -251,9 +167,6 @@ class FakeWindow final : public Window {
     for (const std::string& text : texts) widths.push_back(TextWidth(text));
     return widths;
   }
-  std::unique_ptr<ListBox> CreateListBox(ListBox::Events events) override {
-    return std::make_unique<FakeListBox>(listBoxes_, std::move(events));
-  }
   bool MenuChecked(std::string_view name) const override { return Menu(name).checked; }
   void SetMenuChecked(std::string_view name, bool on) override { Menu(name).checked = on; }
   bool MenuEnabled(std::string_view name) const override { return Menu(name).enabled; }
@@ -264,6 +177,9 @@ class FakeWindow final : public Window {
   void DragByCaption() override { ++captionDrags_; }
   void ShowHelp(const std::string& helpFile, unsigned command) override {
     helpShown_.push_back(helpFile + " " + std::to_string(command));
+  }
+  std::uintptr_t SystemHandle() const override {
+    return closed_ ? 0 : reinterpret_cast<std::uintptr_t>(this);
   }
 
   // What a test reads or drives.
@@ -302,8 +218,13 @@ class FakeWindow final : public Window {
   // Each help file opened, followed by a blank and the command.
   const std::vector<std::string>& helpShown() const { return helpShown_; }
   bool closed() const { return closed_; }
-  // The list boxes that exist, in creation order.
-  const std::vector<FakeListBox*>& listBoxes() const { return listBoxes_; }
+  int modalShows() const { return modalShows_; }
+  // The user clicks the client area, or types a key in the window.
+  void UserClick() { events_.click(); }
+  void KeyDown(const KeyEvent& key) { events_.keyDown(key); }
+
+ protected:
+  ControlWorld& world() override { return ws_.world; }
 
  private:
   // The menu item of that name and the menus above it, outermost first.
@@ -327,12 +248,11 @@ class FakeWindow final : public Window {
   Twips left_ = 0, top_ = 0, width_, height_;
   WindowState state_ = WindowState::Normal;
   bool visible_ = false, closed_ = false;
-  int captionDrags_ = 0;
+  int captionDrags_ = 0, modalShows_ = 0;
   std::vector<MenuItem> menuBar_;
   std::vector<bool> topMostCalls_;
   std::vector<std::string> popups_;
   std::vector<std::string> helpShown_;
-  std::vector<FakeListBox*> listBoxes_;  // owned by the program
 };
 
 inline std::unique_ptr<Window> FakeWindowSystem::CreateTopWindow(WindowDesign design,

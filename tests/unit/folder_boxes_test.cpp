@@ -55,27 +55,27 @@ TEST_F(FolderBoxes, UpdateDirStatuses) {
   drives.MakeFolders("c:\\empty");
   Start();
 
-  EXPECT_EQ(form->Update_Dir(1, "c:\\"), 0);
+  EXPECT_EQ(form->Update_Dir(1, "c:\\"), DirStatus::Opened);
   EXPECT_EQ(form->LastBox, 1);
-  EXPECT_EQ(form->Update_Dir(2, "c:\\full\\"), 0);
+  EXPECT_EQ(form->Update_Dir(2, "c:\\full\\"), DirStatus::Opened);
   EXPECT_EQ(form->LastBox, 2);
 
-  EXPECT_EQ(form->Update_Dir(3, "c:\\full\\sub\\"), 7) << "no sub-folders";
+  EXPECT_EQ(form->Update_Dir(3, "c:\\full\\sub\\"), DirStatus::NoSubFolders) << "no sub-folders";
   EXPECT_EQ(form->LastBox, 2);
   EXPECT_EQ(form->LastLoadedBox, 2) << "no box was created";
   EXPECT_EQ(box(2).Width(), 1800);
 
-  EXPECT_EQ(form->Update_Dir(2, "c:\\empty\\"), 7);
+  EXPECT_EQ(form->Update_Dir(2, "c:\\empty\\"), DirStatus::NoSubFolders);
   EXPECT_EQ(form->LastBox, 1) << "the box that was clicked is active again";
   EXPECT_EQ(box(1).Width(), 1800);
   EXPECT_EQ(box(2).Items(), (Entries{"sub"})) << "box 2 keeps its stale entries";
 
-  EXPECT_EQ(form->Update_Dir(2, "a:\\"), 2) << "a drive that is not ready";
+  EXPECT_EQ(form->Update_Dir(2, "a:\\"), DirStatus::Failed) << "a drive that is not ready";
   EXPECT_EQ(form->LastBox, 1);
   EXPECT_EQ(form->CurrentFolder, "a:\\");
-  EXPECT_EQ(form->Update_Dir(2, "c:\\gone\\"), 2) << "a folder that does not exist";
+  EXPECT_EQ(form->Update_Dir(2, "c:\\gone\\"), DirStatus::Failed) << "a folder that does not exist";
   EXPECT_EQ(form->LastBox, 1);
-  EXPECT_EQ(form->Update_Dir(7, "c:\\"), 2) << "no box can be skipped";
+  EXPECT_EQ(form->Update_Dir(7, "c:\\"), DirStatus::Failed) << "no box can be skipped";
   EXPECT_EQ(form->LastLoadedBox, 2);
 }
 

@@ -8,7 +8,7 @@
 #include <regex>
 
 #include "tests/win32/win32_test_support.h"
-#include "win32/file_system.h"
+#include "win32/win32_file_system.h"
 
 namespace vantiro::win32 {
 namespace {
@@ -131,7 +131,8 @@ TEST_F(FileSystemTest, HandsTheShellItsOperationAndTellsWhatCameOfIt) {
       Press(dialog, IDNO);
     });
     const std::string to = func == FO_DELETE ? "" : root + "alpha";
-    const ShellFileResult result = fs.RunShellFileOperation({window.get(), func, from, to, flags});
+    const ShellFileResult result =
+        fs.RunShellFileOperation({window->SystemHandle(), func, from, to, flags});
     EXPECT_EQ(result.code == 0, succeeds) << what << ": " << result.code;
     EXPECT_EQ(result.aborted, aborted) << what;
     EXPECT_EQ(answerer.answered(), asks) << what;

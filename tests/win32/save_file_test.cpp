@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "win32/file_system.h"
+#include "win32/win32_file_system.h"
 
 namespace vantiro::win32 {
 namespace {

@@ -13,9 +13,9 @@
 #include <utility>
 #include <vector>
 
-#include "win32/list_box.h"
+#include "win32/list_box_control.h"
 #include "win32/top_window.h"
-#include "win32/window_system.h"
+#include "win32/win32_window_system.h"
 
 namespace vantiro::win32::testing {
 

@@ -1,4 +1,4 @@
-#include "win32/timer.h"
+#include "win32/window_timer.h"
 
 #include "win32/window_binding.h"
 

@@ -1,6 +1,6 @@
-// A list box as the program sees it: a subclassed LISTBOX child of a top
-// window, which hands the box its notifications and colour requests. A drag
-// from the box holds the mouse capture until the button is released.
+// A list box as the program sees it: a subclassed LISTBOX child of a host,
+// which hands the box its notifications and colour requests. A drag from the
+// box holds the mouse capture until the button is released.
 #pragma once
 
 #include <windows.h>
@@ -8,27 +8,21 @@
 #include <string>
 #include <vector>
 
-#include "platform/window_system.h"
-#include "win32/handles.h"
+#include "platform/list_box.h"
+#include "win32/child_control.h"
 #include "win32/shell_drop_target.h"
-#include "win32/units.h"
 
 namespace vantiro::win32 {
 
-class ListBoxControl final : public ListBox {
+class ListBoxControl final : public ChildWindow<ListBox> {
  public:
-  ListBoxControl(HWND parent, HFONT font, Scale scale, int id, Events events);
+  ListBoxControl(const ChildParts& parts, Events events);
   ~ListBoxControl() override;
-
-  // The box behind a child window of a top window, or nullptr.
-  static ListBoxControl* FromHandle(HWND hwnd);
-  HWND handle() const { return hwnd_.get(); }
   // Registered with OLE while the window lives, when the box has a shellDrop
   // handler; nullptr otherwise.
   IDropTarget* shellDropTarget() const { return dropTarget_.get(); }
-  // From the parent: WM_COMMAND notifications and WM_CTLCOLORLISTBOX.
-  void OnNotify(WORD code);
-  HBRUSH OnColor(HDC dc) const;
+  void OnCommand(WORD code) override;
+  HBRUSH OnColor(HDC dc) override;
 
   void Clear() override;
   void AddItem(const std::string& text) override;
@@ -43,23 +37,11 @@ class ListBoxControl final : public ListBox {
   void Select(int index) override;
   int TopIndex() const override;
 
-  Twips Left() const override { return scale_.XToTwips(Bounds().left); }
-  Twips Top() const override { return scale_.YToTwips(Bounds().top); }
-  Twips Width() const override;
-  Twips Height() const override;
-  void SetLeft(Twips left) override;
-  void SetTop(Twips top) override;
-  void SetWidth(Twips width) override;
-  void SetHeight(Twips height) override;
-
-  bool Visible() const override;
-  void SetVisible(bool visible) override;
   void SetBackColor(Color color) override;
   void SetHorizontalExtent(int pixels) override;
   void AcceptShellDrops() override;
   void BeginDrag() override;
   void SetDragCursor(DragCursor cursor) override;
-  void SetFocus() override;
 
  private:
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -77,13 +59,8 @@ class ListBoxControl final : public ListBox {
   void DropAt(POINT screen);
   void EndDrag();
   void ShowDragCursor() const;
-  LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
-  RECT Bounds() const;  // pixels, in the parent's client area
-  void Place(const RECT& bounds);
 
-  Scale scale_;
   Events events_;
-  UniqueWindow hwnd_;
   WNDPROC original_ = nullptr;
   UniqueBrush brush_;
   COLORREF backColor_ = 0;

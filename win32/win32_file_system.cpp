@@ -1,4 +1,4 @@
-#include "win32/file_system.h"
+#include "win32/win32_file_system.h"
 
 #include <windows.h>
 
@@ -9,7 +9,6 @@
 #include <string_view>
 
 #include "win32/handles.h"
-#include "win32/top_window.h"
 
 namespace vantiro::win32 {
 namespace {
@@ -167,9 +166,8 @@ bool Win32FileSystem::StartProgram(const std::string& commandLine) {
 ShellFileResult Win32FileSystem::RunShellFileOperation(const ShellFileOperation& operation) {
   const std::string from = operation.from + '\0' + '\0';
   const std::string to = operation.to + '\0' + '\0';
-  const auto* owner = dynamic_cast<const TopWindow*>(operation.owner);
   SHFILEOPSTRUCTA record{};
-  record.hwnd = owner ? owner->handle() : nullptr;
+  record.hwnd = reinterpret_cast<HWND>(operation.owner);
   record.wFunc = operation.func;
   record.pFrom = from.c_str();
   record.pTo = operation.to.empty() ? nullptr : to.c_str();

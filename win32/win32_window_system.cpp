@@ -1,8 +1,8 @@
-#include "win32/window_system.h"
+#include "win32/win32_window_system.h"
 
 #include "win32/input_box.h"
-#include "win32/timer.h"
 #include "win32/top_window.h"
+#include "win32/window_timer.h"
 
 namespace vantiro::win32 {
 
@@ -10,7 +10,7 @@ Win32WindowSystem::Win32WindowSystem() : scale_(ScreenScale()) {}
 
 int Win32WindowSystem::Run() {
   MSG msg{};
-  while (!quitting_ && GetMessageA(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
+  while (!quitting_ && GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchQueued(msg);
   // Take the quit message Quit posted, if it is still waiting.
   PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
   return 0;
@@ -25,14 +25,8 @@ void Win32WindowSystem::DoEvents() {
       PostQuitMessage(static_cast<int>(msg.wParam));
       return;
     }
-    Dispatch(msg);
+    DispatchQueued(msg);
   }
-}
-
-void Win32WindowSystem::Dispatch(MSG& msg) const {
-  if (main_ != nullptr && main_->TranslateShortcut(msg)) return;
-  TranslateMessage(&msg);
-  DispatchMessageA(&msg);
 }
 
 void Win32WindowSystem::Quit() {
@@ -42,12 +36,7 @@ void Win32WindowSystem::Quit() {
 
 std::unique_ptr<Window> Win32WindowSystem::CreateTopWindow(WindowDesign design,
                                                            Window::Events events) {
-  auto window = std::make_unique<TopWindow>(std::move(design), std::move(events), scale_,
-                                            [this](const TopWindow* gone) {
-                                              if (main_ == gone) main_ = nullptr;
-                                            });
-  if (main_ == nullptr) main_ = window.get();
-  return window;
+  return std::make_unique<TopWindow>(std::move(design), std::move(events), scale_);
 }
 
 std::unique_ptr<Timer> Win32WindowSystem::CreateTimer(int intervalMs, std::function<void()> tick) {

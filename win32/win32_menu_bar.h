@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/window_system.h"
+#include "platform/window.h"
 #include "win32/handles.h"
 
 namespace vantiro::win32 {
@@ -20,11 +20,13 @@ namespace vantiro::win32 {
 // the text names no key.
 std::optional<ACCEL> ParseShortcut(std::string_view text, WORD command);
 
-class MenuBar {
+class Win32MenuBar {
  public:
-  explicit MenuBar(std::vector<MenuItem> design);
+  explicit Win32MenuBar(std::vector<MenuItem> design);
 
   HMENU handle() const { return bar_; }
+  // A design without menus makes a window without a menu bar.
+  bool Empty() const { return entries_.empty(); }
   // The window has taken the bar; it destroys it, and every menu still in
   // it, when it goes. Detach is called then.
   void Attach(HWND owner);

@@ -1,4 +1,4 @@
-#include "win32/menu_bar.h"
+#include "win32/win32_menu_bar.h"
 
 #include <algorithm>
 #include <cctype>
@@ -47,7 +47,8 @@ std::optional<ACCEL> ParseShortcut(std::string_view text, WORD command) {
   return ACCEL{flags, *key, command};
 }
 
-MenuBar::MenuBar(std::vector<MenuItem> design) : ownedBar_(CreateMenu()), bar_(ownedBar_.get()) {
+Win32MenuBar::Win32MenuBar(std::vector<MenuItem> design)
+    : ownedBar_(CreateMenu()), bar_(ownedBar_.get()) {
   std::vector<ACCEL> shortcuts;
   for (MenuItem& item : design) topLevel_.push_back(Build(item, -1, shortcuts));
   // Parents come before their children, so each visible entry finds the
@@ -61,7 +62,7 @@ MenuBar::MenuBar(std::vector<MenuItem> design) : ownedBar_(CreateMenu()), bar_(o
   }
 }
 
-int MenuBar::Build(MenuItem& item, int parent, std::vector<ACCEL>& shortcuts) {
+int Win32MenuBar::Build(MenuItem& item, int parent, std::vector<ACCEL>& shortcuts) {
   const int index = static_cast<int>(entries_.size());
   Entry& entry = entries_.emplace_back();
   entry.name = std::move(item.name);
@@ -86,28 +87,28 @@ int MenuBar::Build(MenuItem& item, int parent, std::vector<ACCEL>& shortcuts) {
   return index;
 }
 
-void MenuBar::Attach(HWND owner) {
+void Win32MenuBar::Attach(HWND owner) {
   static_cast<void>(ownedBar_.release());
   owner_ = owner;
 }
 
-const MenuBar::Entry* MenuBar::Find(std::string_view name) const {
+const Win32MenuBar::Entry* Win32MenuBar::Find(std::string_view name) const {
   if (owner_ == nullptr) return nullptr;
   const auto found = std::find_if(entries_.begin(), entries_.end(),
                                   [name](const Entry& entry) { return entry.name == name; });
   return found == entries_.end() ? nullptr : &*found;
 }
 
-MenuBar::Entry* MenuBar::Find(std::string_view name) {
+Win32MenuBar::Entry* Win32MenuBar::Find(std::string_view name) {
   return const_cast<Entry*>(std::as_const(*this).Find(name));
 }
 
-HMENU MenuBar::Container(const Entry& entry) const {
+HMENU Win32MenuBar::Container(const Entry& entry) const {
   return entry.parent < 0 ? bar_ : entries_[static_cast<std::size_t>(entry.parent)].popup;
 }
 
 // The number of visible siblings designed before the entry.
-UINT MenuBar::Position(const Entry& entry) const {
+UINT Win32MenuBar::Position(const Entry& entry) const {
   const std::vector<int>& siblings =
       entry.parent < 0 ? topLevel_ : entries_[static_cast<std::size_t>(entry.parent)].children;
   UINT position = 0;
@@ -119,11 +120,11 @@ UINT MenuBar::Position(const Entry& entry) const {
   return position;
 }
 
-WORD MenuBar::CommandId(const Entry& entry) const {
+WORD Win32MenuBar::CommandId(const Entry& entry) const {
   return static_cast<WORD>(kFirstCommand + (&entry - entries_.data()));
 }
 
-void MenuBar::Insert(Entry& entry) {
+void Win32MenuBar::Insert(Entry& entry) {
   MENUITEMINFOA info{};
   info.cbSize = sizeof info;
   info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID;
@@ -141,17 +142,17 @@ void MenuBar::Insert(Entry& entry) {
   InsertMenuItemA(Container(entry), Position(entry), TRUE, &info);
 }
 
-void MenuBar::Remove(Entry& entry) {
+void Win32MenuBar::Remove(Entry& entry) {
   RemoveMenu(Container(entry), Position(entry), MF_BYPOSITION);
   entry.detached.reset(entry.popup);
 }
 
-bool MenuBar::Checked(std::string_view name) const {
+bool Win32MenuBar::Checked(std::string_view name) const {
   const Entry* entry = Find(name);
   return entry != nullptr && entry->checked;
 }
 
-void MenuBar::SetChecked(std::string_view name, bool checked) {
+void Win32MenuBar::SetChecked(std::string_view name, bool checked) {
   Entry* entry = Find(name);
   if (entry == nullptr) return;
   entry->checked = checked;
@@ -161,12 +162,12 @@ void MenuBar::SetChecked(std::string_view name, bool checked) {
   }
 }
 
-bool MenuBar::Enabled(std::string_view name) const {
+bool Win32MenuBar::Enabled(std::string_view name) const {
   const Entry* entry = Find(name);
   return entry != nullptr && entry->enabled;
 }
 
-void MenuBar::SetEnabled(std::string_view name, bool enabled) {
+void Win32MenuBar::SetEnabled(std::string_view name, bool enabled) {
   Entry* entry = Find(name);
   if (entry == nullptr) return;
   entry->enabled = enabled;
@@ -176,12 +177,12 @@ void MenuBar::SetEnabled(std::string_view name, bool enabled) {
   BarChanged(*entry);
 }
 
-bool MenuBar::Visible(std::string_view name) const {
+bool Win32MenuBar::Visible(std::string_view name) const {
   const Entry* entry = Find(name);
   return entry != nullptr && entry->visible;
 }
 
-void MenuBar::SetVisible(std::string_view name, bool visible) {
+void Win32MenuBar::SetVisible(std::string_view name, bool visible) {
   Entry* entry = Find(name);
   if (entry == nullptr || entry->visible == visible) return;
   if (visible) {
@@ -194,11 +195,11 @@ void MenuBar::SetVisible(std::string_view name, bool visible) {
   BarChanged(*entry);
 }
 
-void MenuBar::BarChanged(const Entry& entry) const {
+void Win32MenuBar::BarChanged(const Entry& entry) const {
   if (entry.parent < 0) DrawMenuBar(owner_);
 }
 
-void MenuBar::Popup(std::string_view name) {
+void Win32MenuBar::Popup(std::string_view name) {
   const Entry* entry = Find(name);
   if (entry == nullptr || entry->popup == nullptr) return;
   POINT cursor{};
@@ -209,7 +210,7 @@ void MenuBar::Popup(std::string_view name) {
 }
 
 // Whether the entry and every menu above it are visible and enabled.
-bool MenuBar::Active(int index) const {
+bool Win32MenuBar::Active(int index) const {
   for (; index >= 0; index = entries_[static_cast<std::size_t>(index)].parent) {
     const Entry& entry = entries_[static_cast<std::size_t>(index)];
     if (!entry.visible || !entry.enabled) return false;
@@ -217,7 +218,7 @@ bool MenuBar::Active(int index) const {
   return true;
 }
 
-void MenuBar::Command(WORD id, bool fromAccelerator) {
+void Win32MenuBar::Command(WORD id, bool fromAccelerator) {
   const int index = id - kFirstCommand;
   if (owner_ == nullptr || index < 0 || index >= static_cast<int>(entries_.size())) return;
   if (fromAccelerator && !Active(index)) return;
@@ -225,7 +226,7 @@ void MenuBar::Command(WORD id, bool fromAccelerator) {
   if (entry.click) entry.click();
 }
 
-bool MenuBar::TranslateShortcut(MSG& msg) const {
+bool Win32MenuBar::TranslateShortcut(MSG& msg) const {
   if (owner_ == nullptr || !accelerators_) return false;
   if (msg.hwnd != owner_ && !IsChild(owner_, msg.hwnd)) return false;
   return TranslateAcceleratorA(owner_, accelerators_.get(), &msg) != 0;

@@ -9,8 +9,6 @@
 
 namespace vantiro::win32 {
 
-class TopWindow;
-
 // OLE on this thread, which drop targets need; undone only if it was done.
 class OleSession {
  public:
@@ -25,7 +23,7 @@ class OleSession {
   bool initialized_;
 };
 
-// Outlives every window it creates: each tells it when it goes.
+// Outlives every window it creates.
 class Win32WindowSystem final : public WindowSystem {
  public:
   Win32WindowSystem();
@@ -50,11 +48,8 @@ class Win32WindowSystem final : public WindowSystem {
   void Quit() override;
 
  private:
-  void Dispatch(MSG& msg) const;
-
   OleSession ole_;  // first in, last out: the windows' drop targets need it
   Scale scale_;
-  const TopWindow* main_ = nullptr;  // the first window: its shortcuts act
   bool quitting_ = false;
 };
 

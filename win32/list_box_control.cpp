@@ -1,49 +1,33 @@
-#include "win32/list_box.h"
+#include "win32/list_box_control.h"
 
 #include <windowsx.h>
 
 #include "win32/drag_cursor.h"
 
 namespace vantiro::win32 {
-namespace {
 
-constexpr Color kSystemColor = 0x80000000;
-
-COLORREF ToColorRef(Color color) {
-  if (color & kSystemColor) return GetSysColor(static_cast<int>(color & 0xFF));
-  return color & 0x00FFFFFF;
-}
-
-}  // namespace
-
-ListBoxControl::ListBoxControl(HWND parent, HFONT font, Scale scale, int id, Events events)
-    : scale_(scale),
-      events_(std::move(events)),
-      hwnd_(CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",
-                            WS_CHILD | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY, 0, 0, 0, 0, parent,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                            GetModuleHandleA(nullptr), nullptr)) {
+ListBoxControl::ListBoxControl(const ChildParts& parts, Events events)
+    : ChildWindow(parts.scale), events_(std::move(events)) {
+  Adopt(CreateChild(parts, "LISTBOX", "", WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY, WS_EX_CLIENTEDGE),
+        parts.font);
   if (!hwnd_) return;
-  SetWindowLongPtrA(hwnd_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   original_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(hwnd_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
-  Send(WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   if (events_.shellDrop) {
     dropTarget_ = ShellDropTarget::Create(events_.shellDragOver, events_.shellDrop);
     RegisterDragDrop(hwnd_.get(), dropTarget_.get());
   }
 }
 
-// Reset first, so that WM_NCDESTROY finds the handle already given up.
-ListBoxControl::~ListBoxControl() { hwnd_.reset(); }
-
-ListBoxControl* ListBoxControl::FromHandle(HWND hwnd) {
-  return reinterpret_cast<ListBoxControl*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+// The window goes while the box is whole: its last messages reach it.
+ListBoxControl::~ListBoxControl() {
+  if (hwnd_) DestroyWindow(hwnd_.get());
 }
 
+// Installed on list boxes of this class alone, so the control found is one.
 LRESULT CALLBACK ListBoxControl::SubclassProc(HWND hwnd, UINT message, WPARAM wParam,
                                               LPARAM lParam) {
-  return FromHandle(hwnd)->OnMessage(hwnd, message, wParam, lParam);
+  return static_cast<ListBoxControl*>(FromHandle(hwnd))->OnMessage(hwnd, message, wParam, lParam);
 }
 
 // Mouse presses reach the program before the box moves its selection.
@@ -67,8 +51,7 @@ LRESULT ListBoxControl::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
       break;
     case WM_NCDESTROY: {
       const WNDPROC original = original_;
-      SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-      static_cast<void>(hwnd_.release());
+      Abandon();
       return CallWindowProcA(original, hwnd, message, wParam, lParam);
     }
   }
@@ -115,25 +98,18 @@ void ListBoxControl::OnDestroy(HWND hwnd) {
 }
 
 MouseEvent ListBoxControl::Mouse(int button, WPARAM wParam, LPARAM lParam) const {
-  const int shift = (wParam & MK_SHIFT ? 1 : 0) | (wParam & MK_CONTROL ? 2 : 0) |
-                    (GetKeyState(VK_MENU) < 0 ? 4 : 0);
-  return {button, shift, scale_.XToTwips(GET_X_LPARAM(lParam)),
-          scale_.YToTwips(GET_Y_LPARAM(lParam))};
+  return MouseAt(button, wParam, lParam, scale_);
 }
 
-void ListBoxControl::OnNotify(WORD code) {
+void ListBoxControl::OnCommand(WORD code) {
   if (code == LBN_SELCHANGE && events_.click) events_.click();
   if (code == LBN_DBLCLK && events_.dblClick) events_.dblClick();
 }
 
-HBRUSH ListBoxControl::OnColor(HDC dc) const {
+HBRUSH ListBoxControl::OnColor(HDC dc) {
   if (!brush_) return nullptr;
   SetBkColor(dc, backColor_);
   return brush_.get();
-}
-
-LRESULT ListBoxControl::Send(UINT message, WPARAM wParam, LPARAM lParam) const {
-  return hwnd_ ? SendMessageA(hwnd_.get(), message, wParam, lParam) : 0;
 }
 
 void ListBoxControl::Clear() { Send(LB_RESETCONTENT); }
@@ -193,62 +169,6 @@ void ListBoxControl::Select(int index) {
 
 int ListBoxControl::TopIndex() const { return static_cast<int>(Send(LB_GETTOPINDEX)); }
 
-RECT ListBoxControl::Bounds() const {
-  RECT bounds{};
-  if (!hwnd_) return bounds;
-  GetWindowRect(hwnd_.get(), &bounds);
-  MapWindowPoints(HWND_DESKTOP, GetParent(hwnd_.get()), reinterpret_cast<POINT*>(&bounds), 2);
-  return bounds;
-}
-
-void ListBoxControl::Place(const RECT& bounds) {
-  if (!hwnd_) return;
-  SetWindowPos(hwnd_.get(), nullptr, bounds.left, bounds.top, bounds.right - bounds.left,
-               bounds.bottom - bounds.top, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-Twips ListBoxControl::Width() const {
-  const RECT bounds = Bounds();
-  return scale_.XToTwips(bounds.right - bounds.left);
-}
-
-Twips ListBoxControl::Height() const {
-  const RECT bounds = Bounds();
-  return scale_.YToTwips(bounds.bottom - bounds.top);
-}
-
-void ListBoxControl::SetLeft(Twips left) {
-  RECT bounds = Bounds();
-  OffsetRect(&bounds, scale_.XToPixels(left) - bounds.left, 0);
-  Place(bounds);
-}
-
-void ListBoxControl::SetTop(Twips top) {
-  RECT bounds = Bounds();
-  OffsetRect(&bounds, 0, scale_.YToPixels(top) - bounds.top);
-  Place(bounds);
-}
-
-void ListBoxControl::SetWidth(Twips width) {
-  RECT bounds = Bounds();
-  bounds.right = bounds.left + scale_.XToPixels(width);
-  Place(bounds);
-}
-
-void ListBoxControl::SetHeight(Twips height) {
-  RECT bounds = Bounds();
-  bounds.bottom = bounds.top + scale_.YToPixels(height);
-  Place(bounds);
-}
-
-bool ListBoxControl::Visible() const {
-  return hwnd_ && (GetWindowLongPtrA(hwnd_.get(), GWL_STYLE) & WS_VISIBLE) != 0;
-}
-
-void ListBoxControl::SetVisible(bool visible) {
-  if (hwnd_) ShowWindow(hwnd_.get(), visible ? SW_SHOWNA : SW_HIDE);
-}
-
 void ListBoxControl::SetBackColor(Color color) {
   if (!hwnd_) return;
   backColor_ = ToColorRef(color);
@@ -286,15 +206,11 @@ POINT ListBoxControl::ToScreen(LPARAM clientPoint) const {
   return point;
 }
 
-// Only this thread's boxes are the program's: another process's window may
-// hold anything in its user data.
+// A list box of this class, of this thread (FromHandle sees to that).
 ListBoxControl* ListBoxControl::BoxAt(POINT screen) {
   HWND hwnd = WindowFromPoint(screen);
-  if (hwnd == nullptr || GetWindowThreadProcessId(hwnd, nullptr) != GetCurrentThreadId()) {
-    return nullptr;
-  }
   const auto proc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC));
-  return proc == &SubclassProc ? FromHandle(hwnd) : nullptr;
+  return proc == &SubclassProc ? static_cast<ListBoxControl*>(FromHandle(hwnd)) : nullptr;
 }
 
 DragEvent ListBoxControl::DragAt(POINT screen, const ListBoxControl& target) {
@@ -321,10 +237,6 @@ void ListBoxControl::EndDrag() {
   dragging_ = false;
   if (GetCapture() == hwnd_.get()) ReleaseCapture();
   SetCursor(DragCursorHandle(DragCursor::Arrow));
-}
-
-void ListBoxControl::SetFocus() {
-  if (hwnd_) ::SetFocus(hwnd_.get());
 }
 
 }  // namespace vantiro::win32

@@ -1,0 +1,24 @@
+// A push button. A window's default button also answers Enter, its cancel
+// button Escape.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/control.h"
+
+namespace vantiro {
+
+enum class ButtonRole { Plain, Default, Cancel };
+
+class Button : public Control {
+ public:
+  struct Events {
+    std::function<void()> click;
+  };
+
+  virtual std::string Caption() const = 0;
+  virtual void SetCaption(const std::string& caption) = 0;
+};
+
+}  // namespace vantiro

@@ -1,0 +1,71 @@
+// What every child control of a window has: a place and a size in twips
+// within its host's client area, visibility, an enabled state, the keyboard
+// focus and a tooltip; and the events and painting several kinds share.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace vantiro {
+
+using Twips = std::int32_t;
+
+// A colour: &H00BBGGRR, or &H800000nn for system colour nn.
+using Color = std::uint32_t;
+
+// Mouse buttons as event handlers receive them.
+inline constexpr int kLeftButton = 1;
+inline constexpr int kRightButton = 2;
+
+// Shift states as event handlers receive them, added together.
+inline constexpr int kShiftKey = 1;
+inline constexpr int kCtrlKey = 2;
+inline constexpr int kAltKey = 4;
+
+struct MouseEvent {
+  int button = 0;  // kLeftButton, kRightButton, or 0 while moving with none
+  int shift = 0;   // kShiftKey, kCtrlKey, kAltKey
+  Twips x = 0;     // relative to the control
+  Twips y = 0;
+};
+
+struct KeyEvent {
+  int keyCode = 0;  // the virtual key code (37 Left, 38 Up, 39 Right, 40 Down)
+  int shift = 0;
+};
+
+// Drawing on a control while it paints, in twips from its top left corner.
+class Canvas {
+ public:
+  virtual ~Canvas() = default;
+  virtual void FillRect(Twips left, Twips top, Twips width, Twips height, Color color) = 0;
+  // The dotted rectangle that shows the keyboard focus.
+  virtual void DrawFocusRect(Twips left, Twips top, Twips width, Twips height) = 0;
+};
+
+class Control {
+ public:
+  virtual ~Control() = default;
+
+  virtual Twips Left() const = 0;
+  virtual Twips Top() const = 0;
+  virtual Twips Width() const = 0;
+  virtual Twips Height() const = 0;
+  virtual void SetLeft(Twips left) = 0;
+  virtual void SetTop(Twips top) = 0;
+  virtual void SetWidth(Twips width) = 0;
+  virtual void SetHeight(Twips height) = 0;
+  // Places and sizes the control in one step.
+  virtual void Move(Twips left, Twips top, Twips width, Twips height) = 0;
+
+  virtual bool Visible() const = 0;
+  virtual void SetVisible(bool visible) = 0;
+  virtual bool Enabled() const = 0;
+  virtual void SetEnabled(bool enabled) = 0;
+  virtual bool HasFocus() const = 0;
+  virtual void SetFocus() = 0;
+  // Shown while the mouse rests on the control; "" shows none.
+  virtual void SetToolTip(const std::string& text) = 0;
+};
+
+}  // namespace vantiro

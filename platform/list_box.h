@@ -1,0 +1,76 @@
+// A list box: entries of text, one selected, with in-program drags between
+// list boxes and files dropped from the shell.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/control.h"
+
+namespace vantiro {
+
+// The cursors an in-program drag shows: the plain arrow, or the arrow with
+// a small plus and a dotted rectangle (copy).
+enum class DragCursor { Arrow, Copy };
+
+class ListBox;
+
+// An in-program drag passing over, or dropped on, a list box.
+struct DragEvent {
+  ListBox* source = nullptr;  // the list box the drag started from
+  Twips x = 0;                // relative to the list box under the mouse
+  Twips y = 0;
+};
+
+// Drop effects of a shell drag.
+inline constexpr int kDropNone = 0;
+inline constexpr int kDropCopy = 1;
+
+// A list box shows whole rows only: the height read back may be a little
+// lower than the height set.
+class ListBox : public Control {
+ public:
+  struct Events {
+    std::function<void()> click;  // the selected index changed
+    std::function<void()> dblClick;
+    std::function<void(const MouseEvent&)> mouseDown;
+    std::function<void(const MouseEvent&)> mouseMove;
+    std::function<void(const DragEvent&)> dragOver;
+    std::function<void(const DragEvent&)> dragDrop;
+    // A drag from the shell passing over the box: returns the effect to
+    // allow out of the effects offered. With a shellDrop handler the box is
+    // a drop target for the shell.
+    std::function<int(bool offersFiles, int effects)> shellDragOver;
+    std::function<void(const std::vector<std::string>& files)> shellDrop;
+  };
+
+  virtual void Clear() = 0;
+  virtual void AddItem(const std::string& text) = 0;
+  virtual void InsertItem(int index, const std::string& text) = 0;
+  virtual void RemoveItem(int index) = 0;
+  // Replaces all entries in one batch, without redrawing in between.
+  virtual void SetItems(const std::vector<std::string>& items) = 0;
+  virtual int Count() const = 0;
+  // The text of an entry; "" for an index out of range (-1 included).
+  virtual std::string Item(int index) const = 0;
+  virtual std::vector<std::string> Items() const = 0;
+
+  // -1 when nothing is selected. Select runs the click handler at once
+  // when the index changes.
+  virtual int Selected() const = 0;
+  virtual void Select(int index) = 0;
+  virtual int TopIndex() const = 0;
+
+  virtual void SetBackColor(Color color) = 0;
+  virtual void SetHorizontalExtent(int pixels) = 0;
+  // Lets the shell drop files on the box (DragAcceptFiles).
+  virtual void AcceptShellDrops() = 0;
+  // Drags from this box within the program until the button is released,
+  // showing its drag cursor; the boxes passed over get dragOver, the one
+  // under the mouse at the end dragDrop.
+  virtual void BeginDrag() = 0;
+  virtual void SetDragCursor(DragCursor cursor) = 0;
+};
+
+}  // namespace vantiro

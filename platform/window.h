@@ -1,0 +1,109 @@
+// A top-level window: its kind, its menu bar and the controls on it.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/control_host.h"
+
+namespace vantiro {
+
+// A menu entry as designed. A caption of "-" is a separator; a shortcut is
+// written as shown in the menu ("Ctrl+F", "F5", "Shift+Del") and acts only
+// while the entry and its menus are visible and enabled.
+struct MenuItem {
+  std::string name;
+  std::string caption;
+  std::string shortcut;
+  bool checked = false;
+  bool enabled = true;
+  bool visible = true;
+  std::vector<MenuItem> items;  // a sub-menu when not empty
+  std::function<void()> click;
+};
+
+enum class WindowState { Normal, Minimized, Maximized };
+
+enum class WindowKind {
+  SizableToolWindow,  // thin caption with a close box, sizable border
+  FixedToolWindow,    // thin caption with a close box, fixed border
+  FixedDialog,        // full caption with a close box, fixed dialog border
+};
+
+struct WindowDesign {
+  std::string caption;
+  WindowKind kind = WindowKind::SizableToolWindow;
+  Twips clientWidth = 0;
+  Twips clientHeight = 0;
+  std::vector<MenuItem> menuBar;  // none when empty
+};
+
+class Window : public ControlHost {
+ public:
+  struct Events {
+    std::function<void()> resize;                  // runs at once on every size change
+    std::function<void()> unload;                  // the close box, or Close()
+    std::function<void()> click;                   // on the client area, outside every control
+    std::function<void(const KeyEvent&)> keyDown;  // while the window has the focus
+  };
+
+  virtual std::string Caption() const = 0;
+  virtual void SetCaption(const std::string& caption) = 0;
+
+  // Outer position and size, and the inside (client) size.
+  virtual Twips Left() const = 0;
+  virtual Twips Top() const = 0;
+  virtual Twips Width() const = 0;
+  virtual Twips Height() const = 0;
+  virtual Twips ClientWidth() const = 0;
+  virtual Twips ClientHeight() const = 0;
+  virtual void SetLeft(Twips left) = 0;
+  virtual void SetTop(Twips top) = 0;
+  virtual void SetWidth(Twips width) = 0;
+  virtual void SetHeight(Twips height) = 0;
+  virtual WindowState State() const = 0;
+
+  virtual bool Visible() const = 0;
+  // Modeless: returns at once.
+  virtual void Show() = 0;
+  // Modal: the program's other windows take no input until this one is
+  // hidden or closed, when ShowModal returns.
+  virtual void ShowModal() = 0;
+  virtual void Hide() = 0;
+  virtual void SetFocus() = 0;
+  // Top-most on or off, without moving, sizing or showing the window.
+  virtual void SetTopMost(bool topMost) = 0;
+  // Unloads the window: runs the unload event, then destroys it.
+  virtual void Close() = 0;
+
+  // Text measured in the window's font, which its controls share. The
+  // height is that of a line, whatever the text (also for "").
+  virtual Twips TextWidth(const std::string& text) const = 0;
+  virtual Twips TextHeight(const std::string& text) const = 0;
+  // The widths of many texts, measured in one go.
+  virtual std::vector<Twips> TextWidths(const std::vector<std::string>& texts) const = 0;
+
+  // Menus, by name, anywhere in the bar. A hidden top-level menu leaves the
+  // bar and comes back in its place when shown again.
+  virtual bool MenuChecked(std::string_view name) const = 0;
+  virtual void SetMenuChecked(std::string_view name, bool checked) = 0;
+  virtual bool MenuEnabled(std::string_view name) const = 0;
+  virtual void SetMenuEnabled(std::string_view name, bool enabled) = 0;
+  virtual bool MenuVisible(std::string_view name) const = 0;
+  virtual void SetMenuVisible(std::string_view name, bool visible) = 0;
+  // Pops up a top-level menu at the mouse pointer, visible or not.
+  virtual void PopupMenu(std::string_view name) = 0;
+
+  // Lets the window follow the mouse as if its caption were dragged.
+  virtual void DragByCaption() = 0;
+  // Opens a help file in the help viewer, owned by this window; command is
+  // a help command such as kHelpContents.
+  virtual void ShowHelp(const std::string& helpFile, unsigned command) = 0;
+  // The window system's own handle of the window, for the operating
+  // system's dialogs that it owns; 0 once the window is gone.
+  virtual std::uintptr_t SystemHandle() const = 0;
+};
+
+}  // namespace vantiro

@@ -1,0 +1,359 @@
+// In-memory controls: each records what the program set and lets a test
+// act as the user on it. Events run at once, as the real ones run them.
+#pragma once
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/user_control.h"
+
+namespace vantiro::fake {
+
+// Lists show whole rows of this height inside a border of kListBorder.
+inline constexpr Twips kRowHeight = 195;
+inline constexpr Twips kListBorder = 60;
+
+// What a host's controls share: the control that has the focus, and the
+// pictures the "files" hold, by path, with their natural sizes.
+struct ControlWorld {
+  const Control* focus = nullptr;
+  std::map<std::string, std::pair<Twips, Twips>> pictures;
+};
+
+// A canvas that writes down what was drawn: "fill l t w h colour" and
+// "focus l t w h".
+class FakeCanvas final : public Canvas {
+ public:
+  void FillRect(Twips l, Twips t, Twips w, Twips h, Color color) override {
+    drawn.push_back(Shape("fill", l, t, w, h) + " " + std::to_string(color));
+  }
+  void DrawFocusRect(Twips l, Twips t, Twips w, Twips h) override {
+    drawn.push_back(Shape("focus", l, t, w, h));
+  }
+  std::vector<std::string> drawn;
+
+ private:
+  static std::string Shape(const char* what, Twips l, Twips t, Twips w, Twips h) {
+    return std::string(what) + " " + std::to_string(l) + " " + std::to_string(t) + " " +
+           std::to_string(w) + " " + std::to_string(h);
+  }
+};
+
+template <typename Interface>
+class FakeControl : public Interface {
+ public:
+  explicit FakeControl(ControlWorld& world) : world_(world) {}
+  ~FakeControl() override {
+    if (world_.focus == this) world_.focus = nullptr;
+  }
+
+  Twips Left() const override { return left_; }
+  Twips Top() const override { return top_; }
+  Twips Width() const override { return width_; }
+  Twips Height() const override { return height_; }
+  void SetLeft(Twips left) override { Place(left, top_, width_, height_); }
+  void SetTop(Twips top) override { Place(left_, top, width_, height_); }
+  void SetWidth(Twips width) override { Place(left_, top_, width, height_); }
+  void SetHeight(Twips height) override { Place(left_, top_, width_, height); }
+  void Move(Twips left, Twips top, Twips width, Twips height) override {
+    Place(left, top, width, height);
+  }
+  bool Visible() const override { return visible_; }
+  void SetVisible(bool visible) override { visible_ = visible; }
+  bool Enabled() const override { return enabled_; }
+  void SetEnabled(bool enabled) override { enabled_ = enabled; }
+  bool HasFocus() const override { return world_.focus == this; }
+  void SetFocus() override { world_.focus = this; }
+  void SetToolTip(const std::string& text) override { toolTip_ = text; }
+
+  const std::string& toolTip() const { return toolTip_; }
+
+ protected:
+  // Every change of place or size comes here.
+  virtual void Place(Twips left, Twips top, Twips width, Twips height) {
+    left_ = left, top_ = top, width_ = width, height_ = height;
+  }
+
+  ControlWorld& world_;
+  Twips left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+
+ private:
+  bool visible_ = false, enabled_ = true;
+  std::string toolTip_;
+};
+
+class FakeListBox final : public FakeControl<ListBox> {
+ public:
+  FakeListBox(ControlWorld& world, std::vector<FakeListBox*>& living, Events events)
+      : FakeControl(world), living_(living), events_(std::move(events)) {
+    living_.push_back(this);
+  }
+  ~FakeListBox() override { std::erase(living_, this); }
+
+  void Clear() override {
+    items_.clear();
+    selected_ = -1;
+    topIndex_ = 0;
+  }
+  void AddItem(const std::string& text) override { items_.push_back(text); }
+  void InsertItem(int index, const std::string& text) override {
+    items_.insert(items_.begin() + std::clamp(index, 0, Count()), text);
+    if (selected_ >= index) ++selected_;
+  }
+  void RemoveItem(int index) override {
+    if (index < 0 || index >= Count()) throw std::out_of_range("RemoveItem");
+    items_.erase(items_.begin() + index);
+    selected_ = selected_ == index ? -1 : selected_ - (selected_ > index);
+  }
+  void SetItems(const std::vector<std::string>& items) override {
+    Clear();
+    items_ = items;
+    ++batchFills_;
+  }
+  int Count() const override { return static_cast<int>(items_.size()); }
+  std::string Item(int index) const override {
+    return index >= 0 && index < Count() ? items_[static_cast<std::size_t>(index)] : "";
+  }
+  std::vector<std::string> Items() const override { return items_; }
+  int Selected() const override { return selected_; }
+  void Select(int index) override {
+    if (index < -1 || index >= Count()) index = -1;
+    if (index != selected_) UserClick(index);
+  }
+  int TopIndex() const override { return topIndex_; }
+  void SetBackColor(Color color) override { backColor_ = color; }
+  void SetHorizontalExtent(int pixels) override { horizontalExtent_ = pixels; }
+  void AcceptShellDrops() override { acceptsShellDrops_ = true; }
+  void BeginDrag() override { ++drags_; }
+  void SetDragCursor(DragCursor cursor) override { dragCursor_ = cursor; }
+
+  // What a test reads or drives.
+  Color backColor() const { return backColor_; }
+  int horizontalExtent() const { return horizontalExtent_; }
+  bool acceptsShellDrops() const { return acceptsShellDrops_; }
+  int batchFills() const { return batchFills_; }
+  void setTopIndex(int index) { topIndex_ = index; }
+  // A user's click on an entry: selects it and runs the click handler.
+  void UserClick(int index) {
+    selected_ = index;
+    if (events_.click) events_.click();
+  }
+  void Press(const MouseEvent& event) { events_.mouseDown(event); }
+  void Move(const MouseEvent& event) { events_.mouseMove(event); }
+  using FakeControl::Move;
+  void DragOver(ListBox& source) { events_.dragOver({&source, 0, 0}); }
+  int ShellDragOver(bool offersFiles, int effects) {
+    return events_.shellDragOver(offersFiles, effects);
+  }
+  void ShellDrop(const std::vector<std::string>& files) { events_.shellDrop(files); }
+  int drags() const { return drags_; }
+  DragCursor dragCursor() const { return dragCursor_; }
+
+ protected:
+  void Place(Twips left, Twips top, Twips width, Twips height) override {
+    const Twips inside = height - 2 * kListBorder;
+    FakeControl::Place(left, top, width,
+                       inside <= 0 ? height : inside / kRowHeight * kRowHeight + 2 * kListBorder);
+  }
+
+ private:
+  std::vector<FakeListBox*>& living_;
+  Events events_;
+  std::vector<std::string> items_;
+  int selected_ = -1, topIndex_ = 0, horizontalExtent_ = -1, batchFills_ = 0, drags_ = 0;
+  bool acceptsShellDrops_ = false;
+  Color backColor_ = 0;
+  DragCursor dragCursor_ = DragCursor::Copy;
+};
+
+// A control with a caption: a button, a label or a check box.
+template <typename Interface>
+class FakeCaptioned : public FakeControl<Interface> {
+ public:
+  FakeCaptioned(ControlWorld& world, std::string caption)
+      : FakeControl<Interface>(world), caption_(std::move(caption)) {}
+  std::string Caption() const override { return caption_; }
+  void SetCaption(const std::string& caption) override { caption_ = caption; }
+
+ private:
+  std::string caption_;
+};
+
+using FakeLabel = FakeCaptioned<Label>;
+
+class FakeButton final : public FakeCaptioned<Button> {
+ public:
+  FakeButton(ControlWorld& world, std::string caption, ButtonRole role, Events events)
+      : FakeCaptioned(world, std::move(caption)), role(role), events_(std::move(events)) {}
+  // A click, Enter on the default button or Escape on the cancel button.
+  void UserClick() {
+    if (Enabled() && events_.click) events_.click();
+  }
+  const ButtonRole role;
+
+ private:
+  Events events_;
+};
+
+class FakeCheckBox final : public FakeCaptioned<CheckBox> {
+ public:
+  FakeCheckBox(ControlWorld& world, std::string caption, Events events)
+      : FakeCaptioned(world, std::move(caption)), events_(std::move(events)) {}
+  bool Checked() const override { return checked_; }
+  void SetChecked(bool checked) override { checked_ = checked; }
+  void UserClick() {
+    checked_ = !checked_;
+    if (events_.click) events_.click();
+  }
+
+ private:
+  Events events_;
+  bool checked_ = false;
+};
+
+class FakeScrollBar final : public FakeControl<ScrollBar> {
+ public:
+  FakeScrollBar(ControlWorld& world, Events events)
+      : FakeControl(world), events_(std::move(events)) {}
+  int Min() const override { return min_; }
+  int Max() const override { return max_; }
+  void SetRange(int min, int max) override {
+    min_ = min;
+    max_ = std::max(min, max);
+    value_ = std::clamp(value_, min_, max_);
+  }
+  int Value() const override { return value_; }
+  void SetValue(int value) override {
+    value = std::clamp(value, min_, max_);
+    if (std::exchange(value_, value) != value && events_.change) events_.change();
+  }
+  int SmallChange() const override { return small_; }
+  int LargeChange() const override { return large_; }
+  void SetChanges(int smallChange, int largeChange) override {
+    small_ = smallChange;
+    large_ = largeChange;
+  }
+  // The user drags the thumb to a value.
+  void UserTrack(int value) {
+    value_ = std::clamp(value, min_, max_);
+    if (events_.scroll) events_.scroll();
+  }
+
+ private:
+  Events events_;
+  int min_ = 0, max_ = 32767, value_ = 0, small_ = 1, large_ = 1;
+};
+
+class FakePictureBox final : public FakeControl<PictureBox> {
+ public:
+  FakePictureBox(ControlWorld& world, Events events)
+      : FakeControl(world), events_(std::move(events)) {}
+  bool LoadPicture(const std::string& path) override {
+    const auto found = world_.pictures.find(path);
+    picture_ = found != world_.pictures.end() ? found->second : std::pair<Twips, Twips>{};
+    hasPicture_ = found != world_.pictures.end();
+    if (!stretch_ && hasPicture_) Place(left_, top_, picture_.first, picture_.second);
+    return hasPicture_;
+  }
+  void ClearPicture() override { hasPicture_ = false, picture_ = {}; }
+  bool HasPicture() const override { return hasPicture_; }
+  Twips PictureWidth() const override { return picture_.first; }
+  Twips PictureHeight() const override { return picture_.second; }
+  bool Stretch() const override { return stretch_; }
+  void SetStretch(bool stretch) override { stretch_ = stretch; }
+  void SetBackColor(Color color) override { backColor_ = color; }
+  void Refresh() override { ++refreshes_; }
+
+  // What a test reads or drives.
+  Color backColor() const { return backColor_; }
+  int refreshes() const { return refreshes_; }
+  const Events& events() const { return events_; }
+  std::vector<std::string> Paint() const {
+    FakeCanvas canvas;
+    if (events_.paint) events_.paint(canvas);
+    return canvas.drawn;
+  }
+
+ private:
+  Events events_;
+  std::pair<Twips, Twips> picture_;
+  bool hasPicture_ = false, stretch_ = false;
+  Color backColor_ = 0x8000000F;
+  int refreshes_ = 0;
+};
+
+// Making controls, for a window and a user control alike.
+template <typename Interface>
+class FakeControlMaker : public Interface {
+ public:
+  using Interface::Interface;
+
+  std::unique_ptr<ListBox> CreateListBox(ListBox::Events events) override {
+    return std::make_unique<FakeListBox>(world(), listBoxes_, std::move(events));
+  }
+  std::unique_ptr<Button> CreateButton(const std::string& caption, ButtonRole role,
+                                       Button::Events events) override {
+    return std::make_unique<FakeButton>(world(), caption, role, std::move(events));
+  }
+  std::unique_ptr<Label> CreateLabel(const std::string& caption) override {
+    return std::make_unique<FakeLabel>(world(), caption);
+  }
+  std::unique_ptr<CheckBox> CreateCheckBox(const std::string& caption,
+                                           CheckBox::Events events) override {
+    return std::make_unique<FakeCheckBox>(world(), caption, std::move(events));
+  }
+  std::unique_ptr<ScrollBar> CreateHScrollBar(ScrollBar::Events events) override {
+    return std::make_unique<FakeScrollBar>(world(), std::move(events));
+  }
+  std::unique_ptr<PictureBox> CreatePictureBox(PictureBox::Events events) override {
+    return std::make_unique<FakePictureBox>(world(), std::move(events));
+  }
+  std::unique_ptr<UserControl> CreateUserControl(UserControl::Events events) override;
+
+  // The list boxes that exist, in creation order.
+  const std::vector<FakeListBox*>& listBoxes() const { return listBoxes_; }
+
+ protected:
+  virtual ControlWorld& world() = 0;
+
+ private:
+  std::vector<FakeListBox*> listBoxes_;  // owned by the program
+};
+
+class FakeUserControl final : public FakeControlMaker<FakeControl<UserControl>> {
+ public:
+  FakeUserControl(ControlWorld& world, Events events)
+      : FakeControlMaker(world), events_(std::move(events)) {}
+  Twips ClientWidth() const override { return Width(); }
+  Twips ClientHeight() const override { return Height(); }
+  void Refresh() override { ++refreshes_; }
+
+  const Events& events() const { return events_; }
+  int refreshes() const { return refreshes_; }
+
+ protected:
+  ControlWorld& world() override { return world_; }
+  void Place(Twips left, Twips top, Twips width, Twips height) override {
+    const bool resized = width != width_ || height != height_;
+    FakeControl::Place(left, top, width, height);
+    if (resized && events_.resize) events_.resize();
+  }
+
+ private:
+  Events events_;
+  int refreshes_ = 0;
+};
+
+template <typename Interface>
+std::unique_ptr<UserControl> FakeControlMaker<Interface>::CreateUserControl(
+    UserControl::Events events) {
+  return std::make_unique<FakeUserControl>(world(), std::move(events));
+}
+
+}  // namespace vantiro::fake

@@ -1,0 +1,153 @@
+// The adapter's side of every child control. A control is found back from
+// its window handle through a window property of its own, never by a blind
+// cast, so that its host can hand it the notifications the host receives
+// for it (WM_COMMAND, WM_NOTIFY, WM_HSCROLL/WM_VSCROLL, WM_CTLCOLOR*,
+// WM_DRAWITEM). ChildWindow implements what every control has.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "platform/control.h"
+#include "win32/handles.h"
+#include "win32/units.h"
+
+namespace vantiro::win32 {
+
+class ChildControl {
+ public:
+  // The control of this thread behind a window, or nullptr.
+  static ChildControl* FromHandle(HWND hwnd);
+
+  virtual void OnCommand(WORD /*code*/) {}
+  virtual LRESULT OnNotify(const NMHDR& /*header*/) { return 0; }
+  virtual void OnScroll(WORD /*code*/) {}
+  // The brush to paint the control's background with; nullptr for the
+  // system's own.
+  virtual HBRUSH OnColor(HDC /*dc*/) { return nullptr; }
+  virtual bool OnDrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
+
+ protected:
+  ChildControl() = default;
+  ~ChildControl() = default;
+  ChildControl(const ChildControl&) = delete;
+  ChildControl& operator=(const ChildControl&) = delete;
+
+  void Bind(HWND hwnd);
+  static void Unbind(HWND hwnd);
+};
+
+// Hands a host's message about one of its children to that child: true,
+// with the result to return, when the child took it.
+bool ForwardToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+// What a host gives each control it makes.
+struct ChildParts {
+  HWND parent = nullptr;
+  HFONT font = nullptr;
+  Scale scale;
+  int id = 0;
+};
+
+// Shared by every ChildWindow, whatever its interface.
+RECT ChildBounds(HWND hwnd);  // pixels, in the parent's client area
+void PlaceChild(HWND hwnd, const RECT& bounds);
+void SetToolTipOf(HWND hwnd, UniqueWindow& toolTip, const std::string& text);
+int KeyShift();  // the shift keys held now, as the program counts them
+// A mouse message's button, shift keys and point, in twips.
+MouseEvent MouseAt(int button, WPARAM wParam, LPARAM lParam, const Scale& scale);
+
+// Drawing on a device context while a control paints.
+class DcCanvas final : public Canvas {
+ public:
+  DcCanvas(HDC dc, Scale scale) : dc_(dc), scale_(scale) {}
+  void FillRect(Twips left, Twips top, Twips width, Twips height, Color color) override;
+  void DrawFocusRect(Twips left, Twips top, Twips width, Twips height) override;
+
+ private:
+  RECT Pixels(Twips left, Twips top, Twips width, Twips height) const;
+
+  HDC dc_;
+  Scale scale_;
+};
+
+// Control's members on a child window; Interface is the program's control.
+template <typename Interface>
+class ChildWindow : public Interface, public ChildControl {
+ public:
+  HWND handle() const { return hwnd_.get(); }
+
+  Twips Left() const override { return scale_.XToTwips(ChildBounds(hwnd_.get()).left); }
+  Twips Top() const override { return scale_.YToTwips(ChildBounds(hwnd_.get()).top); }
+  Twips Width() const override {
+    const RECT bounds = ChildBounds(hwnd_.get());
+    return scale_.XToTwips(bounds.right - bounds.left);
+  }
+  Twips Height() const override {
+    const RECT bounds = ChildBounds(hwnd_.get());
+    return scale_.YToTwips(bounds.bottom - bounds.top);
+  }
+  void SetLeft(Twips left) override { Move(left, Top(), Width(), Height()); }
+  void SetTop(Twips top) override { Move(Left(), top, Width(), Height()); }
+  void SetWidth(Twips width) override { Move(Left(), Top(), width, Height()); }
+  void SetHeight(Twips height) override { Move(Left(), Top(), Width(), height); }
+  // Each edge is rounded to a pixel on its own, so that neighbours meet.
+  void Move(Twips left, Twips top, Twips width, Twips height) override {
+    const int x = scale_.XToPixels(left), y = scale_.YToPixels(top);
+    PlaceChild(hwnd_.get(), {x, y, x + scale_.XToPixels(width), y + scale_.YToPixels(height)});
+  }
+
+  bool Visible() const override {
+    return hwnd_ && (GetWindowLongPtrA(hwnd_.get(), GWL_STYLE) & WS_VISIBLE) != 0;
+  }
+  void SetVisible(bool visible) override {
+    if (hwnd_) ShowWindow(hwnd_.get(), visible ? SW_SHOWNA : SW_HIDE);
+  }
+  bool Enabled() const override { return hwnd_ && IsWindowEnabled(hwnd_.get()); }
+  void SetEnabled(bool enabled) override {
+    if (hwnd_) EnableWindow(hwnd_.get(), enabled);
+  }
+  bool HasFocus() const override { return hwnd_ && GetFocus() == hwnd_.get(); }
+  void SetFocus() override {
+    if (hwnd_) ::SetFocus(hwnd_.get());
+  }
+  void SetToolTip(const std::string& text) override { SetToolTipOf(hwnd_.get(), toolTip_, text); }
+
+ protected:
+  explicit ChildWindow(Scale scale) : scale_(scale) {}
+  // A control with a window procedure of its own destroys its window in its
+  // own destructor, while it is still whole, and abandons it there at
+  // WM_NCDESTROY; a standard control's window goes here, unbound first so
+  // that its host hands nothing to a control half gone.
+  ~ChildWindow() {
+    if (hwnd_) Unbind(hwnd_.get());
+    hwnd_.reset();
+  }
+
+  // Takes the window, made by a standard class or by this object's own.
+  void Adopt(HWND hwnd, HFONT font) {
+    hwnd_.reset(hwnd);
+    if (!hwnd) return;
+    Bind(hwnd);
+    if (font) Send(WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  }
+  // At WM_NCDESTROY: the window goes without the control.
+  void Abandon() {
+    if (hwnd_) Unbind(hwnd_.get());
+    static_cast<void>(hwnd_.release());
+  }
+  LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+    return hwnd_ ? SendMessageA(hwnd_.get(), message, wParam, lParam) : 0;
+  }
+
+  Scale scale_;
+  UniqueWindow toolTip_;  // goes after the window
+  UniqueWindow hwnd_;
+};
+
+// A child window of a standard class ("BUTTON", "LISTBOX", ...).
+HWND CreateChild(const ChildParts& parts, const char* windowClass, const std::string& text,
+                 DWORD style, DWORD exStyle = 0);
+
+}  // namespace vantiro::win32

@@ -1,0 +1,131 @@
+#include "win32/common_controls.h"
+
+#include <algorithm>
+
+namespace vantiro::win32 {
+
+std::string TextOf(HWND hwnd) {
+  if (hwnd == nullptr) return {};
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+namespace {
+
+int IdOf(ButtonRole role, int id) {
+  if (role == ButtonRole::Default) return IDOK;
+  if (role == ButtonRole::Cancel) return IDCANCEL;
+  return id;
+}
+
+void SetText(HWND hwnd, const std::string& text) {
+  if (hwnd) SetWindowTextA(hwnd, text.c_str());
+}
+
+}  // namespace
+
+ButtonControl::ButtonControl(const ChildParts& parts, const std::string& caption, ButtonRole role,
+                             Events events)
+    : ChildWindow(parts.scale), events_(std::move(events)) {
+  ChildParts withId = parts;
+  withId.id = IdOf(role, parts.id);
+  const DWORD style = role == ButtonRole::Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+  Adopt(CreateChild(withId, "BUTTON", caption, WS_TABSTOP | style), parts.font);
+}
+
+void ButtonControl::OnCommand(WORD code) {
+  if (code == BN_CLICKED && events_.click) events_.click();
+}
+
+void ButtonControl::SetCaption(const std::string& caption) { SetText(hwnd_.get(), caption); }
+
+LabelControl::LabelControl(const ChildParts& parts, const std::string& caption)
+    : ChildWindow(parts.scale) {
+  Adopt(CreateChild(parts, "STATIC", caption, SS_LEFT | SS_NOPREFIX), parts.font);
+}
+
+void LabelControl::SetCaption(const std::string& caption) { SetText(hwnd_.get(), caption); }
+
+CheckBoxControl::CheckBoxControl(const ChildParts& parts, const std::string& caption, Events events)
+    : ChildWindow(parts.scale), events_(std::move(events)) {
+  Adopt(CreateChild(parts, "BUTTON", caption, WS_TABSTOP | BS_AUTOCHECKBOX), parts.font);
+}
+
+// The box has toggled itself when BN_CLICKED comes.
+void CheckBoxControl::OnCommand(WORD code) {
+  if (code == BN_CLICKED && events_.click) events_.click();
+}
+
+void CheckBoxControl::SetCaption(const std::string& caption) { SetText(hwnd_.get(), caption); }
+
+void CheckBoxControl::SetChecked(bool checked) {
+  Send(BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+ScrollBarControl::ScrollBarControl(const ChildParts& parts, Events events)
+    : ChildWindow(parts.scale), events_(std::move(events)) {
+  Adopt(CreateChild(parts, "SCROLLBAR", "", WS_TABSTOP | SBS_HORZ), nullptr);
+  SetRange(min_, max_);
+}
+
+bool ScrollBarControl::Place(int value) {
+  value = std::clamp(value, min_, max_);
+  const bool changed = value != value_;
+  value_ = value;
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_RANGE | SIF_POS;
+  info.nMin = min_;
+  info.nMax = max_;
+  info.nPos = value_;
+  if (hwnd_) SetScrollInfo(hwnd_.get(), SB_CTL, &info, TRUE);
+  return changed;
+}
+
+void ScrollBarControl::SetRange(int min, int max) {
+  min_ = min;
+  max_ = std::max(min, max);
+  Place(value_);
+}
+
+void ScrollBarControl::SetValue(int value) {
+  if (Place(value) && events_.change) events_.change();
+}
+
+void ScrollBarControl::SetChanges(int smallChange, int largeChange) {
+  smallChange_ = smallChange;
+  largeChange_ = largeChange;
+}
+
+void ScrollBarControl::OnScroll(WORD code) {
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_TRACKPOS;
+  switch (code) {
+    case SB_LINELEFT:
+      return SetValue(value_ - smallChange_);
+    case SB_LINERIGHT:
+      return SetValue(value_ + smallChange_);
+    case SB_PAGELEFT:
+      return SetValue(value_ - largeChange_);
+    case SB_PAGERIGHT:
+      return SetValue(value_ + largeChange_);
+    case SB_LEFT:
+      return SetValue(min_);
+    case SB_RIGHT:
+      return SetValue(max_);
+    case SB_THUMBTRACK:
+      GetScrollInfo(hwnd_.get(), SB_CTL, &info);
+      if (Place(info.nTrackPos) && events_.scroll) events_.scroll();
+      return;
+    case SB_THUMBPOSITION:
+      GetScrollInfo(hwnd_.get(), SB_CTL, &info);
+      Place(info.nTrackPos);
+      if (events_.change) events_.change();  // the drag is over: its value stands
+      return;
+  }
+}
+
+}  // namespace vantiro::win32

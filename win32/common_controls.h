@@ -1,0 +1,79 @@
+// The standard controls: push buttons, labels, check boxes and horizontal
+// scroll bars, each a child window of the system's own class.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/button.h"
+#include "platform/check_box.h"
+#include "platform/label.h"
+#include "platform/scroll_bar.h"
+#include "win32/child_control.h"
+
+namespace vantiro::win32 {
+
+// The window text, for the controls that show one.
+std::string TextOf(HWND hwnd);
+
+// The default button has the id IDOK and the cancel button IDCANCEL: the
+// dialog keys (Enter, Escape) press those.
+class ButtonControl final : public ChildWindow<Button> {
+ public:
+  ButtonControl(const ChildParts& parts, const std::string& caption, ButtonRole role,
+                Events events);
+
+  void OnCommand(WORD code) override;
+  std::string Caption() const override { return TextOf(hwnd_.get()); }
+  void SetCaption(const std::string& caption) override;
+
+ private:
+  Events events_;
+};
+
+class LabelControl final : public ChildWindow<Label> {
+ public:
+  LabelControl(const ChildParts& parts, const std::string& caption);
+
+  std::string Caption() const override { return TextOf(hwnd_.get()); }
+  void SetCaption(const std::string& caption) override;
+};
+
+class CheckBoxControl final : public ChildWindow<CheckBox> {
+ public:
+  CheckBoxControl(const ChildParts& parts, const std::string& caption, Events events);
+
+  void OnCommand(WORD code) override;
+  std::string Caption() const override { return TextOf(hwnd_.get()); }
+  void SetCaption(const std::string& caption) override;
+  bool Checked() const override { return Send(BM_GETCHECK) == BST_CHECKED; }
+  void SetChecked(bool checked) override;
+
+ private:
+  Events events_;
+};
+
+// Keeps its own range and value: the system's scroll positions are 16 bits
+// in WM_HSCROLL, and a value set before the window shows must stay.
+class ScrollBarControl final : public ChildWindow<ScrollBar> {
+ public:
+  ScrollBarControl(const ChildParts& parts, Events events);
+
+  void OnScroll(WORD code) override;
+  int Min() const override { return min_; }
+  int Max() const override { return max_; }
+  void SetRange(int min, int max) override;
+  int Value() const override { return value_; }
+  void SetValue(int value) override;
+  int SmallChange() const override { return smallChange_; }
+  int LargeChange() const override { return largeChange_; }
+  void SetChanges(int smallChange, int largeChange) override;
+
+ private:
+  // Moves the thumb; true when the value changed.
+  bool Place(int value);
+
+  Events events_;
+  int min_ = 0, max_ = 32767, value_ = 0, smallChange_ = 1, largeChange_ = 1;
+};
+
+}  // namespace vantiro::win32

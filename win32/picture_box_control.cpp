@@ -1,0 +1,162 @@
+#include "win32/picture_box_control.h"
+
+#include <utility>
+
+#include "win32/window_binding.h"
+
+namespace vantiro::win32 {
+namespace {
+
+// Larger files are not pictures worth decoding here.
+constexpr DWORD kMaxPictureBytes = 256u << 20;
+
+// 2540 HIMETRIC units (0.01 mm) an inch, 1440 twips.
+Twips HimetricToTwips(OLE_XSIZE_HIMETRIC size) { return MulDiv(size, 1440, 2540); }
+
+}  // namespace
+
+ComPtr<IPicture> LoadPictureFile(const std::string& path) {
+  const UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (file.get() == INVALID_HANDLE_VALUE) return nullptr;
+  const DWORD size = GetFileSize(file.get(), nullptr);
+  if (size == INVALID_FILE_SIZE || size == 0 || size > kMaxPictureBytes) return nullptr;
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+  if (memory == nullptr) return nullptr;
+  DWORD read = 0;
+  const bool complete =
+      ReadFile(file.get(), GlobalLock(memory), size, &read, nullptr) && read == size;
+  GlobalUnlock(memory);
+  IStream* stream = nullptr;
+  if (!complete || FAILED(CreateStreamOnHGlobal(memory, TRUE, &stream))) {
+    GlobalFree(memory);
+    return nullptr;
+  }
+  const ComPtr<IStream> owned(stream);  // frees the memory with it
+  IPicture* picture = nullptr;
+  if (FAILED(OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture,
+                            reinterpret_cast<void**>(&picture)))) {
+    return nullptr;
+  }
+  return ComPtr<IPicture>(picture);
+}
+
+PictureBoxControl::PictureBoxControl(const ChildParts& parts, Events events)
+    : ChildWindow(parts.scale), events_(std::move(events)) {
+  CreateWindowExA(0, BoundWindowClass<PictureBoxControl>(), "", WS_CHILD | WS_TABSTOP, 0, 0, 0, 0,
+                  parts.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(parts.id)),
+                  GetModuleHandleA(nullptr), this);
+}
+
+PictureBoxControl::~PictureBoxControl() {
+  events_ = {};
+  if (hwnd_) DestroyWindow(hwnd_.get());
+}
+
+bool PictureBoxControl::LoadPicture(const std::string& path) {
+  picture_ = LoadPictureFile(path);
+  OLE_XSIZE_HIMETRIC width = 0;
+  OLE_YSIZE_HIMETRIC height = 0;
+  if (picture_) {
+    picture_->get_Width(&width);
+    picture_->get_Height(&height);
+  }
+  pictureWidth_ = HimetricToTwips(width);
+  pictureHeight_ = HimetricToTwips(height);
+  FitToPicture();
+  Refresh();
+  return picture_ != nullptr;
+}
+
+void PictureBoxControl::ClearPicture() {
+  picture_.reset();
+  pictureWidth_ = pictureHeight_ = 0;
+  Refresh();
+}
+
+void PictureBoxControl::SetStretch(bool stretch) {
+  stretch_ = stretch;
+  FitToPicture();
+  Refresh();
+}
+
+void PictureBoxControl::FitToPicture() {
+  if (!stretch_ && picture_) Move(Left(), Top(), pictureWidth_, pictureHeight_);
+}
+
+void PictureBoxControl::SetBackColor(Color color) {
+  backColor_ = color;
+  Refresh();
+}
+
+void PictureBoxControl::Refresh() {
+  if (hwnd_) InvalidateRect(hwnd_.get(), nullptr, FALSE);
+}
+
+void PictureBoxControl::Paint() {
+  PAINTSTRUCT paint{};
+  HDC dc = BeginPaint(hwnd_.get(), &paint);
+  RECT client{};
+  GetClientRect(hwnd_.get(), &client);
+  const UniqueBrush back(CreateSolidBrush(ToColorRef(backColor_)));
+  FillRect(dc, &client, back.get());
+  if (picture_) {
+    OLE_XSIZE_HIMETRIC width = 0;
+    OLE_YSIZE_HIMETRIC height = 0;
+    picture_->get_Width(&width);
+    picture_->get_Height(&height);
+    // Stretched, the picture fills the box; else it keeps its natural size.
+    const int cx = stretch_ ? client.right : scale_.XToPixels(pictureWidth_);
+    const int cy = stretch_ ? client.bottom : scale_.YToPixels(pictureHeight_);
+    picture_->Render(dc, 0, 0, cx, cy, 0, height, width, -height, nullptr);
+  }
+  if (events_.paint) {
+    DcCanvas canvas(dc, scale_);
+    events_.paint(canvas);
+  }
+  EndPaint(hwnd_.get(), &paint);
+}
+
+LRESULT PictureBoxControl::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // the paint fills the whole box
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+      ::SetFocus(hwnd);
+      pressed_ = message == WM_LBUTTONDOWN;
+      if (events_.mouseDown)
+        events_.mouseDown(MouseAt(message == WM_LBUTTONDOWN ? kLeftButton : kRightButton, wParam,
+                                  lParam, scale_));
+      return 0;
+    case WM_LBUTTONUP:
+      if (std::exchange(pressed_, false) && events_.click) events_.click();
+      return 0;
+    case WM_MOUSEMOVE:
+      if (events_.mouseMove)
+        events_.mouseMove(MouseAt(wParam & MK_LBUTTON ? kLeftButton : 0, wParam, lParam, scale_));
+      return 0;
+    case WM_CAPTURECHANGED:
+      pressed_ = false;  // the window is being dragged away, say
+      break;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      if (events_.keyDown) events_.keyDown({static_cast<int>(wParam), KeyShift()});
+      if (message == WM_KEYDOWN) return 0;
+      break;
+    case WM_GETDLGCODE:
+      return DLGC_WANTARROWS;
+    case WM_SETFOCUS:
+      if (events_.gotFocus) events_.gotFocus();
+      return 0;
+    case WM_KILLFOCUS:
+      if (events_.lostFocus) events_.lostFocus();
+      return 0;
+  }
+  return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+}  // namespace vantiro::win32

@@ -1,0 +1,81 @@
+#include "win32/user_control_window.h"
+
+#include "win32/window_binding.h"
+
+namespace vantiro::win32 {
+
+UserControlWindow::UserControlWindow(const ChildParts& parts, Events events)
+    : ChildWindow(parts.scale), events_(std::move(events)), font_(parts.font) {
+  // WS_EX_CONTROLPARENT: Tab goes on into the children.
+  CreateWindowExA(WS_EX_CONTROLPARENT, BoundWindowClass<UserControlWindow>(), "",
+                  WS_CHILD | WS_TABSTOP | WS_CLIPCHILDREN, 0, 0, 0, 0, parts.parent,
+                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(parts.id)),
+                  GetModuleHandleA(nullptr), this);
+}
+
+UserControlWindow::~UserControlWindow() {
+  events_ = {};
+  if (hwnd_) DestroyWindow(hwnd_.get());
+}
+
+Twips UserControlWindow::ClientWidth() const {
+  RECT client{};
+  if (hwnd_) GetClientRect(hwnd_.get(), &client);
+  return scale_.XToTwips(client.right);
+}
+
+Twips UserControlWindow::ClientHeight() const {
+  RECT client{};
+  if (hwnd_) GetClientRect(hwnd_.get(), &client);
+  return scale_.YToTwips(client.bottom);
+}
+
+void UserControlWindow::Refresh() {
+  if (hwnd_) InvalidateRect(hwnd_.get(), nullptr, TRUE);
+}
+
+void UserControlWindow::Paint() {
+  PAINTSTRUCT paint{};
+  HDC dc = BeginPaint(hwnd_.get(), &paint);
+  if (events_.paint) {
+    DcCanvas canvas(dc, scale_);
+    events_.paint(canvas);
+  }
+  EndPaint(hwnd_.get(), &paint);
+}
+
+LRESULT UserControlWindow::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (ForwardToChild(message, wParam, lParam, result)) return result;
+  switch (message) {
+    case WM_SIZE:
+      if (events_.resize) events_.resize();
+      return 0;
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+      ::SetFocus(hwnd);
+      if (events_.mouseDown)
+        events_.mouseDown(MouseAt(message == WM_LBUTTONDOWN ? kLeftButton : kRightButton, wParam,
+                                  lParam, scale_));
+      return 0;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      if (events_.keyDown) events_.keyDown({static_cast<int>(wParam), KeyShift()});
+      if (message == WM_KEYDOWN) return 0;
+      break;
+    case WM_GETDLGCODE:
+      return DLGC_WANTARROWS;
+    case WM_SETFOCUS:
+      if (events_.gotFocus) events_.gotFocus();
+      return 0;
+    case WM_KILLFOCUS:
+      if (events_.lostFocus) events_.lostFocus();
+      return 0;
+  }
+  return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+}  // namespace vantiro::win32

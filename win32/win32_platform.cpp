@@ -1,0 +1,23 @@
+#include "win32/win32_platform.h"
+
+#include "win32/win32_file_system.h"
+#include "win32/win32_window_system.h"
+
+namespace vantiro::win32 {
+
+struct Win32Platform::Adapters {
+  Win32WindowSystem windows;
+  Win32FileSystem files;
+};
+
+Win32Platform::Win32Platform() : adapters_(std::make_unique<Adapters>()) {}
+
+Win32Platform::~Win32Platform() = default;
+
+WindowSystem& Win32Platform::windows() { return adapters_->windows; }
+
+FileSystem& Win32Platform::files() { return adapters_->files; }
+
+int Win32Platform::Run() { return adapters_->windows.Run(); }
+
+}  // namespace vantiro::win32

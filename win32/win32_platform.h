@@ -1,0 +1,30 @@
+// The program's platform on Win32, for the entry point. Free of
+// <windows.h>, whose macros would rename the program's own procedures
+// (CopyFile becomes CopyFileA, DeleteFile DeleteFileA).
+#pragma once
+
+#include <memory>
+
+#include "platform/file_system.h"
+#include "platform/window_system.h"
+
+namespace vantiro::win32 {
+
+class Win32Platform {
+ public:
+  Win32Platform();
+  ~Win32Platform();
+  Win32Platform(const Win32Platform&) = delete;
+  Win32Platform& operator=(const Win32Platform&) = delete;
+
+  WindowSystem& windows();
+  FileSystem& files();
+  // Dispatches messages until the program quits; returns the exit code.
+  int Run();
+
+ private:
+  struct Adapters;
+  std::unique_ptr<Adapters> adapters_;
+};
+
+}  // namespace vantiro::win32
