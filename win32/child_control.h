@@ -19,6 +19,7 @@ class ChildControl {
  public:
   // The control of this thread behind a window, or nullptr.
   static ChildControl* FromHandle(HWND hwnd);
+  virtual HWND handle() const = 0;
 
   virtual void OnCommand(WORD /*code*/) {}
   virtual LRESULT OnNotify(const NMHDR& /*header*/) { return 0; }
@@ -76,7 +77,7 @@ class DcCanvas final : public Canvas {
 template <typename Interface>
 class ChildWindow : public Interface, public ChildControl {
  public:
-  HWND handle() const { return hwnd_.get(); }
+  HWND handle() const override { return hwnd_.get(); }
 
   Twips Left() const override { return scale_.XToTwips(ChildBounds(hwnd_.get()).left); }
   Twips Top() const override { return scale_.YToTwips(ChildBounds(hwnd_.get()).top); }

@@ -5,12 +5,13 @@
 namespace vantiro::win32 {
 
 UserControlWindow::UserControlWindow(const ChildParts& parts, Events events)
-    : ChildWindow(parts.scale), events_(std::move(events)), font_(parts.font) {
+    : ChildWindow(parts.scale), font_(parts.font) {
   // WS_EX_CONTROLPARENT: Tab goes on into the children.
   CreateWindowExA(WS_EX_CONTROLPARENT, BoundWindowClass<UserControlWindow>(), "",
                   WS_CHILD | WS_TABSTOP | WS_CLIPCHILDREN, 0, 0, 0, 0, parts.parent,
                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(parts.id)),
                   GetModuleHandleA(nullptr), this);
+  events_ = std::move(events);  // only now: the sizes of its creation are no one's
 }
 
 UserControlWindow::~UserControlWindow() {

@@ -85,7 +85,7 @@ inline Pixels ClientSize(HWND hwnd) {
 }
 
 inline HWND HandleOf(Window& window) { return static_cast<TopWindow&>(window).handle(); }
-inline HWND HandleOf(ListBox& box) { return static_cast<ListBoxControl&>(box).handle(); }
+inline HWND HandleOf(Control& control) { return dynamic_cast<ChildControl&>(control).handle(); }
 
 // Runs ws.DoEvents until done() or the time is up; returns done().
 inline bool PumpUntil(WindowSystem& ws, const std::function<bool()>& done,

@@ -1,0 +1,228 @@
+// Every kind of control and window crosses the adapter: made in twips,
+// shown in pixels, and the system's messages raised as the program's events.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <fstream>
+#include <memory>
+
+#include "platform/user_control.h"
+#include "win32_test_support.h"
+
+namespace vantiro::win32::testing {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+class ControlsTest : public AdapterTest {
+ protected:
+  LRESULT Send(Control& control, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    return SendMessageA(HandleOf(control), message, wParam, lParam);
+  }
+  // A click on a standard control reaches its host as WM_COMMAND.
+  void Click(Control& control) { Send(control, BM_CLICK); }
+  Texts events;
+  std::function<void()> Note(std::string what) {
+    return [this, what] { events.push_back(what); };
+  }
+};
+
+// A 24-bit picture, w x h pixels, all of one colour.
+std::string WriteBitmap(int w, int h, COLORREF colour) {
+  const std::string path = "controls_test.bmp";
+  const int stride = (w * 3 + 3) & ~3;
+  BITMAPFILEHEADER file{0x4D42, 0, 0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(stride * h);
+  BITMAPINFOHEADER info{sizeof info, w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  std::string row(static_cast<std::size_t>(stride), '\0');
+  for (int x = 0; x < w; ++x) {
+    row[x * 3] = static_cast<char>(GetBValue(colour));
+    row[x * 3 + 1] = static_cast<char>(GetGValue(colour));
+    row[x * 3 + 2] = static_cast<char>(GetRValue(colour));
+  }
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&info), sizeof info);
+  for (int y = 0; y < h; ++y) out << row;
+  return path;
+}
+
+TEST_F(ControlsTest, EveryKindIsPlacedInTwipsAndKeepsItsStateAndTooltip) {
+  const std::pair<const char*, std::function<std::unique_ptr<Control>()>> kinds[] = {
+      {"list box", [&] { return window->CreateListBox({}); }},
+      {"button", [&] { return window->CreateButton("OK", ButtonRole::Plain, {}); }},
+      {"label", [&] { return window->CreateLabel("Width"); }},
+      {"check box", [&] { return window->CreateCheckBox("Animation", {}); }},
+      {"scroll bar", [&] { return window->CreateHScrollBar({}); }},
+      {"picture box", [&] { return window->CreatePictureBox({}); }},
+      {"user control", [&] { return window->CreateUserControl({}); }},
+  };
+  for (const auto& [name, create] : kinds) {
+    const std::unique_ptr<Control> control = create();
+    const HWND handle = HandleOf(*control);
+    EXPECT_EQ(GetParent(handle), hwnd()) << name;
+    control->Move(150, 300, 1500, 457);
+    EXPECT_EQ(Origin(handle, hwnd()), Pixels(10, 20)) << name;
+    EXPECT_EQ(Size(handle).first, 100) << name;
+    if (std::string(name) != "list box") {  // which shows whole rows only
+      EXPECT_EQ(Size(handle).second, 30) << name;
+      EXPECT_EQ(control->Height(), 450) << name;
+    }
+    control->SetLeft(30);
+    EXPECT_EQ(std::tuple(control->Left(), control->Top(), control->Width()),
+              std::tuple(30, 300, 1500))
+        << name;
+    EXPECT_FALSE(control->Visible() || IsWindowVisible(handle)) << name;
+    control->SetVisible(true);
+    control->SetEnabled(false);
+    EXPECT_TRUE(control->Visible() && !control->Enabled() && !IsWindowEnabled(handle)) << name;
+    control->SetEnabled(true);
+    control->SetFocus();
+    EXPECT_TRUE(control->HasFocus() && GetFocus() == handle) << name;
+    control->SetToolTip("Pick a colour");
+    const HWND tip = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr);
+    char text[64] = {};
+    TTTOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.hwnd = hwnd();
+    tool.uId = reinterpret_cast<UINT_PTR>(handle);
+    tool.lpszText = text;
+    SendMessageA(tip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+    EXPECT_EQ(std::string(text), "Pick a colour") << name;
+  }
+}
+
+TEST_F(ControlsTest, ButtonsCheckBoxesAndScrollBarsRaiseTheirEvents) {
+  auto ok = window->CreateButton("OK", ButtonRole::Default, {Note("ok")});
+  auto cancel = window->CreateButton("Cancel", ButtonRole::Cancel, {Note("cancel")});
+  auto check = window->CreateCheckBox("Animation", {Note("check")});
+  auto bar = window->CreateHScrollBar({Note("change"), Note("scroll")});
+  auto label = window->CreateLabel("Width");
+  for (Control* control : std::initializer_list<Control*>{ok.get(), check.get(), bar.get()})
+    control->Move(0, 0, 1500, 300);  // a click lands inside
+  label->SetCaption("Width : 80");
+  EXPECT_EQ(label->Caption() + "|" + ok->Caption(), "Width : 80|OK");
+  Click(*ok);
+  Click(*check);
+  EXPECT_TRUE(check->Checked());
+  check->SetChecked(false);
+  EXPECT_EQ(Send(*check, BM_GETCHECK), BST_UNCHECKED);
+  bar->SetRange(10, 300);
+  bar->SetChanges(1, 10);
+  bar->SetValue(20);
+  bar->SetValue(20);
+  const auto scroll = [&](WORD code) {
+    SendMessageA(hwnd(), WM_HSCROLL, code, reinterpret_cast<LPARAM>(HandleOf(*bar)));
+    return bar->Value();
+  };
+  EXPECT_EQ((std::vector{scroll(SB_LINERIGHT), scroll(SB_PAGELEFT), scroll(SB_LEFT),
+                         scroll(SB_LINELEFT), scroll(SB_RIGHT)}),
+            (std::vector{21, 11, 10, 10, 300}));
+  EXPECT_EQ(GetScrollPos(HandleOf(*bar), SB_CTL), 300);
+  // Enter and Escape typed in the window press its default and cancel buttons.
+  check->SetFocus();
+  for (const WPARAM key : {VK_RETURN, VK_ESCAPE}) {
+    PostMessageA(HandleOf(*check), WM_KEYDOWN, key, 0);
+    ws.DoEvents();
+  }
+  EXPECT_EQ(events, (Texts{"ok", "check", "change", "change", "change", "change", "change", "ok",
+                           "cancel"}));
+}
+
+TEST_F(ControlsTest, PictureBoxesLoadAtNaturalSizeStretchAndHearTheMouseAndKeys) {
+  PictureBox::Events on;
+  on.mouseDown = [&](const MouseEvent& e) {
+    events.push_back("down " + std::to_string(e.button) + " " + std::to_string(e.x) + " " +
+                     std::to_string(e.y));
+  };
+  on.click = Note("click");
+  on.keyDown = [&](const KeyEvent& key) { events.push_back("key " + std::to_string(key.keyCode)); };
+  on.paint = [&](Canvas& canvas) { canvas.FillRect(0, 0, 150, 150, 0x0000FF00); };
+  auto picture = window->CreatePictureBox(on);
+  picture->Move(0, 0, 6000, 6000);
+  EXPECT_FALSE(picture->LoadPicture("missing.bmp") || picture->HasPicture());
+  EXPECT_EQ(picture->Width(), 6000) << "no picture: the size stays";
+  ASSERT_TRUE(picture->LoadPicture(WriteBitmap(40, 20, RGB(255, 0, 0))));
+  EXPECT_EQ(std::tuple(picture->PictureWidth(), picture->PictureHeight(), picture->Width(),
+                       picture->Height()),
+            std::tuple(600, 300, 600, 300));
+  picture->SetStretch(true);
+  picture->Move(0, 0, 1200, 600);
+  window->Show();
+  picture->SetVisible(true);
+  UpdateWindow(HandleOf(*picture));
+  HDC dc = GetDC(HandleOf(*picture));
+  EXPECT_EQ((std::vector{GetPixel(dc, 5, 5), GetPixel(dc, 70, 30)}),
+            (std::vector{RGB(0, 255, 0), RGB(255, 0, 0)}))
+      << "the program paints over the stretched picture";
+  ReleaseDC(HandleOf(*picture), dc);
+  Send(*picture, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 6));
+  Send(*picture, WM_LBUTTONUP, 0, MAKELPARAM(4, 6));
+  Send(*picture, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(1, 2));
+  Send(*picture, WM_KEYDOWN, VK_LEFT);
+  EXPECT_EQ(events, (Texts{"down 1 60 90", "click", "down 2 15 30", "key 37"}));
+}
+
+TEST_F(ControlsTest, UserControlsHoldChildrenAndHearTheirOwnResizeFocusAndKeys) {
+  UserControl::Events on;
+  on.resize = Note("resize");
+  on.gotFocus = Note("got focus");
+  on.lostFocus = Note("lost focus");
+  on.keyDown = [&](const KeyEvent& key) { events.push_back("key " + std::to_string(key.keyCode)); };
+  auto picker = window->CreateUserControl(on);
+  picker->Move(150, 150, 2535, 360);
+  EXPECT_EQ(std::pair(picker->ClientWidth(), picker->ClientHeight()), std::pair(2535, 360));
+  auto browse = picker->CreateButton("", ButtonRole::Plain, {Note("browse")});
+  EXPECT_EQ(GetParent(HandleOf(*browse)), HandleOf(*picker));
+  browse->Move(0, 0, 300, 300);
+  Click(*browse);
+  picker->SetFocus();
+  Send(*picker, WM_SYSKEYDOWN, VK_DOWN);
+  browse->SetFocus();
+  EXPECT_EQ(events, (Texts{"resize", "browse", "got focus", "key 40", "lost focus"}));
+}
+
+TEST_F(ControlsTest, WindowKindsHaveTheirFramesAndMenuBarsOrNone) {
+  const struct {
+    WindowKind kind;
+    bool sizable, tool, dialog;
+  } rows[] = {{WindowKind::SizableToolWindow, true, true, false},
+              {WindowKind::FixedToolWindow, false, true, false},
+              {WindowKind::FixedDialog, false, false, true}};
+  for (const auto& row : rows) {
+    auto made = ws.CreateTopWindow({"Kind", row.kind, 3000, 1500, {}}, {});
+    const HWND handle = HandleOf(*made);
+    const LONG_PTR style = GetWindowLongPtrA(handle, GWL_STYLE);
+    const LONG_PTR exStyle = GetWindowLongPtrA(handle, GWL_EXSTYLE);
+    EXPECT_EQ((std::tuple{(style & WS_THICKFRAME) != 0, (exStyle & WS_EX_TOOLWINDOW) != 0,
+                          (exStyle & WS_EX_DLGMODALFRAME) != 0}),
+              (std::tuple{row.sizable, row.tool, row.dialog}));
+    EXPECT_EQ(GetMenu(handle), nullptr);
+    EXPECT_EQ(ClientSize(handle), Pixels(200, 100));
+  }
+}
+
+// While a modal window is up the others take no input; hiding it ends the wait.
+TEST_F(ControlsTest, AModalWindowHoldsTheOthersUntilItIsHidden) {
+  Window::Events on;
+  on.click = Note("click");
+  on.keyDown = [&](const KeyEvent& key) { events.push_back("key " + std::to_string(key.keyCode)); };
+  auto dialog = ws.CreateTopWindow({"About", WindowKind::FixedDialog, 3000, 1500, {}}, on);
+  auto close = dialog->CreateButton(
+      "OK", ButtonRole::Default, {[&] {
+        events.push_back(IsWindowEnabled(hwnd()) ? "main enabled" : "main disabled");
+        dialog->Hide();
+      }});
+  window->Show();
+  SendMessageA(HandleOf(*dialog), WM_LBUTTONUP, 0, 0);
+  SendMessageA(HandleOf(*dialog), WM_KEYDOWN, VK_UP, 0);
+  PostMessageA(HandleOf(*dialog), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+               reinterpret_cast<LPARAM>(HandleOf(*close)));
+  dialog->ShowModal();
+  EXPECT_EQ(events, (Texts{"click", "key 38", "main disabled"}));
+  EXPECT_TRUE(IsWindowEnabled(hwnd()) && !dialog->Visible());
+}
+
+}  // namespace
+}  // namespace vantiro::win32::testing
