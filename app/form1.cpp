@@ -53,8 +53,8 @@ void Form1::Start() {
 
 void Form1::Form_Load() {
   Reduced = false;
-  window_->SetMenuVisible("mnuReduce", true);
-  window_->SetMenuVisible("mnuRestore", false);
+  window_->SetMenuVisible(menu::mnuReduce, true);
+  window_->SetMenuVisible(menu::mnuRestore, false);
   ProgramDir = fs_.CurrentDirectory();
   if (ProgramDir.empty() || ProgramDir.back() != '\\') ProgramDir += '\\';
   LastLoadedBox = -1;

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/menu_names.h"
 #include "platform/file_system.h"
 #include "platform/window_system.h"
 #include "preview/html_window.h"

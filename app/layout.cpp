@@ -21,7 +21,7 @@ void Form1::Form_Resize() {
   // The window system may report a size while the window is being created.
   if (!window_ || dirs_.empty()) return;
   if (Reduced) {
-    if (!window_->MenuVisible("mnuReduce")) {
+    if (!window_->MenuVisible(menu::mnuReduce)) {
       mnuRestore_Click();
       ResizeWindow();
     }
@@ -76,16 +76,16 @@ void Form1::mnuReduce_Click() {
   Reduced = true;
   NormalHeight = window_->Height();
   window_->SetHeight(window_->Height() - window_->ClientHeight());
-  window_->SetMenuVisible("mnuRestore", true);
-  window_->SetMenuVisible("mnuReduce", false);
+  window_->SetMenuVisible(menu::mnuRestore, true);
+  window_->SetMenuVisible(menu::mnuReduce, false);
   SetAllTopMost();
 }
 
 void Form1::mnuRestore_Click() {
   window_->SetHeight(NormalHeight);
   Reduced = false;
-  window_->SetMenuVisible("mnuRestore", false);
-  window_->SetMenuVisible("mnuReduce", true);
+  window_->SetMenuVisible(menu::mnuRestore, false);
+  window_->SetMenuVisible(menu::mnuReduce, true);
   ResizeWindow();
   ApplyTopMost();
 }

@@ -5,20 +5,20 @@
 namespace vantiro {
 namespace {
 
-MenuItem Item(std::string name, std::string caption, std::string shortcut = {},
+MenuItem Item(std::string_view name, std::string caption, std::string shortcut = {},
               std::function<void()> click = {}) {
   MenuItem item;
-  item.name = std::move(name);
+  item.name = name;
   item.caption = std::move(caption);
   item.shortcut = std::move(shortcut);
   item.click = std::move(click);
   return item;
 }
 
-MenuItem Separator(std::string name) { return Item(std::move(name), "-"); }
+MenuItem Separator(std::string_view name) { return Item(name, "-"); }
 
-MenuItem Menu(std::string name, std::string caption, std::vector<MenuItem> items) {
-  MenuItem menu = Item(std::move(name), std::move(caption));
+MenuItem Menu(std::string_view name, std::string caption, std::vector<MenuItem> items) {
+  MenuItem menu = Item(name, std::move(caption));
   menu.items = std::move(items);
   return menu;
 }
@@ -47,19 +47,19 @@ std::vector<MenuItem> Form1::DesignMenuBar() {
 
   MenuItem options =
       Menu("mnuOptions", "Options",
-           {Checked(Item("mnuRememberPath", "Remember path when closing", {},
+           {Checked(Item(menu::mnuRememberPath, "Remember path when closing", {},
                          command(&Form1::mnuRememberPath_Click)),
                     true),
-            Item("mnuAnimation", "Use animation when exploring folders", {},
+            Item(menu::mnuAnimation, "Use animation when exploring folders", {},
                  command(&Form1::mnuAnimation_Click)),
-            Item("mnuAutoPlay", "Automatically start playing audio and video files", {},
+            Item(menu::mnuAutoPlay, "Automatically start playing audio and video files", {},
                  command(&Form1::mnuAutoPlay_Click)),
             Separator("mnuNone12"),
-            Item("mnuTopMost", "Stay always on top", {}, command(&Form1::mnuTopMost_Click))});
+            Item(menu::mnuTopMost, "Stay always on top", {}, command(&Form1::mnuTopMost_Click))});
 
   MenuItem favorites =
       Menu("mnuFavorites", "Favorites",
-           {Enabled(Item("mnuRemoveFavorites", "Remove selected", {},
+           {Enabled(Item(menu::mnuRemoveFavorites, "Remove selected", {},
                          command(&Form1::mnuRemoveFavorites_Click)),
                     false),
             Item("mnuResetFavorites", "Reset", {}, command(&Form1::mnuResetFavorites_Click))});
@@ -79,7 +79,7 @@ std::vector<MenuItem> Form1::DesignMenuBar() {
       {Item("mnuHowTo", "How to...", "F1"), Separator("mnuNone2"), Item("mnuAbout", "About...")});
 
   MenuItem folder = Visible(
-      Menu("mnuDirFunctions", "FOLDER",
+      Menu(menu::mnuDirFunctions, "FOLDER",
            {Item("mnuExplore", "Explore     (Double-Click)"),
             Item("mnuNewWindow", "Open in a new window", "Ctrl+N"),
             Item("mnuFolderRecycleBin", "Send to Recycle Bin"), Item("mnuPaste", "Paste", "Ctrl+V"),
@@ -89,7 +89,7 @@ std::vector<MenuItem> Form1::DesignMenuBar() {
       false);
 
   MenuItem fileFunctions =
-      Visible(Menu("mnuFileFunctions", "FILE",
+      Visible(Menu(menu::mnuFileFunctions, "FILE",
                    {Item("mnuFileOpen", "Open     (Double-Click)"),
                     Item("mnuFileOpenWith", "Open with...", "Ctrl+O"),
                     Item("mnuFileRename", "Rename...", "F2"),
@@ -101,8 +101,8 @@ std::vector<MenuItem> Form1::DesignMenuBar() {
 
   return {file,
           help,
-          Item("mnuReduce", "Min", {}, command(&Form1::mnuReduce_Click)),
-          Visible(Item("mnuRestore", "Max", {}, command(&Form1::mnuRestore_Click)), false),
+          Item(menu::mnuReduce, "Min", {}, command(&Form1::mnuReduce_Click)),
+          Visible(Item(menu::mnuRestore, "Max", {}, command(&Form1::mnuRestore_Click)), false),
           folder,
           fileFunctions};
 }

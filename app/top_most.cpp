@@ -5,12 +5,12 @@
 namespace vantiro {
 
 void Form1::mnuTopMost_Click() {
-  window_->SetMenuChecked("mnuTopMost", !window_->MenuChecked("mnuTopMost"));
+  window_->SetMenuChecked(menu::mnuTopMost, !window_->MenuChecked(menu::mnuTopMost));
   ApplyTopMost();
 }
 
 void Form1::ApplyTopMost() {
-  if (window_->MenuChecked("mnuTopMost")) {
+  if (window_->MenuChecked(menu::mnuTopMost)) {
     SetAllTopMost();
   } else {
     ClearAllTopMost();

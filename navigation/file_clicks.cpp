@@ -10,7 +10,7 @@ namespace vantiro {
 void Form1::Files_Click() {
   const std::string name = files_->Item(files_->Selected());
   if (name.size() < 5) return;
-  window_->SetMenuVisible("mnuFileFunctions", true);
+  window_->SetMenuVisible(menu::mnuFileFunctions, true);
 }
 
 // The row is found from the main window's font, not the list's own item
@@ -21,7 +21,7 @@ void Form1::Files_MouseDown(const MouseEvent& event) {
   int row = static_cast<int>(std::lrint(event.y / twipsPerPixel) / rowPixels) + files_->TopIndex();
   if (row > files_->Count() - 1) {
     row = -1;
-    window_->SetMenuVisible("mnuFileFunctions", false);
+    window_->SetMenuVisible(menu::mnuFileFunctions, false);
   }
   files_->Select(row);
   ListBox& titles = frmHTML().List1();
@@ -32,8 +32,8 @@ void Form1::Files_MouseDown(const MouseEvent& event) {
   }
   if (event.button == kRightButton) {
     files_->SetFocus();
-    window_->PopupMenu(window_->MenuVisible("mnuFileFunctions") ? "mnuFileFunctions"
-                                                                : "mnuDirFunctions");
+    window_->PopupMenu(window_->MenuVisible(menu::mnuFileFunctions) ? menu::mnuFileFunctions
+                                                                    : menu::mnuDirFunctions);
   }
 }
 

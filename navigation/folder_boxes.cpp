@@ -21,8 +21,8 @@ void Form1::LoadDir0() {
     Dir(0).SetVisible(true);
     Dir(0).SetLeft(0);
   }
-  window_->SetMenuVisible("mnuFileFunctions", false);
-  window_->SetMenuVisible("mnuDirFunctions", false);
+  window_->SetMenuVisible(menu::mnuFileFunctions, false);
+  window_->SetMenuVisible(menu::mnuDirFunctions, false);
   window_->SetCaption(kCaption);
   std::vector<std::string> entries = fs_.Drives();
   driveCount_ = static_cast<int>(entries.size());
@@ -46,7 +46,7 @@ DirStatus Form1::Update_Dir(int index, const std::string& path) {
     WakeTimer1();
     return DirStatus::NoSubFolders;
   }
-  if (!window_->MenuChecked("mnuAnimation")) Dir(index - 1).SetWidth(BoxesWidth);
+  if (!window_->MenuChecked(menu::mnuAnimation)) Dir(index - 1).SetWidth(BoxesWidth);
   LastBox = index;
   if (index == LastLoadedBox + 1) {
     ++LastLoadedBox;

@@ -23,12 +23,13 @@ void Form1::Dir_Click(int index) {
     const std::string entry = EntryOf(Dir(index).Item(Dir(index).Selected()));
     std::string path = DirTag(index) + entry;
     if (path.empty() || path.back() != '\\') path += '\\';
-    if (index == 0) window_->SetMenuEnabled("mnuRemoveFavorites", Dir(0).Selected() > driveCount_);
+    if (index == 0)
+      window_->SetMenuEnabled(menu::mnuRemoveFavorites, Dir(0).Selected() > driveCount_);
     if (entry.empty()) {
       ResetCurrentDir();
       return;
     }
-    SetTimer1Enabled(window_->MenuChecked("mnuAnimation"));
+    SetTimer1Enabled(window_->MenuChecked(menu::mnuAnimation));
     const DirStatus status = Update_Dir(index + 1, path);
     ws_.DoEvents();
     if (status == DirStatus::Failed) {
@@ -51,8 +52,8 @@ void Form1::Dir_Click(int index) {
     }
     ResizeWindow();
     ShowHtmlList();
-    window_->SetMenuVisible("mnuFileFunctions", false);
-    window_->SetMenuVisible("mnuDirFunctions", true);
+    window_->SetMenuVisible(menu::mnuFileFunctions, false);
+    window_->SetMenuVisible(menu::mnuDirFunctions, true);
     window_->SetCaption(std::string(kCaption) + " - " + entry);
     return;
   }

@@ -10,8 +10,8 @@ namespace vantiro {
 namespace {
 
 constexpr const char* kConfigFile = "Config";
-constexpr const char* kOptionMarks[] = {"mnuRememberPath", "mnuAnimation", "mnuAutoPlay",
-                                        "mnuTopMost"};
+constexpr std::string_view kOptionMarks[] = {menu::mnuRememberPath, menu::mnuAnimation,
+                                             menu::mnuAutoPlay, menu::mnuTopMost};
 
 // Runs apply with the value read, if there is one; false when there is none.
 template <typename T, typename Apply>
@@ -63,7 +63,7 @@ std::string Form1::ConfigText() const {
   file.Number(static_cast<float>(window_->Height()));
   file.Number(static_cast<float>(window_->Left()));
   file.Number(static_cast<float>(window_->Top()));
-  for (const char* mark : kOptionMarks) file.Boolean(window_->MenuChecked(mark));
+  for (std::string_view mark : kOptionMarks) file.Boolean(window_->MenuChecked(mark));
   file.Integer(LastBox);
   file.Text(CurrentFolder);
   for (int i = 0; i <= LastBox; ++i) WriteSelection(file, Dir(i), DirTag(i));
@@ -95,7 +95,7 @@ bool Form1::LoadConfig() {
   Dir(0).SetBackColor(FoldersBackColor);
   files_->SetBackColor(FilesBackColor);
   if (!settingsRead) return false;
-  if (!window_->MenuChecked("mnuRememberPath")) return true;
+  if (!window_->MenuChecked(menu::mnuRememberPath)) return true;
   const std::optional<std::int16_t> lastBox = file.Int16();
   if (!lastBox) return false;
   RestorePath(file, *lastBox);
@@ -104,7 +104,7 @@ bool Form1::LoadConfig() {
 
 // The values before the path, each in force as soon as it is read.
 bool Form1::LoadSettings(TextFileReader& file) {
-  auto mark = [this](const char* name) {
+  auto mark = [this](std::string_view name) {
     return [this, name](bool checked) { window_->SetMenuChecked(name, checked); };
   };
   return Take(file.Int16(), [this](std::int16_t width) { BoxesWidth = width; }) &&
@@ -117,11 +117,12 @@ bool Form1::LoadSettings(TextFileReader& file) {
          Take(AsTwips(file.Single(), 0), [this](Twips height) { window_->SetHeight(height); }) &&
          Take(AsTwips(file.Single()), [this](Twips left) { window_->SetLeft(left); }) &&
          Take(AsTwips(file.Single()), [this](Twips top) { window_->SetTop(top); }) &&
-         Take(file.Boolean(), mark("mnuRememberPath")) &&
-         Take(file.Boolean(), mark("mnuAnimation")) && Take(file.Boolean(), mark("mnuAutoPlay")) &&
+         Take(file.Boolean(), mark(menu::mnuRememberPath)) &&
+         Take(file.Boolean(), mark(menu::mnuAnimation)) &&
+         Take(file.Boolean(), mark(menu::mnuAutoPlay)) &&
          Take(file.Boolean(), [this](bool topMost) {
            if (!topMost) return;
-           window_->SetMenuChecked("mnuTopMost", false);
+           window_->SetMenuChecked(menu::mnuTopMost, false);
            mnuTopMost_Click();
          });
 }

@@ -5,15 +5,15 @@
 namespace vantiro {
 
 void Form1::mnuRememberPath_Click() {
-  window_->SetMenuChecked("mnuRememberPath", !window_->MenuChecked("mnuRememberPath"));
+  window_->SetMenuChecked(menu::mnuRememberPath, !window_->MenuChecked(menu::mnuRememberPath));
 }
 
 void Form1::mnuAnimation_Click() {
-  window_->SetMenuChecked("mnuAnimation", !window_->MenuChecked("mnuAnimation"));
+  window_->SetMenuChecked(menu::mnuAnimation, !window_->MenuChecked(menu::mnuAnimation));
 }
 
 void Form1::mnuAutoPlay_Click() {
-  window_->SetMenuChecked("mnuAutoPlay", !window_->MenuChecked("mnuAutoPlay"));
+  window_->SetMenuChecked(menu::mnuAutoPlay, !window_->MenuChecked(menu::mnuAutoPlay));
 }
 
 }  // namespace vantiro
