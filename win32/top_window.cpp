@@ -27,23 +27,24 @@ Styles StylesOf(WindowKind kind) {
   return {kCaptioned | WS_THICKFRAME, WS_EX_TOOLWINDOW};
 }
 
+struct ModalSearch {
+  HWND keep;
+  std::vector<HWND> disabled;
+};
+
+BOOL CALLBACK DisableOther(HWND hwnd, LPARAM context) {
+  auto& search = *reinterpret_cast<ModalSearch*>(context);
+  if (hwnd != search.keep && IsWindowEnabled(hwnd) && IsWindowVisible(hwnd)) {
+    EnableWindow(hwnd, FALSE);
+    search.disabled.push_back(hwnd);
+  }
+  return TRUE;
+}
+
 // Disables the thread's other enabled windows; returns them.
 std::vector<HWND> DisableOthers(HWND keep) {
-  struct Search {
-    HWND keep;
-    std::vector<HWND> disabled;
-  } search{keep, {}};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND hwnd, LPARAM context) -> BOOL {
-        auto& search = *reinterpret_cast<Search*>(context);
-        if (hwnd != search.keep && IsWindowEnabled(hwnd) && IsWindowVisible(hwnd)) {
-          EnableWindow(hwnd, FALSE);
-          search.disabled.push_back(hwnd);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  ModalSearch search{keep, {}};
+  EnumThreadWindows(GetCurrentThreadId(), &DisableOther, reinterpret_cast<LPARAM>(&search));
   return search.disabled;
 }
 
