@@ -26,25 +26,6 @@ struct ControlWorld {
   std::map<std::string, std::pair<Twips, Twips>> pictures;
 };
 
-// A canvas that writes down what was drawn: "fill l t w h colour" and
-// "focus l t w h".
-class FakeCanvas final : public Canvas {
- public:
-  void FillRect(Twips l, Twips t, Twips w, Twips h, Color color) override {
-    drawn.push_back(Shape("fill", l, t, w, h) + " " + std::to_string(color));
-  }
-  void DrawFocusRect(Twips l, Twips t, Twips w, Twips h) override {
-    drawn.push_back(Shape("focus", l, t, w, h));
-  }
-  std::vector<std::string> drawn;
-
- private:
-  static std::string Shape(const char* what, Twips l, Twips t, Twips w, Twips h) {
-    return std::string(what) + " " + std::to_string(l) + " " + std::to_string(t) + " " +
-           std::to_string(w) + " " + std::to_string(h);
-  }
-};
-
 template <typename Interface>
 class FakeControl : public Interface {
  public:
@@ -239,11 +220,6 @@ class FakeScrollBar final : public FakeControl<ScrollBar> {
     small_ = smallChange;
     large_ = largeChange;
   }
-  // The user drags the thumb to a value.
-  void UserTrack(int value) {
-    value_ = std::clamp(value, min_, max_);
-    if (events_.scroll) events_.scroll();
-  }
 
  private:
   Events events_;
@@ -253,7 +229,7 @@ class FakeScrollBar final : public FakeControl<ScrollBar> {
 class FakePictureBox final : public FakeControl<PictureBox> {
  public:
   FakePictureBox(ControlWorld& world, Events events)
-      : FakeControl(world), events_(std::move(events)) {}
+      : FakeControl(world), events(std::move(events)) {}
   bool LoadPicture(const std::string& path) override {
     const auto found = world_.pictures.find(path);
     picture_ = found != world_.pictures.end() ? found->second : std::pair<Twips, Twips>{};
@@ -268,24 +244,15 @@ class FakePictureBox final : public FakeControl<PictureBox> {
   bool Stretch() const override { return stretch_; }
   void SetStretch(bool stretch) override { stretch_ = stretch; }
   void SetBackColor(Color color) override { backColor_ = color; }
-  void Refresh() override { ++refreshes_; }
+  void Refresh() override {}
 
-  // What a test reads or drives.
   Color backColor() const { return backColor_; }
-  int refreshes() const { return refreshes_; }
-  const Events& events() const { return events_; }
-  std::vector<std::string> Paint() const {
-    FakeCanvas canvas;
-    if (events_.paint) events_.paint(canvas);
-    return canvas.drawn;
-  }
+  const Events events;  // a test raises them as the user would
 
  private:
-  Events events_;
   std::pair<Twips, Twips> picture_;
   bool hasPicture_ = false, stretch_ = false;
   Color backColor_ = 0x8000000F;
-  int refreshes_ = 0;
 };
 
 // Making controls, for a window and a user control alike.
@@ -329,25 +296,20 @@ class FakeControlMaker : public Interface {
 class FakeUserControl final : public FakeControlMaker<FakeControl<UserControl>> {
  public:
   FakeUserControl(ControlWorld& world, Events events)
-      : FakeControlMaker(world), events_(std::move(events)) {}
+      : FakeControlMaker(world), events(std::move(events)) {}
   Twips ClientWidth() const override { return Width(); }
   Twips ClientHeight() const override { return Height(); }
-  void Refresh() override { ++refreshes_; }
+  void Refresh() override {}
 
-  const Events& events() const { return events_; }
-  int refreshes() const { return refreshes_; }
+  const Events events;  // a test raises them as the user would
 
  protected:
   ControlWorld& world() override { return world_; }
   void Place(Twips left, Twips top, Twips width, Twips height) override {
     const bool resized = width != width_ || height != height_;
     FakeControl::Place(left, top, width, height);
-    if (resized && events_.resize) events_.resize();
+    if (resized && events.resize) events.resize();
   }
-
- private:
-  Events events_;
-  int refreshes_ = 0;
 };
 
 template <typename Interface>
