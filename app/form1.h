@@ -136,6 +136,7 @@ class Form1 {
   int HorizontalExtent(const ListBox& box) const;
   void HideHtmlList();
   void CreateDirBox();
+  void ShowBoxesInUse();
   void SetTimer1Enabled(bool enabled);
   void WakeTimer1();
   bool AnyBoxMoving();

@@ -30,6 +30,7 @@ void Form1::LoadDir0() {
   Dir(0).SetItems(entries);
   SetHorizontalExtent(0);
   LastBox = 0;
+  ShowBoxesInUse();
   Dir(0).SetWidth(ActiveBoxWidth);
   Dir(0).SetHeight(window_->ClientHeight());
   Dir(0).SetBackColor(FoldersBackColor);
@@ -42,6 +43,7 @@ DirStatus Form1::Update_Dir(int index, const std::string& path) {
   if (!folders) return DirStatus::Failed;  // LastBox has not been touched yet
   if (folders->empty()) {
     LastBox = index - 1;
+    ShowBoxesInUse();
     Dir(index - 1).SetWidth(ActiveBoxWidth);
     WakeTimer1();
     return DirStatus::NoSubFolders;
@@ -55,6 +57,7 @@ DirStatus Form1::Update_Dir(int index, const std::string& path) {
     Dir(LastBox).SetLeft(ClampTwips(std::int64_t{LastLoadedBox} * BoxesWidth));
     Dir(LastBox).AcceptShellDrops();
   }
+  ShowBoxesInUse();
   FolderBox& box = dirs_[static_cast<std::size_t>(LastBox)];
   box.tag = path;
   box.box->SetWidth(ActiveBoxWidth);
@@ -70,6 +73,15 @@ DirStatus Form1::Update_Dir(int index, const std::string& path) {
   SetHorizontalExtent(index);
   WakeTimer1();
   return DirStatus::Opened;
+}
+
+// Boxes beyond the active one keep their stale entries for reuse, but a
+// box to the right of LastBox would stand over the active box and the file
+// list: only boxes 0 to LastBox are shown.
+void Form1::ShowBoxesInUse() {
+  for (int i = 0; i < DirCount(); ++i) {
+    if (Dir(i).Visible() != (i <= LastBox)) Dir(i).SetVisible(i <= LastBox);
+  }
 }
 
 // A scroll extent a little wider than the widest entry: widths in twips are

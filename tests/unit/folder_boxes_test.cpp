@@ -69,6 +69,7 @@ TEST_F(FolderBoxes, UpdateDirStatuses) {
   EXPECT_EQ(form->LastBox, 1) << "the box that was clicked is active again";
   EXPECT_EQ(box(1).Width(), 1800);
   EXPECT_EQ(box(2).Items(), (Entries{"sub"})) << "box 2 keeps its stale entries";
+  EXPECT_FALSE(box(2).Visible()) << "but beyond the active box it is not seen";
 
   EXPECT_EQ(form->Update_Dir(2, "a:\\"), DirStatus::Failed) << "a drive that is not ready";
   EXPECT_EQ(form->LastBox, 1);
@@ -77,6 +78,8 @@ TEST_F(FolderBoxes, UpdateDirStatuses) {
   EXPECT_EQ(form->LastBox, 1);
   EXPECT_EQ(form->Update_Dir(7, "c:\\"), DirStatus::Failed) << "no box can be skipped";
   EXPECT_EQ(form->LastLoadedBox, 2);
+  EXPECT_EQ(form->Update_Dir(2, "c:\\full\\"), DirStatus::Opened);
+  EXPECT_TRUE(box(2).Visible()) << "reused";
 }
 
 TEST_F(FolderBoxes, OpeningFromAnEarlierBoxReusesTheBoxesToItsRight) {
@@ -119,6 +122,7 @@ TEST_F(FolderBoxes, TheSeparatorResetsToBoxZeroAlone) {
   Click(0, "");
   EXPECT_EQ(form->LastBox, 0);
   EXPECT_EQ(form->LastLoadedBox, 2) << "boxes are kept for reuse";
+  EXPECT_FALSE(box(1).Visible() || box(2).Visible()) << "out of sight";
   EXPECT_EQ(box(0).Items(), (Entries{"c:", "z:", ""}));
   EXPECT_EQ(files().Count(), 0);
   EXPECT_EQ(main().Width(), fake::kFrameWidth + 1800);

@@ -291,6 +291,7 @@ TEST_F(Settings, FavoritesLoadInOrderAfterTheSeparator) {
   Launch();
   EXPECT_EQ(box(0).Items(), (Entries{"c:", "z:", "", "c:\\temp\\", "d:\\", "c:\\temp\\"}))
       << "duplicates kept, blank lines passed over, reading stops at the unquoted line";
+  EXPECT_EQ(box(0).batchFills(), 2) << "the drives, then all the favourites at once";
 
   Restart([this] { drives.RemoveFile(kConfig); });
   EXPECT_EQ(box(0).Count(), 3) << "no configuration: no favourites";
