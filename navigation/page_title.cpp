@@ -3,6 +3,8 @@
 #include <array>
 #include <optional>
 
+#include "settings/legacy_text.h"
+
 namespace vantiro {
 namespace {
 
@@ -69,6 +71,9 @@ std::string ReadPageTitle(InputFile& file) {
       if (static_cast<unsigned char>(*c) > 31) title += *c;
     }
   }
+  // An older page is in Windows-1252, which grows as it becomes UTF-8.
+  title = title.size() < kMaxTitleLength ? FromLegacyText(title) : FromLegacyPrefix(title);
+  title.resize(Utf8Prefix(title, kMaxTitleLength));
   if (reader.failed()) title += '*';
   return title;
 }

@@ -13,7 +13,8 @@ inline constexpr std::size_t kMaxTitleLength = 4096;
 
 // Reads up to the end of the title and no further. Tags are compared whole
 // and ignoring case ("<TITLE>" matches, "<title lang=en>" does not); control
-// characters are dropped. A read error appends "*" to what was gathered.
+// characters are dropped. The title comes back in UTF-8, from UTF-8 or
+// Windows-1252. A read error appends "*" to what was gathered.
 std::string ReadPageTitle(InputFile& file);
 
 }  // namespace vantiro

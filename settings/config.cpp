@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/form1.h"
+#include "settings/legacy_text.h"
 #include "settings/text_file.h"
 
 namespace vantiro {
@@ -182,7 +183,9 @@ bool Form1::SaveSettingsFile(const std::string& name, const std::string& content
 std::optional<std::string> Form1::ReadSettingsFile(const std::string& name) const {
   const auto unsaved = unsaved_.find(name);
   if (unsaved != unsaved_.end()) return unsaved->second;
-  return ReadTextFile(fs_, ProgramDir + name);
+  std::optional<std::string> contents = ReadTextFile(fs_, ProgramDir + name);
+  if (contents) *contents = FromLegacyText(*contents);  // an older installation's
+  return contents;
 }
 
 }  // namespace vantiro

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "navigation/page_title.h"
+#include "settings/legacy_text.h"
 
 namespace {
 
@@ -34,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ChunkedFile whole(page, page.size() + 1);
   ChunkedFile chunked(page, 1 + data[0] % 17);
   const std::string title = vantiro::ReadPageTitle(whole);
-  if (title != vantiro::ReadPageTitle(chunked) || title.size() > vantiro::kMaxTitleLength + 1) {
+  if (title != vantiro::ReadPageTitle(chunked) || title.size() > vantiro::kMaxTitleLength + 1 ||
+      !vantiro::IsUtf8(title)) {
     std::abort();
   }
   return 0;

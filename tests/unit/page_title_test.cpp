@@ -1,5 +1,7 @@
 #include "navigation/page_title.h"
 
+#include "settings/legacy_text.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -78,8 +80,33 @@ TEST(PageTitle, BinaryAndHugeFilesGiveABoundedTitle) {
   for (std::size_t i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>(i * 7919 % 256);
   const std::string title = TitleOf("<title>" + binary);
   EXPECT_LE(title.size(), kMaxTitleLength);
+  EXPECT_TRUE(IsUtf8(title)) << "read as Windows-1252";
   EXPECT_TRUE(std::none_of(title.begin(), title.end(),
                            [](char c) { return static_cast<unsigned char>(c) < 32 || c == '<'; }));
+}
+
+// Valid UTF-8 is kept; anything else is Windows-1252, whole.
+TEST(LegacyText, KeepsUtf8AndTurnsWindows1252IntoIt) {
+  const std::pair<std::string, std::string> rows[] = {
+      {"plain", "plain"},
+      {"Caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x93\x81", "Caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x93\x81"},
+      {"Caf\xE9", "Caf\xC3\xA9"},
+      {"\x80\x81\x9F\xA0\xFF", "\xE2\x82\xAC\xC2\x81\xC5\xB8\xC2\xA0\xC3\xBF"},
+      {"\xC3\xA9\xE9", "\xC3\x83\xC2\xA9\xC3\xA9"},                      // mixed: all of it 1252
+      {"\xC0\xAF", "\xC3\x80\xC2\xAF"},                                  // overlong "/"
+      {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},                  // a surrogate
+      {"\xF4\x90\x80\x80", "\xC3\xB4\xC2\x90\xE2\x82\xAC\xE2\x82\xAC"},  // beyond U+10FFFF
+      {"\xE2\x82", "\xC3\xA2\xE2\x80\x9A"},                              // cut short
+  };
+  for (const auto& [bytes, utf8] : rows) EXPECT_EQ(FromLegacyText(bytes), utf8) << bytes;
+  EXPECT_EQ(FromLegacyPrefix("ab\xE2\x82"), "ab") << "cut by the reader, not 1252";
+  EXPECT_EQ(FromLegacyPrefix("Caf\xE9s"), "Caf\xC3\xA9s") << "1252 within";
+  EXPECT_EQ(Utf8Prefix("a\xE2\x82\xAC"
+                       "b",
+                       3),
+            1u);
+  EXPECT_EQ(TitleOf("<title>Caf\xE9</title>"), "Caf\xC3\xA9");
+  EXPECT_EQ(TitleOf("<title>" + std::string(5000, '\x80')).size(), 4095u) << "whole euro signs";
 }
 
 }  // namespace

@@ -293,6 +293,11 @@ TEST_F(Settings, FavoritesLoadInOrderAfterTheSeparator) {
       << "duplicates kept, blank lines passed over, reading stops at the unquoted line";
   EXPECT_EQ(box(0).batchFills(), 2) << "the drives, then all the favourites at once";
 
+  Restart([this] { drives.MakeFile(kFavorites, "\"c:\\caf\xE9\\\"\r\n"); });
+  EXPECT_EQ(box(0).Item(3), "c:\\caf\xC3\xA9\\") << "an older installation's Windows-1252";
+  main().Close();
+  EXPECT_EQ(drives.Contents(kFavorites), "\"c:\\caf\xC3\xA9\\\"\r\n") << "saved as UTF-8";
+
   Restart([this] { drives.RemoveFile(kConfig); });
   EXPECT_EQ(box(0).Count(), 3) << "no configuration: no favourites";
 }

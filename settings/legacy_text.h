@@ -1,0 +1,25 @@
+// Text that older installations and older pages wrote in Windows-1252: the
+// program keeps its strings in UTF-8, so such text is turned into UTF-8 as
+// it is read. Text that is valid UTF-8 is taken as it is.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace vantiro {
+
+// Strict: no overlong forms, no surrogates, nothing beyond U+10FFFF.
+bool IsUtf8(std::string_view text);
+
+std::string FromLegacyText(std::string_view bytes);
+
+// The same for the first bytes of a longer text: a UTF-8 sequence cut at
+// the end is dropped rather than taken for Windows-1252.
+std::string FromLegacyPrefix(std::string_view bytes);
+
+// The length of the longest start of a UTF-8 text, at most limit bytes,
+// that ends between two characters.
+std::size_t Utf8Prefix(std::string_view text, std::size_t limit);
+
+}  // namespace vantiro
