@@ -5,10 +5,16 @@
 #include "win32/drag_cursor.h"
 
 namespace vantiro::win32 {
+namespace {
+
+constexpr DWORD kExStyle = WS_EX_CLIENTEDGE;
+
+}  // namespace
 
 ListBoxControl::ListBoxControl(const ChildParts& parts, Events events)
     : ChildWindow(parts.scale), events_(std::move(events)) {
-  Adopt(CreateChild(parts, "LISTBOX", "", WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY, WS_EX_CLIENTEDGE),
+  Adopt(CreateChild(parts, "LISTBOX", "",
+                    WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, kExStyle),
         parts.font);
   if (!hwnd_) return;
   original_ = reinterpret_cast<WNDPROC>(
@@ -99,6 +105,16 @@ void ListBoxControl::OnDestroy(HWND hwnd) {
 
 MouseEvent ListBoxControl::Mouse(int button, WPARAM wParam, LPARAM lParam) const {
   return MouseAt(button, wParam, lParam, scale_);
+}
+
+void ListBoxControl::Move(Twips left, Twips top, Twips width, Twips height) {
+  RECT frame{};
+  AdjustWindowRectEx(&frame, WS_CHILD, FALSE, kExStyle);
+  const int border = frame.bottom - frame.top;
+  const int row = static_cast<int>(Send(LB_GETITEMHEIGHT));
+  const int inside = scale_.YToPixels(height) - border;
+  if (row > 0 && inside > 0) height = scale_.YToTwips(border + inside / row * row);
+  ChildWindow::Move(left, top, width, height);
 }
 
 void ListBoxControl::OnCommand(WORD code) {

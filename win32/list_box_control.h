@@ -21,6 +21,10 @@ class ListBoxControl final : public ChildWindow<ListBox> {
   // Registered with OLE while the window lives, when the box has a shellDrop
   // handler; nullptr otherwise.
   IDropTarget* shellDropTarget() const { return dropTarget_.get(); }
+  // Whole rows, counted as if there were no horizontal scroll bar: every
+  // list given one height ends at one bottom edge, and a scroll bar takes
+  // its room from the rows.
+  void Move(Twips left, Twips top, Twips width, Twips height) override;
   void OnCommand(WORD code) override;
   HBRUSH OnColor(HDC dc) override;
 

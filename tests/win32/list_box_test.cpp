@@ -113,6 +113,7 @@ TEST_F(ListBoxTest, ShowsWholeRowsAndScrollsSidewaysWhenWiderThanItself) {
     EXPECT_EQ(SendMessageA(HandleOf(*first), LB_GETHORIZONTALEXTENT, 0, 0), pixels);
     EXPECT_EQ((GetWindowLongPtrA(HandleOf(*first), GWL_STYLE) & WS_HSCROLL) != 0, pixels > 120)
         << "scrolls sideways only when wider than the box: " << pixels;
+    EXPECT_EQ(first->Height(), (7 * row + 4) * 15) << "a scroll bar takes rows, not height";
   }
 }
 
