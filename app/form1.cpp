@@ -13,8 +13,8 @@ constexpr int kTimer1Interval = 50;
 }  // namespace
 
 Twips ClampTwips(std::int64_t twips) {
-  return static_cast<Twips>(std::clamp<std::int64_t>(
-      twips, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
+  return static_cast<Twips>(std::clamp<std::int64_t>(twips, std::numeric_limits<Twips>::min(),
+                                                     std::numeric_limits<Twips>::max()));
 }
 
 Form1::Form1(WindowSystem& ws, FileSystem& fs) : ws_(ws), fs_(fs) {

@@ -22,8 +22,8 @@ namespace vantiro {
 inline constexpr const char* kAppTitle = "Vantiro! v2.10";
 inline constexpr const char* kCaption = "Vantiro!";
 
-// Every length the layout hands to the window system fits 16 bits; deep
-// folder chains are computed wider and clamped here.
+// The layout is computed in 64 bits and handed to the window system in 32:
+// a folder chain as deep as a path can be fits with room to spare.
 Twips ClampTwips(std::int64_t twips);
 
 class TextFileReader;
@@ -142,6 +142,7 @@ class Form1 {
   bool AnyBoxMoving();
   Twips AnimationStep() const;
   Twips FrameHeight() const;
+  void KeepActiveBoxOnScreen();
   Twips FrameWidth() const;
   std::string ConfigText() const;
   bool LoadConfig();

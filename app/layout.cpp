@@ -15,6 +15,17 @@ void Form1::ResizeWindow() {
   if (files_->Count() > 0) width += files_->Width();
   window_->SetWidth(ClampTwips(width));
   window_->SetHeight(FrameHeight() + Dir(0).Height());
+  KeepActiveBoxOnScreen();
+}
+
+// A deep chain makes the window run off the right of the screen: it moves
+// left just enough that the active box and the file list stay in sight. The
+// narrow boxes to the left are reached by moving the window back.
+void Form1::KeepActiveBoxOnScreen() {
+  const WindowSystem::Area work = ws_.WorkArea();
+  const std::int64_t over =
+      std::int64_t{window_->Left()} + window_->Width() - (std::int64_t{work.left} + work.width);
+  if (over > 0) window_->SetLeft(ClampTwips(window_->Left() - over));
 }
 
 void Form1::Form_Resize() {

@@ -58,6 +58,12 @@ class WindowSystem {
   virtual int TwipsPerPixelY() const = 0;
   virtual Twips ScreenWidth() const = 0;
   virtual Twips ScreenHeight() const = 0;
+  // The part of the screen that windows may take: the screen less its task
+  // bar and docked bars.
+  struct Area {
+    Twips left = 0, top = 0, width = 0, height = 0;
+  };
+  virtual Area WorkArea() const = 0;
 
   virtual void Beep() = 0;
   // Lets pending window events run (paint, timer ticks).

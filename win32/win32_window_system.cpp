@@ -60,6 +60,13 @@ Twips Win32WindowSystem::ScreenHeight() const {
   return scale_.YToTwips(GetSystemMetrics(SM_CYSCREEN));
 }
 
+WindowSystem::Area Win32WindowSystem::WorkArea() const {
+  RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  return {scale_.XToTwips(work.left), scale_.YToTwips(work.top),
+          scale_.XToTwips(work.right - work.left), scale_.YToTwips(work.bottom - work.top)};
+}
+
 void Win32WindowSystem::Beep() { MessageBeep(MB_OK); }
 
 }  // namespace vantiro::win32

@@ -42,6 +42,7 @@ class Win32WindowSystem final : public WindowSystem {
   int TwipsPerPixelY() const override { return scale_.twipsPerPixelY; }
   Twips ScreenWidth() const override;
   Twips ScreenHeight() const override;
+  Area WorkArea() const override;
 
   void Beep() override;
   void DoEvents() override;

@@ -86,6 +86,7 @@ class FakeWindowSystem final : public WindowSystem {
   int TwipsPerPixelY() const override { return 15; }
   Twips ScreenWidth() const override { return 1024 * 15; }
   Twips ScreenHeight() const override { return 768 * 15; }
+  Area WorkArea() const override { return workArea; }
   void Beep() override { ++beeps; }
   void DoEvents() override {}
   void Quit() override { quit = true; }
@@ -99,6 +100,7 @@ class FakeWindowSystem final : public WindowSystem {
   std::function<void(FakeWindow&)> onModal;
   // The focus, and the pictures the program may load.
   ControlWorld world;
+  Area workArea{0, 0, 1024 * 15, 738 * 15};  // a task bar at the bottom
 
   // The record.
   std::vector<ShownMessage> messages;

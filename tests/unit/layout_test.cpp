@@ -197,19 +197,25 @@ TEST_F(Layout, StayAlwaysOnTopTogglesItsMarkAndTheWindows) {
   EXPECT_EQ(main().topMostCalls().back(), false) << "Max re-applies the option";
 }
 
-TEST_F(Layout, DeepChainsAreComputedWideAndClampedForTheWindowSystem) {
+// 40 levels need 48,000 twips of boxes, more than 16 bits and the screen.
+TEST_F(Layout, DeepChainsKeepTheActiveBoxOnTheScreen) {
   Start();
   OpenChain(40);
   EXPECT_EQ(form->LastBox, 40);
   EXPECT_EQ(form->LastLoadedBox, 40);
-  EXPECT_EQ(main().Width(), 32767);
-  EXPECT_EQ(box(27).Left(), 27 * 1200) << "still fits";
-  EXPECT_EQ(box(28).Left(), 32767);
+  EXPECT_EQ(main().Width(), kFrameWidth + 40 * 1200 + 1800);
+  EXPECT_EQ(box(40).Left(), 40 * 1200) << "no pile-up at a clamp";
   EXPECT_EQ(box(40).Count(), 1) << "the deepest box is filled";
+  EXPECT_EQ(main().Left() + main().Width(), 1024 * 15) << "moved left just enough";
 
-  Click(24, "f23");  // back to a chain that fits: the window is exact again
+  main().SetLeft(0);  // the user moves the window back to reach box 24
+  Click(24, "f23");
   EXPECT_EQ(form->LastBox, 25);
   EXPECT_EQ(main().Width(), kFrameWidth + 25 * 1200 + 1800);
+  EXPECT_EQ(main().Left() + main().Width(), 1024 * 15) << "still too wide: left again";
+  main().SetLeft(0);
+  Click(1, "f0");
+  EXPECT_EQ(main().Left(), 0) << "a window that fits stays where it is";
 }
 
 }  // namespace
