@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "win32/wide_text.h"
 #include "win32/window_binding.h"
 
 namespace vantiro::win32 {
@@ -16,7 +17,7 @@ Twips HimetricToTwips(OLE_XSIZE_HIMETRIC size) { return MulDiv(size, 1440, 2540)
 }  // namespace
 
 ComPtr<IPicture> LoadPictureFile(const std::string& path) {
-  const UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+  const UniqueFile file(CreateFileW(FilePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                     OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
   if (file.get() == INVALID_HANDLE_VALUE) return nullptr;
   const DWORD size = GetFileSize(file.get(), nullptr);

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "win32/handles.h"
+#include "win32/wide_text.h"
 
 namespace vantiro::win32 {
 namespace {
@@ -40,15 +41,15 @@ class Win32InputFile final : public InputFile {
   UniqueFile file_;
 };
 
-bool IsDots(std::string_view name) { return name == "." || name == ".."; }
+bool IsDots(std::wstring_view name) { return name == L"." || name == L".."; }
 
 // Calls onEntry for every entry of the folder; false when it cannot be read.
 bool Enumerate(const std::string& path, FINDEX_SEARCH_OPS search,
-               const std::function<void(const WIN32_FIND_DATAA&)>& onEntry) {
+               const std::function<void(const WIN32_FIND_DATAW&)>& onEntry) {
   const QuietErrors quiet;
-  WIN32_FIND_DATAA data{};
-  HANDLE found = FindFirstFileExA((path + "*").c_str(), FindExInfoBasic, &data, search, nullptr,
-                                  FIND_FIRST_EX_LARGE_FETCH);
+  WIN32_FIND_DATAW data{};
+  HANDLE found = FindFirstFileExW(FilePath(path + "*").c_str(), FindExInfoBasic, &data, search,
+                                  nullptr, FIND_FIRST_EX_LARGE_FETCH);
   if (found == INVALID_HANDLE_VALUE) {
     // A drive's root has no "." entry: an empty one finds nothing at all,
     // while a missing folder says "path not found".
@@ -57,16 +58,16 @@ bool Enumerate(const std::string& path, FINDEX_SEARCH_OPS search,
   const UniqueFind closer(found);
   do {
     onEntry(data);
-  } while (FindNextFileA(found, &data));
+  } while (FindNextFileW(found, &data));
   return true;
 }
 
 }  // namespace
 
 std::string Win32FileSystem::CurrentDirectory() const {
-  std::string directory(GetCurrentDirectoryA(0, nullptr), '\0');
-  directory.resize(GetCurrentDirectoryA(static_cast<DWORD>(directory.size()), directory.data()));
-  return directory;
+  std::wstring directory(GetCurrentDirectoryW(0, nullptr), L'\0');
+  directory.resize(GetCurrentDirectoryW(static_cast<DWORD>(directory.size()), directory.data()));
+  return Utf8(directory);
 }
 
 std::vector<std::string> Win32FileSystem::Drives() const {
@@ -76,12 +77,12 @@ std::vector<std::string> Win32FileSystem::Drives() const {
   for (int letter = 0; letter < 26; ++letter) {
     if ((present & (1u << letter)) == 0) continue;
     std::string text{static_cast<char>('a' + letter), ':'};
-    char label[MAX_PATH + 1] = {};
-    const std::string root{static_cast<char>('A' + letter), ':', '\\'};
-    if (GetVolumeInformationA(root.c_str(), label, sizeof label, nullptr, nullptr, nullptr, nullptr,
+    wchar_t label[MAX_PATH + 1] = {};
+    const std::wstring root{static_cast<wchar_t>(L'A' + letter), L':', L'\\'};
+    if (GetVolumeInformationW(root.c_str(), label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr,
                               0) &&
-        label[0] != '\0') {
-      text += std::string(" [") + label + "]";
+        label[0] != L'\0') {
+      text += " [" + Utf8(label) + "]";
     }
     drives.push_back(std::move(text));
   }
@@ -91,9 +92,9 @@ std::vector<std::string> Win32FileSystem::Drives() const {
 std::optional<std::vector<std::string>> Win32FileSystem::SubFolders(const std::string& path) const {
   std::vector<std::string> folders;
   const bool readable =
-      Enumerate(path, FindExSearchLimitToDirectories, [&](const WIN32_FIND_DATAA& entry) {
+      Enumerate(path, FindExSearchLimitToDirectories, [&](const WIN32_FIND_DATAW& entry) {
         if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !IsDots(entry.cFileName)) {
-          folders.push_back(path + entry.cFileName);
+          folders.push_back(path + Utf8(entry.cFileName));
         }
       });
   if (!readable) return std::nullopt;
@@ -102,8 +103,9 @@ std::optional<std::vector<std::string>> Win32FileSystem::SubFolders(const std::s
 
 std::optional<std::vector<std::string>> Win32FileSystem::FileNames(const std::string& path) const {
   std::vector<std::string> names;
-  const bool readable = Enumerate(path, FindExSearchNameMatch, [&](const WIN32_FIND_DATAA& entry) {
-    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.emplace_back(entry.cFileName);
+  const bool readable = Enumerate(path, FindExSearchNameMatch, [&](const WIN32_FIND_DATAW& entry) {
+    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      names.push_back(Utf8(entry.cFileName));
   });
   if (!readable) return std::nullopt;
   return names;
@@ -112,8 +114,9 @@ std::optional<std::vector<std::string>> Win32FileSystem::FileNames(const std::st
 // Others may go on writing the file; the program only reads it.
 std::unique_ptr<InputFile> Win32FileSystem::OpenForReading(const std::string& path) const {
   const QuietErrors quiet;
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+  HANDLE file =
+      CreateFileW(FilePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                  OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (file == INVALID_HANDLE_VALUE) return nullptr;
   return std::make_unique<Win32InputFile>(file);
 }
@@ -123,8 +126,8 @@ std::unique_ptr<InputFile> Win32FileSystem::OpenForReading(const std::string& pa
 bool Win32FileSystem::SaveFile(const std::string& path, const std::string& contents) {
   const QuietErrors quiet;
   if (contents.size() > MAXDWORD) return false;
-  const std::string temporary = path + ".new";
-  HANDLE handle = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  const std::wstring target = FilePath(path), temporary = FilePath(path + ".new");
+  HANDLE handle = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return false;
   UniqueFile file(handle);
@@ -133,27 +136,27 @@ bool Win32FileSystem::SaveFile(const std::string& path, const std::string& conte
                                   &written, nullptr) &&
                         written == contents.size() && FlushFileBuffers(file.get());
   file.reset();
-  if (complete && MoveFileExA(temporary.c_str(), path.c_str(),
+  if (complete && MoveFileExW(temporary.c_str(), target.c_str(),
                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return true;
   }
-  DeleteFileA(temporary.c_str());
+  DeleteFileW(temporary.c_str());
   return false;
 }
 
 bool Win32FileSystem::RemoveFile(const std::string& path) {
   const QuietErrors quiet;
-  return DeleteFileA(path.c_str()) != FALSE;
+  return DeleteFileW(FilePath(path).c_str()) != FALSE;
 }
 
 bool Win32FileSystem::StartProgram(const std::string& commandLine) {
-  STARTUPINFOA startup{};
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
   PROCESS_INFORMATION process{};
-  std::string line = commandLine;  // CreateProcessA may write into it
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+  std::wstring line = Wide(commandLine);  // CreateProcessW may write into it
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                       &process)) {
     return false;
   }

@@ -1,4 +1,5 @@
-// Drives, folders and files through the ANSI file API.
+// Drives, folders and files through the wide file functions, so that
+// paths longer than MAX_PATH are read too.
 #pragma once
 
 #include "platform/file_system.h"

@@ -8,6 +8,7 @@
 #include <regex>
 
 #include "tests/win32/win32_test_support.h"
+#include "win32/wide_text.h"
 #include "win32/win32_file_system.h"
 
 namespace vantiro::win32 {
@@ -84,6 +85,26 @@ TEST_F(FileSystemTest, ReadsAFileInPiecesToItsEnd) {
   }
   EXPECT_EQ(fs.OpenForReading(root + "missing.txt"), nullptr);
   EXPECT_EQ(fs.OpenForReading(root + "alpha"), nullptr);
+}
+
+// Past MAX_PATH the folders still list, open and hold files that save,
+// read and go.
+TEST_F(FileSystemTest, ReachesFoldersBehindPathsLongerThanMaxPath) {
+  std::string path = root;
+  while (path.size() < 300) {
+    path += std::string(60, 'x') + "\\";
+    ASSERT_TRUE(CreateDirectoryW(FilePath(path).c_str(), nullptr)) << path.size();
+  }
+  const std::string parent = path.substr(0, path.size() - 61);
+  EXPECT_EQ(Sorted(fs.SubFolders(parent)), Names{path.substr(0, path.size() - 1)});
+  ASSERT_TRUE(fs.SaveFile(path + kUnicodeFile, kContent));
+  EXPECT_EQ(Sorted(fs.FileNames(path)), Names{kUnicodeFile});
+  std::string content(kContent.size() + 1, '\0');
+  EXPECT_EQ(fs.OpenForReading(path + kUnicodeFile)->Read(content.data(), content.size()),
+            static_cast<std::ptrdiff_t>(kContent.size()));
+  EXPECT_TRUE(fs.RemoveFile(path + kUnicodeFile));
+  for (; path.size() > root.size(); path.resize(path.size() - 61))
+    RemoveDirectoryW(FilePath(path).c_str());  // the shell's delete stops at MAX_PATH
 }
 
 TEST_F(FileSystemTest, ReportsTheCurrentDirectoryAsSet) {
