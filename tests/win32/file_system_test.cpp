@@ -88,12 +88,22 @@ TEST_F(FileSystemTest, ReadsAFileInPiecesToItsEnd) {
 }
 
 // Past MAX_PATH the folders still list, open and hold files that save,
-// read and go.
+// read and go. The chain is removed here, folder by folder: Wine's shell,
+// asked to delete a folder holding it, deletes the current folder's files.
 TEST_F(FileSystemTest, ReachesFoldersBehindPathsLongerThanMaxPath) {
-  std::string path = root;
+  struct Chain {
+    std::string path;
+    const std::size_t top;
+    ~Chain() {
+      for (; path.size() > top; path.resize(path.size() - 61))
+        RemoveDirectoryW(FilePath(path).c_str());
+    }
+  } chain{Temp(), Temp().size()};
+  std::string& path = chain.path;
   while (path.size() < 300) {
-    path += std::string(60, 'x') + "\\";
-    ASSERT_TRUE(CreateDirectoryW(FilePath(path).c_str(), nullptr)) << path.size();
+    path += std::string(60, 'v') + "\\";
+    ASSERT_TRUE(CreateDirectoryW(FilePath(path).c_str(), nullptr) ||
+                GetLastError() == ERROR_ALREADY_EXISTS);
   }
   const std::string parent = path.substr(0, path.size() - 61);
   EXPECT_EQ(Sorted(fs.SubFolders(parent)), Names{path.substr(0, path.size() - 1)});
@@ -103,8 +113,6 @@ TEST_F(FileSystemTest, ReachesFoldersBehindPathsLongerThanMaxPath) {
   EXPECT_EQ(fs.OpenForReading(path + kUnicodeFile)->Read(content.data(), content.size()),
             static_cast<std::ptrdiff_t>(kContent.size()));
   EXPECT_TRUE(fs.RemoveFile(path + kUnicodeFile));
-  for (; path.size() > root.size(); path.resize(path.size() - 61))
-    RemoveDirectoryW(FilePath(path).c_str());  // the shell's delete stops at MAX_PATH
 }
 
 TEST_F(FileSystemTest, ReportsTheCurrentDirectoryAsSet) {
