@@ -132,6 +132,11 @@ LRESULT TopWindow::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     case WM_COMMAND:
       if (lParam == 0) menu_.Command(LOWORD(wParam), HIWORD(wParam) == kFromAccelerator);
       break;
+    case WM_GETMINMAXINFO:
+      // As wide as its boxes, past the screen if need be: the program keeps
+      // the deepest of them in sight by moving the window left.
+      reinterpret_cast<MINMAXINFO*>(lParam)->ptMaxTrackSize = {SHRT_MAX, SHRT_MAX};
+      return 0;
     case WM_LBUTTONUP:
       if (events_.click) events_.click();
       return 0;

@@ -648,6 +648,126 @@ box1_is_inner() {
   [[ "$(box_items 1)" == inner ]]
 }
 
+# ---- at any depth and length --------------------------------------------------
+
+browse_folders=("$WINEPREFIX/drive_c/deep" "$WINEPREFIX/drive_c/long" "$WINEPREFIX/drive_c/stale")
+
+# C:\deep\d1\...\d40; C:\long\ and five folders of 61 characters below it,
+# holding a page and a file behind a path of more than 300 characters; and
+# C:\stale\: a\a1\a2, leaf\ with a file, gone\, and a name too wide for its box.
+make_browse_folders() {
+  rm -rf "${browse_folders[@]}"
+  at_exit "rm -rf $(printf '%q ' "${browse_folders[@]}")"
+  local deep="${browse_folders[0]}" long="${browse_folders[1]}" i
+  for ((i = 1; i <= 40; i++)); do deep+="/d$i"; done
+  for ((i = 1; i <= 5; i++)); do long+="/$i$(printf 'l%.0s' {1..60})"; done
+  mkdir -p "$deep" "$long" "${browse_folders[2]}"/{a/a1/a2,leaf,gone,"$(printf 'w%.0s' {1..80})"}
+  printf '<title>Far away</title>\n' >"$long/page.htm"
+  : >"$long/far.txt"
+  : >"${browse_folders[2]}/leaf/leaf.txt"
+}
+
+box_holds() {
+  box_items "$1" | grep -qxF -- "$2"
+}
+
+# The entry's centre lies on the screen, where a hand can click it.
+entry_on_screen() {
+  local -a point screen
+  read -r -a point <<<"$(probe item-center "$title" "$1" "$2")"
+  read -r -a screen <<<"$(xdotool getdisplaygeometry)"
+  ((${#point[@]} == 2 && point[0] >= 0 && point[0] < screen[0] && point[1] < screen[1]))
+}
+
+# open_chain <box> <entry>...: clicks each entry in turn, the first in <box>,
+# each next one in the box the click before filled.
+open_chain() {
+  local box=$1
+  shift
+  local -a entries=("$@")
+  local i
+  for ((i = 0; i < ${#entries[@]}; i++)); do
+    if ! entry_on_screen "$box" "${entries[i]}"; then
+      echo "'${entries[i]}' is not on the screen in box $box"
+      return 1
+    fi
+    click_entry "$box" "${entries[i]}" || return 1
+    box=$((box + 1))
+    if ((i + 1 < ${#entries[@]})) && ! eventually 10 box_holds "$box" "${entries[i + 1]}"; then
+      echo "box $box did not open after '${entries[i]}'"
+      return 1
+    fi
+  done
+}
+
+check_deep_chain() {
+  local name="a chain of 40 folders opens click by click, each entry on the screen"
+  local -a chain=(c: deep)
+  for ((i = 1; i <= 40; i++)); do chain+=("d$i"); done
+  local why
+  if why=$(open_chain 0 "${chain[@]}") && eventually 10 caption_is "$title - d40" &&
+    entry_on_screen 41 d40; then
+    ok "$name"
+  else
+    not_ok "$name" "$why" "$(probe window "$title")"
+  fi
+}
+
+caption_is() {
+  [[ "$(probe caption "$title")" == "$1" ]]
+}
+
+long_files_listed() {
+  [[ "$(box_items 7)" == "$(printf '%s\n' page.htm far.txt)" ]] &&
+    items_are "$html_title" 0 "Far away"
+}
+
+check_long_path() {
+  local name="a folder behind a path of more than 300 characters opens and lists its files and titles"
+  local -a chain=(c: long)
+  for ((i = 1; i <= 5; i++)); do chain+=("$i$(printf 'l%.0s' {1..60})"); done
+  local why
+  if why=$(open_chain 0 "${chain[@]}") && eventually 10 long_files_listed; then
+    ok "$name"
+  else
+    not_ok "$name" "$why" "$(probe boxes "$title")"
+  fi
+}
+
+# "bottom edges": the bottom of each list in sight, one a line.
+list_bottoms() {
+  probe boxes "$title" | awk '{ print $2 + $4 }' | sort -u
+}
+
+leaf_shown() {
+  box_count_is 4 && [[ "$(box_items 3)" == leaf.txt ]]
+}
+
+# Boxes 3 and 4 hold a1 and a2 when leaf (no sub-folders) is clicked in box 2:
+# they must not stand over box 2 and the file list; nor anything after a
+# folder that cannot be opened and Cancel.
+check_no_stale_box() {
+  local name="after a folder without sub-folders, or a failed click and Cancel, no stale box shows; every list ends at one bottom edge"
+  local why
+  if ! why=$(open_chain 0 c: stale a a1) || ! eventually 10 box_holds 4 a2; then
+    not_ok "$name" "$why" "$(probe boxes "$title")"
+    return
+  fi
+  click_entry 2 leaf || true
+  if ! eventually 10 leaf_shown || [[ "$(list_bottoms | wc -l)" != 1 ]]; then
+    not_ok "$name" "after leaf:" "$(probe boxes "$title")"
+    return
+  fi
+  rm -rf "${browse_folders[2]}/gone"
+  click_entry 2 gone || true
+  if eventually 10 probe button-center "$app_title" Cancel &&
+    click_button "$app_title" "$app_title_regex" Cancel && eventually 10 box_count_is 1; then
+    ok "$name"
+  else
+    not_ok "$name" "after Cancel:" "$(probe boxes "$title")"
+  fi
+}
+
 # ---- main ------------------------------------------------------------------------
 
 main() {
@@ -686,6 +806,10 @@ main() {
     check_refresh_key
     check_restart_restores_the_path
     check_favorite_survives_a_restart
+    make_browse_folders
+    check_no_stale_box
+    check_long_path
+    check_deep_chain
     check_close_box_ends_program
   fi
 

@@ -178,6 +178,8 @@ TEST_F(ControlsTest, WindowKindsHaveTheirFramesAndMenuBarsOrNone) {
               (std::tuple{row.sizable, row.tool, row.dialog}));
     EXPECT_EQ(GetMenu(handle), nullptr);
     EXPECT_EQ(ClientSize(handle), Pixels(200, 100));
+    made->SetWidth(ws.ScreenWidth() + 1500);
+    EXPECT_EQ(made->Width(), ws.ScreenWidth() + 1500) << "wider than the screen";
   }
 }
 
