@@ -59,6 +59,39 @@ int KeyShift();  // the shift keys held now, as the program counts them
 // A mouse message's button, shift keys and point, in twips.
 MouseEvent MouseAt(int button, WPARAM wParam, LPARAM lParam, const Scale& scale);
 
+// What a control of a window class of the program's own hears alike:
+// presses (which take the focus), keys and the focus. False, and nothing
+// done, for any other message.
+template <typename Events>
+bool HandleInput(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, const Scale& scale,
+                 const Events& events, LRESULT& result) {
+  result = 0;
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+      ::SetFocus(hwnd);
+      if (events.mouseDown) {
+        const int button = message == WM_LBUTTONDOWN ? kLeftButton : kRightButton;
+        events.mouseDown(MouseAt(button, wParam, lParam, scale));
+      }
+      return true;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      if (events.keyDown) events.keyDown({static_cast<int>(wParam), KeyShift()});
+      return message == WM_KEYDOWN;  // Alt keys still reach the menu
+    case WM_GETDLGCODE:
+      result = DLGC_WANTARROWS;
+      return true;
+    case WM_SETFOCUS:
+      if (events.gotFocus) events.gotFocus();
+      return true;
+    case WM_KILLFOCUS:
+      if (events.lostFocus) events.lostFocus();
+      return true;
+  }
+  return false;
+}
+
 // Drawing on a device context while a control paints.
 class DcCanvas final : public Canvas {
  public:

@@ -17,6 +17,7 @@ ListBoxControl::ListBoxControl(const ChildParts& parts, Events events)
                     WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, kExStyle),
         parts.font);
   if (!hwnd_) return;
+  SetWindowLongPtrA(hwnd_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   original_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(hwnd_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
   if (events_.shellDrop) {
@@ -30,10 +31,16 @@ ListBoxControl::~ListBoxControl() {
   if (hwnd_) DestroyWindow(hwnd_.get());
 }
 
-// Installed on list boxes of this class alone, so the control found is one.
+// Installed on the boxes of this class alone, whose user data holds the
+// box: every message of a fill comes here, and the user data is read without
+// the trip to the window server that a property costs under Wine.
+ListBoxControl* ListBoxControl::Of(HWND hwnd) {
+  return reinterpret_cast<ListBoxControl*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
+
 LRESULT CALLBACK ListBoxControl::SubclassProc(HWND hwnd, UINT message, WPARAM wParam,
                                               LPARAM lParam) {
-  return static_cast<ListBoxControl*>(FromHandle(hwnd))->OnMessage(hwnd, message, wParam, lParam);
+  return Of(hwnd)->OnMessage(hwnd, message, wParam, lParam);
 }
 
 // Mouse presses reach the program before the box moves its selection.
@@ -57,6 +64,7 @@ LRESULT ListBoxControl::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
       break;
     case WM_NCDESTROY: {
       const WNDPROC original = original_;
+      SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
       Abandon();
       return CallWindowProcA(original, hwnd, message, wParam, lParam);
     }
@@ -222,11 +230,14 @@ POINT ListBoxControl::ToScreen(LPARAM clientPoint) const {
   return point;
 }
 
-// A list box of this class, of this thread (FromHandle sees to that).
+// Only this thread's boxes are the program's: another copy of the program
+// has the same window procedure, and its own pointers in its user data.
 ListBoxControl* ListBoxControl::BoxAt(POINT screen) {
   HWND hwnd = WindowFromPoint(screen);
+  if (hwnd == nullptr || GetWindowThreadProcessId(hwnd, nullptr) != GetCurrentThreadId())
+    return nullptr;
   const auto proc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC));
-  return proc == &SubclassProc ? static_cast<ListBoxControl*>(FromHandle(hwnd)) : nullptr;
+  return proc == &SubclassProc ? Of(hwnd) : nullptr;
 }
 
 DragEvent ListBoxControl::DragAt(POINT screen, const ListBoxControl& target) {

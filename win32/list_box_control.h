@@ -48,6 +48,7 @@ class ListBoxControl final : public ChildWindow<ListBox> {
   void SetDragCursor(DragCursor cursor) override;
 
  private:
+  static ListBoxControl* Of(HWND hwnd);
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   // True when the message belongs to the drag and the control must not see it.

@@ -119,20 +119,15 @@ void PictureBoxControl::Paint() {
 }
 
 LRESULT PictureBoxControl::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN) pressed_ = message == WM_LBUTTONDOWN;
+  LRESULT result = 0;
+  if (HandleInput(hwnd, message, wParam, lParam, scale_, events_, result)) return result;
   switch (message) {
     case WM_PAINT:
       Paint();
       return 0;
     case WM_ERASEBKGND:
       return 1;  // the paint fills the whole box
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-      ::SetFocus(hwnd);
-      pressed_ = message == WM_LBUTTONDOWN;
-      if (events_.mouseDown)
-        events_.mouseDown(MouseAt(message == WM_LBUTTONDOWN ? kLeftButton : kRightButton, wParam,
-                                  lParam, scale_));
-      return 0;
     case WM_LBUTTONUP:
       if (std::exchange(pressed_, false) && events_.click) events_.click();
       return 0;
@@ -143,19 +138,6 @@ LRESULT PictureBoxControl::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPA
     case WM_CAPTURECHANGED:
       pressed_ = false;  // the window is being dragged away, say
       break;
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-      if (events_.keyDown) events_.keyDown({static_cast<int>(wParam), KeyShift()});
-      if (message == WM_KEYDOWN) return 0;
-      break;
-    case WM_GETDLGCODE:
-      return DLGC_WANTARROWS;
-    case WM_SETFOCUS:
-      if (events_.gotFocus) events_.gotFocus();
-      return 0;
-    case WM_KILLFOCUS:
-      if (events_.lostFocus) events_.lostFocus();
-      return 0;
   }
   return DefWindowProcA(hwnd, message, wParam, lParam);
 }

@@ -47,33 +47,15 @@ void UserControlWindow::Paint() {
 
 LRESULT UserControlWindow::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
-  if (ForwardToChild(message, wParam, lParam, result)) return result;
+  if (ForwardToChild(message, wParam, lParam, result) ||
+      HandleInput(hwnd, message, wParam, lParam, scale_, events_, result))
+    return result;
   switch (message) {
     case WM_SIZE:
       if (events_.resize) events_.resize();
       return 0;
     case WM_PAINT:
       Paint();
-      return 0;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-      ::SetFocus(hwnd);
-      if (events_.mouseDown)
-        events_.mouseDown(MouseAt(message == WM_LBUTTONDOWN ? kLeftButton : kRightButton, wParam,
-                                  lParam, scale_));
-      return 0;
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-      if (events_.keyDown) events_.keyDown({static_cast<int>(wParam), KeyShift()});
-      if (message == WM_KEYDOWN) return 0;
-      break;
-    case WM_GETDLGCODE:
-      return DLGC_WANTARROWS;
-    case WM_SETFOCUS:
-      if (events_.gotFocus) events_.gotFocus();
-      return 0;
-    case WM_KILLFOCUS:
-      if (events_.lostFocus) events_.lostFocus();
       return 0;
   }
   return DefWindowProcA(hwnd, message, wParam, lParam);

@@ -21,4 +21,13 @@ bool FillFolderBox(win32::Win32WindowSystem& ws, const std::string& root);
 // by Form1 through the adapter.
 bool ListFilesOfFolder(win32::Win32WindowSystem& ws, const std::string& root);
 
+// Makes the folder the program runs from in the benchmarks, and goes there:
+// a configuration that opens nothing and greets no one, and 10,000
+// favourites.
+bool MakeProgramFolder(const std::string& folder);
+
+// Box 0 rebuilt with the favourites, and a folder opened 40 levels deep,
+// under "deep\".
+bool BrowseAtScale(win32::Win32WindowSystem& ws, const std::string& root);
+
 }  // namespace vantiro::bench

@@ -42,8 +42,10 @@ int main(int argc, char** argv) {
   CreateDirectoryA(root.c_str(), nullptr);
 
   vantiro::win32::Win32WindowSystem ws;
-  bool listed = vantiro::bench::FillFolderBox(ws, root);
+  bool listed = vantiro::bench::MakeProgramFolder(root + "program\\");
+  listed = vantiro::bench::FillFolderBox(ws, root) && listed;
   listed = vantiro::bench::ListFilesOfFolder(ws, root) && listed;
+  listed = vantiro::bench::BrowseAtScale(ws, root) && listed;
   if (temporary) RemoveTree(root);
   if (!listed) std::fprintf(stderr, "bench_win32: a listing came out short\n");
   return listed ? 0 : 1;
