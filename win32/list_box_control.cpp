@@ -66,6 +66,7 @@ LRESULT ListBoxControl::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
       const WNDPROC original = original_;
       SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
       Abandon();
+      items_.clear();
       return CallWindowProcA(original, hwnd, message, wParam, lParam);
     }
   }
@@ -136,17 +137,26 @@ HBRUSH ListBoxControl::OnColor(HDC dc) {
   return brush_.get();
 }
 
-void ListBoxControl::Clear() { Send(LB_RESETCONTENT); }
+void ListBoxControl::Clear() {
+  Send(LB_RESETCONTENT);
+  items_.clear();
+}
 
 void ListBoxControl::AddItem(const std::string& text) {
-  Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  if (hwnd_ && Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())) >= 0)
+    items_.push_back(text);
 }
 
 void ListBoxControl::InsertItem(int index, const std::string& text) {
-  Send(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
+  const LRESULT at =
+      Send(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
+  if (hwnd_ && at >= 0 && at <= Count()) items_.insert(items_.begin() + at, text);
 }
 
-void ListBoxControl::RemoveItem(int index) { Send(LB_DELETESTRING, static_cast<WPARAM>(index)); }
+void ListBoxControl::RemoveItem(int index) {
+  if (index >= 0 && index < Count() && Send(LB_DELETESTRING, static_cast<WPARAM>(index)) >= 0)
+    items_.erase(items_.begin() + index);
+}
 
 // Appending keeps the fill linear; the box repaints once at the end.
 void ListBoxControl::SetItems(const std::vector<std::string>& items) {
@@ -160,27 +170,16 @@ void ListBoxControl::SetItems(const std::vector<std::string>& items) {
     Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
   Send(WM_SETREDRAW, TRUE);
   InvalidateRect(hwnd_.get(), nullptr, TRUE);
+  items_ = items;
 }
 
-int ListBoxControl::Count() const { return static_cast<int>(Send(LB_GETCOUNT)); }
+int ListBoxControl::Count() const { return static_cast<int>(items_.size()); }
 
 std::string ListBoxControl::Item(int index) const {
-  const LRESULT length = Send(LB_GETTEXTLEN, static_cast<WPARAM>(index));
-  if (length <= 0) return {};
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const LRESULT copied =
-      Send(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-  return text;
+  return index >= 0 && index < Count() ? items_[static_cast<std::size_t>(index)] : std::string();
 }
 
-std::vector<std::string> ListBoxControl::Items() const {
-  std::vector<std::string> items;
-  const int count = Count();
-  items.reserve(static_cast<std::size_t>(count));
-  for (int i = 0; i < count; ++i) items.push_back(Item(i));
-  return items;
-}
+std::vector<std::string> ListBoxControl::Items() const { return items_; }
 
 int ListBoxControl::Selected() const { return hwnd_ ? static_cast<int>(Send(LB_GETCURSEL)) : -1; }
 

@@ -66,6 +66,9 @@ class ListBoxControl final : public ChildWindow<ListBox> {
   void ShowDragCursor() const;
 
   Events events_;
+  // The entries as set: only the program changes them, and reading them
+  // back message by message costs more than the fill.
+  std::vector<std::string> items_;
   WNDPROC original_ = nullptr;
   UniqueBrush brush_;
   COLORREF backColor_ = 0;

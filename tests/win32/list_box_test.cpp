@@ -77,17 +77,30 @@ class ListBoxTest : public AdapterTest {
   std::unique_ptr<ListBox> second;
 };
 
+// The box keeps its entries beside the control: both must agree.
 TEST_F(ListBoxTest, KeepsItsItemsInUtf8AndClicksWhenTheSelectionChanges) {
+  const auto shown = [this] {
+    Texts texts(static_cast<std::size_t>(SendMessageA(HandleOf(*first), LB_GETCOUNT, 0, 0)));
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      char text[64] = {};
+      SendMessageA(HandleOf(*first), LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+      texts[i] = text;
+    }
+    return texts;
+  };
   first->AddItem("b");
   first->InsertItem(0, "a");
   first->AddItem("c");
   first->RemoveItem(1);
+  first->RemoveItem(7);
   EXPECT_EQ(first->Items(), (Texts{"a", "c"}));
+  EXPECT_EQ(shown(), first->Items());
   first->Clear();
   EXPECT_EQ(first->Count(), 0);
   first->SetItems({"old"});
   first->SetItems(kNames);
   EXPECT_EQ(first->Items(), kNames);
+  EXPECT_EQ(shown(), kNames);
   EXPECT_EQ(first->Count() + first->Item(5).size(), 5u);
   wchar_t wide[16] = {};
   SendMessageW(HandleOf(*first), LB_GETTEXT, 1, reinterpret_cast<LPARAM>(wide));
