@@ -170,8 +170,11 @@ void Form1::mnuReset_Click() {
 // A settings file that could not be written stays in memory for the rest
 // of the run, so that a refresh or a return to box 0, which read it back,
 // lose nothing.
+// A file that already holds the contents is left alone: writing it costs a
+// flush to the disk, and box 0 saves its favourites on every return to it.
 bool Form1::SaveSettingsFile(const std::string& name, const std::string& contents) {
-  if (fs_.SaveFile(ProgramDir + name, contents)) {
+  if (ReadTextFile(fs_, ProgramDir + name) == contents ||
+      fs_.SaveFile(ProgramDir + name, contents)) {
     unsaved_.erase(name);
     return true;
   }

@@ -121,6 +121,7 @@ class TempDrives final : public FileSystem {
   bool SaveFile(const std::string& path, const std::string& contents) override {
     const std::filesystem::path host = HostPath(path);
     if (saveFails || host.empty()) return false;
+    ++saves;
     std::ofstream file(host, std::ios::binary | std::ios::trunc);
     return static_cast<bool>(file << contents);
   }
@@ -130,6 +131,7 @@ class TempDrives final : public FileSystem {
     return !host.empty() && std::filesystem::is_regular_file(host, error) &&
            std::filesystem::remove(host, error);
   }
+  int saves = 0;  // files written
   // Records the command line; fails while startFails is set.
   bool StartProgram(const std::string& commandLine) override {
     startedPrograms.push_back(commandLine);

@@ -292,6 +292,10 @@ TEST_F(Settings, FavoritesLoadInOrderAfterTheSeparator) {
   EXPECT_EQ(box(0).Items(), (Entries{"c:", "z:", "", "c:\\temp\\", "d:\\", "c:\\temp\\"}))
       << "duplicates kept, blank lines passed over, reading stops at the unquoted line";
   EXPECT_EQ(box(0).batchFills(), 2) << "the drives, then all the favourites at once";
+  Click(0, "");  // back to box 0: the favourites are saved and read again
+  const int saves = drives.saves;
+  Click(0, "");
+  EXPECT_EQ(drives.saves, saves) << "a file that holds them already is not written again";
 
   Restart([this] { drives.MakeFile(kFavorites, "\"c:\\caf\xE9\\\"\r\n"); });
   EXPECT_EQ(box(0).Item(3), "c:\\caf\xC3\xA9\\") << "an older installation's Windows-1252";
