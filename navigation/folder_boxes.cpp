@@ -77,9 +77,9 @@ DirStatus Form1::Update_Dir(int index, const std::string& path) {
 
 // Boxes beyond the active one keep their stale entries for reuse, but a
 // box to the right of LastBox would stand over the active box and the file
-// list: only boxes 0 to LastBox are shown.
+// list: only boxes 0 (always in use) to LastBox are shown.
 void Form1::ShowBoxesInUse() {
-  for (int i = 0; i < DirCount(); ++i) {
+  for (int i = 1; i < DirCount(); ++i) {
     if (Dir(i).Visible() != (i <= LastBox)) Dir(i).SetVisible(i <= LastBox);
   }
 }
@@ -108,13 +108,17 @@ int Form1::IsFolderOk() {
   return msgbox::kYes;
 }
 
+// Box 0 is rebuilt out of sight: shown, a box of thousands of favourites
+// would redraw its scroll bars as it empties and fills again.
 void Form1::ResetCurrentDir() {
   Favorites_Save();  // box 0 is rebuilt from the drives alone
   LastBox = 0;
+  Dir(0).SetVisible(false);
   LoadDir0();
   files_->Clear();
   ResizeWindow();
   Favorites_Load();
+  Dir(0).SetVisible(true);
   HideHtmlList();
 }
 
@@ -126,7 +130,9 @@ void Form1::Refresh_All() {
   files_->Clear();
   HideHtmlList();  // the titles went with the file list; reopened folders show them again
   LoadDir0();
+  Dir(0).SetVisible(false);  // filled with the favourites out of sight, as above
   Config_Load();
+  Dir(0).SetVisible(true);
   ResizeWindow();
 }
 
