@@ -123,6 +123,7 @@ TEST_F(FolderBoxes, TheSeparatorResetsToBoxZeroAlone) {
   EXPECT_EQ(form->LastBox, 0);
   EXPECT_EQ(form->LastLoadedBox, 2) << "boxes are kept for reuse";
   EXPECT_FALSE(box(1).Visible() || box(2).Visible()) << "out of sight";
+  EXPECT_TRUE(box(0).Visible()) << "rebuilt out of sight, then shown";
   EXPECT_EQ(box(0).Items(), (Entries{"c:", "z:", ""}));
   EXPECT_EQ(files().Count(), 0);
   EXPECT_EQ(main().Width(), fake::kFrameWidth + 1800);
@@ -159,6 +160,7 @@ TEST_F(FolderBoxes, RefreshDestroysEveryBoxAndStartsAgainFromBoxZero) {
   EXPECT_EQ(form->LastBox, 0);
   EXPECT_EQ(main().listBoxes().size(), 2u) << "the file list and a new box 0";
   EXPECT_EQ(box(0).Items(), (Entries{"c:", "d:", "z:", ""})) << "re-read from the disk";
+  EXPECT_TRUE(box(0).Visible());
   EXPECT_EQ(main().Width(), fake::kFrameWidth + 1800);
   EXPECT_TRUE(WholeRows(box(0).Height()));
   EXPECT_EQ(main().ClientHeight(), box(0).Height());
