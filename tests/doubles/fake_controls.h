@@ -19,8 +19,7 @@ namespace vantiro::fake {
 inline constexpr Twips kRowHeight = 195;
 inline constexpr Twips kListBorder = 60;
 
-// What a host's controls share: the control that has the focus, and the
-// pictures the "files" hold, by path, with their natural sizes.
+// The control with the focus, and the pictures there are: path, natural size.
 struct ControlWorld {
   const Control* focus = nullptr;
   std::map<std::string, std::pair<Twips, Twips>> pictures;
@@ -51,9 +50,7 @@ class FakeControl : public Interface {
   void SetEnabled(bool enabled) override { enabled_ = enabled; }
   bool HasFocus() const override { return world_.focus == this; }
   void SetFocus() override { world_.focus = this; }
-  void SetToolTip(const std::string& text) override { toolTip_ = text; }
-
-  const std::string& toolTip() const { return toolTip_; }
+  void SetToolTip(const std::string& /*text*/) override {}
 
  protected:
   // Every change of place or size comes here.
@@ -66,7 +63,6 @@ class FakeControl : public Interface {
 
  private:
   bool visible_ = false, enabled_ = true;
-  std::string toolTip_;
 };
 
 class FakeListBox final : public FakeControl<ListBox> {
@@ -168,33 +164,24 @@ class FakeCaptioned : public FakeControl<Interface> {
 
 using FakeLabel = FakeCaptioned<Label>;
 
+// A test raises the events as the user would: events.click().
 class FakeButton final : public FakeCaptioned<Button> {
  public:
   FakeButton(ControlWorld& world, std::string caption, ButtonRole role, Events events)
-      : FakeCaptioned(world, std::move(caption)), role(role), events_(std::move(events)) {}
-  // A click, Enter on the default button or Escape on the cancel button.
-  void UserClick() {
-    if (Enabled() && events_.click) events_.click();
-  }
+      : FakeCaptioned(world, std::move(caption)), role(role), events(std::move(events)) {}
   const ButtonRole role;
-
- private:
-  Events events_;
+  const Events events;
 };
 
 class FakeCheckBox final : public FakeCaptioned<CheckBox> {
  public:
   FakeCheckBox(ControlWorld& world, std::string caption, Events events)
-      : FakeCaptioned(world, std::move(caption)), events_(std::move(events)) {}
+      : FakeCaptioned(world, std::move(caption)), events(std::move(events)) {}
   bool Checked() const override { return checked_; }
   void SetChecked(bool checked) override { checked_ = checked; }
-  void UserClick() {
-    checked_ = !checked_;
-    if (events_.click) events_.click();
-  }
+  const Events events;
 
  private:
-  Events events_;
   bool checked_ = false;
 };
 

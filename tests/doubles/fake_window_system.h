@@ -147,7 +147,6 @@ class FakeWindow final : public FakeControlMaker<Window> {
   void Show() override { visible_ = true; }
   void ShowModal() override {
     visible_ = true;
-    ++modalShows_;
     if (ws_.onModal) ws_.onModal(*this);
   }
   void Hide() override { visible_ = false; }
@@ -220,10 +219,6 @@ class FakeWindow final : public FakeControlMaker<Window> {
   // Each help file opened, followed by a blank and the command.
   const std::vector<std::string>& helpShown() const { return helpShown_; }
   bool closed() const { return closed_; }
-  int modalShows() const { return modalShows_; }
-  // The user clicks the client area, or types a key in the window.
-  void UserClick() { events_.click(); }
-  void KeyDown(const KeyEvent& key) { events_.keyDown(key); }
 
  protected:
   ControlWorld& world() override { return ws_.world; }
@@ -250,7 +245,7 @@ class FakeWindow final : public FakeControlMaker<Window> {
   Twips left_ = 0, top_ = 0, width_, height_;
   WindowState state_ = WindowState::Normal;
   bool visible_ = false, closed_ = false;
-  int captionDrags_ = 0, modalShows_ = 0;
+  int captionDrags_ = 0;
   std::vector<MenuItem> menuBar_;
   std::vector<bool> topMostCalls_;
   std::vector<std::string> popups_;
