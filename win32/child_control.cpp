@@ -68,6 +68,14 @@ bool ForwardToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
   }
 }
 
+std::string TextOf(HWND hwnd) {
+  if (hwnd == nullptr) return {};
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
 RECT ChildBounds(HWND hwnd) {
   RECT bounds{};
   if (hwnd == nullptr) return bounds;

@@ -51,6 +51,9 @@ struct ChildParts {
   int id = 0;
 };
 
+// A window's text: a caption, or what a control shows; "" without a window.
+std::string TextOf(HWND hwnd);
+
 // Shared by every ChildWindow, whatever its interface.
 RECT ChildBounds(HWND hwnd);  // pixels, in the parent's client area
 void PlaceChild(HWND hwnd, const RECT& bounds);

@@ -3,15 +3,6 @@
 #include <algorithm>
 
 namespace vantiro::win32 {
-
-std::string TextOf(HWND hwnd) {
-  if (hwnd == nullptr) return {};
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 namespace {
 
 int IdOf(ButtonRole role, int id) {

@@ -12,9 +12,6 @@
 
 namespace vantiro::win32 {
 
-// The window text, for the controls that show one.
-std::string TextOf(HWND hwnd);
-
 // The default button has the id IDOK and the cancel button IDCANCEL: the
 // dialog keys (Enter, Escape) press those.
 class ButtonControl final : public ChildWindow<Button> {

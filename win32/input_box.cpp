@@ -3,6 +3,8 @@
 #include <string_view>
 #include <vector>
 
+#include "win32/child_control.h"
+
 namespace vantiro::win32 {
 namespace {
 
@@ -80,13 +82,7 @@ struct InputBoxState {
   std::string result;
 };
 
-std::string DialogItemText(HWND dialog, int id) {
-  HWND item = GetDlgItem(dialog, id);
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(item)) + 1, '\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextA(item, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
+std::string DialogItemText(HWND dialog, int id) { return TextOf(GetDlgItem(dialog, id)); }
 
 INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {

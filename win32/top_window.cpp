@@ -149,13 +149,7 @@ LRESULT TopWindow::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
   return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-std::string TopWindow::Caption() const {
-  if (!hwnd_) return {};
-  std::string caption(static_cast<std::size_t>(GetWindowTextLengthA(hwnd_.get())) + 1, '\0');
-  caption.resize(static_cast<std::size_t>(
-      GetWindowTextA(hwnd_.get(), caption.data(), static_cast<int>(caption.size()))));
-  return caption;
-}
+std::string TopWindow::Caption() const { return TextOf(hwnd_.get()); }
 
 void TopWindow::SetCaption(const std::string& caption) {
   if (hwnd_) SetWindowTextA(hwnd_.get(), caption.c_str());
