@@ -133,7 +133,8 @@ class Form1 {
   };
 
   std::vector<MenuItem> DesignMenuBar();
-  int HorizontalExtent(const ListBox& box) const;
+  std::int32_t HorizontalExtent(const std::vector<std::string>& texts) const;
+  std::int32_t Dir0Extent();
   void HideHtmlList();
   void CreateDirBox();
   void ShowBoxesInUse();
@@ -163,6 +164,10 @@ class Form1 {
   std::unique_ptr<FrmHtml> frmHTML_;
   bool timer1Enabled_ = false;
   int driveCount_ = 0;  // the drives at the top of box 0
+  struct {
+    std::vector<std::string> texts;
+    std::int32_t widest = 0;
+  } measuredFavorites_;
   // Settings files that could not be written, by name: read back in their
   // place until the end of the run.
   std::map<std::string, std::string> unsaved_;

@@ -84,7 +84,9 @@ void Form1::AddHtmlTitle(const std::string& fullPath, std::deque<std::string>& t
   titles.push_front(file ? ReadPageTitle(*file) : "*");
 }
 
-void Form1::SetFilesHorizontalExtent() { files_->SetHorizontalExtent(HorizontalExtent(*files_)); }
+void Form1::SetFilesHorizontalExtent() {
+  files_->SetHorizontalExtent(HorizontalExtent(files_->Items()));
+}
 
 void Form1::mnuFilters_Click() {
   const std::string answer =

@@ -1,6 +1,8 @@
 // The row of folder boxes: box 0 lists the drives, a separator and the
 // favourites; box k lists the sub-folders of the folder opened in box k-1.
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "app/form1.h"
 #include "navigation/names.h"
@@ -84,19 +86,35 @@ void Form1::ShowBoxesInUse() {
   }
 }
 
-// A scroll extent a little wider than the widest entry: widths in twips are
+// A scroll extent a little wider than the widest text: widths in twips are
 // divided by 14, not by the 15 twips of a pixel.
-int Form1::HorizontalExtent(const ListBox& box) const {
+std::int32_t Form1::HorizontalExtent(const std::vector<std::string>& texts) const {
   std::int32_t widest = 0;
-  for (Twips width : window_->TextWidths(box.Items())) {
+  for (Twips width : window_->TextWidths(texts)) {
     const double w = width / 14.0;
     if (w > widest) widest = static_cast<std::int32_t>(std::lrint(w));
   }
   return widest;
 }
 
+// Box 0's favourites are measured again only when they changed: every
+// rebuild of box 0 puts back the same, maybe thousands, of them.
+std::int32_t Form1::Dir0Extent() {
+  std::vector<std::string> drives = Dir(0).Items();
+  const auto firstFavorite =
+      drives.begin() + std::min<std::ptrdiff_t>(driveCount_ + 1, std::ssize(drives));
+  std::vector<std::string> favorites(std::make_move_iterator(firstFavorite),
+                                     std::make_move_iterator(drives.end()));
+  drives.erase(firstFavorite, drives.end());
+  if (favorites != measuredFavorites_.texts) {
+    measuredFavorites_.widest = HorizontalExtent(favorites);
+    measuredFavorites_.texts = std::move(favorites);
+  }
+  return std::max(HorizontalExtent(drives), measuredFavorites_.widest);
+}
+
 void Form1::SetHorizontalExtent(int index) {
-  Dir(index).SetHorizontalExtent(HorizontalExtent(Dir(index)));
+  Dir(index).SetHorizontalExtent(index == 0 ? Dir0Extent() : HorizontalExtent(Dir(index).Items()));
 }
 
 int Form1::IsFolderOk() {

@@ -187,5 +187,20 @@ TEST_F(FolderBoxes, HorizontalExtentIsTheWidestEntryInTwipsOver14) {
   EXPECT_EQ(box(1).horizontalExtent(), 0) << "an empty box";
 }
 
+TEST_F(FolderBoxes, Box0ExtentFollowsItsFavouritesAcrossRebuilds) {
+  drives.MakeFolders("c:\\wide");
+  Start();
+  ws.textWidths["c:\\wide\\"] = 2800;
+  const int drivesOnly = box(0).horizontalExtent();
+  Click(0, "c:");
+  Click(1, "wide");
+  form->mnuAdd_Click();
+  EXPECT_EQ(box(0).horizontalExtent(), 200);
+  form->ResetCurrentDir();
+  EXPECT_EQ(box(0).horizontalExtent(), 200) << "the same favourites after a rebuild";
+  form->mnuResetFavorites_Click();
+  EXPECT_EQ(box(0).horizontalExtent(), drivesOnly);
+}
+
 }  // namespace
 }  // namespace vantiro
