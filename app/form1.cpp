@@ -27,6 +27,7 @@ Form1::Form1(WindowSystem& ws, FileSystem& fs) : ws_(ws), fs_(fs) {
   // The file list waits beyond the design width until a folder fills it.
   ListBox::Events filesEvents;
   filesEvents.click = [this] { Files_Click(); };
+  filesEvents.dblClick = [this] { Files_DblClick(); };
   filesEvents.mouseDown = [this](const MouseEvent& event) { Files_MouseDown(event); };
   filesEvents.mouseMove = [this](const MouseEvent& event) { Files_MouseMove(event); };
   filesEvents.dragOver = [this](const DragEvent& event) { Files_DragOver(event); };

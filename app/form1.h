@@ -82,6 +82,11 @@ class Form1 {
   void Files_OLEDragDrop(const std::vector<std::string>& files);
 
   // File commands.
+  void mnuFileOpen_Click();
+  void Files_DblClick();
+  void mnuFileRename_Click();
+  void mnuFileDelete_Click();
+  void mnuFileRecycleBin_Click();
   void CopyFile(const std::string& source, const std::string& destFolder);
 
   // Options and the settings files.
@@ -110,6 +115,9 @@ class Form1 {
   std::string CurrentFolder;         // the hidden text box: the folder last opened
   std::string File1Pattern = "*.*";  // the file filter
   std::string FilesTag;              // the folder the file list shows
+  // The Recycle Bin's request to the shell, kept from one use to the next;
+  // no owner window.
+  ShellFileOperation FileOp;
 
   // Controls.
   Window& window() { return *window_; }
@@ -133,6 +141,9 @@ class Form1 {
   };
 
   std::vector<MenuItem> DesignMenuBar();
+  // The current folder followed by the file selected in the list; nullopt
+  // when none is.
+  std::optional<std::string> SelectedFilePath() const;
   std::int32_t HorizontalExtent(const std::vector<std::string>& texts) const;
   std::int32_t Dir0Extent();
   void HideHtmlList();

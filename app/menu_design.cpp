@@ -88,16 +88,17 @@ std::vector<MenuItem> Form1::DesignMenuBar() {
             Separator("mnuNone10"), Item("mnuFolderProperties", "Folder Properties...", "F4")}),
       false);
 
-  MenuItem fileFunctions =
-      Visible(Menu(menu::mnuFileFunctions, "FILE",
-                   {Item("mnuFileOpen", "Open     (Double-Click)"),
-                    Item("mnuFileOpenWith", "Open with...", "Ctrl+O"),
-                    Item("mnuFileRename", "Rename...", "F2"),
-                    Item("mnuFileRecycleBin", "Send to Recycle Bin", "Del"),
-                    Item("mnuFileDelete", "Delete", "Shift+Del"), Separator("mnuNone8"),
-                    Item("mnuCopy", "Copy", "Ctrl+C"), Separator("mnuNone9"),
-                    Item("mnuFileProperties", "File Properties...", "F3")}),
-              false);
+  MenuItem fileFunctions = Visible(
+      Menu(menu::mnuFileFunctions, "FILE",
+           {Item("mnuFileOpen", "Open     (Double-Click)", {}, command(&Form1::mnuFileOpen_Click)),
+            Item("mnuFileOpenWith", "Open with...", "Ctrl+O"),
+            Item("mnuFileRename", "Rename...", "F2", command(&Form1::mnuFileRename_Click)),
+            Item("mnuFileRecycleBin", "Send to Recycle Bin", "Del",
+                 command(&Form1::mnuFileRecycleBin_Click)),
+            Item("mnuFileDelete", "Delete", "Shift+Del", command(&Form1::mnuFileDelete_Click)),
+            Separator("mnuNone8"), Item("mnuCopy", "Copy", "Ctrl+C"), Separator("mnuNone9"),
+            Item("mnuFileProperties", "File Properties...", "F3")}),
+      false);
 
   return {file,
           help,

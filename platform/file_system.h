@@ -69,6 +69,15 @@ class FileSystem {
   // in the current directory; false when it cannot be started.
   virtual bool StartProgram(const std::string& commandLine) = 0;
 
+  // Opens a file as the shell's default verb does: with the program its type
+  // is associated with, or runs it when it is a program. No command
+  // interpreter reads the name. False when the shell could not.
+  virtual bool OpenDocument(const std::string& path) = 0;
+
+  // Renames or moves a file; false when it cannot (a file of that name is
+  // there already, say).
+  virtual bool RenameFile(const std::string& from, const std::string& to) = 0;
+
   // Hands a file operation to the shell, which shows its own confirmations,
   // progress and errors.
   virtual ShellFileResult RunShellFileOperation(const ShellFileOperation& operation) = 0;

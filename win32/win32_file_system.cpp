@@ -165,6 +165,23 @@ bool Win32FileSystem::StartProgram(const std::string& commandLine) {
   return true;
 }
 
+// The shell's default verb: no command interpreter reads the name. Failures
+// are the program's to ignore, so the shell shows none of its own.
+bool Win32FileSystem::OpenDocument(const std::string& path) {
+  const std::wstring file = Wide(path);
+  SHELLEXECUTEINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+  info.lpFile = file.c_str();
+  info.nShow = SW_SHOWNORMAL;
+  return ShellExecuteExW(&info) != FALSE;
+}
+
+bool Win32FileSystem::RenameFile(const std::string& from, const std::string& to) {
+  const QuietErrors quiet;
+  return MoveFileW(FilePath(from).c_str(), FilePath(to).c_str()) != FALSE;
+}
+
 // The shell takes lists of paths, each ended by a NUL, the list by another.
 ShellFileResult Win32FileSystem::RunShellFileOperation(const ShellFileOperation& operation) {
   const std::string from = operation.from + '\0' + '\0';

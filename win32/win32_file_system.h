@@ -16,6 +16,8 @@ class Win32FileSystem final : public FileSystem {
   bool SaveFile(const std::string& path, const std::string& contents) override;
   bool RemoveFile(const std::string& path) override;
   bool StartProgram(const std::string& commandLine) override;
+  bool OpenDocument(const std::string& path) override;
+  bool RenameFile(const std::string& from, const std::string& to) override;
   ShellFileResult RunShellFileOperation(const ShellFileOperation& operation) override;
 };
 

@@ -102,15 +102,17 @@ class TempDrives final : public FileSystem {
     auto file = std::make_unique<HostFile>(host);
     return file->stream.is_open() ? std::move(file) : nullptr;
   }
-  // Copies as the shell does; a target that exists stands for the user
-  // declining to replace it.
+  // Copies or deletes as the shell does; a target that exists stands for the
+  // user declining to replace it.
   ShellFileResult RunShellFileOperation(const ShellFileOperation& operation) override {
     constexpr int kMissingSource = 1026;
+    constexpr unsigned kFoDelete = 3;
     shellOperations.push_back(operation);
     const std::filesystem::path from = HostPath(operation.from);
     std::error_code error;
     if (from.empty() || !std::filesystem::is_regular_file(from, error))
       return {kMissingSource, false};
+    if (operation.func == kFoDelete) return {std::filesystem::remove(from, error) ? 0 : 1, false};
     const std::filesystem::path to = HostPath(operation.to) / from.filename();
     if (std::filesystem::exists(to, error)) return {0, true};
     std::filesystem::copy_file(from, to, error);
@@ -132,6 +134,18 @@ class TempDrives final : public FileSystem {
            std::filesystem::remove(host, error);
   }
   int saves = 0;  // files written
+  bool OpenDocument(const std::string& path) override {
+    openedDocuments.push_back(path);
+    return true;
+  }
+  // Fails when the target is there already, as the system's rename does.
+  bool RenameFile(const std::string& from, const std::string& to) override {
+    std::error_code error;
+    const std::filesystem::path source = HostPath(from), target = HostPath(to);
+    if (source.empty() || target.empty() || std::filesystem::exists(target, error)) return false;
+    std::filesystem::rename(source, target, error);
+    return !error;
+  }
   // Records the command line; fails while startFails is set.
   bool StartProgram(const std::string& commandLine) override {
     startedPrograms.push_back(commandLine);
@@ -147,6 +161,7 @@ class TempDrives final : public FileSystem {
 
   std::vector<ShellFileOperation> shellOperations;
   std::vector<std::string> startedPrograms;
+  std::vector<std::string> openedDocuments;
   bool saveFails = false;
   bool startFails = false;
 

@@ -112,7 +112,10 @@ TEST_F(FileSystemTest, ReachesFoldersBehindPathsLongerThanMaxPath) {
   std::string content(kContent.size() + 1, '\0');
   EXPECT_EQ(fs.OpenForReading(path + kUnicodeFile)->Read(content.data(), content.size()),
             static_cast<std::ptrdiff_t>(kContent.size()));
-  EXPECT_TRUE(fs.RemoveFile(path + kUnicodeFile));
+  ASSERT_TRUE(fs.SaveFile(path + "b.txt", "b"));
+  EXPECT_FALSE(fs.RenameFile(path + kUnicodeFile, path + "b.txt")) << "b.txt is there";
+  EXPECT_TRUE(fs.RenameFile(path + kUnicodeFile, path + "a.txt"));
+  EXPECT_TRUE(fs.RemoveFile(path + "a.txt") && fs.RemoveFile(path + "b.txt"));
 }
 
 TEST_F(FileSystemTest, ReportsTheCurrentDirectoryAsSet) {

@@ -1,0 +1,115 @@
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "tests/unit/browser.h"
+
+namespace vantiro {
+namespace {
+
+using Entries = std::vector<std::string>;
+
+// c:\docs\ holds readme.txt, other.txt, run.bat and "a & b.txt"; the file
+// list shows them with the batch file as run.BAT.
+class FileCommands : public Browser {
+ protected:
+  FileCommands() {
+    drives.MakeFolders("c:\\docs");
+    for (const char* name : {"readme.txt", "other.txt", "run.bat", "a & b.txt"})
+      drives.MakeFile(std::string("c:\\docs\\") + name);
+    Start();
+    Click(0, "c:");
+    Click(1, "docs");
+  }
+  // Selects a file as a click does and chooses a command of the FILE menu.
+  void Choose(const std::string& file, const char* command) {
+    const Entries items = files().Items();
+    const auto found = std::find(items.begin(), items.end(), file);
+    ASSERT_NE(found, items.end()) << file;
+    files().UserClick(static_cast<int>(found - items.begin()));
+    main().ChooseMenu(command);
+  }
+  bool Exists(const std::string& name) {
+    return std::filesystem::exists(drives.HostPath("c:\\docs\\" + name));
+  }
+};
+
+TEST_F(FileCommands, OpenHandsTheFileToTheShellAfterTheBatchQuestion) {
+  const struct {
+    const char* file;
+    std::deque<int> answers;
+    bool asked, opened;
+  } rows[] = {{"a & b.txt", {}, false, true},
+              {"run.BAT", {msgbox::kNo}, true, false},
+              {"run.BAT", {msgbox::kYes}, true, true}};
+  for (const auto& row : rows) {
+    drives.openedDocuments.clear();
+    ws.messages.clear();
+    ws.msgBoxAnswers = row.answers;
+    Choose(row.file, "mnuFileOpen");
+    EXPECT_EQ(drives.openedDocuments,
+              row.opened ? Entries{std::string("c:\\docs\\") + row.file} : Entries{})
+        << row.file;
+    ASSERT_EQ(ws.messages.size(), row.asked ? 1u : 0u) << row.file;
+    if (row.asked) {
+      EXPECT_EQ(ws.messages[0].text,
+                "Warning : You are executing a bach file ! Do you want to continue ?");
+      EXPECT_EQ(ws.messages[0].style, msgbox::kYesNo | msgbox::kExclamation);
+    }
+  }
+  drives.openedDocuments.clear();
+  files().Select(-1);
+  form->Files_DblClick();
+  EXPECT_TRUE(drives.openedDocuments.empty()) << "no file selected";
+}
+
+TEST_F(FileCommands, RenameTakesANewNameOnlyAndSaysWhenItCannot) {
+  const struct {
+    const char* answer;
+    bool renamed;
+    const char* message;
+  } rows[] = {
+      {"", false, nullptr},
+      {"README.TXT", false, nullptr},  // a change of case alone
+      {"other.txt", false, "Unable to rename 'c:\\docs\\readme.txt' to 'c:\\docs\\other.txt'"},
+      {"new.txt", true, nullptr}};
+  for (const auto& row : rows) {
+    ws.messages.clear();
+    ws.inputAnswers = {row.answer};
+    Choose("readme.txt", "mnuFileRename");
+    EXPECT_EQ(
+        ws.inputs.back().prompt + "|" + ws.inputs.back().title + "|" + ws.inputs.back().defaultText,
+        "Please enter the new name|Rename|readme.txt");
+    EXPECT_EQ(Exists("new.txt"), row.renamed) << row.answer;
+    EXPECT_EQ(ws.messages.empty() ? "" : ws.messages[0].text, row.message ? row.message : "")
+        << row.answer;
+    if (row.renamed) break;
+  }
+  EXPECT_EQ(files().Items(), (Entries{"a & b.txt", "new.txt", "other.txt", "run.BAT"}))
+      << "refreshed, the folder open again";
+}
+
+TEST_F(FileCommands, DeleteAsksFirstAndTheRecycleBinLeavesTheAskingToTheShell) {
+  Choose("other.txt", "mnuFileDelete");  // No
+  EXPECT_TRUE(Exists("other.txt"));
+  EXPECT_EQ(ws.messages.back().text, "Do you really want to delete 'c:\\docs\\other.txt' ?");
+  ws.msgBoxAnswers = {msgbox::kYes};
+  Choose("other.txt", "mnuFileDelete");
+  EXPECT_FALSE(Exists("other.txt"));
+
+  Choose("readme.txt", "mnuFileRecycleBin");
+  ASSERT_EQ(drives.shellOperations.size(), 1u);
+  const ShellFileOperation& op = drives.shellOperations[0];
+  EXPECT_EQ(
+      std::tuple(op.owner, op.func, op.from, op.to, op.flags),
+      std::tuple(std::uintptr_t{0}, 3u, std::string("c:\\docs\\readme.txt"), std::string(), 0x40u));
+  EXPECT_EQ(files().Items(), (Entries{"a & b.txt", "run.BAT"}));
+
+  drives.RemoveFile("c:\\docs\\run.bat");  // gone behind the list's back
+  ws.msgBoxAnswers = {msgbox::kYes};
+  Choose("run.BAT", "mnuFileDelete");
+  EXPECT_EQ(ws.messages.back().text, "Unable to remove 'c:\\docs\\run.BAT'.");
+}
+
+}  // namespace
+}  // namespace vantiro
