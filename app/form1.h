@@ -87,6 +87,20 @@ class Form1 {
   void mnuFileRename_Click();
   void mnuFileDelete_Click();
   void mnuFileRecycleBin_Click();
+  void mnuFileOpenWith_Click();
+  void mnuFileProperties_Click();
+  void ShowProperties(const std::string& path, std::uintptr_t ownerWindow);
+
+  // Folder commands.
+  void mnuExplore_Click();
+  void Dir_DblClick();
+  void mnuNewWindow_Click();
+  void mnuFolderRecycleBin_Click();
+  void mnuFolderProperties_Click();
+
+  // Copy and paste.
+  void mnuCopy_Click();
+  void mnuPaste_Click();
   void CopyFile(const std::string& source, const std::string& destFolder);
 
   // Options and the settings files.
@@ -144,6 +158,7 @@ class Form1 {
   // The current folder followed by the file selected in the list; nullopt
   // when none is.
   std::optional<std::string> SelectedFilePath() const;
+  void Recycle(const std::string& path);
   std::int32_t HorizontalExtent(const std::vector<std::string>& texts) const;
   std::int32_t Dir0Extent();
   void HideHtmlList();

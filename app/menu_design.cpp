@@ -80,24 +80,33 @@ std::vector<MenuItem> Form1::DesignMenuBar() {
 
   MenuItem folder = Visible(
       Menu(menu::mnuDirFunctions, "FOLDER",
-           {Item("mnuExplore", "Explore     (Double-Click)"),
-            Item("mnuNewWindow", "Open in a new window", "Ctrl+N"),
-            Item("mnuFolderRecycleBin", "Send to Recycle Bin"), Item("mnuPaste", "Paste", "Ctrl+V"),
+           {Item("mnuExplore", "Explore     (Double-Click)", {}, command(&Form1::mnuExplore_Click)),
+            Item("mnuNewWindow", "Open in a new window", "Ctrl+N",
+                 command(&Form1::mnuNewWindow_Click)),
+            Item("mnuFolderRecycleBin", "Send to Recycle Bin", {},
+                 command(&Form1::mnuFolderRecycleBin_Click)),
+            Item("mnuPaste", "Paste", "Ctrl+V", command(&Form1::mnuPaste_Click)),
             Separator("mnuNone6"),
             Item("mnuAdd", "Add to Favorites", "Ctrl+A", command(&Form1::mnuAdd_Click)),
-            Separator("mnuNone10"), Item("mnuFolderProperties", "Folder Properties...", "F4")}),
+            Separator("mnuNone10"),
+            Item("mnuFolderProperties", "Folder Properties...", "F4",
+                 command(&Form1::mnuFolderProperties_Click))}),
       false);
 
   MenuItem fileFunctions = Visible(
-      Menu(menu::mnuFileFunctions, "FILE",
-           {Item("mnuFileOpen", "Open     (Double-Click)", {}, command(&Form1::mnuFileOpen_Click)),
-            Item("mnuFileOpenWith", "Open with...", "Ctrl+O"),
-            Item("mnuFileRename", "Rename...", "F2", command(&Form1::mnuFileRename_Click)),
-            Item("mnuFileRecycleBin", "Send to Recycle Bin", "Del",
-                 command(&Form1::mnuFileRecycleBin_Click)),
-            Item("mnuFileDelete", "Delete", "Shift+Del", command(&Form1::mnuFileDelete_Click)),
-            Separator("mnuNone8"), Item("mnuCopy", "Copy", "Ctrl+C"), Separator("mnuNone9"),
-            Item("mnuFileProperties", "File Properties...", "F3")}),
+      Menu(
+          menu::mnuFileFunctions, "FILE",
+          {Item("mnuFileOpen", "Open     (Double-Click)", {}, command(&Form1::mnuFileOpen_Click)),
+           Item("mnuFileOpenWith", "Open with...", "Ctrl+O",
+                command(&Form1::mnuFileOpenWith_Click)),
+           Item("mnuFileRename", "Rename...", "F2", command(&Form1::mnuFileRename_Click)),
+           Item("mnuFileRecycleBin", "Send to Recycle Bin", "Del",
+                command(&Form1::mnuFileRecycleBin_Click)),
+           Item("mnuFileDelete", "Delete", "Shift+Del", command(&Form1::mnuFileDelete_Click)),
+           Separator("mnuNone8"), Item("mnuCopy", "Copy", "Ctrl+C", command(&Form1::mnuCopy_Click)),
+           Separator("mnuNone9"),
+           Item("mnuFileProperties", "File Properties...", "F3",
+                command(&Form1::mnuFileProperties_Click))}),
       false);
 
   return {file,

@@ -1,5 +1,6 @@
-// The FILE menu: the selected file opened, renamed, deleted or sent to the
-// Recycle Bin. Without a selected file each does nothing.
+// The FILE menu: the selected file opened, opened with another program,
+// renamed, deleted, sent to the Recycle Bin or shown in its Properties sheet.
+// Without a selected file each does nothing.
 #include "app/form1.h"
 #include "navigation/names.h"
 
@@ -32,6 +33,11 @@ void Form1::mnuFileOpen_Click() {
 }
 
 void Form1::Files_DblClick() { mnuFileOpen_Click(); }
+
+void Form1::mnuFileOpenWith_Click() {
+  if (const std::optional<std::string> selected = SelectedFilePath())
+    fs_.ShowOpenWith(*selected, window_->SystemHandle());
+}
 
 void Form1::mnuFileRename_Click() {
   const std::optional<std::string> selected = SelectedFilePath();
@@ -68,13 +74,30 @@ void Form1::mnuFileDelete_Click() {
 // The shell asks, shows its progress and reports its errors; the view is
 // rebuilt whatever came of it.
 void Form1::mnuFileRecycleBin_Click() {
-  const std::optional<std::string> selected = SelectedFilePath();
-  if (!selected) return;
+  if (const std::optional<std::string> selected = SelectedFilePath()) Recycle(*selected);
+}
+
+// Some shells lose their way in paths longer than 260 characters: the
+// adapter never hands them one, and the user hears why.
+void Form1::Recycle(const std::string& path) {
   FileOp.func = kFoDelete;
-  FileOp.from = *selected;
+  FileOp.from = path;
   FileOp.flags = kFofAllowUndo;
-  fs_.RunShellFileOperation(FileOp);
+  if (fs_.RunShellFileOperation(FileOp).code == kPathTooLongForShell) {
+    ws_.MsgBox("Unable to send '" + path +
+                   "' to the Recycle Bin: it is or holds a path longer than 260 characters.",
+               msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
+  }
   Refresh_All();
+}
+
+void Form1::mnuFileProperties_Click() {
+  if (const std::optional<std::string> selected = SelectedFilePath())
+    ShowProperties(*selected, window_->SystemHandle());
+}
+
+void Form1::ShowProperties(const std::string& path, std::uintptr_t ownerWindow) {
+  fs_.ShowProperties(path, ownerWindow);
 }
 
 }  // namespace vantiro

@@ -13,6 +13,7 @@ void Form1::CreateDirBox() {
   const int index = DirCount();
   ListBox::Events events;
   events.click = [this, index] { Dir_Click(index); };
+  events.dblClick = [this] { Dir_DblClick(); };
   dirs_.push_back({window_->CreateListBox(std::move(events)), {}});
 }
 

@@ -21,6 +21,10 @@ struct ShellFileOperation {
   unsigned flags = 0;  // FOF_ values
 };
 
+// What RunShellFileOperation gives, without asking the shell, for a path
+// (or a folder holding one) longer than the shell's 260 characters.
+inline constexpr int kPathTooLongForShell = 206;  // ERROR_FILENAME_EXCED_RANGE
+
 struct ShellFileResult {
   int code = 0;          // 0 when the shell carried it out
   bool aborted = false;  // the user declined a step (fAnyOperationsAborted)
@@ -77,6 +81,13 @@ class FileSystem {
   // Renames or moves a file; false when it cannot (a file of that name is
   // there already, say).
   virtual bool RenameFile(const std::string& from, const std::string& to) = 0;
+
+  // The shell's Open With dialog for a file, owned by a window.
+  virtual void ShowOpenWith(const std::string& path, std::uintptr_t owner) = 0;
+
+  // The shell's Properties sheet of a file or folder, owned by a window; the
+  // shell shows no error of its own when it has none.
+  virtual void ShowProperties(const std::string& path, std::uintptr_t owner) = 0;
 
   // Hands a file operation to the shell, which shows its own confirmations,
   // progress and errors.

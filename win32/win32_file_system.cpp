@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <functional>
@@ -182,18 +183,101 @@ bool Win32FileSystem::RenameFile(const std::string& from, const std::string& to)
   return MoveFileW(FilePath(from).c_str(), FilePath(to).c_str()) != FALSE;
 }
 
+namespace {
+
+// Whether a path, or anything in the folder it names, passes MAX_PATH.
+bool HoldsLongPath(const std::wstring& path) {
+  if (path.size() >= MAX_PATH) return true;
+  WIN32_FIND_DATAW data{};
+  const HANDLE found = FindFirstFileW((FilePath(Utf8(path)) + L"\\*").c_str(), &data);
+  if (found == INVALID_HANDLE_VALUE) return false;
+  bool longPath = false;
+  do {
+    const std::wstring_view name = data.cFileName;
+    if (name == L"." || name == L"..") continue;
+    const std::wstring child = path + L"\\" + data.cFileName;
+    longPath = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+                       !(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+                   ? HoldsLongPath(child)
+                   : child.size() >= MAX_PATH;
+  } while (!longPath && FindNextFileW(found, &data));
+  FindClose(found);
+  return longPath;
+}
+
+// The sheet the item's own context menu shows: the way left where the shell
+// has no "properties" verb for ShellExecuteEx (Wine).
+void ShowPropertiesByContextMenu(const std::wstring& path, HWND owner) {
+  PIDLIST_ABSOLUTE item = nullptr;
+  if (FAILED(SHParseDisplayName(path.c_str(), nullptr, &item, 0, nullptr))) return;
+  IShellFolder* parent = nullptr;
+  PCUITEMID_CHILD child = nullptr;
+  if (SUCCEEDED(
+          SHBindToParent(item, IID_IShellFolder, reinterpret_cast<void**>(&parent), &child))) {
+    IContextMenu* menu = nullptr;
+    if (SUCCEEDED(parent->GetUIObjectOf(owner, 1, &child, IID_IContextMenu, nullptr,
+                                        reinterpret_cast<void**>(&menu)))) {
+      CMINVOKECOMMANDINFO command{};
+      command.cbSize = sizeof command;
+      command.hwnd = owner;
+      command.lpVerb = "properties";
+      command.nShow = SW_SHOWNORMAL;
+      menu->InvokeCommand(&command);
+      menu->Release();
+    }
+    parent->Release();
+  }
+  CoTaskMemFree(item);
+}
+
+}  // namespace
+
 // The shell takes lists of paths, each ended by a NUL, the list by another.
+// It is never handed a path past MAX_PATH: some shells then act on the
+// current directory instead (Wine deletes its files).
 ShellFileResult Win32FileSystem::RunShellFileOperation(const ShellFileOperation& operation) {
-  const std::string from = operation.from + '\0' + '\0';
-  const std::string to = operation.to + '\0' + '\0';
-  SHFILEOPSTRUCTA record{};
+  const std::wstring from = Wide(operation.from), to = Wide(operation.to);
+  if (HoldsLongPath(from) || to.size() >= MAX_PATH) return {kPathTooLongForShell, false};
+  const std::wstring fromList = from + L'\0' + L'\0', toList = to + L'\0' + L'\0';
+  SHFILEOPSTRUCTW record{};
   record.hwnd = reinterpret_cast<HWND>(operation.owner);
   record.wFunc = operation.func;
-  record.pFrom = from.c_str();
-  record.pTo = operation.to.empty() ? nullptr : to.c_str();
+  record.pFrom = fromList.c_str();
+  record.pTo = to.empty() ? nullptr : toList.c_str();
   record.fFlags = static_cast<FILEOP_FLAGS>(operation.flags);
-  const int code = SHFileOperationA(&record);
+  const int code = SHFileOperationW(&record);
   return {code, record.fAnyOperationsAborted != FALSE};
+}
+
+// Windows' own dialog where the shell has it, else the one rundll32 shows.
+void Win32FileSystem::ShowOpenWith(const std::string& path, std::uintptr_t owner) {
+  using OpenWithDialog = HRESULT(WINAPI*)(HWND, const OPENASINFO*);
+  const std::wstring file = Wide(path);
+  const auto dialog = reinterpret_cast<OpenWithDialog>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"shell32.dll"), "SHOpenWithDialog")));
+  OPENASINFO info{};
+  info.pcszFile = file.c_str();
+  info.oaifInFlags = OAIF_ALLOW_REGISTRATION | OAIF_EXEC;
+  if (dialog && SUCCEEDED(dialog(reinterpret_cast<HWND>(owner), &info))) return;
+  StartProgram("rundll32.exe shell32.dll,OpenAs_RunDLL " + path);
+}
+
+void Win32FileSystem::ShowProperties(const std::string& path, std::uintptr_t owner) {
+  const std::wstring file = Wide(path);
+  SHELLEXECUTEINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = SEE_MASK_INVOKEIDLIST | SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+  info.hwnd = reinterpret_cast<HWND>(owner);
+  info.lpVerb = L"properties";
+  info.lpFile = file.c_str();
+  info.lpParameters = L"";
+  info.lpDirectory = L"";
+  info.nShow = SW_HIDE;
+  if (ShellExecuteExW(&info)) {
+    if (info.hProcess) CloseHandle(info.hProcess);
+    return;
+  }
+  ShowPropertiesByContextMenu(file, reinterpret_cast<HWND>(owner));
 }
 
 }  // namespace vantiro::win32

@@ -146,6 +146,12 @@ class TempDrives final : public FileSystem {
     std::filesystem::rename(source, target, error);
     return !error;
   }
+  void ShowOpenWith(const std::string& path, std::uintptr_t) override {
+    shellDialogs.push_back("Open with " + path);
+  }
+  void ShowProperties(const std::string& path, std::uintptr_t) override {
+    shellDialogs.push_back("Properties " + path);
+  }
   // Records the command line; fails while startFails is set.
   bool StartProgram(const std::string& commandLine) override {
     startedPrograms.push_back(commandLine);
@@ -162,6 +168,7 @@ class TempDrives final : public FileSystem {
   std::vector<ShellFileOperation> shellOperations;
   std::vector<std::string> startedPrograms;
   std::vector<std::string> openedDocuments;
+  std::vector<std::string> shellDialogs;  // "Open with <path>", "Properties <path>"
   bool saveFails = false;
   bool startFails = false;
 

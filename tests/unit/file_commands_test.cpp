@@ -9,12 +9,14 @@ namespace {
 
 using Entries = std::vector<std::string>;
 
-// c:\docs\ holds readme.txt, other.txt, run.bat and "a & b.txt"; the file
-// list shows them with the batch file as run.BAT.
+// c:\dest\ is empty; c:\docs\ holds readme.txt, other.txt, run.bat and
+// "a & b.txt", which the file list shows with the batch file as run.BAT.
 class FileCommands : public Browser {
  protected:
   FileCommands() {
     drives.MakeFolders("c:\\docs");
+    drives.MakeFolders("c:\\dest");
+    drives.MakeFolders("c:\\vantiro");
     for (const char* name : {"readme.txt", "other.txt", "run.bat", "a & b.txt"})
       drives.MakeFile(std::string("c:\\docs\\") + name);
     Start();
@@ -109,6 +111,73 @@ TEST_F(FileCommands, DeleteAsksFirstAndTheRecycleBinLeavesTheAskingToTheShell) {
   ws.msgBoxAnswers = {msgbox::kYes};
   Choose("run.BAT", "mnuFileDelete");
   EXPECT_EQ(ws.messages.back().text, "Unable to remove 'c:\\docs\\run.BAT'.");
+}
+
+TEST_F(FileCommands, CopyHandsOverThroughTempAndPasteReadsItBackWithItsRules) {
+  const std::string handOver = form->ProgramDir + "Temp";
+  Choose("a & b.txt", "mnuCopy");
+  EXPECT_EQ(drives.Contents(handOver), "\"c:\\docs\\a & b.txt\"\r\n\"a & b.txt\"\r\n");
+  EXPECT_EQ(ws.messages.back().text,
+            "'c:\\docs\\a & b.txt' has been copied.\r\rSelect the destination folder and click "
+            "'Paste' from the 'FOLDER' menu.");
+  main().ChooseMenu("mnuPaste");
+  EXPECT_EQ(ws.messages.back().text, "Destination folder must be different from source folder.");
+
+  Click(1, "dest");
+  for (const char* damaged : {"", "\"c:\\docs\\a & b.txt\"\r\n", "\"c:\\docs\\a & b.txt\r\n\"x\"",
+                              "\x01\xff\x00garbage", "\"\"\r\n\"a & b.txt\"\r\n"}) {
+    drives.MakeFile(handOver, damaged);
+    main().ChooseMenu("mnuPaste");
+    EXPECT_EQ(ws.messages.back().title, "Operation Aborted") << damaged;
+  }
+  drives.MakeFile(handOver, "\"c:\\docs\\a & b.txt\"\r\n\"a & b.txt\"\r\n");
+  ws.msgBoxAnswers = {msgbox::kYes};
+  main().ChooseMenu("mnuPaste");
+  EXPECT_TRUE(std::filesystem::exists(drives.HostPath("c:\\dest\\a & b.txt")));
+
+  drives.saveFails = true;
+  Click(1, "docs");
+  Choose("readme.txt", "mnuCopy");
+  EXPECT_EQ(ws.messages.back().text,
+            "Unable to write '" + handOver + "': nothing has been copied.");
+}
+
+TEST_F(FileCommands, FolderCommandsActOnTheCurrentFolderAndTheShellIsNeverAskedForNothing) {
+  Choose("readme.txt", "mnuFileProperties");
+  for (const char* command : {"mnuExplore", "mnuFolderProperties", "mnuFolderRecycleBin"})
+    main().ChooseMenu(command);
+  EXPECT_EQ(drives.startedPrograms, Entries{"Explorer \"c:\\docs\\\""});
+  EXPECT_EQ(drives.shellDialogs,
+            (Entries{"Properties c:\\docs\\readme.txt", "Properties c:\\docs\\"}));
+  ASSERT_EQ(drives.shellOperations.size(), 1u);
+  EXPECT_EQ(drives.shellOperations[0].from, "c:\\docs") << "without its last \\";
+
+  form->CurrentFolder = "c:\\";
+  main().ChooseMenu("mnuFolderRecycleBin");
+  EXPECT_EQ(ws.messages.back().text, "Please select a valid folder.");
+  form->CurrentFolder.clear();
+  ws.messages.clear();
+  for (const char* command :
+       {"mnuExplore", "mnuNewWindow", "mnuFolderRecycleBin", "mnuFolderProperties", "mnuPaste"})
+    main().ChooseMenu(command);
+  EXPECT_EQ(ws.messages.size(), 5u);
+  EXPECT_EQ(drives.shellOperations.size() + drives.shellDialogs.size(), 3u) << "nothing more";
+}
+
+TEST_F(FileCommands, ANewWindowStartsFromTheSavedPlaceWhileThisOneStepsAside) {
+  const Twips left = main().Left(), top = main().Top();
+  main().ChooseMenu("mnuNewWindow");
+  EXPECT_EQ(drives.startedPrograms, Entries{"\"" + form->ProgramDir + "Vantiro.exe\""});
+  EXPECT_EQ(std::pair(main().Left(), main().Top()), std::pair(left + 500, top + 500));
+  const std::string saved = drives.Contents(form->ProgramDir + "Config");
+  EXPECT_NE(saved.find(std::to_string(left) + "\r\n" + std::to_string(top) + "\r\n"),
+            std::string::npos)
+      << "saved before the move:\n"
+      << saved;
+  drives.startFails = true;
+  main().ChooseMenu("mnuNewWindow");
+  EXPECT_EQ(ws.messages.back().text,
+            "Sorry: Unable to open a new Vantiro! window.\rVantiro.exe : File not found.");
 }
 
 }  // namespace

@@ -1,0 +1,78 @@
+// Copy and paste: "Copy" remembers the selected file in the hand-over file
+// "Temp" beside the program, so that any window of the program, now or in a
+// later run, can paste it; "Paste" copies it into the current folder through
+// the shell's copy engine, after the user confirms it.
+#include "app/form1.h"
+#include "settings/legacy_text.h"
+#include "settings/text_file.h"
+
+namespace vantiro {
+namespace {
+
+constexpr const char* kHandOverFile = "Temp";
+constexpr unsigned kFoCopy = 2;
+constexpr unsigned kFofSimpleProgress = 0x100;
+constexpr unsigned kFofFilesOnly = 0x80;
+
+// The copied file's full path and its name, nullopt unless both are there:
+// an empty, damaged or huge file means that nothing was copied.
+std::optional<std::pair<std::string, std::string>> ReadHandOver(const FileSystem& fs,
+                                                                const std::string& path) {
+  std::optional<std::string> contents = ReadTextFile(fs, path, 64 * 1024);
+  if (!contents) return std::nullopt;
+  TextFileReader file(FromLegacyText(*contents));
+  std::optional<std::string> source = file.Text();
+  std::optional<std::string> name = file.Text();
+  if (!source || !name || source->empty() || name->empty()) return std::nullopt;
+  return std::pair{std::move(*source), std::move(*name)};
+}
+
+}  // namespace
+
+void Form1::mnuCopy_Click() {
+  const std::optional<std::string> path = SelectedFilePath();
+  if (!path) return;
+  TextFileWriter file;
+  file.Text(*path);
+  file.Text(files_->Item(files_->Selected()));
+  const std::string handOver = ProgramDir + kHandOverFile;
+  if (!fs_.SaveFile(handOver, file.contents())) {
+    ws_.MsgBox("Unable to write '" + handOver + "': nothing has been copied.",
+               msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
+    return;
+  }
+  ws_.MsgBox("'" + *path + "' has been copied.\r\rSelect the destination folder and click " +
+                 "'Paste' from the 'FOLDER' menu.",
+             msgbox::kOkOnly | msgbox::kInformation, kAppTitle);
+}
+
+void Form1::mnuPaste_Click() {
+  if (IsFolderOk() != msgbox::kYes) return;
+  const auto copied = ReadHandOver(fs_, ProgramDir + kHandOverFile);
+  if (!copied) {
+    ws_.MsgBox("You must first select a file and click 'Copy' from the 'FILE' menu.",
+               msgbox::kOkOnly | msgbox::kInformation, "Operation Aborted");
+    return;
+  }
+  const auto& [source, name] = *copied;
+  if (CurrentFolder + name == source) {
+    ws_.MsgBox("Destination folder must be different from source folder.",
+               msgbox::kOkOnly | msgbox::kInformation, kAppTitle);
+    return;
+  }
+  CopyFile(source, CurrentFolder);
+}
+
+void Form1::CopyFile(const std::string& source, const std::string& destFolder) {
+  const std::string question = "Source file :   " + source + "\r" +
+                               "Destination folder :   " + destFolder + "\r\r" +
+                               "Do you want to continue ?";
+  if (ws_.MsgBox(question, msgbox::kYesNo | msgbox::kQuestion, "Confirm ?") != msgbox::kYes) return;
+  const ShellFileResult result = fs_.RunShellFileOperation(
+      {window_->SystemHandle(), kFoCopy, source, destFolder, kFofSimpleProgress | kFofFilesOnly});
+  if (result.code != 0) return;  // the shell has said what went wrong
+  if (result.aborted) ws_.MsgBox("Operation Failed", msgbox::kOkOnly, kAppTitle);
+  Refresh_All();
+}
+
+}  // namespace vantiro
