@@ -768,6 +768,142 @@ check_no_stale_box() {
   fi
 }
 
+# ---- the FILE and FOLDER commands ----------------------------------------------
+
+# C:\cmd\src\ holds four files; C:\cmd\dest\ is empty. run.bat leaves a marker.
+cmd_folder="$WINEPREFIX/drive_c/cmd"
+make_command_folders() {
+  rm -rf "$cmd_folder"
+  at_exit "rm -rf $(printf %q "$cmd_folder")"
+  mkdir -p "$cmd_folder/src" "$cmd_folder/dest"
+  local name
+  for name in 'a & b.txt' keep.txt trash.txt gone.txt; do echo "$name" >"$cmd_folder/src/$name"; done
+  printf 'echo done > C:\\cmd\\marker.txt\r\n' >"$cmd_folder/src/run.bat"
+}
+
+# answer_message <title> <text> <button>: a message box of that title comes
+# and holds the text; then its button is clicked.
+answer_message() {
+  local title=$1 text=$2 button=$3
+  eventually 10 probe wait "$title" 0 || return 1
+  probe texts "$title" | grep -qF -- "$text" || {
+    echo "\"$title\" says: $(probe texts "$title")"
+    return 1
+  }
+  click_button "$title" "^${title//\?/\\?}\$" "$button" && probe gone "$title" 10 >/dev/null
+}
+
+# select_file <entry>: src open, the entry of the file list (box 3) selected.
+select_file() {
+  box_holds 2 src || open_chain 0 c: cmd >/dev/null || return 1
+  click_entry 2 src && eventually 10 box_holds 3 "$1" && click_entry 3 "$1"
+}
+
+in_src() { [[ -e "$cmd_folder/src/$1" ]]; }
+
+check_copy_and_paste() {
+  local name="Ctrl+C remembers a file, Ctrl+V in its own folder refuses, in another folder copies it after \"Confirm ?\""
+  local why
+  if why=$(select_file 'a & b.txt') && press_key ctrl+c &&
+    why=$(answer_message "$app_title" "a & b.txt' has been copied." OK) &&
+    press_key ctrl+v &&
+    why=$(answer_message "$app_title" 'Destination folder must be different from source folder.' OK) &&
+    click_entry 2 dest && sleep 0.5 && press_key ctrl+v &&
+    why=$(answer_message 'Confirm ?' 'Do you want to continue ?' Yes) &&
+    eventually 10 test -e "$cmd_folder/dest/a & b.txt"; then
+    ok "$name"
+  else
+    not_ok "$name" "$why"
+  fi
+}
+
+check_rename() {
+  local name="F2 renames the selected file to the name typed; the list follows"
+  local why
+  if why=$(select_file keep.txt) && press_key F2 && eventually 10 probe wait Rename 0 &&
+    window_says Rename keep.txt; then
+    focus_window '^Rename$'
+    xdotool key ctrl+a && xdotool type --delay 50 'kept & sound.txt' && xdotool key Return
+    if eventually 10 in_src 'kept & sound.txt' && eventually 10 box_holds 3 'kept & sound.txt'; then
+      ok "$name"
+      return
+    fi
+  fi
+  not_ok "$name" "$why" "$(ls "$cmd_folder/src")"
+}
+
+# Wine's own question before it moves a file to its trash.
+trash_question() {
+  probe wait 'Confirm file deletion' 0
+}
+
+check_delete_and_recycle() {
+  local name="Del sends the file to the trash after the shell's question; Shift+Del deletes one for good after the program's"
+  local why
+  if ! why=$(select_file trash.txt) || ! press_key Delete || ! eventually 10 trash_question; then
+    not_ok "$name" "$why" "no question from the shell"
+    return
+  fi
+  click_button 'Confirm file deletion' '^Confirm file deletion$' Yes || true
+  if ! eventually 10 test ! -e "$cmd_folder/src/trash.txt" ||
+    ! ls "$XDG_DATA_HOME"/Trash/files 2>/dev/null | grep -q trash.txt; then
+    not_ok "$name" "trash.txt: $(ls "$cmd_folder/src"); trash: $(ls -R "$XDG_DATA_HOME" 2>&1 | head)"
+    return
+  fi
+  if why=$(select_file gone.txt) && press_key shift+Delete &&
+    why=$(answer_message "$app_title" "Do you really want to delete '" Yes) &&
+    eventually 10 test ! -e "$cmd_folder/src/gone.txt"; then
+    ok "$name"
+  else
+    not_ok "$name" "$why"
+  fi
+}
+
+properties_sheet() {
+  xdotool search --onlyvisible --name 'kept & sound' 2>/dev/null | head -n 1
+}
+
+check_properties() {
+  local name="F3 shows a Properties sheet naming the file"
+  local why
+  if why=$(select_file 'kept & sound.txt') && press_key F3 && eventually 15 properties_sheet; then
+    ok "$name"
+    focus_window 'kept & sound'
+    xdotool key Escape
+    eventually 10 test -z "$(properties_sheet)" || true
+  else
+    not_ok "$name" "$why"
+  fi
+}
+
+check_batch_file() {
+  local name="a double click on run.BAT asks first: No runs nothing, Yes runs it"
+  local why point
+  if ! why=$(select_file run.BAT) || ! point=$(probe item-center "$title" 3 run.BAT); then
+    not_ok "$name" "$why"
+    return
+  fi
+  # shellcheck disable=SC2086
+  xdotool mousemove $point click --repeat 2 --delay 80 1
+  if ! why=$(answer_message "$app_title" 'Warning : You are executing a bach file !' No); then
+    not_ok "$name" "$why"
+    return
+  fi
+  sleep 2
+  if [[ -e "$cmd_folder/marker.txt" ]]; then
+    not_ok "$name" "No ran it"
+    return
+  fi
+  # shellcheck disable=SC2086
+  xdotool mousemove $point click --repeat 2 --delay 80 1
+  if why=$(answer_message "$app_title" 'Warning : You are executing a bach file !' Yes) &&
+    eventually 30 test -e "$cmd_folder/marker.txt"; then
+    ok "$name"
+  else
+    not_ok "$name" "$why" "no marker"
+  fi
+}
+
 # ---- main ------------------------------------------------------------------------
 
 main() {
@@ -809,6 +945,12 @@ main() {
     make_browse_folders
     check_no_stale_box
     check_long_path
+    make_command_folders
+    check_copy_and_paste
+    check_rename
+    check_delete_and_recycle
+    check_properties
+    check_batch_file
     check_deep_chain
     check_close_box_ends_program
   fi

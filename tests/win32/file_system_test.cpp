@@ -116,6 +116,11 @@ TEST_F(FileSystemTest, ReachesFoldersBehindPathsLongerThanMaxPath) {
   EXPECT_FALSE(fs.RenameFile(path + kUnicodeFile, path + "b.txt")) << "b.txt is there";
   EXPECT_TRUE(fs.RenameFile(path + kUnicodeFile, path + "a.txt"));
   EXPECT_TRUE(fs.RemoveFile(path + "a.txt") && fs.RemoveFile(path + "b.txt"));
+  const std::string top = Temp() + std::string(60, 'v');
+  EXPECT_EQ(fs.RunShellFileOperation({0, FO_DELETE, top, "", FOF_NO_UI}).code,
+            kPathTooLongForShell);
+  EXPECT_NE(GetFileAttributesW(FilePath(path).c_str()), INVALID_FILE_ATTRIBUTES)
+      << "never handed to the shell";
 }
 
 TEST_F(FileSystemTest, ReportsTheCurrentDirectoryAsSet) {
