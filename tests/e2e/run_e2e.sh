@@ -687,7 +687,8 @@ open_chain() {
   local -a entries=("$@")
   local i
   for ((i = 0; i < ${#entries[@]}; i++)); do
-    if ! entry_on_screen "$box" "${entries[i]}"; then
+    # The window moves to keep the active box in sight as the boxes settle.
+    if ! eventually 5 entry_on_screen "$box" "${entries[i]}"; then
       echo "'${entries[i]}' is not on the screen in box $box"
       return 1
     fi
