@@ -2,6 +2,7 @@
 // renamed, deleted, sent to the Recycle Bin or shown in its Properties sheet.
 // Without a selected file each does nothing.
 #include "app/form1.h"
+#include "commands/open_with.h"
 #include "navigation/names.h"
 
 namespace vantiro {
@@ -35,8 +36,9 @@ void Form1::mnuFileOpen_Click() {
 void Form1::Files_DblClick() { mnuFileOpen_Click(); }
 
 void Form1::mnuFileOpenWith_Click() {
-  if (const std::optional<std::string> selected = SelectedFilePath())
-    fs_.ShowOpenWith(*selected, window_->SystemHandle());
+  const std::optional<std::string> selected = SelectedFilePath();
+  if (selected && !fs_.ShowOpenWith(*selected, window_->SystemHandle()))
+    FrmOpenWith(ws_, fs_, *selected).ShowModal();
 }
 
 void Form1::mnuFileRename_Click() {

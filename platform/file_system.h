@@ -82,8 +82,13 @@ class FileSystem {
   // there already, say).
   virtual bool RenameFile(const std::string& from, const std::string& to) = 0;
 
-  // The shell's Open With dialog for a file, owned by a window.
-  virtual void ShowOpenWith(const std::string& path, std::uintptr_t owner) = 0;
+  // The shell's Open With dialog for a file, owned by a window; false when
+  // the shell has none.
+  virtual bool ShowOpenWith(const std::string& path, std::uintptr_t owner) = 0;
+
+  // The programs registered to open files of this file's type, the default
+  // one first, then the other applications the system knows; full paths.
+  virtual std::vector<std::string> ProgramsFor(const std::string& path) const = 0;
 
   // The shell's Properties sheet of a file or folder, owned by a window; the
   // shell shows no error of its own when it has none.

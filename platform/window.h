@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -101,6 +102,11 @@ class Window : public ControlHost {
   // Opens a help file in the help viewer, owned by this window; command is
   // a help command such as kHelpContents.
   virtual void ShowHelp(const std::string& helpFile, unsigned command) = 0;
+  // The system's dialog for choosing an existing file whose name matches
+  // pattern ("*.exe"), owned by this window; nullopt on Cancel.
+  virtual std::optional<std::string> ChooseFile(const std::string& title,
+                                                const std::string& filterName,
+                                                const std::string& pattern) = 0;
   // The window system's own handle of the window, for the operating
   // system's dialogs that it owns; 0 once the window is gone.
   virtual std::uintptr_t SystemHandle() const = 0;

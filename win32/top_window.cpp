@@ -2,6 +2,9 @@
 
 #include <vector>
 
+#include <commdlg.h>
+
+#include "win32/wide_text.h"
 #include "win32/window_binding.h"
 
 namespace vantiro::win32 {
@@ -301,6 +304,26 @@ void TopWindow::DragByCaption() {
 
 void TopWindow::ShowHelp(const std::string& helpFile, unsigned command) {
   WinHelpA(hwnd_.get(), helpFile.c_str(), command, 0);
+}
+
+// The filter is "<name> (<pattern>)", NUL, "<pattern>", two NULs.
+std::optional<std::string> TopWindow::ChooseFile(const std::string& title,
+                                                 const std::string& filterName,
+                                                 const std::string& pattern) {
+  const std::wstring caption = Wide(title);
+  const std::wstring filter =
+      Wide(filterName + " (" + pattern + ")") + L'\0' + Wide(pattern) + L'\0' + L'\0';
+  std::wstring file(32768, L'\0');
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = hwnd_.get();
+  dialog.lpstrFilter = filter.c_str();
+  dialog.lpstrFile = file.data();
+  dialog.nMaxFile = static_cast<DWORD>(file.size());
+  dialog.lpstrTitle = caption.c_str();
+  dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
+  if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+  return Utf8(file.c_str());
 }
 
 }  // namespace vantiro::win32

@@ -79,6 +79,8 @@ class TopWindow final : public ControlMaker<Window> {
 
   void DragByCaption() override;
   void ShowHelp(const std::string& helpFile, unsigned command) override;
+  std::optional<std::string> ChooseFile(const std::string& title, const std::string& filterName,
+                                        const std::string& pattern) override;
   std::uintptr_t SystemHandle() const override {
     return reinterpret_cast<std::uintptr_t>(hwnd_.get());
   }

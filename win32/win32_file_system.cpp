@@ -4,6 +4,7 @@
 
 #include <shellapi.h>
 #include <shlobj.h>
+#include <shlwapi.h>
 
 #include <algorithm>
 #include <functional>
@@ -249,17 +250,73 @@ ShellFileResult Win32FileSystem::RunShellFileOperation(const ShellFileOperation&
   return {code, record.fAnyOperationsAborted != FALSE};
 }
 
-// Windows' own dialog where the shell has it, else the one rundll32 shows.
-void Win32FileSystem::ShowOpenWith(const std::string& path, std::uintptr_t owner) {
+// Windows' own dialog where the shell has it, else the one rundll32 shows
+// on older systems. Wine has the function but not the dialog (E_NOTIMPL).
+bool Win32FileSystem::ShowOpenWith(const std::string& path, std::uintptr_t owner) {
   using OpenWithDialog = HRESULT(WINAPI*)(HWND, const OPENASINFO*);
-  const std::wstring file = Wide(path);
   const auto dialog = reinterpret_cast<OpenWithDialog>(reinterpret_cast<void*>(
       GetProcAddress(GetModuleHandleW(L"shell32.dll"), "SHOpenWithDialog")));
+  if (!dialog) return StartProgram("rundll32.exe shell32.dll,OpenAs_RunDLL " + path);
+  const std::wstring file = Wide(path);
   OPENASINFO info{};
   info.pcszFile = file.c_str();
   info.oaifInFlags = OAIF_ALLOW_REGISTRATION | OAIF_EXEC;
-  if (dialog && SUCCEEDED(dialog(reinterpret_cast<HWND>(owner), &info))) return;
-  StartProgram("rundll32.exe shell32.dll,OpenAs_RunDLL " + path);
+  return dialog(reinterpret_cast<HWND>(owner), &info) != E_NOTIMPL;
+}
+
+namespace {
+
+// The program that opens files of a type or of a programmatic identifier.
+std::optional<std::wstring> OpeningProgram(const std::wstring& type) {
+  wchar_t program[MAX_PATH] = {};
+  DWORD size = MAX_PATH;
+  if (FAILED(AssocQueryStringW(ASSOCF_INIT_IGNOREUNKNOWN, ASSOCSTR_EXECUTABLE, type.c_str(),
+                               L"open", program, &size)))
+    return std::nullopt;
+  return program;
+}
+
+// The names of a registry key's sub-keys (values when of values).
+std::vector<std::wstring> RegistryNames(const std::wstring& key, bool ofValues) {
+  std::vector<std::wstring> names;
+  HKEY opened = nullptr;
+  if (RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS)
+    return names;
+  wchar_t name[256];
+  for (DWORD i = 0;; ++i) {
+    DWORD size = 256;
+    const LSTATUS status =
+        ofValues ? RegEnumValueW(opened, i, name, &size, nullptr, nullptr, nullptr, nullptr)
+                 : RegEnumKeyExW(opened, i, name, &size, nullptr, nullptr, nullptr, nullptr);
+    if (status != ERROR_SUCCESS) break;
+    if (size > 0) names.emplace_back(name, size);
+  }
+  RegCloseKey(opened);
+  return names;
+}
+
+}  // namespace
+
+// The type's default program, then those of its other identifiers and the
+// applications its Open With list names, then the other applications the
+// system knows, as the shell's own Open With dialog offers them.
+std::vector<std::string> Win32FileSystem::ProgramsFor(const std::string& path) const {
+  const std::wstring type = PathFindExtensionW(Wide(path).c_str());
+  std::vector<std::optional<std::wstring>> found = {OpeningProgram(type)};
+  for (const std::wstring& id : RegistryNames(type + L"\\OpenWithProgids", true))
+    found.push_back(OpeningProgram(id));
+  for (const std::wstring& application : RegistryNames(type + L"\\OpenWithList", false))
+    found.push_back(OpeningProgram(L"Applications\\" + application));
+  for (const std::wstring& application : RegistryNames(L"Applications", false))
+    found.push_back(OpeningProgram(L"Applications\\" + application));
+  std::vector<std::string> programs;
+  for (const auto& program : found) {
+    if (!program || program->empty()) continue;
+    const std::string utf8 = Utf8(*program);
+    if (std::find(programs.begin(), programs.end(), utf8) == programs.end())
+      programs.push_back(utf8);
+  }
+  return programs;
 }
 
 void Win32FileSystem::ShowProperties(const std::string& path, std::uintptr_t owner) {

@@ -18,7 +18,8 @@ class Win32FileSystem final : public FileSystem {
   bool StartProgram(const std::string& commandLine) override;
   bool OpenDocument(const std::string& path) override;
   bool RenameFile(const std::string& from, const std::string& to) override;
-  void ShowOpenWith(const std::string& path, std::uintptr_t owner) override;
+  bool ShowOpenWith(const std::string& path, std::uintptr_t owner) override;
+  std::vector<std::string> ProgramsFor(const std::string& path) const override;
   void ShowProperties(const std::string& path, std::uintptr_t owner) override;
   ShellFileResult RunShellFileOperation(const ShellFileOperation& operation) override;
 };

@@ -94,6 +94,7 @@ class FakeWindowSystem final : public WindowSystem {
   // The script: answers given in order.
   std::deque<int> msgBoxAnswers;
   std::deque<std::string> inputAnswers;
+  std::deque<std::string> chosenFiles;  // the files the file dialog picks, then Cancel
   // Runs while a message box is up, as if the user acted meanwhile.
   std::function<void()> onMessage;
   // Runs while a window is shown modally: the user's acts until it goes.
@@ -176,6 +177,13 @@ class FakeWindow final : public FakeControlMaker<Window> {
   void SetMenuVisible(std::string_view name, bool on) override { Menu(name).visible = on; }
   void PopupMenu(std::string_view name) override { popups_.emplace_back(name); }
   void DragByCaption() override { ++captionDrags_; }
+  std::optional<std::string> ChooseFile(const std::string&, const std::string&,
+                                        const std::string&) override {
+    if (ws_.chosenFiles.empty()) return std::nullopt;
+    std::string file = std::move(ws_.chosenFiles.front());
+    ws_.chosenFiles.pop_front();
+    return file;
+  }
   void ShowHelp(const std::string& helpFile, unsigned command) override {
     helpShown_.push_back(helpFile + " " + std::to_string(command));
   }

@@ -146,8 +146,13 @@ class TempDrives final : public FileSystem {
     std::filesystem::rename(source, target, error);
     return !error;
   }
-  void ShowOpenWith(const std::string& path, std::uintptr_t) override {
+  bool ShowOpenWith(const std::string& path, std::uintptr_t) override {
     shellDialogs.push_back("Open with " + path);
+    return shellOpensWith;
+  }
+  std::vector<std::string> ProgramsFor(const std::string& path) const override {
+    const auto found = programsByType.find(path.substr(path.find_last_of('.') + 1));
+    return found == programsByType.end() ? std::vector<std::string>{} : found->second;
   }
   void ShowProperties(const std::string& path, std::uintptr_t) override {
     shellDialogs.push_back("Properties " + path);
@@ -169,6 +174,8 @@ class TempDrives final : public FileSystem {
   std::vector<std::string> startedPrograms;
   std::vector<std::string> openedDocuments;
   std::vector<std::string> shellDialogs;  // "Open with <path>", "Properties <path>"
+  bool shellOpensWith = true;             // the shell has an Open With dialog
+  std::map<std::string, std::vector<std::string>> programsByType;  // by extension
   bool saveFails = false;
   bool startFails = false;
 

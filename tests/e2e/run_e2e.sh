@@ -877,6 +877,50 @@ check_properties() {
   fi
 }
 
+notepad_on() {
+  xdotool search --onlyvisible --name "$1 - Notepad" 2>/dev/null | head -n 1
+}
+
+# The entry selected in the "Open with" box names notepad.exe.
+notepad_chosen() {
+  local index
+  index=$(probe selected 'Open with' 0) || return 1
+  [[ "$(probe items 'Open with' 0 | sed -n "$((index + 1))p")" == *notepad.exe ]]
+}
+
+# Wine's shell has no Open With dialog, nor a program for ".txt": the
+# program's own box comes, and "Browse..." finds Wine's notepad.
+check_open_with() {
+  local name="Ctrl+O opens the program's own box; a program found with Browse... opens the file"
+  local why
+  if ! why=$(select_file 'kept & sound.txt') || ! press_key ctrl+o ||
+    ! eventually 10 probe wait 'Open with' 0 ||
+    ! window_says 'Open with' "Choose the program to open 'kept & sound.txt' with:"; then
+    not_ok "$name" "$why" "$(probe texts 'Open with' 2>&1)"
+    return
+  fi
+  click_button 'Open with' '^Open with$' 'Browse...' || true
+  if ! eventually 10 probe wait 'Choose a program' 0; then
+    not_ok "$name" "no file dialog after Browse..."
+    return
+  fi
+  focus_window '^Choose a program$'
+  xdotool type --delay 30 'C:\windows\notepad.exe'
+  xdotool key Return
+  if ! probe gone 'Choose a program' 10 >/dev/null ||
+    ! eventually 5 notepad_chosen; then
+    not_ok "$name" "notepad not chosen:" "$(probe items 'Open with' 0 2>&1)"
+    return
+  fi
+  click_button 'Open with' '^Open with$' OK || true
+  if probe gone 'Open with' 10 >/dev/null && eventually 20 notepad_on 'kept & sound.txt'; then
+    ok "$name"
+    probe close 'kept & sound.txt - Notepad' >/dev/null || true
+  else
+    not_ok "$name" "no notepad on the file"
+  fi
+}
+
 check_batch_file() {
   local name="a double click on run.BAT asks first: No runs nothing, Yes runs it"
   local why point
@@ -951,6 +995,7 @@ main() {
     check_rename
     check_delete_and_recycle
     check_properties
+    check_open_with
     check_batch_file
     check_deep_chain
     check_close_box_ends_program

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "commands/open_with.h"
 #include "tests/unit/browser.h"
 
 namespace vantiro {
@@ -178,6 +179,30 @@ TEST_F(FileCommands, ANewWindowStartsFromTheSavedPlaceWhileThisOneStepsAside) {
   main().ChooseMenu("mnuNewWindow");
   EXPECT_EQ(ws.messages.back().text,
             "Sorry: Unable to open a new Vantiro! window.\rVantiro.exe : File not found.");
+}
+
+TEST_F(FileCommands, WithoutTheShellsDialogOpenWithOffersTheTypesProgramsAndAnyOther) {
+  const std::size_t windows = ws.windows.size();
+  Choose("readme.txt", "mnuFileOpenWith");
+  EXPECT_EQ(drives.shellDialogs, Entries{"Open with c:\\docs\\readme.txt"});
+  EXPECT_EQ(ws.windows.size(), windows) << "the shell's dialog, not the program's box";
+
+  drives.shellOpensWith = false;
+  drives.programsByType["txt"] = {"c:\\windows\\notepad.exe"};
+  std::string shown;
+  ws.onModal = [&](fake::FakeWindow& box) {
+    shown = box.Caption() + "|" + box.listBoxes().at(0)->Items().at(0);
+    box.Hide();
+  };
+  main().ChooseMenu("mnuFileOpenWith");
+  EXPECT_EQ(shown, "Open with|c:\\windows\\notepad.exe");
+
+  FrmOpenWith box(ws, drives, "c:\\docs\\a & b.txt");
+  ws.chosenFiles = {"c:\\tools\\edit.exe"};
+  box.cmdBrowse_Click();
+  box.cmdOK_Click();
+  EXPECT_EQ(drives.startedPrograms, Entries{"\"c:\\tools\\edit.exe\" \"c:\\docs\\a & b.txt\""});
+  EXPECT_FALSE(box.window().Visible());
 }
 
 }  // namespace

@@ -1,0 +1,75 @@
+#include "commands/open_with.h"
+
+#include <algorithm>
+
+namespace vantiro {
+namespace {
+
+constexpr Twips kMargin = 120;
+constexpr Twips kClientWidth = 5400;
+constexpr Twips kClientHeight = 3600;
+constexpr Twips kButtonWidth = 1215;
+constexpr Twips kButtonHeight = 375;
+constexpr const char* kTitle = "Open with";
+
+std::string NameOf(const std::string& path) { return path.substr(path.find_last_of('\\') + 1); }
+
+void Place(Control& control, Twips left, Twips top, Twips width, Twips height) {
+  control.Move(left, top, width, height);
+  control.SetVisible(true);
+}
+
+}  // namespace
+
+FrmOpenWith::FrmOpenWith(WindowSystem& ws, FileSystem& fs, std::string file)
+    : ws_(ws), fs_(fs), file_(std::move(file)) {
+  window_ =
+      ws_.CreateTopWindow({kTitle, WindowKind::FixedDialog, kClientWidth, kClientHeight, {}}, {});
+  const Twips inner = kClientWidth - 2 * kMargin;
+  const Twips buttonsTop = kClientHeight - kMargin - kButtonHeight;
+  label1_ = window_->CreateLabel("Choose the program to open '" + NameOf(file_) + "' with:");
+  Place(*label1_, kMargin, kMargin, inner, 480);
+  ListBox::Events listEvents;
+  listEvents.dblClick = [this] { cmdOK_Click(); };
+  list1_ = window_->CreateListBox(std::move(listEvents));
+  Place(*list1_, kMargin, 720, inner, buttonsTop - kMargin - 720);
+  list1_->SetItems(fs_.ProgramsFor(file_));
+  if (list1_->Count() > 0) list1_->Select(0);
+  cmdBrowse_ =
+      window_->CreateButton("Browse...", ButtonRole::Plain, {[this] { cmdBrowse_Click(); }});
+  cmdOK_ = window_->CreateButton("OK", ButtonRole::Default, {[this] { cmdOK_Click(); }});
+  cmdCancel_ = window_->CreateButton("Cancel", ButtonRole::Cancel, {[this] { window_->Hide(); }});
+  Place(*cmdBrowse_, kMargin, buttonsTop, kButtonWidth, kButtonHeight);
+  Place(*cmdOK_, kClientWidth - 2 * (kMargin + kButtonWidth), buttonsTop, kButtonWidth,
+        kButtonHeight);
+  Place(*cmdCancel_, kClientWidth - kMargin - kButtonWidth, buttonsTop, kButtonWidth,
+        kButtonHeight);
+}
+
+// The chosen program joins the list, selected.
+void FrmOpenWith::cmdBrowse_Click() {
+  const std::optional<std::string> program =
+      window_->ChooseFile("Choose a program", "Programs", "*.exe");
+  if (!program) return;
+  std::vector<std::string> programs = list1_->Items();
+  const auto found = std::find(programs.begin(), programs.end(), *program);
+  if (found == programs.end()) {
+    programs.push_back(*program);
+    list1_->SetItems(programs);
+  }
+  list1_->Select(
+      static_cast<int>(std::find(programs.begin(), programs.end(), *program) - programs.begin()));
+}
+
+void FrmOpenWith::cmdOK_Click() {
+  if (list1_->Selected() < 0) return;
+  const std::string program = list1_->Item(list1_->Selected());
+  if (!fs_.StartProgram("\"" + program + "\" \"" + file_ + "\"")) {
+    ws_.MsgBox("Unable to start '" + program + "'.", msgbox::kOkOnly | msgbox::kExclamation,
+               kTitle);
+    return;
+  }
+  window_->Hide();
+}
+
+}  // namespace vantiro
