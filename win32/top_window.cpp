@@ -321,7 +321,9 @@ std::optional<std::string> TopWindow::ChooseFile(const std::string& title,
   dialog.lpstrFile = file.data();
   dialog.nMaxFile = static_cast<DWORD>(file.size());
   dialog.lpstrTitle = caption.c_str();
-  dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
+  // The program finds its settings through the current directory: keep it.
+  dialog.Flags =
+      OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER | OFN_NOCHANGEDIR;
   if (!GetOpenFileNameW(&dialog)) return std::nullopt;
   return Utf8(file.c_str());
 }

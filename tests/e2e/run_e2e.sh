@@ -778,7 +778,7 @@ make_command_folders() {
   at_exit "rm -rf $(printf %q "$cmd_folder")"
   mkdir -p "$cmd_folder/src" "$cmd_folder/dest"
   local name
-  for name in 'a & b.txt' keep.txt trash.txt gone.txt; do echo "$name" >"$cmd_folder/src/$name"; done
+  for name in 'a & b.txt' keep.txt trash.txt gone.txt share.txt; do echo "$name" >"$cmd_folder/src/$name"; done
   printf 'echo done > C:\\cmd\\marker.txt\r\n' >"$cmd_folder/src/run.bat"
 }
 
@@ -921,6 +921,64 @@ check_open_with() {
   fi
 }
 
+# The X windows of the program's main windows, one a line.
+main_windows() {
+  xdotool search --onlyvisible --name "$title_regex" 2>/dev/null
+}
+
+two_main_windows() {
+  (($(main_windows | wc -l) == 2))
+}
+
+# "x y" of an X window on the screen.
+x_position() {
+  xdotool getwindowgeometry "$1" | awk '/Position/ { split($2, p, ","); print p[1], p[2] }'
+}
+
+# Ctrl+N: a second process opens where this window was, with the same
+# folders, while this one moves 500 twips (33 pixels) down and right. A file
+# copied in the first window is pasted in the second.
+check_new_window() {
+  local name="Ctrl+N opens a second window at the old place with the same folders, this one 33 px down and right; Copy in one, Paste in the other"
+  local why first second before after dest
+  local -a old new
+  if ! why=$(select_file share.txt) || ! press_key ctrl+c ||
+    ! why=$(answer_message "$app_title" "share.txt' has been copied." OK) ||
+    ! click_entry 2 src || ! dest=$(probe item-center "$title" 2 dest); then
+    not_ok "$name" "$why"
+    return
+  fi
+  first=$(main_windows | head -n 1)
+  before=$(x_position "$first")
+  press_key ctrl+n
+  if ! eventually 20 two_main_windows; then
+    not_ok "$name" "no second window"
+    return
+  fi
+  second=$(main_windows | grep -vx "$first")
+  after=$(x_position "$first")
+  read -r -a old <<<"$before"
+  read -r -a new <<<"$after"
+  if [[ "${new[0]} ${new[1]}" != "$((old[0] + 33)) $((old[1] + 33))" ]] ||
+    [[ "$(x_position "$second")" != "$before" ]]; then
+    not_ok "$name" "first at $before then $after; second at $(x_position "$second")"
+    return
+  fi
+  # The second window shows the same folders at the old place: dest's entry
+  # lies where it lay in the first.
+  # shellcheck disable=SC2086
+  click_at "^Vantiro! - src\$" $dest
+  if eventually 10 probe wait "$title - dest" 0 && focus_window "^Vantiro! - dest\$" &&
+    xdotool key ctrl+v && why=$(answer_message 'Confirm ?' 'Do you want to continue ?' Yes) &&
+    eventually 10 test -e "$cmd_folder/dest/share.txt"; then
+    ok "$name"
+  else
+    not_ok "$name" "$why" "$(xdotool search --onlyvisible --name . getwindowname %@ 2>&1)"
+  fi
+  probe close "$title - dest" >/dev/null || true
+  eventually 10 test "$(main_windows | wc -l)" = 1 || true
+}
+
 check_batch_file() {
   local name="a double click on run.BAT asks first: No runs nothing, Yes runs it"
   local why point
@@ -997,6 +1055,7 @@ main() {
     check_properties
     check_open_with
     check_batch_file
+    check_new_window
     check_deep_chain
     check_close_box_ends_program
   fi
