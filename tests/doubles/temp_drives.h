@@ -150,10 +150,7 @@ class TempDrives final : public FileSystem {
     shellDialogs.push_back("Open with " + path);
     return shellOpensWith;
   }
-  std::vector<std::string> ProgramsFor(const std::string& path) const override {
-    const auto found = programsByType.find(path.substr(path.find_last_of('.') + 1));
-    return found == programsByType.end() ? std::vector<std::string>{} : found->second;
-  }
+  std::vector<std::string> ProgramsFor(const std::string&) const override { return {}; }
   void ShowProperties(const std::string& path, std::uintptr_t) override {
     shellDialogs.push_back("Properties " + path);
   }
@@ -175,7 +172,6 @@ class TempDrives final : public FileSystem {
   std::vector<std::string> openedDocuments;
   std::vector<std::string> shellDialogs;  // "Open with <path>", "Properties <path>"
   bool shellOpensWith = true;             // the shell has an Open With dialog
-  std::map<std::string, std::vector<std::string>> programsByType;  // by extension
   bool saveFails = false;
   bool startFails = false;
 
