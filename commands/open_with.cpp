@@ -53,12 +53,12 @@ void FrmOpenWith::cmdBrowse_Click() {
   if (!program) return;
   std::vector<std::string> programs = list1_->Items();
   const auto found = std::find(programs.begin(), programs.end(), *program);
+  const int index = static_cast<int>(found - programs.begin());  // the end: the new one's
   if (found == programs.end()) {
     programs.push_back(*program);
-    list1_->SetItems(programs);
+    list1_->SetItems(std::move(programs));
   }
-  list1_->Select(
-      static_cast<int>(std::find(programs.begin(), programs.end(), *program) - programs.begin()));
+  list1_->Select(index);
 }
 
 void FrmOpenWith::cmdOK_Click() {

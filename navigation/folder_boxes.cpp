@@ -2,7 +2,6 @@
 // favourites; box k lists the sub-folders of the folder opened in box k-1.
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 
 #include "app/form1.h"
 #include "navigation/names.h"
@@ -30,7 +29,7 @@ void Form1::LoadDir0() {
   std::vector<std::string> entries = fs_.Drives();
   driveCount_ = static_cast<int>(entries.size());
   entries.emplace_back();  // the separator
-  Dir(0).SetItems(entries);
+  Dir(0).SetItems(std::move(entries));
   SetHorizontalExtent(0);
   LastBox = 0;
   ShowBoxesInUse();
@@ -72,7 +71,7 @@ DirStatus Form1::Update_Dir(int index, const std::string& path) {
     entries.push_back(LowerCase(folder.size() > path.size() ? folder.substr(path.size()) : folder));
   }
   SortByName(entries);
-  box.box->SetItems(entries);
+  box.box->SetItems(std::move(entries));
   SetHorizontalExtent(index);
   WakeTimer1();
   return DirStatus::Opened;
@@ -101,17 +100,15 @@ std::int32_t Form1::HorizontalExtent(const std::vector<std::string>& texts) cons
 // Box 0's favourites are measured again only when they changed: every
 // rebuild of box 0 puts back the same, maybe thousands, of them.
 std::int32_t Form1::Dir0Extent() {
-  std::vector<std::string> drives = Dir(0).Items();
+  const std::vector<std::string>& items = Dir(0).Items();
   const auto firstFavorite =
-      drives.begin() + std::min<std::ptrdiff_t>(driveCount_ + 1, std::ssize(drives));
-  std::vector<std::string> favorites(std::make_move_iterator(firstFavorite),
-                                     std::make_move_iterator(drives.end()));
-  drives.erase(firstFavorite, drives.end());
-  if (favorites != measuredFavorites_.texts) {
-    measuredFavorites_.widest = HorizontalExtent(favorites);
-    measuredFavorites_.texts = std::move(favorites);
+      items.begin() + std::min<std::ptrdiff_t>(driveCount_ + 1, std::ssize(items));
+  if (!std::equal(firstFavorite, items.end(), measuredFavorites_.texts.begin(),
+                  measuredFavorites_.texts.end())) {
+    measuredFavorites_.texts.assign(firstFavorite, items.end());
+    measuredFavorites_.widest = HorizontalExtent(measuredFavorites_.texts);
   }
-  return std::max(HorizontalExtent(drives), measuredFavorites_.widest);
+  return std::max(HorizontalExtent({items.begin(), firstFavorite}), measuredFavorites_.widest);
 }
 
 void Form1::SetHorizontalExtent(int index) {

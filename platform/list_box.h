@@ -50,11 +50,11 @@ class ListBox : public Control {
   virtual void InsertItem(int index, const std::string& text) = 0;
   virtual void RemoveItem(int index) = 0;
   // Replaces all entries in one batch, without redrawing in between.
-  virtual void SetItems(const std::vector<std::string>& items) = 0;
+  virtual void SetItems(std::vector<std::string> items) = 0;
   virtual int Count() const = 0;
   // The text of an entry; "" for an index out of range (-1 included).
   virtual std::string Item(int index) const = 0;
-  virtual std::vector<std::string> Items() const = 0;
+  virtual const std::vector<std::string>& Items() const = 0;
 
   // -1 when nothing is selected. Select runs the click handler at once
   // when the index changes.

@@ -13,7 +13,9 @@ constexpr const char* kFavoritesFile = "Favorites";
 
 std::string Form1::FavoritesText() const {
   TextFileWriter file;
-  for (int i = driveCount_ + 1; i < Dir(0).Count(); ++i) file.Text(Dir(0).Item(i));
+  const std::vector<std::string>& items = Dir(0).Items();
+  for (std::size_t i = static_cast<std::size_t>(driveCount_) + 1; i < items.size(); ++i)
+    file.Text(items[i]);
   return file.contents();
 }
 
@@ -38,7 +40,7 @@ void Form1::Favorites_Load() {
       if (!path) break;
       if (!path->empty()) entries.push_back(std::move(*path));
     }
-    if (entries.size() > before) Dir(0).SetItems(entries);
+    if (entries.size() > before) Dir(0).SetItems(std::move(entries));
   }
   SetHorizontalExtent(0);
 }

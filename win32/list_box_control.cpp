@@ -159,7 +159,7 @@ void ListBoxControl::RemoveItem(int index) {
 }
 
 // Appending keeps the fill linear; the box repaints once at the end.
-void ListBoxControl::SetItems(const std::vector<std::string>& items) {
+void ListBoxControl::SetItems(std::vector<std::string> items) {
   if (!hwnd_) return;
   Send(WM_SETREDRAW, FALSE);
   Send(LB_RESETCONTENT);
@@ -170,7 +170,7 @@ void ListBoxControl::SetItems(const std::vector<std::string>& items) {
     Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
   Send(WM_SETREDRAW, TRUE);
   InvalidateRect(hwnd_.get(), nullptr, TRUE);
-  items_ = items;
+  items_ = std::move(items);
 }
 
 int ListBoxControl::Count() const { return static_cast<int>(items_.size()); }
@@ -179,7 +179,7 @@ std::string ListBoxControl::Item(int index) const {
   return index >= 0 && index < Count() ? items_[static_cast<std::size_t>(index)] : std::string();
 }
 
-std::vector<std::string> ListBoxControl::Items() const { return items_; }
+const std::vector<std::string>& ListBoxControl::Items() const { return items_; }
 
 int ListBoxControl::Selected() const { return hwnd_ ? static_cast<int>(Send(LB_GETCURSEL)) : -1; }
 

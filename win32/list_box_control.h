@@ -32,10 +32,10 @@ class ListBoxControl final : public ChildWindow<ListBox> {
   void AddItem(const std::string& text) override;
   void InsertItem(int index, const std::string& text) override;
   void RemoveItem(int index) override;
-  void SetItems(const std::vector<std::string>& items) override;
+  void SetItems(std::vector<std::string> items) override;
   int Count() const override;
   std::string Item(int index) const override;
-  std::vector<std::string> Items() const override;
+  const std::vector<std::string>& Items() const override;
 
   int Selected() const override;
   void Select(int index) override;

@@ -1,7 +1,8 @@
 // Browsing on Win32 at scale, through the real Form1 and the adapter: box 0
 // rebuilt with 10,000 favourites against one batch fill of a list box with
-// as many entries, and a folder opened at the 40th level of a chain against
-// one opened at the 2nd, in the same run.
+// as many entries, shown in a window on the screen as box 0 is (under Wine a
+// list box in sight pays a redraw of some 7 ms whatever its length), and a folder opened at the
+// 40th level of a chain against one opened at the 2nd, in the same run.
 #include <windows.h>
 
 #include <cctype>
@@ -40,6 +41,14 @@ bool Open(Form1& form, int box, const std::string& entry) {
   return false;
 }
 
+// Lets the window system paint for a while, so that the window is on the
+// screen before it is measured.
+void PaintFor(DWORD milliseconds) {
+  for (const DWORD start = GetTickCount(); GetTickCount() - start < milliseconds; Sleep(10)) {
+    for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageA(&message);
+  }
+}
+
 }  // namespace
 
 // The program folder holds a configuration without a remembered path (no
@@ -65,6 +74,10 @@ bool BrowseAtScale(win32::Win32WindowSystem& ws, const std::string& root) {
   auto window =
       ws.CreateTopWindow({"Vantiro bench", WindowKind::SizableToolWindow, 3000, 6000, {}}, {});
   auto box = window->CreateListBox({});
+  box->Move(0, 0, form.Dir(0).Width(), form.Dir(0).Height());
+  box->SetVisible(true);
+  window->Show();
+  PaintFor(300);
   const double fill = BestSeconds([&] { box->SetItems(entries); });
   const double rebuild = BestSeconds([&] { form.ResetCurrentDir(); });
   Report("box 0 rebuilt", form.Dir(0).Count(), "entries", rebuild, "one batch fill", fill);

@@ -88,16 +88,16 @@ class FakeListBox final : public FakeControl<ListBox> {
     items_.erase(items_.begin() + index);
     selected_ = selected_ == index ? -1 : selected_ - (selected_ > index);
   }
-  void SetItems(const std::vector<std::string>& items) override {
+  void SetItems(std::vector<std::string> items) override {
     Clear();
-    items_ = items;
+    items_ = std::move(items);
     ++batchFills_;
   }
   int Count() const override { return static_cast<int>(items_.size()); }
   std::string Item(int index) const override {
     return index >= 0 && index < Count() ? items_[static_cast<std::size_t>(index)] : "";
   }
-  std::vector<std::string> Items() const override { return items_; }
+  const std::vector<std::string>& Items() const override { return items_; }
   int Selected() const override { return selected_; }
   void Select(int index) override {
     if (index < -1 || index >= Count()) index = -1;
