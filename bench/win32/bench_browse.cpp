@@ -1,8 +1,8 @@
 // Browsing on Win32 at scale, through the real Form1 and the adapter: box 0
 // rebuilt with 10,000 favourites against one batch fill of a list box with
-// as many entries, shown in a window on the screen as box 0 is (under Wine a
-// list box in sight pays a redraw of some 7 ms whatever its length), and a folder opened at the
-// 40th level of a chain against one opened at the 2nd, in the same run.
+// as many entries, shown on the screen as box 0 is (under Wine a list box in
+// sight pays a redraw of some 7 ms whatever its length); and a folder opened
+// at the 40th level of a chain against one opened at the 2nd, in the same run.
 #include <windows.h>
 
 #include <cctype>
