@@ -176,7 +176,9 @@ class Form1 {
   bool LoadSettings(TextFileReader& file);
   void RestorePath(TextFileReader& file, int lastBox);
   void ShowFirstRunWelcome();
+  std::vector<std::string> Favorites() const;  // box 0's entries after the separator
   std::string FavoritesText() const;
+  void AppendFavorites(std::vector<std::string> favorites);
   void KeepUnsavedFavorites();
   bool SaveSettingsFile(const std::string& name, const std::string& contents);
   std::optional<std::string> ReadSettingsFile(const std::string& name) const;

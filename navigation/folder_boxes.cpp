@@ -126,14 +126,17 @@ int Form1::IsFolderOk() {
 
 // Box 0 is rebuilt out of sight: shown, a box of thousands of favourites
 // would redraw its scroll bars as it empties and fills again.
+// The favourites saved first go back as they were, without reading back the
+// file that now holds them.
 void Form1::ResetCurrentDir() {
   Favorites_Save();  // box 0 is rebuilt from the drives alone
+  std::vector<std::string> favorites = Favorites();
   LastBox = 0;
   Dir(0).SetVisible(false);
   LoadDir0();
   files_->Clear();
   ResizeWindow();
-  Favorites_Load();
+  AppendFavorites(std::move(favorites));
   Dir(0).SetVisible(true);
   HideHtmlList();
 }

@@ -1,6 +1,9 @@
 // The favourites: folders listed in box 0 after the drives and the empty
 // separator, kept in the file "Favorites" beside the program, one quoted
 // path a line.
+#include <algorithm>
+#include <iterator>
+
 #include "app/form1.h"
 #include "settings/text_file.h"
 
@@ -11,11 +14,15 @@ constexpr const char* kFavoritesFile = "Favorites";
 
 }  // namespace
 
+std::vector<std::string> Form1::Favorites() const {
+  const std::vector<std::string>& items = Dir(0).Items();
+  return {items.begin() + std::min<std::ptrdiff_t>(driveCount_ + 1, std::ssize(items)),
+          items.end()};
+}
+
 std::string Form1::FavoritesText() const {
   TextFileWriter file;
-  const std::vector<std::string>& items = Dir(0).Items();
-  for (std::size_t i = static_cast<std::size_t>(driveCount_) + 1; i < items.size(); ++i)
-    file.Text(items[i]);
+  for (const std::string& favorite : Favorites()) file.Text(favorite);
   return file.contents();
 }
 
@@ -26,21 +33,29 @@ void Form1::Favorites_Save() { SaveSettingsFile(kFavoritesFile, FavoritesText())
 void Form1::KeepUnsavedFavorites() { unsaved_[kFavoritesFile] = FavoritesText(); }
 
 // Appends the favourites of the file to box 0, up to the first line that
-// is not a quoted path; blank lines are passed over. Box 0 is filled again
-// in one batch: thousands of favourites, added one by one, would take a
-// minute to show.
+// is not a quoted path; blank lines are passed over.
 void Form1::Favorites_Load() {
+  std::vector<std::string> favorites;
   if (std::optional<std::string> contents = ReadSettingsFile(kFavoritesFile)) {
-    std::vector<std::string> entries = Dir(0).Items();
-    const std::size_t before = entries.size();
     TextFileReader file(std::move(*contents));
     while (const std::optional<std::string_view> line = file.NextLine()) {
       if (line->find_first_not_of(" \t") == std::string_view::npos) continue;
       std::optional<std::string> path = TextFileReader::ParseText(*line);
       if (!path) break;
-      if (!path->empty()) entries.push_back(std::move(*path));
+      if (!path->empty()) favorites.push_back(std::move(*path));
     }
-    if (entries.size() > before) Dir(0).SetItems(std::move(entries));
+  }
+  AppendFavorites(std::move(favorites));
+}
+
+// Box 0 is filled again in one batch: thousands of favourites, added one by
+// one, would take a minute to show.
+void Form1::AppendFavorites(std::vector<std::string> favorites) {
+  if (!favorites.empty()) {
+    std::vector<std::string> entries = Dir(0).Items();
+    entries.insert(entries.end(), std::make_move_iterator(favorites.begin()),
+                   std::make_move_iterator(favorites.end()));
+    Dir(0).SetItems(std::move(entries));
   }
   SetHorizontalExtent(0);
 }
