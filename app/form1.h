@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -176,7 +177,7 @@ class Form1 {
   bool LoadSettings(TextFileReader& file);
   void RestorePath(TextFileReader& file, int lastBox);
   void ShowFirstRunWelcome();
-  std::vector<std::string> Favorites() const;  // box 0's entries after the separator
+  std::span<const std::string> Favorites() const;  // box 0's entries after the separator
   std::string FavoritesText() const;
   void AppendFavorites(std::vector<std::string> favorites);
   void KeepUnsavedFavorites();

@@ -98,17 +98,20 @@ std::int32_t Form1::HorizontalExtent(const std::vector<std::string>& texts) cons
 }
 
 // Box 0's favourites are measured again only when they changed: every
-// rebuild of box 0 puts back the same, maybe thousands, of them.
+// rebuild of box 0 empties it and puts back the same, maybe thousands, of
+// them. The drives alone, as the rebuild leaves them at first, keep the
+// favourites last measured.
 std::int32_t Form1::Dir0Extent() {
   const std::vector<std::string>& items = Dir(0).Items();
-  const auto firstFavorite =
-      items.begin() + std::min<std::ptrdiff_t>(driveCount_ + 1, std::ssize(items));
-  if (!std::equal(firstFavorite, items.end(), measuredFavorites_.texts.begin(),
-                  measuredFavorites_.texts.end())) {
-    measuredFavorites_.texts.assign(firstFavorite, items.end());
+  const std::span<const std::string> favorites = Favorites();
+  const std::int32_t drives =
+      HorizontalExtent({items.begin(), items.end() - std::ssize(favorites)});
+  if (favorites.empty()) return drives;
+  if (!std::ranges::equal(favorites, measuredFavorites_.texts)) {
+    measuredFavorites_.texts.assign(favorites.begin(), favorites.end());
     measuredFavorites_.widest = HorizontalExtent(measuredFavorites_.texts);
   }
-  return std::max(HorizontalExtent({items.begin(), firstFavorite}), measuredFavorites_.widest);
+  return std::max(drives, measuredFavorites_.widest);
 }
 
 void Form1::SetHorizontalExtent(int index) {
@@ -130,7 +133,7 @@ int Form1::IsFolderOk() {
 // file that now holds them.
 void Form1::ResetCurrentDir() {
   Favorites_Save();  // box 0 is rebuilt from the drives alone
-  std::vector<std::string> favorites = Favorites();
+  std::vector<std::string> favorites(Favorites().begin(), Favorites().end());
   LastBox = 0;
   Dir(0).SetVisible(false);
   LoadDir0();

@@ -14,10 +14,9 @@ constexpr const char* kFavoritesFile = "Favorites";
 
 }  // namespace
 
-std::vector<std::string> Form1::Favorites() const {
+std::span<const std::string> Form1::Favorites() const {
   const std::vector<std::string>& items = Dir(0).Items();
-  return {items.begin() + std::min<std::ptrdiff_t>(driveCount_ + 1, std::ssize(items)),
-          items.end()};
+  return std::span(items).subspan(std::min(items.size(), std::size_t(driveCount_) + 1));
 }
 
 std::string Form1::FavoritesText() const {

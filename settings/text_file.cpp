@@ -47,7 +47,11 @@ void TextFileWriter::Number(float value) {
 
 void TextFileWriter::Boolean(bool value) { Line(value ? kTrue : kFalse); }
 
-void TextFileWriter::Text(std::string_view text) { Line('"' + std::string(text) + '"'); }
+void TextFileWriter::Text(std::string_view text) {
+  contents_ += '"';
+  contents_ += text;
+  contents_ += "\"\r\n";
+}
 
 std::optional<std::string_view> TextFileReader::NextLine() {
   if (position_ >= contents_.size()) return std::nullopt;
