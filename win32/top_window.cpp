@@ -154,8 +154,9 @@ LRESULT TopWindow::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
 
 std::string TopWindow::Caption() const { return TextOf(hwnd_.get()); }
 
+// An unchanged caption is not drawn again.
 void TopWindow::SetCaption(const std::string& caption) {
-  if (hwnd_) SetWindowTextA(hwnd_.get(), caption.c_str());
+  if (hwnd_ && Caption() != caption) SetWindowTextA(hwnd_.get(), caption.c_str());
 }
 
 RECT TopWindow::Bounds() const {
