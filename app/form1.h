@@ -67,6 +67,11 @@ class Form1 {
   void Refresh_All();
   void mnuRefresh_Click();
   void Dir_Click(int index);
+  void Dir_MouseDown(int index, const MouseEvent& event);
+  void Dir_MouseMove(int index, const MouseEvent& event);
+  void Dir_DragOver(int index);
+  void Dir_DragDrop(int index, const DragEvent& event);
+  void Dir_OLEDragDrop(int index, const std::vector<std::string>& files);
   void ShowHtmlList();
 
   // The file list and the filter.
@@ -160,6 +165,7 @@ class Form1 {
   // when none is.
   std::optional<std::string> SelectedFilePath() const;
   void Recycle(const std::string& path);
+  int RowAt(const ListBox& box, Twips y) const;
   std::int32_t HorizontalExtent(const std::vector<std::string>& texts) const;
   std::int32_t Dir0Extent();
   void HideHtmlList();

@@ -1,8 +1,6 @@
 // The file list under the mouse: a click selects a file and shows the FILE
 // menu, a right click pops up FILE or FOLDER, a press below the last file
 // lets the user drag the whole window.
-#include <cmath>
-
 #include "app/form1.h"
 
 namespace vantiro {
@@ -13,12 +11,8 @@ void Form1::Files_Click() {
   window_->SetMenuVisible(menu::mnuFileFunctions, true);
 }
 
-// The row is found from the main window's font, not the list's own item
-// height; both are the same font here.
 void Form1::Files_MouseDown(const MouseEvent& event) {
-  const double twipsPerPixel = ws_.TwipsPerPixelY();
-  const long rowPixels = std::max(1L, std::lrint(window_->TextHeight("A") / twipsPerPixel));
-  int row = static_cast<int>(std::lrint(event.y / twipsPerPixel) / rowPixels) + files_->TopIndex();
+  int row = RowAt(*files_, event.y);
   if (row > files_->Count() - 1) {
     row = -1;
     window_->SetMenuVisible(menu::mnuFileFunctions, false);

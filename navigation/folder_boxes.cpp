@@ -13,6 +13,16 @@ void Form1::CreateDirBox() {
   ListBox::Events events;
   events.click = [this, index] { Dir_Click(index); };
   events.dblClick = [this] { Dir_DblClick(); };
+  events.mouseDown = [this, index](const MouseEvent& event) { Dir_MouseDown(index, event); };
+  events.mouseMove = [this, index](const MouseEvent& event) { Dir_MouseMove(index, event); };
+  events.dragOver = [this, index](const DragEvent&) { Dir_DragOver(index); };
+  events.dragDrop = [this, index](const DragEvent& event) { Dir_DragDrop(index, event); };
+  events.shellDragOver = [this](bool offersFiles, int effects) {
+    return Files_OLEDragOver(offersFiles, effects);  // the same rule: a copy of files
+  };
+  events.shellDrop = [this, index](const std::vector<std::string>& files) {
+    Dir_OLEDragDrop(index, files);
+  };
   dirs_.push_back({window_->CreateListBox(std::move(events)), {}});
 }
 

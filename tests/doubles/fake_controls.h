@@ -125,6 +125,7 @@ class FakeListBox final : public FakeControl<ListBox> {
   void Move(const MouseEvent& event) { events_.mouseMove(event); }
   using FakeControl::Move;
   void DragOver(ListBox& source) { events_.dragOver({&source, 0, 0}); }
+  void DragDrop(ListBox& source) { events_.dragDrop({&source, 0, 0}); }
   int ShellDragOver(bool offersFiles, int effects) {
     return events_.shellDragOver(offersFiles, effects);
   }
