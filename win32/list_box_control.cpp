@@ -1,5 +1,7 @@
 #include "win32/list_box_control.h"
 
+#include <utility>
+
 #include <windowsx.h>
 
 #include "win32/drag_cursor.h"
@@ -50,6 +52,12 @@ LRESULT ListBoxControl::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     case WM_LBUTTONDOWN:
       if (OnLeftDown(wParam, lParam)) return 0;
       break;
+    // A quick second press is a press too: it may start a drag or move the
+    // window. Released where it began, it is the double click after all.
+    case WM_LBUTTONDBLCLK:
+      if (!OnLeftDown(wParam, lParam)) break;
+      doubleClickDragged_ = true;
+      return 0;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:  // the class has CS_DBLCLKS: a quick second press
       if (events_.mouseDown) events_.mouseDown(Mouse(kRightButton, wParam, lParam));
@@ -252,8 +260,13 @@ void ListBoxControl::DragTo(POINT screen) {
 
 // The drag is over before the drop runs: the drop may ask the user.
 void ListBoxControl::DropAt(POINT screen) {
+  const bool doubleClick = std::exchange(doubleClickDragged_, false);
   EndDrag();
   ListBoxControl* target = BoxAt(screen);
+  if (doubleClick && target == this) {
+    if (events_.dblClick) events_.dblClick();
+    return;
+  }
   if (target != nullptr && target->events_.dragDrop)
     target->events_.dragDrop(DragAt(screen, *target));
 }
@@ -261,6 +274,7 @@ void ListBoxControl::DropAt(POINT screen) {
 // The arrow stays until the next move asks the window under the mouse.
 void ListBoxControl::EndDrag() {
   dragging_ = false;
+  doubleClickDragged_ = false;
   if (GetCapture() == hwnd_.get()) ReleaseCapture();
   SetCursor(DragCursorHandle(DragCursor::Arrow));
 }

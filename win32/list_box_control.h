@@ -75,6 +75,7 @@ class ListBoxControl final : public ChildWindow<ListBox> {
   ComPtr<ShellDropTarget> dropTarget_;
   DragCursor dragCursor_ = DragCursor::Copy;
   bool dragging_ = false;
+  bool doubleClickDragged_ = false;  // the drag began with a double click
 };
 
 }  // namespace vantiro::win32

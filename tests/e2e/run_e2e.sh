@@ -979,6 +979,57 @@ check_new_window() {
   eventually 10 test "$(main_windows | wc -l)" = 1 || true
 }
 
+# drag_to <x> <y>: the left button held from where the pointer is to there,
+# in steps, as a hand drags.
+drag_to() {
+  xdotool mousedown 1
+  sleep 0.3
+  local i x y
+  read -r x y < <(xdotool getmouselocation | sed 's/x:\([0-9]*\) y:\([0-9]*\).*/\1 \2/')
+  for i in 1 2 3 4 5; do
+    xdotool mousemove $((x + ($1 - x) * i / 5)) $((y + ($2 - y) * i / 5))
+    sleep 0.1
+  done
+  sleep 0.3
+  xdotool mouseup 1
+}
+
+# A right press on a folder opens it and pops up FOLDER; a press below the
+# last entry of box 2 steps back to box 1's folder; a file dragged from the
+# file list onto box 2 is copied into box 2's folder (C:\cmd\).
+check_folder_mouse() {
+  local name="a right press on a folder opens it with FOLDER; a press below a box's entries steps back; a file dragged onto a box is copied into its folder"
+  local why size point
+  if ! why=$(select_file 'a & b.txt') || ! click_entry 2 dest 3 || ! size=$(open_menu_size) ||
+    ! eventually 10 caption_is "$title - dest"; then
+    not_ok "$name" "$why" "right press: menu '${size:-none}', caption $(probe caption "$title")"
+    return
+  fi
+  xdotool key Escape
+  eventually 5 no_menu_open || true
+  read -r -a point <<<"$(probe item-center "$title" 2 src)"
+  click_at "$title_regex" "${point[0]}" $((point[1] + 100))
+  if ! eventually 10 caption_is "$title - cmd" || [[ "$(probe selected "$title" 2)" != -1 ]]; then
+    not_ok "$name" "below the entries: caption $(probe caption "$title"), box 2 selection $(probe selected "$title" 2)"
+    return
+  fi
+  if ! why=$(select_file 'a & b.txt') || ! point=$(probe item-center "$title" 3 'a & b.txt'); then
+    not_ok "$name" "$why"
+    return
+  fi
+  local -a from to
+  read -r -a from <<<"$point"
+  read -r -a to <<<"$(probe item-center "$title" 2 dest)"
+  xdotool mousemove "${from[0]}" "${from[1]}"
+  drag_to "${to[0]}" $((to[1] + 60))
+  if why=$(answer_message 'Confirm ?' 'Destination folder :   c:\cmd\' Yes) &&
+    eventually 10 test -e "$cmd_folder/a & b.txt"; then
+    ok "$name"
+  else
+    not_ok "$name" "$why" "$(ls "$cmd_folder")"
+  fi
+}
+
 check_batch_file() {
   local name="a double click on run.BAT asks first: No runs nothing, Yes runs it"
   local why point
@@ -1056,6 +1107,7 @@ main() {
     check_open_with
     check_batch_file
     check_new_window
+    check_folder_mouse
     check_deep_chain
     check_close_box_ends_program
   fi
