@@ -148,6 +148,9 @@ class Form1 {
   }
   int DirCount() const { return static_cast<int>(dirs_.size()); }
   ListBox& Files() { return *files_; }
+  // The row under the pointer in a list of the main window's font, from
+  // its first visible entry; past the last entry for a press below them.
+  int RowAt(const ListBox& box, Twips y) const;
   // The HTML files window, made (hidden) on first use.
   FrmHtml& frmHTML();
   // Whether the program has switched Timer1 on (the timer itself sleeps
@@ -165,7 +168,6 @@ class Form1 {
   // when none is.
   std::optional<std::string> SelectedFilePath() const;
   void Recycle(const std::string& path);
-  int RowAt(const ListBox& box, Twips y) const;
   std::int32_t HorizontalExtent(const std::vector<std::string>& texts) const;
   std::int32_t Dir0Extent();
   void HideHtmlList();

@@ -98,7 +98,7 @@ void Form1::mnuFilters_Click() {
 
 FrmHtml& Form1::frmHTML() {
   if (!frmHTML_ || frmHTML_->unloaded()) {
-    frmHTML_ = std::make_unique<FrmHtml>(ws_);
+    frmHTML_ = std::make_unique<FrmHtml>(ws_, *this);
     ApplyTopMost();
   }
   return *frmHTML_;

@@ -9,9 +9,11 @@
 
 namespace vantiro {
 
+class Form1;
+
 class FrmHtml {
  public:
-  explicit FrmHtml(WindowSystem& ws);
+  FrmHtml(WindowSystem& ws, Form1& form1);
 
   Window& window() { return *window_; }
   ListBox& List1() { return *list1_; }
@@ -19,9 +21,13 @@ class FrmHtml {
   bool unloaded() const { return unloaded_; }
 
   void Form_Resize();
+  void List1_MouseDown(const MouseEvent& event);
+  void List1_DblClick();
   void mnuClose_Click() { window_->Hide(); }
 
  private:
+  WindowSystem& ws_;
+  Form1& form1_;
   std::unique_ptr<Window> window_;
   std::unique_ptr<ListBox> list1_;
   bool unloaded_ = false;

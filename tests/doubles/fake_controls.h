@@ -122,6 +122,7 @@ class FakeListBox final : public FakeControl<ListBox> {
     if (events_.click) events_.click();
   }
   void Press(const MouseEvent& event) { events_.mouseDown(event); }
+  void DoubleClick() { events_.dblClick(); }
   void Move(const MouseEvent& event) { events_.mouseMove(event); }
   using FakeControl::Move;
   void DragOver(ListBox& source) { events_.dragOver({&source, 0, 0}); }

@@ -429,6 +429,22 @@ check_html_window() {
   fi
 }
 
+# A press on the second title selects the second HTML file in the file list.
+check_title_selects_file() {
+  local name="a press on the second title in \"$html_title\" selects the second HTML file in the file list"
+  local point
+  if point=$(probe item-center "$html_title" 0 1); then
+    # shellcheck disable=SC2086
+    click_at "^$html_title\$" $point
+  fi
+  if eventually 10 test "$(probe selected "$title" 2)" = 1; then
+    ok "$name"
+  else
+    not_ok "$name" "file list selection: $(probe selected "$title" 2)"
+  fi
+  click_entry 2 1 || true # the main window active again, for the keys to come
+}
+
 check_folder_menu() {
   local name="after a folder click the menu bar ends with FOLDER, not FILE: its last menu is"
   name+=" the one a right click below the files pops up"
@@ -1092,6 +1108,7 @@ main() {
     check_html_window
     check_folder_menu
     check_file_menu
+    check_title_selects_file
     check_filter
     check_refresh_key
     check_restart_restores_the_path

@@ -310,5 +310,21 @@ TEST_F(FileList, CopyTellsWhenTheUserDeclinedAStep) {
   EXPECT_EQ(ws.messages.size(), shown + 1) << "a failing shell call adds no message of ours";
 }
 
+TEST_F(FileList, ATitleStandsForItsFileUnderTheMouse) {
+  drives.MakeFile("c:\\b.htm", "<title>B</title>");
+  drives.MakeFile("c:\\a.html", "<title>A</title>");
+  drives.MakeFile("c:\\notes.txt");
+  Start();
+  Click(0, "c:");
+  titles().Press({kLeftButton, 0, 10, fake::kRowHeight + 5});
+  EXPECT_EQ(files().Item(files().Selected()), files().Item(1));
+  EXPECT_TRUE(main().MenuVisible("mnuFileFunctions"));
+  titles().DoubleClick();
+  EXPECT_EQ(drives.openedDocuments, std::vector<std::string>{"c:\\" + files().Item(1)});
+  titles().Press({kRightButton, 0, 10, 9 * fake::kRowHeight});  // below the titles
+  EXPECT_EQ(std::pair(titles().Selected(), files().Selected()), std::pair(-1, -1));
+  EXPECT_EQ(main().popups().back(), "mnuFileFunctions") << "FILE is still in the menu bar";
+}
+
 }  // namespace
 }  // namespace vantiro
