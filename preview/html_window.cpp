@@ -10,7 +10,7 @@ constexpr Twips kDesignClientHeight = 1275;
 
 }  // namespace
 
-FrmHtml::FrmHtml(WindowSystem& ws, Form1& form1) : ws_(ws), form1_(form1) {
+FrmHtml::FrmHtml(WindowSystem& ws, Form1& form1) : form1_(form1) {
   MenuItem close;
   close.name = "mnuClose";
   close.caption = "Close";

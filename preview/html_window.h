@@ -26,7 +26,6 @@ class FrmHtml {
   void mnuClose_Click() { window_->Hide(); }
 
  private:
-  WindowSystem& ws_;
   Form1& form1_;
   std::unique_ptr<Window> window_;
   std::unique_ptr<ListBox> list1_;
