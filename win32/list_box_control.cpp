@@ -10,6 +10,10 @@ namespace vantiro::win32 {
 namespace {
 
 constexpr DWORD kExStyle = WS_EX_CLIENTEDGE;
+// Files the shell dropped, handed to the program once the drag is over: a
+// question asked inside the drop would hold the other program's drag, and
+// its mouse capture, until it is answered.
+constexpr UINT kDroppedFiles = WM_APP + 1;
 
 }  // namespace
 
@@ -23,7 +27,10 @@ ListBoxControl::ListBoxControl(const ChildParts& parts, Events events)
   original_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(hwnd_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
   if (events_.shellDrop) {
-    dropTarget_ = ShellDropTarget::Create(events_.shellDragOver, events_.shellDrop);
+    dropTarget_ = ShellDropTarget::Create(events_.shellDragOver, [this](const auto& files) {
+      dropped_ = files;
+      PostMessageA(hwnd_.get(), kDroppedFiles, 0, 0);
+    });
     RegisterDragDrop(hwnd_.get(), dropTarget_.get());
   }
 }
@@ -67,6 +74,11 @@ LRESULT ListBoxControl::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         events_.mouseMove(Mouse(wParam & MK_LBUTTON ? kLeftButton : 0, wParam, lParam));
       }
       break;
+    case kDroppedFiles: {
+      const auto handler = events_.shellDrop;  // it may end the box
+      handler(std::exchange(dropped_, {}));
+      return 0;
+    }
     case WM_DESTROY:
       OnDestroy(hwnd);
       break;

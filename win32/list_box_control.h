@@ -73,6 +73,7 @@ class ListBoxControl final : public ChildWindow<ListBox> {
   UniqueBrush brush_;
   COLORREF backColor_ = 0;
   ComPtr<ShellDropTarget> dropTarget_;
+  std::vector<std::string> dropped_;  // by the shell, not yet handed over
   DragCursor dragCursor_ = DragCursor::Copy;
   bool dragging_ = false;
   bool doubleClickDragged_ = false;  // the drag began with a double click

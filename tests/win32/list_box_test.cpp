@@ -387,7 +387,8 @@ class FakeDataObject final : public IDataObject {
   bool files_;
 };
 
-// Called the way OLE calls the target: enter, a move, the drop.
+// Called the way OLE calls the target: enter, a move, the drop, and the
+// files after it.
 TEST_F(ListBoxTest, TakesTheShellsFilesAsUtf8WhenItAllowsTheEffect) {
   auto plain = window->CreateListBox({});
   EXPECT_EQ(static_cast<ListBoxControl&>(*plain).shellDropTarget(), nullptr);
@@ -412,6 +413,8 @@ TEST_F(ListBoxTest, TakesTheShellsFilesAsUtf8WhenItAllowsTheEffect) {
     EXPECT_EQ(target->DragEnter(&data, MK_LBUTTON, {10, 10}, &entered), S_OK);
     EXPECT_EQ(target->DragOver(MK_LBUTTON, {12, 11}, &over), S_OK);
     EXPECT_EQ(target->Drop(&data, 0, {12, 11}, &effect), S_OK);
+    EXPECT_EQ(std::count(log.begin(), log.end(), "shell drop 1"), 0) << "not inside the drag";
+    PumpUntil([&] { return log.size() >= expected.size(); });
     EXPECT_EQ(entered + over, 2u * allowed) << files << allowed;
     EXPECT_EQ(effect, dropEffect) << files << allowed;
     EXPECT_EQ(log, expected);
