@@ -17,6 +17,8 @@
 #include "platform/file_system.h"
 #include "platform/window_system.h"
 #include "preview/html_window.h"
+#include "preview/picture_viewer.h"
+#include "preview/player_window.h"
 
 namespace vantiro {
 
@@ -87,6 +89,10 @@ class Form1 {
   int Files_OLEDragOver(bool offersFiles, int effects);
   void Files_OLEDragDrop(const std::vector<std::string>& files);
 
+  // Previews.
+  void ShowPicture(const std::string& fileName, const std::string& fullPath);
+  void ShowMultimedia(const std::string& fileName, const std::string& fullPath);
+
   // File commands.
   void mnuFileOpen_Click();
   void Files_DblClick();
@@ -151,8 +157,11 @@ class Form1 {
   // The row under the pointer in a list of the main window's font, from
   // its first visible entry; past the last entry for a press below them.
   int RowAt(const ListBox& box, Twips y) const;
-  // The HTML files window, made (hidden) on first use.
+  // The HTML files window, the picture viewer and the player, each made
+  // (hidden) on first use.
   FrmHtml& frmHTML();
+  Form2& form2();
+  Form3& form3();
   // Whether the program has switched Timer1 on (the timer itself sleeps
   // while no box has to move).
   bool Timer1Enabled() const { return timer1Enabled_; }
@@ -171,6 +180,11 @@ class Form1 {
   std::int32_t HorizontalExtent(const std::vector<std::string>& texts) const;
   std::int32_t Dir0Extent();
   void HideHtmlList();
+  void Preview(const std::string& fileName, const std::string& fullPath);
+  void TakeFocusBack();
+  void DockPlayer();
+  void HidePictureViewer();
+  void HidePlayer(bool evenPlaying);
   void CreateDirBox();
   void ShowBoxesInUse();
   void SetTimer1Enabled(bool enabled);
@@ -199,6 +213,8 @@ class Form1 {
   std::vector<FolderBox> dirs_;
   std::unique_ptr<Timer> timer1_;
   std::unique_ptr<FrmHtml> frmHTML_;
+  std::unique_ptr<Form2> form2_;
+  std::unique_ptr<Form3> form3_;
   bool timer1Enabled_ = false;
   int driveCount_ = 0;  // the drives at the top of box 0
   struct {

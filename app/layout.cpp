@@ -89,6 +89,7 @@ void Form1::mnuReduce_Click() {
   window_->SetHeight(window_->Height() - window_->ClientHeight());
   window_->SetMenuVisible(menu::mnuRestore, true);
   window_->SetMenuVisible(menu::mnuReduce, false);
+  DockPlayer();
   SetAllTopMost();
 }
 
@@ -98,6 +99,7 @@ void Form1::mnuRestore_Click() {
   window_->SetMenuVisible(menu::mnuRestore, false);
   window_->SetMenuVisible(menu::mnuReduce, true);
   ResizeWindow();
+  DockPlayer();
   ApplyTopMost();
 }
 

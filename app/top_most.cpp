@@ -20,11 +20,15 @@ void Form1::ApplyTopMost() {
 // The preview windows are made for this if need be, hidden.
 void Form1::SetAllTopMost() {
   window_->SetTopMost(true);
+  form2().window().SetTopMost(true);
+  form3().window().SetTopMost(true);
   frmHTML().window().SetTopMost(true);
 }
 
 void Form1::ClearAllTopMost() {
   window_->SetTopMost(false);
+  form2().window().SetTopMost(false);
+  form3().window().SetTopMost(false);
   frmHTML().window().SetTopMost(false);
 }
 

@@ -9,6 +9,7 @@ void Form1::Files_Click() {
   const std::string name = files_->Item(files_->Selected());
   if (name.size() < 5) return;
   window_->SetMenuVisible(menu::mnuFileFunctions, true);
+  Preview(name, CurrentFolder + name);
 }
 
 void Form1::Files_MouseDown(const MouseEvent& event) {

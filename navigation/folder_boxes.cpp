@@ -151,6 +151,8 @@ void Form1::ResetCurrentDir() {
   ResizeWindow();
   AppendFavorites(std::move(favorites));
   Dir(0).SetVisible(true);
+  HidePictureViewer();
+  HidePlayer(true);
   HideHtmlList();
 }
 

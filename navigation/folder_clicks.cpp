@@ -30,6 +30,8 @@ void Form1::Dir_Click(int index) {
       return;
     }
     SetTimer1Enabled(window_->MenuChecked(menu::mnuAnimation));
+    HidePictureViewer();
+    HidePlayer(false);
     const DirStatus status = Update_Dir(index + 1, path);
     ws_.DoEvents();
     if (status == DirStatus::Failed) {

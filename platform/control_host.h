@@ -9,6 +9,7 @@
 #include "platform/check_box.h"
 #include "platform/label.h"
 #include "platform/list_box.h"
+#include "platform/media_player.h"
 #include "platform/picture_box.h"
 #include "platform/scroll_bar.h"
 
@@ -30,6 +31,7 @@ class ControlHost {
                                                    CheckBox::Events events) = 0;
   virtual std::unique_ptr<ScrollBar> CreateHScrollBar(ScrollBar::Events events) = 0;
   virtual std::unique_ptr<PictureBox> CreatePictureBox(PictureBox::Events events) = 0;
+  virtual std::unique_ptr<MediaPlayer> CreateMediaPlayer() = 0;
   virtual std::unique_ptr<UserControl> CreateUserControl(UserControlEvents events) = 0;
 };
 

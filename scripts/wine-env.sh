@@ -29,6 +29,12 @@ export WINEDEBUG=-all
 if [[ "$(locale charmap 2>/dev/null)" != UTF-8 ]]; then
   export LC_ALL=C.UTF-8
 fi
+# Without a sound card, ALSA's null device gives Wine one wave output that
+# plays in real time: a sound really plays, silently.
+if ! compgen -G '/dev/snd/pcmC*p' >/dev/null; then
+  printf 'pcm.!default { type null }\n' >"$VANTIRO_BUILD/alsa-null.conf"
+  export ALSA_CONFIG_PATH="/usr/share/alsa/alsa.conf:$VANTIRO_BUILD/alsa-null.conf"
+fi
 # Wine's Recycle Bin is the XDG trash: keep it away from the user's own.
 XDG_DATA_HOME=$(mktemp -d "$VANTIRO_BUILD/xdg-data.XXXXXX")
 export XDG_DATA_HOME

@@ -30,6 +30,20 @@ Styles StylesOf(WindowKind kind) {
   return {kCaptioned | WS_THICKFRAME, WS_EX_TOOLWINDOW};
 }
 
+// As wide as its boxes, past the screen if need be: the program keeps the
+// deepest of them in sight by moving the window left. A window the user
+// cannot size fits its contents however small: a picture of a few pixels
+// gets its frame alone around it.
+void LimitTrackSize(HWND hwnd, MINMAXINFO& limits) {
+  limits.ptMaxTrackSize = {SHRT_MAX, SHRT_MAX};
+  const auto style = static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE));
+  if (style & WS_THICKFRAME) return;
+  RECT frame{};
+  AdjustWindowRectEx(&frame, style, GetMenu(hwnd) != nullptr,
+                     static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_EXSTYLE)));
+  limits.ptMinTrackSize = {frame.right - frame.left, frame.bottom - frame.top};
+}
+
 struct ModalSearch {
   HWND keep;
   std::vector<HWND> disabled;
@@ -136,9 +150,7 @@ LRESULT TopWindow::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
       if (lParam == 0) menu_.Command(LOWORD(wParam), HIWORD(wParam) == kFromAccelerator);
       break;
     case WM_GETMINMAXINFO:
-      // As wide as its boxes, past the screen if need be: the program keeps
-      // the deepest of them in sight by moving the window left.
-      reinterpret_cast<MINMAXINFO*>(lParam)->ptMaxTrackSize = {SHRT_MAX, SHRT_MAX};
+      LimitTrackSize(hwnd, *reinterpret_cast<MINMAXINFO*>(lParam));
       return 0;
     case WM_LBUTTONUP:
       if (events_.click) events_.click();

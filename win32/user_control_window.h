@@ -11,6 +11,7 @@
 #include "win32/child_control.h"
 #include "win32/common_controls.h"
 #include "win32/list_box_control.h"
+#include "win32/media_player_control.h"
 #include "win32/picture_box_control.h"
 
 namespace vantiro::win32 {
@@ -40,6 +41,9 @@ class ControlMaker : public Interface {
   }
   std::unique_ptr<PictureBox> CreatePictureBox(PictureBox::Events events) override {
     return std::make_unique<PictureBoxControl>(NextParts(), std::move(events));
+  }
+  std::unique_ptr<MediaPlayer> CreateMediaPlayer() override {
+    return std::make_unique<MediaPlayerControl>(NextParts());
   }
   std::unique_ptr<UserControl> CreateUserControl(UserControl::Events events) override;
 

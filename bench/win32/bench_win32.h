@@ -26,6 +26,10 @@ bool ListFilesOfFolder(win32::Win32WindowSystem& ws, const std::string& root);
 // favourites.
 bool MakeProgramFolder(const std::string& folder);
 
+// "big.jpg" (6000 x 4000) and "big.bmp" (4000 x 3000) in "pictures\",
+// clicked in the file list until the viewer shows them, then the JPEG zoomed.
+bool PreviewPictures(win32::Win32WindowSystem& ws, const std::string& root);
+
 // Box 0 rebuilt with the favourites, and a folder opened 40 levels deep,
 // under "deep\".
 bool BrowseAtScale(win32::Win32WindowSystem& ws, const std::string& root);

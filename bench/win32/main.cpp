@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
 
   vantiro::win32::Win32WindowSystem ws;
   bool listed = vantiro::bench::MakeProgramFolder(root + "program\\");
+  listed = vantiro::bench::PreviewPictures(ws, root) && listed;  // first: it reads the memory
   listed = vantiro::bench::FillFolderBox(ws, root) && listed;
   listed = vantiro::bench::ListFilesOfFolder(ws, root) && listed;
   listed = vantiro::bench::BrowseAtScale(ws, root) && listed;

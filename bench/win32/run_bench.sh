@@ -51,6 +51,9 @@ main() {
   make_names "$root/files small" 10000 'file %06g.txt' touch
   make_names "$root/files big" 100000 'file %06g.txt' touch
   make_pages "$root/web" 1000
+  mkdir -p "$root/pictures"
+  convert -size 6000x4000 gradient:navy-orange -quality 90 "$root/pictures/big.jpg"
+  convert -size 4000x3000 gradient:white-teal "BMP3:$root/pictures/big.bmp"
   # Nothing else may run in the prefix meanwhile, and nothing may wait for
   # ever: an hour is far more than the benchmark takes.
   (cd "$build_dir" && timeout -k 10 3600 wine bench_win32.exe "$windows_root" </dev/null)

@@ -244,6 +244,33 @@ class FakePictureBox final : public FakeControl<PictureBox> {
   Color backColor_ = 0x8000000F;
 };
 
+// Records what the program sets, in order ("DeviceType WaveAudio", "Open");
+// a device opens any file and plays until a test ends the sound.
+class FakeMediaPlayer final : public FakeControl<MediaPlayer> {
+ public:
+  using FakeControl::FakeControl;
+  int Mode() const override { return mode_; }
+  void SetCommand(const std::string& command) override {
+    log.push_back(command);
+    if (command == "Open") mode_ = kModeStopped;
+    if (command == "Close") mode_ = kModeNotOpen;
+    if (command == "Play" && mode_ != kModeNotOpen) mode_ = kModePlaying;
+  }
+  void SetDeviceType(const std::string& type) override { log.push_back("DeviceType " + type); }
+  void SetFileName(const std::string& name) override { log.push_back("FileName " + name); }
+  void SetNotify(bool notify) override { log.push_back(notify ? "Notify" : "no Notify"); }
+  void SetWait(bool wait) override { log.push_back(wait ? "Wait" : "no Wait"); }
+  void SetShareable(bool shareable) override {
+    log.push_back(shareable ? "Shareable" : "not Shareable");
+  }
+  void EndSound() { mode_ = kModeStopped; }
+
+  std::vector<std::string> log;
+
+ private:
+  int mode_ = kModeNotOpen;
+};
+
 // Making controls, for a window and a user control alike.
 template <typename Interface>
 class FakeControlMaker : public Interface {
@@ -269,6 +296,9 @@ class FakeControlMaker : public Interface {
   }
   std::unique_ptr<PictureBox> CreatePictureBox(PictureBox::Events events) override {
     return std::make_unique<FakePictureBox>(world(), std::move(events));
+  }
+  std::unique_ptr<MediaPlayer> CreateMediaPlayer() override {
+    return std::make_unique<FakeMediaPlayer>(world());
   }
   std::unique_ptr<UserControl> CreateUserControl(UserControl::Events events) override;
 

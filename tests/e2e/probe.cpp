@@ -22,6 +22,8 @@
 //                                       and buttons
 //   e2e_probe button-center <title> <text>
 //                                       screen x y of the button with that text ("&" ignored)
+//   e2e_probe button-enabled <title> <text>
+//                                       1 when that button is enabled, else 0
 //   e2e_probe wait <title> <seconds>    succeeds once the window is visible
 //   e2e_probe gone <title> <seconds>    succeeds once no such window is visible
 //   e2e_probe close <title>             posts WM_CLOSE to the window
@@ -322,16 +324,22 @@ int ShowTexts(HWND top) {
   return 0;
 }
 
-int ShowButtonCenter(HWND top, const std::wstring& text) {
+HWND FindButton(HWND top, const std::wstring& text) {
   for (HWND child : Texts(top)) {
-    if (!HasClass(child, L"Button") || WithoutAmpersands(Caption(child)) != WithoutAmpersands(text))
-      continue;
-    RECT rect{};
-    GetWindowRect(child, &rect);
-    Print(Join({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}));
-    return 0;
+    if (HasClass(child, L"Button") && WithoutAmpersands(Caption(child)) == WithoutAmpersands(text))
+      return child;
   }
-  return Fail("no button " + Utf8(text));
+  return nullptr;
+}
+
+int ShowButton(HWND top, const std::wstring& text, bool center) {
+  HWND button = FindButton(top, text);
+  if (!button) return Fail("no button " + Utf8(text));
+  RECT rect{};
+  GetWindowRect(button, &rect);
+  Print(center ? Join({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2})
+               : std::to_string(IsWindowEnabled(button) ? 1 : 0));
+  return 0;
 }
 
 struct MenuSearch {
@@ -375,7 +383,7 @@ int WaitFor(const std::wstring& title, const std::wstring& seconds, bool present
 int Usage() {
   std::fprintf(stderr,
                "usage: e2e_probe window|caption|boxes|close-box|close|texts|menu <title>\n"
-               "       e2e_probe button-center <title> <text>\n"
+               "       e2e_probe button-center|button-enabled <title> <text>\n"
                "       e2e_probe items|selected <title> <box>\n"
                "       e2e_probe item-center <title> <box> <index-or-text>\n"
                "       e2e_probe wait|gone <title> <seconds>\n"
@@ -399,15 +407,15 @@ int Run(const std::vector<std::wstring>& args) {
     return args.size() == 4 ? WaitFor(title, args[3], command == L"wait") : Usage();
 
   bool withBox = command == L"items" || command == L"selected" || command == L"item-center";
-  std::size_t wanted = command == L"item-center"                ? 5
-                       : withBox || command == L"button-center" ? 4
-                                                                : 3;
+  const bool withButton = command == L"button-center" || command == L"button-enabled";
+  std::size_t wanted = command == L"item-center" ? 5 : withBox || withButton ? 4 : 3;
   if (args.size() != wanted) return Usage();
   auto target = Locate(title, withBox ? box : nullptr, status);
   if (!target) return status;
 
   if (command == L"texts") return ShowTexts(target->top);
-  if (command == L"button-center") return ShowButtonCenter(target->top, args[3]);
+  if (command == L"button-center" || command == L"button-enabled")
+    return ShowButton(target->top, args[3], command == L"button-center");
 
   if (command == L"window") return ShowWindowGeometry(target->top);
   if (command == L"caption") {

@@ -1119,6 +1119,138 @@ check_batch_file() {
   fi
 }
 
+# ---- previews --------------------------------------------------------------------
+
+media_folder="$WINEPREFIX/drive_c/media"
+
+# A little-endian 32-bit number as printf escapes.
+le32() {
+  printf '\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)) $(($1 >> 24 & 255))
+}
+
+# make_wave <path> <seconds>: silence, mono, 8 kHz, 8 bits.
+make_wave() {
+  local samples=$((8000 * $2))
+  {
+    printf "RIFF$(le32 $((36 + samples)))WAVEfmt $(le32 16)\\x01\\x00\\x01\\x00"
+    printf "$(le32 8000)$(le32 8000)\\x01\\x00\\x08\\x00data$(le32 "$samples")"
+    head -c "$samples" /dev/zero | tr '\0' '\200'
+  } >"$1"
+}
+
+# A picture of 100 x 80 pixels, a long sound, a text, and pictures that are
+# empty or lie about their size.
+make_media_folder() {
+  rm -rf "$media_folder"
+  at_exit "rm -rf $(printf %q "$media_folder")"
+  mkdir -p "$media_folder"
+  convert -size 100x80 xc:'#3366cc' "BMP3:$media_folder/pic.bmp"
+  make_wave "$media_folder/tone.wav" 30
+  echo notes >"$media_folder/notes.txt"
+  : >"$media_folder/empty.bmp"
+  # A header claiming 60000 x 60000 pixels of 24 bits, and no pixels.
+  printf "BM$(le32 54)\\0\\0\\0\\0$(le32 54)$(le32 40)$(le32 60000)$(le32 60000)\\x01\\x00\\x18\\x00" \
+    >"$media_folder/liar.bmp"
+  head -c 24 /dev/zero >>"$media_folder/liar.bmp"
+}
+
+# left top width height clientWidth clientHeight of a window, by caption.
+geometry() { probe window "$1"; }
+
+# click_client <title> <button>: a click in the middle of a window's client area.
+click_client() {
+  local -a g
+  read -r -a g <<<"$(geometry "$1")"
+  local border=$(((g[2] - g[4]) / 2))
+  click_at "^${1//./\\.}\$" $((g[0] + border + g[4] / 2)) $((g[1] + g[3] - border - g[5] / 2)) "$2"
+}
+
+client_size_is() { [[ "$(geometry "$1" | cut -d' ' -f5-6)" == "$2" ]]; }
+
+# The picture stands flush right of the main window in its natural size; a
+# left click doubles it, right clicks halve it, the caption says so; a text
+# hides it; pictures that cannot be read show nothing and hurt nothing.
+check_picture_viewer() {
+  local name="a 100 x 80 bitmap shows flush right of the main window; left click doubles, right clicks halve; a text hides it"
+  local -a main viewer
+  if ! open_chain 0 c: media >/dev/null || ! click_entry 2 pic.bmp ||
+    ! eventually 10 client_size_is 'pic.bmp ' '100 80'; then
+    not_ok "$name" "viewer: $(geometry 'pic.bmp ')"
+    return
+  fi
+  read -r -a main <<<"$(geometry "$title")"
+  read -r -a viewer <<<"$(geometry 'pic.bmp ')"
+  click_client 'pic.bmp ' 1
+  eventually 10 client_size_is 'pic.bmp  x2' '200 160' || true
+  local doubled
+  doubled=$(geometry 'pic.bmp  x2' || true)
+  click_client 'pic.bmp  x2' 3
+  eventually 10 client_size_is 'pic.bmp ' '100 80' || true
+  click_client 'pic.bmp ' 3
+  if ((viewer[0] != main[0] + main[2] || viewer[1] != main[1])) || [[ "$doubled" != *' 200 160' ]] ||
+    ! eventually 10 client_size_is 'pic.bmp  x0.5' '50 40'; then
+    not_ok "$name" "main: ${main[*]}" "viewer: ${viewer[*]}" "doubled: $doubled" \
+      "now: $(probe caption 'pic.bmp ' 2>&1) $(geometry 'pic.bmp  x0.5' 2>&1)"
+    return
+  fi
+  click_entry 2 notes.txt
+  if ! probe gone 'pic.bmp  x0.5' 10 >/dev/null; then
+    not_ok "$name" "the viewer stays after a click on notes.txt"
+    return
+  fi
+  click_entry 2 empty.bmp && click_entry 2 liar.bmp
+  if eventually 10 caption_is "$title - media" && ! probe wait 'liar.bmp ' 0 >/dev/null 2>&1; then
+    ok "$name"
+  else
+    not_ok "$name" "after empty.bmp and liar.bmp: $(probe caption "$title") $(geometry 'liar.bmp ' 2>&1)"
+  fi
+}
+
+# Whether the program holds the file open: the device keeps its file open
+# until it is closed.
+holding() {
+  { find /proc/[0-9]*/fd -lname "*/$1" 2>/dev/null || true; } | grep -q .
+}
+
+released() { ! holding "$1"; }
+
+# With autoplay on (File > Options, the third entry), a click on tone.wav
+# docks the player under the main window and plays it: stop enabled, play
+# not. A folder click leaves it playing; its close box closes the device.
+check_player() {
+  local name="with autoplay on, a .wav plays in the player docked under the main window; a folder click leaves it; its close box closes the device"
+  local -a main player
+  press_key F10
+  xdotool key --delay 200 Down Right Down Down Return
+  if ! click_entry 2 tone.wav || ! eventually 10 probe wait tone.wav 0; then
+    not_ok "$name" "no player"
+    return
+  fi
+  read -r -a main <<<"$(geometry "$title")"
+  read -r -a player <<<"$(geometry tone.wav)"
+  local states
+  states="$(probe button-enabled tone.wav Stop) $(probe button-enabled tone.wav Play)"
+  if ((player[0] != main[0] || player[1] != main[1] + main[3] || player[2] != main[2])) ||
+    [[ "$states" != '1 0' ]] || ! holding tone.wav; then
+    not_ok "$name" "main: ${main[*]}" "player: ${player[*]}" "stop, play enabled: $states"
+    return
+  fi
+  click_entry 1 media
+  sleep 1
+  if ! probe wait tone.wav 0 >/dev/null; then
+    not_ok "$name" "a folder click hid the playing player"
+    return
+  fi
+  local -a close
+  read -r -a close <<<"$(probe close-box tone.wav)"
+  click_at '^tone\.wav$' "${close[0]}" "${close[1]}"
+  if probe gone tone.wav 10 >/dev/null && eventually 10 released tone.wav; then
+    ok "$name"
+  else
+    not_ok "$name" "after the close box: $(probe caption tone.wav 2>&1); held: $(holding tone.wav && echo yes)"
+  fi
+}
+
 # ---- main ------------------------------------------------------------------------
 
 main() {
@@ -1171,6 +1303,9 @@ main() {
     check_new_window
     check_folder_mouse
     check_shell_drop
+    make_media_folder
+    check_picture_viewer
+    check_player
     check_deep_chain
     check_close_box_ends_program
   fi

@@ -4,9 +4,12 @@
 
 #include <commctrl.h>
 
+#include <cstdint>
+#include <fstream>
 #include <memory>
 
 #include "platform/user_control.h"
+#include "win32/media_player_control.h"
 #include "win32_test_support.h"
 
 namespace vantiro::win32::testing {
@@ -38,6 +41,7 @@ TEST_F(ControlsTest, EveryKindIsPlacedInTwipsAndKeepsItsStateAndTooltip) {
       {"check box", [&] { return window->CreateCheckBox("Animation", {}); }},
       {"scroll bar", [&] { return window->CreateHScrollBar({}); }},
       {"picture box", [&] { return window->CreatePictureBox({}); }},
+      {"media player", [&] { return window->CreateMediaPlayer(); }},
       {"user control", [&] { return window->CreateUserControl({}); }},
   };
   for (const auto& [name, create] : kinds) {
@@ -130,6 +134,48 @@ TEST_F(ControlsTest, PictureBoxesLoadAtNaturalSizeStretchAndHearTheMouseAndKeys)
   Send(*picture, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(1, 2));
   Send(*picture, WM_KEYDOWN, VK_LEFT);
   EXPECT_EQ(events, (Texts{"down 1 60 90", "click", "down 2 15 30", "key 37"}));
+}
+
+// A mono 8 kHz 8-bit wave file of silence; "bad.wav" holds text.
+void WriteWave(const char* path, int seconds) {
+  const std::uint32_t samples = 8000u * static_cast<std::uint32_t>(seconds);
+  const auto word = [](std::uint32_t value, int bytes) {
+    std::string out;
+    for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
+    return out;
+  };
+  const std::string wave = "RIFF" + word(36 + samples, 4) + "WAVEfmt " + word(16, 4) + word(1, 2) +
+                           word(1, 2) + word(8000, 4) + word(8000, 4) + word(1, 2) + word(8, 2) +
+                           "data" + word(samples, 4) + std::string(samples, '\x80');
+  std::ofstream(path, std::ios::binary) << wave;
+}
+
+// The buttons follow the device: play while it stands, stop while it plays,
+// none while nothing is open, also after a file that is no sound.
+TEST_F(ControlsTest, MediaPlayersFollowTheirDevicesMode) {
+  WriteWave("tone.wav", 3);
+  std::ofstream("bad.wav") << "not a sound";
+  auto player = window->CreateMediaPlayer();
+  auto& strip = static_cast<MediaPlayerControl&>(*player);
+  const auto state = [&] {
+    return std::tuple(player->Mode(), IsWindowEnabled(strip.button(MediaPlayerControl::Play)) != 0,
+                      IsWindowEnabled(strip.button(MediaPlayerControl::Stop)) != 0);
+  };
+  player->SetDeviceType("WaveAudio");
+  for (const char* file : {"bad.wav", "tone.wav"}) {
+    player->SetFileName(file);
+    player->SetWait(true);
+    player->SetCommand("Open");
+  }
+  EXPECT_EQ(state(), std::tuple(kModeStopped, true, false));
+  player->SetCommand("Play");
+  EXPECT_EQ(state(), std::tuple(kModePlaying, false, true)) << "the null sound card plays";
+  player->SetCommand("Close");
+  EXPECT_EQ(state(), std::tuple(kModeNotOpen, false, false));
+  player->SetFileName("bad.wav");
+  player->SetCommand("Open");
+  player->SetCommand("Play");
+  EXPECT_EQ(state(), std::tuple(kModeNotOpen, false, false));
 }
 
 TEST_F(ControlsTest, UserControlsHoldChildrenAndHearTheirOwnResizeFocusAndKeys) {

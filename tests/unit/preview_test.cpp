@@ -1,0 +1,151 @@
+#include <string>
+#include <vector>
+
+#include "tests/unit/browser.h"
+
+namespace vantiro {
+namespace {
+
+using Log = std::vector<std::string>;
+
+// The screen is 15360 x 11520 twips; the folder c:\p holds the files.
+class Previews : public Browser {
+ protected:
+  void Open(std::vector<std::pair<std::string, std::pair<Twips, Twips>>> pictures,
+            std::vector<std::string> others = {}) {
+    drives.MakeFolders("c:\\p");
+    for (const auto& [name, size] : pictures) {
+      drives.MakeFile("c:\\p\\" + name);
+      ws.world.pictures["c:\\p\\" + name] = size;
+    }
+    for (const auto& name : others) drives.MakeFile("c:\\p\\" + name);
+    Start();
+    Click(0, "c:");
+    Click(1, "p");
+  }
+  void ClickFile(const std::string& name) {
+    const auto& items = files().Items();
+    files().UserClick(static_cast<int>(std::ranges::find(items, name) - items.begin()));
+  }
+  fake::FakeWindow& viewer() { return static_cast<fake::FakeWindow&>(form->form2().window()); }
+  fake::FakePictureBox& image() {
+    return static_cast<fake::FakePictureBox&>(form->form2().Image1());
+  }
+  fake::FakeWindow& player() { return static_cast<fake::FakeWindow&>(form->form3().window()); }
+  fake::FakeMediaPlayer& strip() {
+    return static_cast<fake::FakeMediaPlayer&>(form->form3().MMControl1());
+  }
+  // Left, top, width, height of the picture, then the viewer's client size.
+  std::vector<Twips> Geometry() {
+    return {image().Left(),   image().Top(),          image().Width(),
+            image().Height(), viewer().ClientWidth(), viewer().ClientHeight()};
+  }
+  void Press(int button, Twips x, Twips y) { image().events.mouseDown({button, 0, x, y}); }
+  void Key(int code) { image().events.keyDown({code, 0}); }
+};
+
+TEST_F(Previews, PicturesStandBesideTheWindowSoundsPlayUnderItAndAPlayingSoundStays) {
+  Open({{"a.gif", {1500, 1200}}, {"PHOTO.JPG", {300, 300}}},
+       {"photo.jpeg", "song.wav", "clip.avi", "readme.txt", "bad.bmp"});
+  main().SetMenuChecked(menu::mnuAutoPlay, true);
+  ClickFile("a.gif");
+  EXPECT_TRUE(viewer().Visible());
+  EXPECT_EQ(viewer().Caption(), "a.gif ");
+  EXPECT_EQ(Geometry(), (std::vector<Twips>{0, 0, 1500, 1200, 1500, 1200}));
+  EXPECT_EQ(viewer().Left(), main().Left() + main().Width());
+  EXPECT_EQ(viewer().Top(), main().Top());
+  EXPECT_TRUE(files().HasFocus());
+  ClickFile("bad.bmp");  // fails silently: the caption alone changes
+  EXPECT_TRUE(viewer().Visible() && !image().Visible());
+  EXPECT_EQ(viewer().Caption(), "bad.bmp ");
+  ClickFile("PHOTO.JPG");
+  EXPECT_TRUE(image().Visible());
+  ClickFile("song.wav");
+  EXPECT_FALSE(viewer().Visible());
+  EXPECT_EQ(strip().log, (Log{"no Notify", "Wait", "not Shareable", "DeviceType WaveAudio",
+                              "FileName c:\\p\\song.wav", "Open", "Play"}));
+  EXPECT_EQ((std::vector<Twips>{player().Left(), player().Top(), player().Width()}),
+            (std::vector<Twips>{main().Left(), main().Top() + main().Height(), main().Width()}));
+  EXPECT_EQ(player().Caption(), "song.wav");
+  ClickFile("readme.txt");
+  Click(1, "p");
+  EXPECT_TRUE(player().Visible()) << "playing on";
+  strip().EndSound();
+  strip().log.clear();
+  main().SetMenuChecked(menu::mnuAutoPlay, false);
+  ClickFile("clip.avi");
+  EXPECT_EQ(strip().log.front(), "Close");
+  EXPECT_EQ(strip().log.back(), "Open") << "no autoplay";
+  EXPECT_EQ(strip().log.at(4), "DeviceType AVIVideo");
+  ClickFile("photo.jpeg");
+  EXPECT_FALSE(viewer().Visible() || player().Visible());
+}
+
+// The 100 x 100 pixel picture doubles at the top left and halves back; the
+// opposite steps cancel in the caption.
+TEST_F(Previews, ZoomStepsDoubleAndHalveAndCancelInTheCaption) {
+  Open({{"a.gif", {1500, 1500}}});
+  ClickFile("a.gif");
+  Press(kLeftButton, 750, 750);
+  EXPECT_EQ(Geometry(), (std::vector<Twips>{0, 0, 3000, 3000, 3000, 3000}));
+  EXPECT_EQ(viewer().Caption(), "a.gif  x2");
+  Press(kRightButton, 750, 750);
+  Press(kRightButton, 750, 750);
+  EXPECT_EQ(Geometry(), (std::vector<Twips>{0, 0, 750, 750, 750, 750}));
+  EXPECT_EQ(viewer().Caption(), "a.gif  x0.5");
+  Press(4, 10, 10);  // the middle button
+  Key(37);           // Left: nothing is scrolled
+  EXPECT_EQ(image().Width(), 750);
+  EXPECT_TRUE(viewer().Visible());
+}
+
+// Halved on load, the picture doubles past the screen: the clicked column
+// stays under the mouse, the row is brought in so that the window ends at the
+// screen's bottom; the keys scroll by 450 twips, Up and Left no further than
+// the edge. Past the screen both ways it doubles no more.
+TEST_F(Previews, ABigPictureZoomsAroundThePointAndScrollsWithTheKeys) {
+  Open({{"big.bmp", {20000, 15000}}});
+  ClickFile("big.bmp");
+  EXPECT_EQ(viewer().Caption(), "big.bmp  x0.5");
+  viewer().SetLeft(0);
+  viewer().SetTop(0);
+  Press(kLeftButton, 3000, 6000);
+  EXPECT_EQ(Geometry(), (std::vector<Twips>{-3000, -4080, 20000, 15000, 17000, 10920}));
+  EXPECT_EQ(viewer().Top() + viewer().Height(), ws.ScreenHeight());
+  EXPECT_EQ(viewer().Caption(), "big.bmp ");
+  for (int code : {38, 38, 37, 40, 39}) Key(code);  // Right: past the outer edge
+  EXPECT_EQ(Geometry(), (std::vector<Twips>{-3000, -3630, 20000, 15000, 17000, 10920}));
+  for (int i = 0; i < 9; ++i) Key(38);
+  EXPECT_EQ(image().Top(), 0);
+  Press(kLeftButton, 100, 100);
+  EXPECT_EQ(image().Width(), 20000);
+  EXPECT_EQ(viewer().Caption(), "big.bmp ");
+}
+
+// A panorama keeps doubling one way until it cannot be drawn: the viewer
+// says so and closes; the next picture opens a new one.
+TEST_F(Previews, AZoomThatCannotBeDrawnClosesTheViewer) {
+  Open({{"wide.gif", {15000, 150}}});
+  ClickFile("wide.gif");
+  fake::FakeWindow& first = viewer();
+  for (int i = 0; i < 10 && ws.messages.empty(); ++i) Press(kLeftButton, 0, 0);
+  ASSERT_EQ(ws.messages.size(), 1u);
+  EXPECT_EQ(ws.messages[0].text, "Unable to zoom.");
+  EXPECT_TRUE(first.closed());
+  ClickFile("wide.gif");
+  EXPECT_TRUE(viewer().Visible());
+}
+
+// The player's close box closes the device; the next sound opens a new one.
+TEST_F(Previews, ClosingThePlayerClosesItsDevice) {
+  Open({}, {"song.wav"});
+  ClickFile("song.wav");
+  const fake::FakeMediaPlayer& first = strip();
+  player().Close();
+  EXPECT_EQ(first.log.back(), "Close");
+  ClickFile("song.wav");
+  EXPECT_EQ(strip().log.front(), "no Notify") << "a new device: nothing to close first";
+}
+
+}  // namespace
+}  // namespace vantiro
