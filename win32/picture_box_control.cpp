@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "win32/picture_check.h"
 #include "win32/wide_text.h"
 #include "win32/window_binding.h"
 
@@ -25,8 +26,9 @@ ComPtr<IPicture> LoadPictureFile(const std::string& path) {
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
   if (memory == nullptr) return nullptr;
   DWORD read = 0;
-  const bool complete =
-      ReadFile(file.get(), GlobalLock(memory), size, &read, nullptr) && read == size;
+  void* bytes = GlobalLock(memory);
+  const bool complete = ReadFile(file.get(), bytes, size, &read, nullptr) && read == size &&
+                        WorthDecoding({static_cast<const char*>(bytes), size});
   GlobalUnlock(memory);
   IStream* stream = nullptr;
   if (!complete || FAILED(CreateStreamOnHGlobal(memory, TRUE, &stream))) {

@@ -136,6 +136,25 @@ TEST_F(ControlsTest, PictureBoxesLoadAtNaturalSizeStretchAndHearTheMouseAndKeys)
   EXPECT_EQ(events, (Texts{"down 1 60 90", "click", "down 2 15 30", "key 37"}));
 }
 
+// Damaged pictures load nothing; odd ones load their first or largest
+// picture; none hangs or breaks the loader or the painting.
+TEST_F(ControlsTest, PictureBoxesTakeOddPicturesOrNone) {
+  auto picture = window->CreatePictureBox({});
+  picture->SetVisible(true);
+  window->Show();
+  const std::tuple<const char*, bool, Twips, Twips> rows[] = {
+      {"empty.bmp", false, 0, 0},   {"liar.bmp", false, 0, 0},  {"trunc.jpg", false, 0, 0},
+      {"zero.gif", false, 0, 0},    {"plain.wmf", false, 0, 0}, {"anim.gif", true, 600, 450},
+      {"multi.ico", true, 480, 480}};  // the size of the system's icons
+  for (const auto& [file, loads, width, height] : rows) {
+    const bool loaded = picture->LoadPicture(std::string("pictures/") + file);
+    EXPECT_EQ(std::tuple(loaded, picture->PictureWidth(), picture->PictureHeight()),
+              std::tuple(loads, width, height))
+        << file;
+    UpdateWindow(HandleOf(*picture));
+  }
+}
+
 // A mono 8 kHz 8-bit wave file of silence; "bad.wav" holds text.
 void WriteWave(const char* path, int seconds) {
   const std::uint32_t samples = 8000u * static_cast<std::uint32_t>(seconds);
@@ -176,6 +195,14 @@ TEST_F(ControlsTest, MediaPlayersFollowTheirDevicesMode) {
   player->SetCommand("Open");
   player->SetCommand("Play");
   EXPECT_EQ(state(), std::tuple(kModeNotOpen, false, false));
+  // One note of MIDI, on the sequencer.
+  std::ofstream("note.mid", std::ios::binary) << std::string(
+      "MThd\0\0\0\6\0\0\0\1\0\x60MTrk\0\0\0\x0c\0\x90\x3c\x40\x60\x80\x3c\x40\0\xff\x2f\0", 34);
+  player->SetDeviceType("Sequencer");
+  player->SetFileName("note.mid");
+  player->SetCommand("Open");
+  player->SetCommand("Play");
+  EXPECT_EQ(state(), std::tuple(kModePlaying, false, true));
 }
 
 TEST_F(ControlsTest, UserControlsHoldChildrenAndHearTheirOwnResizeFocusAndKeys) {
