@@ -4,6 +4,7 @@
 // navigation/, the options and settings files in settings/.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -19,6 +20,7 @@
 #include "preview/html_window.h"
 #include "preview/picture_viewer.h"
 #include "preview/player_window.h"
+#include "settings/size_colors.h"
 
 namespace vantiro {
 
@@ -127,6 +129,12 @@ class Form1 {
   void mnuAdd_Click();
   void mnuRemoveFavorites_Click();
   void mnuResetFavorites_Click();
+  void mnuSizeColors_Click();
+
+  // Help.
+  void mnuHowTo_Click();
+  void mnuAbout_Click();
+  std::string HelpFile() const;
 
   // Program-wide values and fields of the main window.
   std::string ProgramDir;
@@ -162,6 +170,8 @@ class Form1 {
   FrmHtml& frmHTML();
   Form2& form2();
   Form3& form3();
+  // The size and colours dialog while it is open; nullptr otherwise.
+  Form4* form4() { return form4_ && !form4_->unloaded() ? form4_.get() : nullptr; }
   // Whether the program has switched Timer1 on (the timer itself sleeps
   // while no box has to move).
   bool Timer1Enabled() const { return timer1Enabled_; }
@@ -180,6 +190,7 @@ class Form1 {
   std::int32_t HorizontalExtent(const std::vector<std::string>& texts) const;
   std::int32_t Dir0Extent();
   void HideHtmlList();
+  std::array<Window*, 4> TopMostWindows();
   void Preview(const std::string& fileName, const std::string& fullPath);
   void TakeFocusBack();
   void DockPlayer();
@@ -215,6 +226,7 @@ class Form1 {
   std::unique_ptr<FrmHtml> frmHTML_;
   std::unique_ptr<Form2> form2_;
   std::unique_ptr<Form3> form3_;
+  std::unique_ptr<Form4> form4_;
   bool timer1Enabled_ = false;
   int driveCount_ = 0;  // the drives at the top of box 0
   struct {

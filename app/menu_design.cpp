@@ -66,8 +66,9 @@ std::vector<MenuItem> Form1::DesignMenuBar() {
 
   MenuItem file = Menu(
       "mnuFile1", "File",
-      {options, Item("mnuSizeColors", "Size and colors..."), Separator("mnuNone"), favorites,
-       Separator("mnuNone7"),
+      {options,
+       Item("mnuSizeColors", "Size and colors...", {}, command(&Form1::mnuSizeColors_Click)),
+       Separator("mnuNone"), favorites, Separator("mnuNone7"),
        Item("mnuFilters", "Files filtering...", "Ctrl+F", command(&Form1::mnuFilters_Click)),
        Separator("mnuNone11"),
        Item("mnuRefresh", "Refresh", "F5", command(&Form1::mnuRefresh_Click)),
@@ -76,7 +77,8 @@ std::vector<MenuItem> Form1::DesignMenuBar() {
 
   MenuItem help = Menu(
       "mnuHelp", "Help",
-      {Item("mnuHowTo", "How to...", "F1"), Separator("mnuNone2"), Item("mnuAbout", "About...")});
+      {Item("mnuHowTo", "How to...", "F1", command(&Form1::mnuHowTo_Click)), Separator("mnuNone2"),
+       Item("mnuAbout", "About...", {}, command(&Form1::mnuAbout_Click))});
 
   MenuItem folder = Visible(
       Menu(menu::mnuDirFunctions, "FOLDER",

@@ -17,19 +17,19 @@ void Form1::ApplyTopMost() {
   }
 }
 
-// The preview windows are made for this if need be, hidden.
 void Form1::SetAllTopMost() {
-  window_->SetTopMost(true);
-  form2().window().SetTopMost(true);
-  form3().window().SetTopMost(true);
-  frmHTML().window().SetTopMost(true);
+  for (Window* window : TopMostWindows()) window->SetTopMost(true);
 }
 
 void Form1::ClearAllTopMost() {
-  window_->SetTopMost(false);
-  form2().window().SetTopMost(false);
-  form3().window().SetTopMost(false);
-  frmHTML().window().SetTopMost(false);
+  for (Window* window : TopMostWindows()) window->SetTopMost(false);
+}
+
+// The main window and the preview windows, in this order. A preview window
+// is made for this if need be, hidden, before any is changed: a new one
+// applies the option itself, which must not undo a clearing under way.
+std::array<Window*, 4> Form1::TopMostWindows() {
+  return {window_.get(), &form2().window(), &form3().window(), &frmHTML().window()};
 }
 
 }  // namespace vantiro

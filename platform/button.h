@@ -19,6 +19,9 @@ class Button : public Control {
 
   virtual std::string Caption() const = 0;
   virtual void SetCaption(const std::string& caption) = 0;
+  // Shows a small picture of the program's own (a resource name) instead
+  // of the caption.
+  virtual void SetImage(const std::string& resourceName) = 0;
 };
 
 }  // namespace vantiro

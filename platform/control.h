@@ -34,6 +34,8 @@ struct KeyEvent {
   int shift = 0;
 };
 
+class PictureBox;
+
 // Drawing on a control while it paints, in twips from its top left corner.
 class Canvas {
  public:
@@ -41,6 +43,8 @@ class Canvas {
   virtual void FillRect(Twips left, Twips top, Twips width, Twips height, Color color) = 0;
   // The dotted rectangle that shows the keyboard focus.
   virtual void DrawFocusRect(Twips left, Twips top, Twips width, Twips height) = 0;
+  // The picture of a picture box at its natural size, its top left there.
+  virtual void DrawPicture(const PictureBox& source, Twips left, Twips top) = 0;
 };
 
 class Control {

@@ -26,6 +26,8 @@ class PictureBox : public Control {
   // Replaces the picture; false, and no picture, when the file cannot be
   // read or decoded.
   virtual bool LoadPicture(const std::string& path) = 0;
+  // A picture of the program's own, by resource name.
+  virtual bool LoadResourcePicture(const std::string& name) = 0;
   virtual void ClearPicture() = 0;
   virtual bool HasPicture() const = 0;
   // The picture's own size; 0 without one.

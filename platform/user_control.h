@@ -2,6 +2,7 @@
 // takes the focus and keys, and holds child controls of its own.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 #include "platform/control.h"
@@ -27,6 +28,8 @@ class UserControl : public Control, public ControlHost {
   virtual Twips ClientHeight() const = 0;
   // Paints the control again soon.
   virtual void Refresh() = 0;
+  // The window system's own handle of the control, for the dialogs it owns.
+  virtual std::uintptr_t SystemHandle() const = 0;
 };
 
 }  // namespace vantiro

@@ -48,6 +48,7 @@ class Window : public ControlHost {
     std::function<void()> unload;                  // the close box, or Close()
     std::function<void()> click;                   // on the client area, outside every control
     std::function<void(const KeyEvent&)> keyDown;  // while the window has the focus
+    std::function<void(Canvas&)> paint;            // the client area, under the controls
   };
 
   virtual std::string Caption() const = 0;

@@ -3,8 +3,11 @@
 // converts to pixels. Nothing here names a platform type.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/window.h"
@@ -32,6 +35,17 @@ inline constexpr int kNo = 7;
 // The help viewer's command that shows the contents of a help file.
 inline constexpr unsigned kHelpContents = 3;
 
+// The system's colour dialog, asked exactly this: the window that owns it,
+// the colour it starts on, the sixteen custom colours it offers and its
+// flags (kPreventFullOpen: no defining of custom colours).
+struct ColorDialogRecord {
+  static constexpr std::uint32_t kPreventFullOpen = 4;
+  std::uintptr_t owner = 0;
+  Color rgbResult = 0;
+  std::array<Color, 16> customColors{};
+  std::uint32_t flags = 0;
+};
+
 class Timer {
  public:
   virtual ~Timer() = default;
@@ -53,6 +67,8 @@ class WindowSystem {
   // Returns the text typed, or "" when the user cancels.
   virtual std::string InputBox(const std::string& prompt, const std::string& title,
                                const std::string& defaultText) = 0;
+  // The colour confirmed, or nullopt when the user cancels.
+  virtual std::optional<Color> PickColor(const ColorDialogRecord& record) = 0;
 
   virtual int TwipsPerPixelX() const = 0;
   virtual int TwipsPerPixelY() const = 0;

@@ -8,6 +8,7 @@ packages=(
   googletest libgtest-dev libgmock-dev        # GoogleTest and GoogleMock: sources for mingw, libraries for g++
   g++-mingw-w64-x86-64 g++-mingw-w64-i686     # the Windows builds (with windres)
   clang-format                                # the format check
+  halibut                                     # the help file HowTo.hlp from help/HowTo.but
   clang libclang-rt-14-dev                    # the fuzz targets (libFuzzer)
   wine wine64                                 # runs the x86_64 exe (no wine32: the kernel runs no i386 code)
   xvfb x11-utils xdotool imagemagick          # a virtual display, clicks and keys, screenshots

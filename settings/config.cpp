@@ -152,7 +152,7 @@ void Form1::ShowFirstRunWelcome() {
       "Please remember that to navigate through your folders you just have to click on them. "
       "If you double-click you will open the selected folder into a Windows Explorer window.",
       msgbox::kOkOnly | msgbox::kInformation, kAppTitle);
-  if (answer == msgbox::kYes) window_->ShowHelp(ProgramDir + "HowTo.hlp", kHelpContents);
+  if (answer == msgbox::kYes) window_->ShowHelp(HelpFile(), kHelpContents);
 }
 
 // Empties and deletes the configuration, then starts a fresh copy of the

@@ -16,4 +16,16 @@ void Form1::mnuAutoPlay_Click() {
   window_->SetMenuChecked(menu::mnuAutoPlay, !window_->MenuChecked(menu::mnuAutoPlay));
 }
 
+// Modeless: the main window stays usable. Nothing covers the dialog while
+// it is open; an open one is only brought forward.
+void Form1::mnuSizeColors_Click() {
+  ClearAllTopMost();
+  if (!form4()) {
+    form4_ = std::make_unique<Form4>(ws_, *this);
+    form4_->Form_Load();
+  }
+  form4_->window().Show();
+  form4_->window().SetFocus();
+}
+
 }  // namespace vantiro

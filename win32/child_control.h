@@ -101,6 +101,7 @@ class DcCanvas final : public Canvas {
   DcCanvas(HDC dc, Scale scale) : dc_(dc), scale_(scale) {}
   void FillRect(Twips left, Twips top, Twips width, Twips height, Color color) override;
   void DrawFocusRect(Twips left, Twips top, Twips width, Twips height) override;
+  void DrawPicture(const PictureBox& source, Twips left, Twips top) override;
 
  private:
   RECT Pixels(Twips left, Twips top, Twips width, Twips height) const;

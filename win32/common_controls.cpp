@@ -32,6 +32,15 @@ void ButtonControl::OnCommand(WORD code) {
 
 void ButtonControl::SetCaption(const std::string& caption) { SetText(hwnd_.get(), caption); }
 
+// The bitmap's grey becomes the face colour of buttons.
+void ButtonControl::SetImage(const std::string& resourceName) {
+  image_.reset(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), resourceName.c_str(),
+                                               IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS)));
+  if (!hwnd_ || !image_) return;
+  SetWindowLongPtrA(hwnd_.get(), GWL_STYLE, GetWindowLongPtrA(hwnd_.get(), GWL_STYLE) | BS_BITMAP);
+  Send(BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(image_.get()));
+}
+
 LabelControl::LabelControl(const ChildParts& parts, const std::string& caption)
     : ChildWindow(parts.scale) {
   Adopt(CreateChild(parts, "STATIC", caption, SS_LEFT | SS_NOPREFIX), parts.font);

@@ -22,9 +22,11 @@ class ButtonControl final : public ChildWindow<Button> {
   void OnCommand(WORD code) override;
   std::string Caption() const override { return TextOf(hwnd_.get()); }
   void SetCaption(const std::string& caption) override;
+  void SetImage(const std::string& resourceName) override;
 
  private:
   Events events_;
+  UniqueBitmap image_;
 };
 
 class LabelControl final : public ChildWindow<Label> {

@@ -22,6 +22,7 @@ using UniqueMenu = UniqueHandle<HMENU, &DestroyMenu>;
 using UniqueAccelerators = UniqueHandle<HACCEL, &DestroyAcceleratorTable>;
 using UniqueFont = UniqueHandle<HFONT, &DeleteObject>;
 using UniqueBrush = UniqueHandle<HBRUSH, &DeleteObject>;
+using UniqueBitmap = UniqueHandle<HBITMAP, &DeleteObject>;
 using UniqueFind = UniqueHandle<HANDLE, &FindClose>;
 using UniqueFile = UniqueHandle<HANDLE, &CloseHandle>;
 using UniqueCursor = UniqueHandle<HCURSOR, &DestroyCursor>;

@@ -57,7 +57,29 @@ PictureBoxControl::~PictureBoxControl() {
 }
 
 bool PictureBoxControl::LoadPicture(const std::string& path) {
-  picture_ = LoadPictureFile(path);
+  TakePicture(LoadPictureFile(path));
+  return picture_ != nullptr;
+}
+
+// A bitmap resource of the program, which the picture then owns.
+bool PictureBoxControl::LoadResourcePicture(const std::string& name) {
+  PICTDESC description{};
+  description.cbSizeofstruct = sizeof description;
+  description.picType = PICTYPE_BITMAP;
+  description.bmp.hbitmap = static_cast<HBITMAP>(
+      LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, 0));
+  IPicture* picture = nullptr;
+  if (description.bmp.hbitmap &&
+      FAILED(OleCreatePictureIndirect(&description, IID_IPicture, TRUE,
+                                      reinterpret_cast<void**>(&picture)))) {
+    DeleteObject(description.bmp.hbitmap);
+  }
+  TakePicture(ComPtr<IPicture>(picture));
+  return picture_ != nullptr;
+}
+
+void PictureBoxControl::TakePicture(ComPtr<IPicture> picture) {
+  picture_ = std::move(picture);
   OLE_XSIZE_HIMETRIC width = 0;
   OLE_YSIZE_HIMETRIC height = 0;
   if (picture_) {
@@ -68,7 +90,16 @@ bool PictureBoxControl::LoadPicture(const std::string& path) {
   pictureHeight_ = HimetricToTwips(height);
   FitToPicture();
   Refresh();
-  return picture_ != nullptr;
+}
+
+void PictureBoxControl::RenderAt(HDC dc, int x, int y) const {
+  if (!picture_) return;
+  OLE_XSIZE_HIMETRIC width = 0;
+  OLE_YSIZE_HIMETRIC height = 0;
+  picture_->get_Width(&width);
+  picture_->get_Height(&height);
+  picture_->Render(dc, x, y, scale_.XToPixels(pictureWidth_), scale_.YToPixels(pictureHeight_), 0,
+                   height, width, -height, nullptr);
 }
 
 void PictureBoxControl::ClearPicture() {

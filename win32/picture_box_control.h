@@ -20,6 +20,9 @@ class PictureBoxControl final : public ChildWindow<PictureBox> {
   ~PictureBoxControl() override;
 
   bool LoadPicture(const std::string& path) override;
+  bool LoadResourcePicture(const std::string& name) override;
+  // Draws the picture at its natural size with its top left at x, y.
+  void RenderAt(HDC dc, int x, int y) const;
   void ClearPicture() override;
   bool HasPicture() const override { return picture_ != nullptr; }
   Twips PictureWidth() const override { return pictureWidth_; }
@@ -36,6 +39,7 @@ class PictureBoxControl final : public ChildWindow<PictureBox> {
 
  private:
   void Paint();
+  void TakePicture(ComPtr<IPicture> picture);
   void FitToPicture();
 
   Events events_;

@@ -158,10 +158,23 @@ LRESULT TopWindow::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     case WM_KEYDOWN:
       if (events_.keyDown) events_.keyDown({static_cast<int>(wParam), KeyShift()});
       return 0;
+    case WM_PAINT:
+      if (!events_.paint) break;
+      Paint();
+      return 0;
   }
   LRESULT result = 0;
   if (ForwardToChild(message, wParam, lParam, result)) return result;
   return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+// The class's brush clears the area first; the program draws over it.
+void TopWindow::Paint() {
+  PAINTSTRUCT paint{};
+  HDC dc = BeginPaint(hwnd_.get(), &paint);
+  DcCanvas canvas(dc, scale_);
+  events_.paint(canvas);
+  EndPaint(hwnd_.get(), &paint);
 }
 
 std::string TopWindow::Caption() const { return TextOf(hwnd_.get()); }

@@ -89,6 +89,7 @@ class TopWindow final : public ControlMaker<Window> {
   void Attach(HWND hwnd) { hwnd_.reset(hwnd); }
   void Detach();
   LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  void Paint();
 
  protected:
   ChildParts NextParts() override { return {hwnd_.get(), font_.get(), scale_, nextControlId_++}; }

@@ -64,6 +64,9 @@ class UserControlWindow final : public ChildWindow<ControlMaker<UserControl>> {
   Twips ClientWidth() const override;
   Twips ClientHeight() const override;
   void Refresh() override;
+  std::uintptr_t SystemHandle() const override {
+    return reinterpret_cast<std::uintptr_t>(hwnd_.get());
+  }
 
   // For the window procedure.
   void Attach(HWND hwnd) { Adopt(hwnd, nullptr); }

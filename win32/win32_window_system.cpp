@@ -1,5 +1,9 @@
 #include "win32/win32_window_system.h"
 
+#include <commdlg.h>
+
+#include <algorithm>
+
 #include "win32/input_box.h"
 #include "win32/top_window.h"
 #include "win32/window_timer.h"
@@ -50,6 +54,20 @@ int Win32WindowSystem::MsgBox(const std::string& text, int style, const std::str
 std::string Win32WindowSystem::InputBox(const std::string& prompt, const std::string& title,
                                         const std::string& defaultText) {
   return RunInputBox(GetActiveWindow(), prompt, title, defaultText);
+}
+
+std::optional<Color> Win32WindowSystem::PickColor(const ColorDialogRecord& record) {
+  std::array<COLORREF, 16> custom{};
+  std::ranges::copy(record.customColors, custom.begin());
+  CHOOSECOLORA dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = reinterpret_cast<HWND>(record.owner);
+  dialog.hInstance = reinterpret_cast<HWND>(GetModuleHandleA(nullptr));
+  dialog.rgbResult = record.rgbResult;
+  dialog.lpCustColors = custom.data();
+  dialog.Flags = record.flags;
+  if (ChooseColorA(&dialog) == 0) return std::nullopt;
+  return dialog.rgbResult;
 }
 
 Twips Win32WindowSystem::ScreenWidth() const {

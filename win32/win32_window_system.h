@@ -37,6 +37,7 @@ class Win32WindowSystem final : public WindowSystem {
   int MsgBox(const std::string& text, int style, const std::string& title) override;
   std::string InputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultText) override;
+  std::optional<Color> PickColor(const ColorDialogRecord& record) override;
 
   int TwipsPerPixelX() const override { return scale_.twipsPerPixelX; }
   int TwipsPerPixelY() const override { return scale_.twipsPerPixelY; }

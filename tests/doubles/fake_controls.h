@@ -25,6 +25,28 @@ struct ControlWorld {
   std::map<std::string, std::pair<Twips, Twips>> pictures;
 };
 
+// Records what is drawn, one line a call ("picture 0 0", "fill 30 30 ...").
+class FakeCanvas final : public Canvas {
+ public:
+  void FillRect(Twips left, Twips top, Twips width, Twips height, Color color) override {
+    log.push_back("fill " + Numbers({left, top, width, height}) + " " + std::to_string(color));
+  }
+  void DrawFocusRect(Twips left, Twips top, Twips width, Twips height) override {
+    log.push_back("focus " + Numbers({left, top, width, height}));
+  }
+  void DrawPicture(const PictureBox& /*source*/, Twips left, Twips top) override {
+    log.push_back("picture " + Numbers({left, top}));
+  }
+  std::vector<std::string> log;
+
+ private:
+  static std::string Numbers(std::initializer_list<Twips> numbers) {
+    std::string text;
+    for (Twips number : numbers) text += (text.empty() ? "" : " ") + std::to_string(number);
+    return text;
+  }
+};
+
 template <typename Interface>
 class FakeControl : public Interface {
  public:
@@ -171,6 +193,8 @@ class FakeButton final : public FakeCaptioned<Button> {
  public:
   FakeButton(ControlWorld& world, std::string caption, ButtonRole role, Events events)
       : FakeCaptioned(world, std::move(caption)), role(role), events(std::move(events)) {}
+  void SetImage(const std::string& resourceName) override { image = resourceName; }
+  std::string image;
   const ButtonRole role;
   const Events events;
 };
@@ -226,6 +250,7 @@ class FakePictureBox final : public FakeControl<PictureBox> {
     if (!stretch_ && hasPicture_) Place(left_, top_, picture_.first, picture_.second);
     return hasPicture_;
   }
+  bool LoadResourcePicture(const std::string& name) override { return LoadPicture(name); }
   void ClearPicture() override { hasPicture_ = false, picture_ = {}; }
   bool HasPicture() const override { return hasPicture_; }
   Twips PictureWidth() const override { return picture_.first; }
@@ -319,6 +344,7 @@ class FakeUserControl final : public FakeControlMaker<FakeControl<UserControl>> 
   Twips ClientWidth() const override { return Width(); }
   Twips ClientHeight() const override { return Height(); }
   void Refresh() override {}
+  std::uintptr_t SystemHandle() const override { return reinterpret_cast<std::uintptr_t>(this); }
 
   const Events events;  // a test raises them as the user would
 

@@ -82,6 +82,13 @@ class FakeWindowSystem final : public WindowSystem {
     inputAnswers.pop_front();
     return answer;
   }
+  std::optional<Color> PickColor(const ColorDialogRecord& record) override {
+    colorDialogs.push_back(record);
+    if (chosenColors.empty()) return std::nullopt;
+    const std::optional<Color> chosen = chosenColors.front();
+    chosenColors.pop_front();
+    return chosen;
+  }
   int TwipsPerPixelX() const override { return 15; }
   int TwipsPerPixelY() const override { return 15; }
   Twips ScreenWidth() const override { return 1024 * 15; }
@@ -94,7 +101,8 @@ class FakeWindowSystem final : public WindowSystem {
   // The script: answers given in order.
   std::deque<int> msgBoxAnswers;
   std::deque<std::string> inputAnswers;
-  std::deque<std::string> chosenFiles;  // the files the file dialog picks, then Cancel
+  std::deque<std::string> chosenFiles;            // the files the file dialog picks, then Cancel
+  std::deque<std::optional<Color>> chosenColors;  // the colour dialog's answers, then Cancel
   // Runs while a message box is up, as if the user acted meanwhile.
   std::function<void()> onMessage;
   // Runs while a window is shown modally: the user's acts until it goes.
@@ -106,6 +114,7 @@ class FakeWindowSystem final : public WindowSystem {
   // The record.
   std::vector<ShownMessage> messages;
   std::vector<ShownInput> inputs;
+  std::vector<ColorDialogRecord> colorDialogs;
   // Every character is 90 twips wide unless a test sets a text's width here.
   std::map<std::string, Twips> textWidths;
   int beeps = 0;
@@ -146,6 +155,8 @@ class FakeWindow final : public FakeControlMaker<Window> {
   WindowState State() const override { return state_; }
   bool Visible() const override { return visible_; }
   void Show() override { visible_ = true; }
+  // The window system asks the window to paint its client area.
+  void Paint(Canvas& canvas) { events_.paint(canvas); }
   void ShowModal() override {
     visible_ = true;
     if (ws_.onModal) ws_.onModal(*this);

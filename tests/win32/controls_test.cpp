@@ -136,6 +136,25 @@ TEST_F(ControlsTest, PictureBoxesLoadAtNaturalSizeStretchAndHearTheMouseAndKeys)
   EXPECT_EQ(events, (Texts{"down 1 60 90", "click", "down 2 15 30", "key 37"}));
 }
 
+// The program's own pictures: a button's, and one a window paints itself.
+TEST_F(ControlsTest, ResourcePicturesShowOnButtonsAndInAWindowsOwnPaint) {
+  auto button = window->CreateButton("", ButtonRole::Plain, {});
+  button->SetImage("BROWSE");
+  EXPECT_NE(Send(*button, BM_GETIMAGE, IMAGE_BITMAP), 0);
+  auto tile = window->CreatePictureBox({});
+  ASSERT_TRUE(tile->LoadResourcePicture("ABOUT_TILE"));  // 142 x 142 pixels
+  EXPECT_EQ(tile->PictureWidth(), 2130);
+  Window::Events events;
+  events.paint = [&](Canvas& canvas) { canvas.DrawPicture(*tile, 150, 0); };
+  auto painted = ws.CreateTopWindow({"painted", WindowKind::FixedDialog, 6000, 3000, {}}, events);
+  painted->Show();
+  UpdateWindow(HandleOf(*painted));
+  HDC dc = GetDC(HandleOf(*painted));
+  EXPECT_EQ((std::vector{GetPixel(dc, 5, 5), GetPixel(dc, 14, 5)}),
+            (std::vector{GetSysColor(COLOR_BTNFACE), RGB(236, 240, 246)}));
+  ReleaseDC(HandleOf(*painted), dc);
+}
+
 // Damaged pictures load nothing; odd ones load their first or largest
 // picture; none hangs or breaks the loader or the painting.
 TEST_F(ControlsTest, PictureBoxesTakeOddPicturesOrNone) {

@@ -231,6 +231,13 @@ class DragTest : public ListBoxTest {
       });
     })) << "mouse message "
         << message << " did not arrive";
+    // A move the system makes of its own (SetCursorPos warps the pointer)
+    // arrives before the next step, however busy the machine.
+    for (std::size_t seen = 0; seen != mouseSeen.size();) {
+      seen = mouseSeen.size();
+      Sleep(30);
+      ws.DoEvents();
+    }
   }
   void MoveTo(POINT point) {
     SetCursorPos(point.x, point.y);

@@ -55,7 +55,7 @@ TEST_F(TopWindowTest, KeepsItsClientSizeAndRunsResizeEventsInsideTheSetters) {
   for (std::size_t i = 0; i < bar.size(); ++i) bar[i].caption = "Menu " + std::to_string(i);
   narrow = ws.CreateTopWindow(
       {"Vantiro narrow", WindowKind::SizableToolWindow, 3000, 900, std::move(bar)},
-      {[&] { seen.push_back(size()); }, {}, {}, {}});
+      {[&] { seen.push_back(size()); }, {}, {}, {}, {}});
   MENUBARINFO first{sizeof first, {}, {}, {}, {}, {}}, last = first;
   GetMenuBarInfo(HandleOf(*narrow), OBJID_MENU, 1, &first);
   GetMenuBarInfo(HandleOf(*narrow), OBJID_MENU, 8, &last);
@@ -73,7 +73,7 @@ TEST_F(TopWindowTest, KeepsItsClientSizeAndRunsResizeEventsInsideTheSetters) {
 TEST_F(TopWindowTest, UnloadsOnceThenStaysSafeToCall) {
   for (const bool closeBox : {false, true}) {
     int unloads = 0;
-    auto closing = Create({{}, [&] { ++unloads; }, {}, {}});
+    auto closing = Create({{}, [&] { ++unloads; }, {}, {}, {}});
     const HWND handle = HandleOf(*closing);
     auto box = closing->CreateListBox({});
     box->SetItems({"a", "b"});

@@ -1,0 +1,129 @@
+// The size and colours dialog, its colour pickers, help and the about box.
+#include <string>
+#include <vector>
+
+#include "help/about_box.h"
+#include "tests/unit/browser.h"
+
+namespace vantiro {
+namespace {
+
+class SizeColors : public Browser {
+ protected:
+  Form4& Open() {
+    main().ChooseMenu("mnuSizeColors");
+    return *form->form4();
+  }
+  static std::vector<int> Shown(Form4& dialog) {
+    return {dialog.HScroll1().Value(), dialog.HScroll2().Value(),
+            std::stoi(dialog.Label1().Caption()), std::stoi(dialog.Label2().Caption())};
+  }
+};
+
+TEST_F(SizeColors, OpensCentredWithTheValuesInPixelsAndAppliesThemOnOk) {
+  Start();
+  main().SetMenuChecked(menu::mnuTopMost, true);
+  Form4& dialog = Open();
+  auto& window = static_cast<fake::FakeWindow&>(dialog.window());
+  EXPECT_EQ(window.Caption(), "Size and colors preferencies");
+  EXPECT_EQ(window.Left(), (ws.ScreenWidth() - window.Width()) / 2);
+  EXPECT_EQ(window.Top(), (ws.ScreenHeight() - window.Height()) / 2);
+  EXPECT_EQ(Shown(dialog), (std::vector<int>{80, 120, 80, 120}));
+  EXPECT_EQ(main().topMostCalls().back(), false) << "nothing covers the dialog";
+  dialog.Command4_Click();  // the folders' "Windows color"
+  dialog.Command5_Click();
+  dialog.HScroll1().SetValue(130);
+  EXPECT_EQ(dialog.Label1().Caption(), "130");
+  dialog.Command3_Click();  // Apply, answered No
+  ASSERT_EQ(ws.messages.size(), 1u);
+  EXPECT_EQ(ws.messages[0].title, "Are you sure");
+  EXPECT_EQ(form->BoxesWidth, 1200);
+  ws.msgBoxAnswers = {msgbox::kYes};
+  dialog.Command1_Click();
+  EXPECT_EQ(std::vector<Color>({static_cast<Color>(form->BoxesWidth), form->FoldersBackColor,
+                                form->FilesBackColor, box(0).backColor()}),
+            (std::vector<Color>{1950, 0x80000014, 0x8000000F, 0x80000014}));
+  EXPECT_TRUE(window.closed() && !form->form4());
+  EXPECT_EQ(main().topMostCalls().back(), true) << "on top again";
+}
+
+// Stored widths beyond the bars show at their ends; OK untouched stores
+// what the bars show. Cancel after Default keeps the program's values.
+TEST_F(SizeColors, ShowsWhatTheBarsCanHoldAndCancelKeepsTheValues) {
+  Start();
+  const std::vector<std::pair<std::int16_t, std::int16_t>> stored = {{1205, 1800}, {0, 4800}};
+  const std::vector<std::vector<int>> shown = {{80, 120, 80, 120}, {20, 300, 20, 300}};
+  for (std::size_t i = 0; i < stored.size(); ++i) {
+    std::tie(form->BoxesWidth, form->ActiveBoxWidth) = stored[i];
+    Form4& dialog = Open();
+    EXPECT_EQ(Shown(dialog), shown[i]);
+    dialog.Command1_Click();
+    EXPECT_EQ(form->BoxesWidth, shown[i][0] * 15);
+  }
+  Form4& dialog = Open();
+  dialog.Command6_Click();  // Default
+  EXPECT_EQ(Shown(dialog), (std::vector<int>{80, 120, 80, 120}));
+  dialog.Command2_Click();
+  EXPECT_EQ(form->ActiveBoxWidth, 4500);
+}
+
+// The dialog starts on black with sixteen black custom colours; only a
+// confirmed colour changes the selection and raises Change, whose handler
+// may change it; Alt alone with Down opens it too.
+TEST_F(SizeColors, ThePickerAsksTheDialogAndHearsOnlyAConfirmedColour) {
+  Start();
+  std::vector<Color> changes;
+  ColorBrowser picker(ws, main(), false, [&](Color& color) {
+    changes.push_back(color);
+    color = 0x00123456;
+  });
+  auto& browse = static_cast<fake::FakeButton&>(picker.cmdBrowse());
+  ws.chosenColors = {std::nullopt, 0x0000FF00};
+  browse.events.click();
+  EXPECT_EQ(picker.SelectedColor(), 0x00FFFFFFu) << "cancelled";
+  for (const auto& [key, shift] : {std::pair{40, kAltKey | kShiftKey}, {40, 0}, {40, kAltKey}})
+    picker.UserControl_KeyDown({key, shift});
+  ASSERT_EQ(ws.colorDialogs.size(), 2u);
+  const ColorDialogRecord& asked = ws.colorDialogs[1];
+  EXPECT_EQ(asked.owner, picker.control().SystemHandle());
+  EXPECT_EQ(asked.rgbResult, 0u);
+  EXPECT_EQ(asked.customColors, (std::array<Color, 16>{}));
+  EXPECT_EQ(asked.flags, ColorDialogRecord::kPreventFullOpen);
+  EXPECT_EQ(changes, std::vector<Color>{0x0000FF00});
+  EXPECT_EQ(picker.SelectedColor(), 0x00123456u);
+  picker.control().Move(0, 0, 2535, 360);
+  EXPECT_EQ((std::vector{picker.picSelection().Width(), picker.cmdBrowse().Left()}),
+            (std::vector{2535 - 255 - 15, 2535 - 255}));
+  fake::FakeCanvas canvas;
+  picker.picSelection_Paint(canvas);
+  EXPECT_EQ(canvas.log,
+            (std::vector<std::string>{"focus 15 15 2235 330",
+                                      "fill 30 30 2205 300 " + std::to_string(0x123456)}));
+}
+
+// F1 opens the help file beside the program; About is modal, placed on
+// the screen, tiled, and the option applies again once it has gone.
+TEST_F(SizeColors, HelpAndAboutBox) {
+  ws.world.pictures["ABOUT_TILE"] = {2130, 2130};
+  Start();
+  main().ChooseMenu("mnuHowTo");
+  EXPECT_EQ(main().helpShown(), std::vector<std::string>{form->ProgramDir + "HowTo.hlp 3"});
+  main().SetMenuChecked(menu::mnuTopMost, true);
+  std::vector<std::string> seen;
+  ws.onModal = [&](fake::FakeWindow& box) {
+    seen = {box.Caption(), std::to_string(box.Left()), std::to_string(box.Top()),
+            std::to_string(main().topMostCalls().back())};
+    fake::FakeCanvas canvas;
+    box.Paint(canvas);
+    seen.push_back(canvas.log.back());
+    seen.push_back(std::to_string(canvas.log.size()));
+    box.Close();
+  };
+  main().ChooseMenu("mnuAbout");
+  EXPECT_EQ(seen,
+            (std::vector<std::string>{"About", "800", "1200", "0", "picture 4260 2130", "6"}));
+  EXPECT_EQ(main().topMostCalls().back(), true);
+}
+
+}  // namespace
+}  // namespace vantiro
