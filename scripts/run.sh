@@ -13,7 +13,7 @@ mkdir -p build
 echo "== Building Vantiro.exe (x86_64)"
 cmake -S . -B build/x86_64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake \
   -DCMAKE_BUILD_TYPE=Release >build/configure-x86_64.log
-cmake --build build/x86_64 -j2 --target Vantiro e2e_probe
+cmake --build build/x86_64 -j2 --target Vantiro help_file e2e_probe
 
 # shellcheck source=scripts/wine-env.sh
 source scripts/wine-env.sh

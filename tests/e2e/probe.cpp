@@ -22,6 +22,8 @@
 //                                       and buttons
 //   e2e_probe button-center <title> <text>
 //                                       screen x y of the button with that text ("&" ignored)
+//   e2e_probe item-rect <title> <id>    screen left top right bottom of a dialog item
+//   e2e_probe topmost <title>           1 when the window is top-most, else 0
 //   e2e_probe button-enabled <title> <text>
 //                                       1 when that button is enabled, else 0
 //   e2e_probe wait <title> <seconds>    succeeds once the window is visible
@@ -231,6 +233,17 @@ int ShowWindowGeometry(HWND top) {
   return 0;
 }
 
+// The screen rectangle of the dialog item with that id.
+int ShowItemRect(HWND top, const std::wstring& id) {
+  long value = 0;
+  HWND item = ParseInt(id, value) ? GetDlgItem(top, static_cast<int>(value)) : nullptr;
+  if (!item) return Fail("no item " + Utf8(id));
+  RECT rect{};
+  GetWindowRect(item, &rect);
+  Print(Join({rect.left, rect.top, rect.right, rect.bottom}));
+  return 0;
+}
+
 int ShowBoxes(HWND top) {
   for (HWND box : ListBoxes(top)) {
     RECT rect = RectInClient(top, box);
@@ -382,8 +395,9 @@ int WaitFor(const std::wstring& title, const std::wstring& seconds, bool present
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: e2e_probe window|caption|boxes|close-box|close|texts|menu <title>\n"
+               "usage: e2e_probe window|caption|boxes|close-box|close|texts|menu|topmost <title>\n"
                "       e2e_probe button-center|button-enabled <title> <text>\n"
+               "       e2e_probe item-rect <title> <id>\n"
                "       e2e_probe items|selected <title> <box>\n"
                "       e2e_probe item-center <title> <box> <index-or-text>\n"
                "       e2e_probe wait|gone <title> <seconds>\n"
@@ -407,7 +421,8 @@ int Run(const std::vector<std::wstring>& args) {
     return args.size() == 4 ? WaitFor(title, args[3], command == L"wait") : Usage();
 
   bool withBox = command == L"items" || command == L"selected" || command == L"item-center";
-  const bool withButton = command == L"button-center" || command == L"button-enabled";
+  const bool withButton =
+      command == L"button-center" || command == L"button-enabled" || command == L"item-rect";
   std::size_t wanted = command == L"item-center" ? 5 : withBox || withButton ? 4 : 3;
   if (args.size() != wanted) return Usage();
   auto target = Locate(title, withBox ? box : nullptr, status);
@@ -417,7 +432,12 @@ int Run(const std::vector<std::wstring>& args) {
   if (command == L"button-center" || command == L"button-enabled")
     return ShowButton(target->top, args[3], command == L"button-center");
 
+  if (command == L"item-rect") return ShowItemRect(target->top, args[3]);
   if (command == L"window") return ShowWindowGeometry(target->top);
+  if (command == L"topmost") {
+    Print((GetWindowLongPtrW(target->top, GWL_EXSTYLE) & WS_EX_TOPMOST) ? "1" : "0");
+    return 0;
+  }
   if (command == L"caption") {
     Print(Utf8(Caption(target->top)));
     return 0;
