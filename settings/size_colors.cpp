@@ -27,7 +27,7 @@ Form4::Form4(WindowSystem& ws, Form1& form1) : ws_(ws), form1_(form1) {
 
 // Made in the order the Tab key visits them; the labels take no focus.
 void Form4::MakeControls() {
-  const auto place = [this](Control& control, Twips left, Twips top, Twips width, Twips height) {
+  const auto place = [](Control& control, Twips left, Twips top, Twips width, Twips height) {
     control.Move(left, top, width, height);
     control.SetVisible(true);
   };

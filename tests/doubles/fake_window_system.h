@@ -155,8 +155,6 @@ class FakeWindow final : public FakeControlMaker<Window> {
   WindowState State() const override { return state_; }
   bool Visible() const override { return visible_; }
   void Show() override { visible_ = true; }
-  // The window system asks the window to paint its client area.
-  void Paint(Canvas& canvas) { events_.paint(canvas); }
   void ShowModal() override {
     visible_ = true;
     if (ws_.onModal) ws_.onModal(*this);

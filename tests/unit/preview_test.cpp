@@ -136,16 +136,5 @@ TEST_F(Previews, AZoomThatCannotBeDrawnClosesTheViewer) {
   EXPECT_TRUE(viewer().Visible());
 }
 
-// The player's close box closes the device; the next sound opens a new one.
-TEST_F(Previews, ClosingThePlayerClosesItsDevice) {
-  Open({}, {"song.wav"});
-  ClickFile("song.wav");
-  const fake::FakeMediaPlayer& first = strip();
-  player().Close();
-  EXPECT_EQ(first.log.back(), "Close");
-  ClickFile("song.wav");
-  EXPECT_EQ(strip().log.front(), "no Notify") << "a new device: nothing to close first";
-}
-
 }  // namespace
 }  // namespace vantiro

@@ -1,8 +1,7 @@
-// The size and colours dialog, its colour pickers, help and the about box.
+// The size and colours dialog and its colour pickers.
 #include <string>
 #include <vector>
 
-#include "help/about_box.h"
 #include "tests/unit/browser.h"
 
 namespace vantiro {
@@ -99,30 +98,6 @@ TEST_F(SizeColors, ThePickerAsksTheDialogAndHearsOnlyAConfirmedColour) {
   EXPECT_EQ(canvas.log,
             (std::vector<std::string>{"focus 15 15 2235 330",
                                       "fill 30 30 2205 300 " + std::to_string(0x123456)}));
-}
-
-// F1 opens the help file beside the program; About is modal, placed on
-// the screen, tiled, and the option applies again once it has gone.
-TEST_F(SizeColors, HelpAndAboutBox) {
-  ws.world.pictures["ABOUT_TILE"] = {2130, 2130};
-  Start();
-  main().ChooseMenu("mnuHowTo");
-  EXPECT_EQ(main().helpShown(), std::vector<std::string>{form->ProgramDir + "HowTo.hlp 3"});
-  main().SetMenuChecked(menu::mnuTopMost, true);
-  std::vector<std::string> seen;
-  ws.onModal = [&](fake::FakeWindow& box) {
-    seen = {box.Caption(), std::to_string(box.Left()), std::to_string(box.Top()),
-            std::to_string(main().topMostCalls().back())};
-    fake::FakeCanvas canvas;
-    box.Paint(canvas);
-    seen.push_back(canvas.log.back());
-    seen.push_back(std::to_string(canvas.log.size()));
-    box.Close();
-  };
-  main().ChooseMenu("mnuAbout");
-  EXPECT_EQ(seen,
-            (std::vector<std::string>{"About", "800", "1200", "0", "picture 4260 2130", "6"}));
-  EXPECT_EQ(main().topMostCalls().back(), true);
 }
 
 }  // namespace
