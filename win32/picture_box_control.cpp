@@ -93,12 +93,17 @@ void PictureBoxControl::TakePicture(ComPtr<IPicture> picture) {
 }
 
 void PictureBoxControl::RenderAt(HDC dc, int x, int y) const {
+  Render(dc, {x, y, x + scale_.XToPixels(pictureWidth_), y + scale_.YToPixels(pictureHeight_)});
+}
+
+// The whole picture, scaled into the area.
+void PictureBoxControl::Render(HDC dc, const RECT& area) const {
   if (!picture_) return;
   OLE_XSIZE_HIMETRIC width = 0;
   OLE_YSIZE_HIMETRIC height = 0;
   picture_->get_Width(&width);
   picture_->get_Height(&height);
-  picture_->Render(dc, x, y, scale_.XToPixels(pictureWidth_), scale_.YToPixels(pictureHeight_), 0,
+  picture_->Render(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, 0,
                    height, width, -height, nullptr);
 }
 
@@ -134,15 +139,11 @@ void PictureBoxControl::Paint() {
   GetClientRect(hwnd_.get(), &client);
   const UniqueBrush back(CreateSolidBrush(ToColorRef(backColor_)));
   FillRect(dc, &client, back.get());
-  if (picture_) {
-    OLE_XSIZE_HIMETRIC width = 0;
-    OLE_YSIZE_HIMETRIC height = 0;
-    picture_->get_Width(&width);
-    picture_->get_Height(&height);
-    // Stretched, the picture fills the box; else it keeps its natural size.
-    const int cx = stretch_ ? client.right : scale_.XToPixels(pictureWidth_);
-    const int cy = stretch_ ? client.bottom : scale_.YToPixels(pictureHeight_);
-    picture_->Render(dc, 0, 0, cx, cy, 0, height, width, -height, nullptr);
+  // Stretched, the picture fills the box; else it keeps its natural size.
+  if (stretch_) {
+    Render(dc, client);
+  } else {
+    RenderAt(dc, 0, 0);
   }
   if (events_.paint) {
     DcCanvas canvas(dc, scale_);

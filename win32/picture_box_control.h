@@ -39,6 +39,7 @@ class PictureBoxControl final : public ChildWindow<PictureBox> {
 
  private:
   void Paint();
+  void Render(HDC dc, const RECT& area) const;
   void TakePicture(ComPtr<IPicture> picture);
   void FitToPicture();
 
