@@ -69,9 +69,15 @@ LRESULT ListBoxControl::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     case WM_RBUTTONDBLCLK:  // the class has CS_DBLCLKS: a quick second press
       if (events_.mouseDown) events_.mouseDown(Mouse(kRightButton, wParam, lParam));
       break;
+    case WM_LBUTTONUP:
+      leftPressedHere_ = false;
+      break;
+    // A button pressed elsewhere and brought in held is not a press on the
+    // box: under Wine the end of another program's drag comes as such a move.
     case WM_MOUSEMOVE:
+      if (!(wParam & MK_LBUTTON)) leftPressedHere_ = false;
       if (events_.mouseMove) {
-        events_.mouseMove(Mouse(wParam & MK_LBUTTON ? kLeftButton : 0, wParam, lParam));
+        events_.mouseMove(Mouse(leftPressedHere_ ? kLeftButton : 0, wParam, lParam));
       }
       break;
     case kDroppedFiles: {
@@ -96,6 +102,7 @@ LRESULT ListBoxControl::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 // A drag begun by the handler takes the press: the control's own capture
 // and selection would fight it.
 bool ListBoxControl::OnLeftDown(WPARAM wParam, LPARAM lParam) {
+  leftPressedHere_ = true;
   if (!events_.mouseDown) return false;
   const bool wasDragging = dragging_;
   events_.mouseDown(Mouse(kLeftButton, wParam, lParam));

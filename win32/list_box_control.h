@@ -77,6 +77,7 @@ class ListBoxControl final : public ChildWindow<ListBox> {
   DragCursor dragCursor_ = DragCursor::Copy;
   bool dragging_ = false;
   bool doubleClickDragged_ = false;  // the drag began with a double click
+  bool leftPressedHere_ = false;     // and not yet released
 };
 
 }  // namespace vantiro::win32
