@@ -30,6 +30,7 @@
 //   e2e_probe gone <title> <seconds>    succeeds once no such window is visible
 //   e2e_probe close <title>             posts WM_CLOSE to the window
 //   e2e_probe menu <title>              left top width height of the window's open menu
+//   e2e_probe drag <x> <y> <file>...    a drag source at x y dragging the files (drag_source.cpp)
 //
 // Exit status: 0 done, 1 not found or timed out, 2 bad usage.
 #include <windows.h>
@@ -37,6 +38,8 @@
 #include <fcntl.h>
 #include <io.h>
 #include <shellapi.h>
+
+#include "drag_source.h"
 
 #include <algorithm>
 #include <climits>
@@ -397,7 +400,8 @@ int Usage() {
                "       e2e_probe item-rect <title> <id>\n"
                "       e2e_probe items|selected <title> <box>\n"
                "       e2e_probe item-center <title> <box> <index-or-text>\n"
-               "       e2e_probe wait|gone <title> <seconds>\n");
+               "       e2e_probe wait|gone <title> <seconds>\n"
+               "       e2e_probe drag <x> <y> <file>...\n");
   return 2;
 }
 
@@ -408,6 +412,11 @@ int Run(const std::vector<std::wstring>& args) {
   const std::wstring* box = args.size() > 3 ? &args[3] : nullptr;
   int status = 1;
 
+  if (command == L"drag") {
+    long x = 0, y = 0;
+    if (args.size() < 5 || !ParseInt(args[2], x) || !ParseInt(args[3], y)) return Usage();
+    return DragFiles(static_cast<int>(x), static_cast<int>(y), {args.begin() + 4, args.end()});
+  }
   if (command == L"wait" || command == L"gone")
     return args.size() == 4 ? WaitFor(title, args[3], command == L"wait") : Usage();
 

@@ -1046,6 +1046,51 @@ check_folder_mouse() {
   fi
 }
 
+# shell_drop <x> <y> <file>: a drag from another process (the probe's drag
+# source, as Explorer would start one) released at x y; prints the effect the
+# drop target chose once the drag is over.
+shell_drop() {
+  local out="$VANTIRO_BUILD/e2e-drag.out" screen
+  read -r -a screen <<<"$(xdotool getdisplaygeometry)"
+  local sx=$((screen[0] - 90)) sy=$((screen[1] - 90))
+  timeout 90 wine "$probe_exe" drag "$sx" "$sy" "$3" </dev/null >"$out" 2>/dev/null &
+  eventually 20 probe wait 'e2e drag source' 0 || return 1
+  xdotool mousemove $((sx + 30)) $((sy + 30))
+  drag_to "$1" "$2"
+}
+
+# The effect the last shell_drop reported, once its drag source has ended.
+drop_effect() {
+  eventually 30 probe gone 'e2e drag source' 0 && cat "$VANTIRO_BUILD/e2e-drag.out"
+}
+
+# A file dragged from another process onto box 2 is copied into box 2's
+# folder (C:\cmd\) after "Confirm ?"; onto box 0 it is refused.
+check_shell_drop() {
+  local name="a file dragged from another process onto box 2 is copied into its folder; box 0 refuses it"
+  local file='café & co.txt' why effect
+  local -a to drives
+  mkdir -p "$WINEPREFIX/drive_c/drop" && echo dropped >"$WINEPREFIX/drive_c/drop/$file"
+  at_exit "rm -rf $(printf %q "$WINEPREFIX/drive_c/drop")"
+  box_holds 2 dest || open_chain 0 c: cmd >/dev/null
+  read -r -a to <<<"$(probe item-center "$title" 2 dest)"
+  shell_drop "${to[0]}" $((to[1] + 60)) "C:\\drop\\$file"
+  # The question comes once the drag is over, the other program free again.
+  if ! effect=$(drop_effect) || [[ "$effect" != copy ]] ||
+    ! why=$(answer_message 'Confirm ?' "Source file :   C:\\drop\\$file" Yes) ||
+    ! eventually 10 test -e "$cmd_folder/$file"; then
+    not_ok "$name" "$why" "effect '${effect:-}'" "$(ls "$cmd_folder")"
+    return
+  fi
+  read -r -a drives <<<"$(probe item-center "$title" 0 c:)"
+  shell_drop "${drives[0]}" $((drives[1] + 60)) "C:\\drop\\$file"
+  if drop_effect >/dev/null && why=$(answer_message "$app_title" 'You cannot copy anything here.' OK); then
+    ok "$name"
+  else
+    not_ok "$name" "$why"
+  fi
+}
+
 check_batch_file() {
   local name="a double click on run.BAT asks first: No runs nothing, Yes runs it"
   local why point
@@ -1384,6 +1429,7 @@ main() {
     check_batch_file
     check_new_window
     check_folder_mouse
+    check_shell_drop
     make_media_folder
     check_picture_viewer
     check_player
