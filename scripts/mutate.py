@@ -7,10 +7,13 @@ dropped, a constant changed...), draws a fixed sample of them with a seed,
 and for each one in turn: writes the fault into its file, rebuilds the tests
 incrementally, runs them under a time limit, and puts the file back. A fault
 that does not build is set aside; one the tests fail on (or time out on) is
-caught. Prints "caught N of M" and the survivors by file and line.
+caught. Prints "caught N of M", the survivors by file and line, and the
+tests that failed on none of the faults (a fault that crashes the run or
+runs out of time is counted for no test in particular).
 """
 
 import argparse
+import collections
 import os
 import random
 import re
@@ -65,6 +68,7 @@ NUMBER = re.compile(r"(?<![\w.])\d+(?![\w.'])")
 NOT = re.compile(r"(?<![!=<>])!(?!=)")
 CALL_STATEMENT = re.compile(r"^(\s*)((?:[A-Za-z_]\w*(?:::|\.|->))*[A-Za-z_]\w*\(.*\);)\s*$")
 CONDITION = re.compile(r"\b(if|while) \(")
+FAILED_TEST = re.compile(r"^\[  FAILED  \] (\w+(?:/\w+)?\.\w+(?:/\w+)?)", re.M)
 WORD_EDGE = re.compile(r"\w")
 
 
@@ -166,6 +170,18 @@ def run(command, cwd, limit=None):
         return None, time.monotonic() - started, ""
 
 
+def list_tests(command, build_dir):
+    """The full names of the tests, as GoogleTest reports failures."""
+    _, _, listing = run(command[:-1] + ["--gtest_list_tests"], build_dir, 120)
+    tests, suite = [], ""
+    for line in listing.splitlines():
+        if line and not line[0].isspace() and line.rstrip().endswith("."):
+            suite = line.split()[0]
+        elif line.startswith("  ") and suite:
+            tests.append(suite + line.split()[0])
+    return tests
+
+
 def build(build_dir, target, jobs):
     return run(["cmake", "--build", str(build_dir), "--target", target, f"-j{jobs}"], ROOT)[0] == 0
 
@@ -197,10 +213,12 @@ def main():
     status, took, output = run(settings["run"], build_dir, 600)
     if status != 0:
         sys.exit(f"mutate: the tests fail without any fault:\n{output[-2000:]}")
+    tests = list_tests(settings["run"], build_dir)
     limit = 5 * took + 20
     print(f"the tests take {took:.1f} s unchanged; a run longer than {limit:.0f} s counts as caught")
 
     caught, survivors, unbuilt = 0, [], 0
+    catches = collections.Counter()
     originals = {}
     try:
         for index, m in enumerate(draw, 1):
@@ -213,7 +231,8 @@ def main():
                 unbuilt += 1
                 verdict = "does not build"
             else:
-                status, _, _ = run(settings["run"], build_dir, limit)
+                status, _, output = run(settings["run"], build_dir, limit)
+                catches.update(set(FAILED_TEST.findall(output)))
                 if status == 0:
                     survivors.append(m)
                     verdict = "SURVIVED"
@@ -236,6 +255,10 @@ def main():
             print(f"\n{m.path}")
             last = m.path
         print(f"  {m.line}: {m.kind}: {m.before.strip()}  ->  {m.after.strip()}")
+    idle = [test for test in tests if not catches[test]]
+    print(f"\n{len(idle)} of the {len(tests)} tests failed on none of the faults:")
+    for test in idle:
+        print(f"  {test}")
     return 0
 
 
