@@ -5,11 +5,9 @@
 // them. Prints the effect the target chose ("copy" or "none").
 #include "drag_source.h"
 
-#include <ole2.h>
-#include <shlobj.h>
-
 #include <cstdio>
-#include <cstring>
+
+#include "tests/win32/file_drop_data.h"
 
 namespace {
 
@@ -18,65 +16,6 @@ constexpr UINT kGiveUpMs = 60000;
 
 // Reference counting is not needed: both objects live on DragFiles' stack
 // until DoDragDrop has returned and every proxy has let them go.
-class FileData final : public IDataObject {
- public:
-  explicit FileData(const std::vector<std::wstring>& files) {
-    for (const auto& file : files) names_ += file + L'\0';
-    names_ += L'\0';
-  }
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-    if (iid != IID_IUnknown && iid != IID_IDataObject) {
-      *object = nullptr;
-      return E_NOINTERFACE;
-    }
-    *object = static_cast<IDataObject*>(this);
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-  ULONG STDMETHODCALLTYPE Release() override { return 1; }
-
-  HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
-    if (QueryGetData(format) != S_OK) return DV_E_FORMATETC;
-    const SIZE_T bytes = sizeof(DROPFILES) + names_.size() * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
-    if (!memory) return E_OUTOFMEMORY;
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = TRUE;
-    std::memcpy(drop + 1, names_.data(), names_.size() * sizeof(wchar_t));
-    GlobalUnlock(memory);
-    *medium = {};
-    medium->tymed = TYMED_HGLOBAL;
-    medium->hGlobal = memory;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override {
-    return format->cfFormat == CF_HDROP && (format->tymed & TYMED_HGLOBAL) ? S_OK : DV_E_FORMATETC;
-  }
-  HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC* out) override {
-    out->ptd = nullptr;
-    return DATA_S_SAMEFORMATETC;
-  }
-  HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD direction, IEnumFORMATETC** formats) override {
-    FORMATETC format{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-    if (direction != DATADIR_GET) return E_NOTIMPL;
-    return SHCreateStdEnumFmtEtc(1, &format, formats);
-  }
-  HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override {
-    return OLE_E_ADVISENOTSUPPORTED;
-  }
-  HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }
-  HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override {
-    return OLE_E_ADVISENOTSUPPORTED;
-  }
-
- private:
-  std::wstring names_;  // each name ends in a NUL, the list in one more
-};
-
 class ButtonSource final : public IDropSource {
  public:
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
@@ -97,7 +36,7 @@ class ButtonSource final : public IDropSource {
 };
 
 struct Drag {
-  FileData data;
+  FileDropData data;
   ButtonSource source;
   DWORD effect = DROPEFFECT_NONE;
 };
@@ -118,7 +57,7 @@ LRESULT CALLBACK SourceProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 int DragFiles(int x, int y, const std::vector<std::wstring>& files) {
   if (FAILED(OleInitialize(nullptr))) return 1;
-  Drag drag{FileData(files), {}};
+  Drag drag{FileDropData(files), {}};
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = SourceProc;
   windowClass.hInstance = GetModuleHandleW(nullptr);

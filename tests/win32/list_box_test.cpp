@@ -7,6 +7,7 @@
 #include <cstring>
 #include <sstream>
 
+#include "tests/win32/file_drop_data.h"
 #include "tests/win32/win32_test_support.h"
 #include "win32/drag_cursor.h"
 
@@ -346,54 +347,9 @@ TEST(DragCursorTest, IsAnArrowWithADottedRectangleAndAPlus) {
 }
 
 const Texts kFiles = {"C:\\tmp\\plain.txt", "C:\\tmp\\Ünïcødé 日本.txt", "C:\\tmp\\&%^ x.txt"};
+const std::vector<std::wstring> kWideFiles = {L"C:\\tmp\\plain.txt", L"C:\\tmp\\Ünïcødé 日本.txt",
+                                              L"C:\\tmp\\&%^ x.txt"};
 constexpr DWORD kOffered = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
-
-// Offers CF_HDROP as Wine's desktop does: a fresh DROPFILES block for each
-// GetData (freed by the taker), the names wide, each ending in NUL, then one
-// NUL more; or CF_TEXT alone. Lives on the stack: references are not counted.
-class FakeDataObject final : public IDataObject {
- public:
-  explicit FakeDataObject(bool files) : files_(files) {}
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-    *object = iid == IID_IUnknown || iid == IID_IDataObject ? this : nullptr;
-    return *object != nullptr ? S_OK : E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
-  ULONG STDMETHODCALLTYPE Release() override { return 1; }
-  HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
-    if (QueryGetData(format) != S_OK || !files_) return DV_E_FORMATETC;
-    std::wstring list = L"C:\\tmp\\plain.txt|C:\\tmp\\Ünïcødé 日本.txt|C:\\tmp\\&%^ x.txt||";
-    std::replace(list.begin(), list.end(), L'|', L'\0');
-    *medium = {};
-    medium->tymed = TYMED_HGLOBAL;
-    medium->hGlobal = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size() * 2);
-    auto* header = static_cast<DROPFILES*>(GlobalLock(medium->hGlobal));
-    *header = {sizeof(DROPFILES), {}, FALSE, TRUE};
-    std::memcpy(header + 1, list.data(), list.size() * 2);
-    GlobalUnlock(medium->hGlobal);
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override {
-    const bool matches = format->cfFormat == (files_ ? CF_HDROP : CF_TEXT) &&
-                         format->dwAspect == DVASPECT_CONTENT && (format->tymed & TYMED_HGLOBAL);
-    return matches ? S_OK : DV_E_FORMATETC;
-  }
-  HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC*) override {
-    return E_NOTIMPL;
-  }
-  HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD, IEnumFORMATETC**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override {
-    return E_NOTIMPL;
-  }
-  HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
-
- private:
-  bool files_;
-};
 
 // Called the way OLE calls the target: enter, a move, the drop, and the
 // files after it.
@@ -415,7 +371,7 @@ TEST_F(ListBoxTest, TakesTheShellsFilesAsUtf8WhenItAllowsTheEffect) {
   for (const auto& [files, allowed, dropEffect, expected] : rows) {
     shellEffect = allowed;
     log.clear();
-    FakeDataObject data(files);
+    FileDropData data(files ? kWideFiles : std::vector<std::wstring>{});
     IDropTarget* target = static_cast<ListBoxControl&>(*first).shellDropTarget();
     DWORD entered = kOffered, over = kOffered, effect = kOffered;
     EXPECT_EQ(target->DragEnter(&data, MK_LBUTTON, {10, 10}, &entered), S_OK);
@@ -437,7 +393,7 @@ TEST_F(ListBoxTest, RevokesItsShellDropTargetBeforeItsWindowGoes) {
     IDropTarget* target = static_cast<ListBoxControl&>(*first).shellDropTarget();
     target->AddRef();
     closeWindow ? window->Close() : first.reset();
-    FakeDataObject data(true);
+    FileDropData data(kWideFiles);
     DWORD entered = kOffered, effect = kOffered;
     target->DragEnter(&data, MK_LBUTTON, {10, 10}, &entered);
     target->Drop(&data, 0, {10, 10}, &effect);
