@@ -55,7 +55,7 @@ TEST_F(FileList, HtmlWindowStandsFlushRightNoHigherThanTheMainWindow) {
   Start();
   Click(0, "c:");
   Click(1, "web");
-  EXPECT_TRUE(html().Visible());
+  EXPECT_TRUE(html().Visible() && titles().Visible());
   EXPECT_EQ(html().Left(), main().Left() + main().Width());
   EXPECT_EQ(html().Top(), main().Top());
   EXPECT_EQ(titles().Height(), fake::kListBorder * 2 + 2 * fake::kRowHeight)

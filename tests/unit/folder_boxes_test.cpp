@@ -170,6 +170,8 @@ TEST_F(FolderBoxes, HorizontalExtentIsTheWidestEntryInTwipsOver14) {
   drives.MakeFolders("c:\\short");
   drives.MakeFolders("c:\\wide");
   drives.MakeFolders("c:\\half");
+  drives.MakeFile("c:\\notes.txt");
+  ws.textWidths["notes.txt"] = 2800;
   Start();
   struct Row {
     Twips wide;
@@ -182,6 +184,7 @@ TEST_F(FolderBoxes, HorizontalExtentIsTheWidestEntryInTwipsOver14) {
     Click(0, "c:");
     EXPECT_EQ(box(1).horizontalExtent(), row.extent) << row.wide;
   }
+  EXPECT_EQ(files().horizontalExtent(), 200) << "the file list too";
   box(1).Clear();
   form->SetHorizontalExtent(1);
   EXPECT_EQ(box(1).horizontalExtent(), 0) << "an empty box";

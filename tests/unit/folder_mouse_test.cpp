@@ -30,21 +30,23 @@ TEST_F(FolderMouse, APressSelectsTheRowUnderThePointerOrStepsBackBelowTheEntries
   Press(2, kLeftButton, 2);
   EXPECT_EQ(box(2).Selected(), 6);
 
-  Press(2, kRightButton, 20);  // below the last entry: box 1's folder again
+  Press(2, kRightButton, 5);  // just below the last entry: box 1's folder again
   EXPECT_EQ(form->CurrentFolder, "c:\\a\\");
   EXPECT_EQ(box(2).Selected(), -1);
   EXPECT_EQ(main().popups().size(), 2u) << "FOLDER all the same";
 
+  Press(1, kLeftButton, 20);  // below box 1's entries: box 0's folder again
+  EXPECT_EQ(form->CurrentFolder, "c:\\");
   Press(0, kRightButton, 20);  // below box 0's entries: back to box 0 alone
   EXPECT_EQ(form->LastBox, 0);
   EXPECT_EQ(main().popups().size(), 2u) << "no menu for box 0 without a selection";
 }
 
 TEST_F(FolderMouse, TheEmptyPartOfABoxDragsTheWindow) {
-  box(2).Move({kLeftButton, 0, 100, 3 * fake::kRowHeight});
-  box(2).Move({kRightButton, 0, 100, 20 * fake::kRowHeight});
+  box(2).Move({kLeftButton, 0, 100, 8 * fake::kRowHeight + 5});  // the last entry
+  box(2).Move({kRightButton, 0, 100, 9 * fake::kRowHeight + 5});
   EXPECT_EQ(main().captionDrags(), 0) << "over an entry, or not the left button alone";
-  box(2).Move({kLeftButton, 0, 100, 20 * fake::kRowHeight});
+  box(2).Move({kLeftButton, 0, 100, 9 * fake::kRowHeight + 5});
   EXPECT_EQ(main().captionDrags(), 1);
 }
 

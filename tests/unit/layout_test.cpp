@@ -155,6 +155,7 @@ TEST_F(Layout, MinKeepsCaptionAndMenuBarAndMaxRestoresTheNormalHeight) {
   Click(0, "c:");
   const Twips normalHeight = main().Height();
   const Twips width = main().Width();
+  EXPECT_EQ(main().BarCaptions(), (std::vector<std::string>{"File", "Help", "Min", "FOLDER"}));
 
   main().ChooseMenu("mnuReduce");
   EXPECT_TRUE(form->Reduced);

@@ -89,6 +89,7 @@ TEST_F(Previews, ZoomStepsDoubleAndHalveAndCancelInTheCaption) {
   Press(kLeftButton, 750, 750);
   EXPECT_EQ(Geometry(), (std::vector<Twips>{0, 0, 3000, 3000, 3000, 3000}));
   EXPECT_EQ(viewer().Caption(), "a.gif  x2");
+  EXPECT_TRUE(image().Visible());
   Press(kRightButton, 750, 750);
   Press(kRightButton, 750, 750);
   EXPECT_EQ(Geometry(), (std::vector<Twips>{0, 0, 750, 750, 750, 750}));
@@ -120,6 +121,9 @@ TEST_F(Previews, ABigPictureZoomsAroundThePointAndScrollsWithTheKeys) {
   Press(kLeftButton, 100, 100);
   EXPECT_EQ(image().Width(), 20000);
   EXPECT_EQ(viewer().Caption(), "big.bmp ");
+  Press(kRightButton, 100, 100);  // back within the screen: no offset left
+  EXPECT_EQ((std::vector<Twips>{image().Left(), image().Top(), image().Width()}),
+            (std::vector<Twips>{0, 0, 10000}));
 }
 
 // A panorama keeps doubling one way until it cannot be drawn: the viewer
