@@ -1359,14 +1359,16 @@ check_help() {
 # With "Stay always on top", About opens at 53, 80 px with the main window
 # not top-most; OK closes it and the main window is top-most again.
 check_about() {
-  local name="About opens at 53, 80 px, the main window not top-most meanwhile; OK closes it and top-most comes back"
+  local name="About opens at 53, 80 px and shows its texts, the main window not top-most meanwhile; OK closes it and top-most comes back"
   menu_keys Down Right Down Down Down Return # Stay always on top
   eventually 5 test "$(probe topmost "$title")" = 1 || true
   menu_keys Right Down Down Return
   local -a about
   if ! eventually 10 probe wait About 0 || ! read -r -a about <<<"$(geometry About)" ||
-    ((about[0] != 53 || about[1] != 80)) || [[ "$(probe topmost "$title")" != 0 ]]; then
-    not_ok "$name" "about: ${about[*]:-none}, main top-most: $(probe topmost "$title")"
+    ((about[0] != 53 || about[1] != 80)) || [[ "$(probe topmost "$title")" != 0 ]] ||
+    [[ "$(probe texts About | grep -c -e '^Version 2.10$' -e '^News and updates')" != 2 ]]; then
+    not_ok "$name" "about: ${about[*]:-none}, main top-most: $(probe topmost "$title")" \
+      "texts: $(probe texts About | tr '\n' '|')"
     return
   fi
   click_button About '^About$' OK
