@@ -8,8 +8,9 @@ and for each one in turn: writes the fault into its file, rebuilds the tests
 incrementally, runs them under a time limit, and puts the file back. A fault
 that does not build is set aside; one the tests fail on (or time out on) is
 caught. Prints "caught N of M", the survivors by file and line, and the
-tests that failed on none of the faults (a fault that crashes the run or
-runs out of time is counted for no test in particular).
+tests that failed on none of the faults or only on faults that other tests
+caught too (a fault that crashes the run or runs out of time is counted for
+no test in particular).
 """
 
 import argparse
@@ -219,6 +220,7 @@ def main():
 
     caught, survivors, unbuilt = 0, [], 0
     catches = collections.Counter()
+    alone = set()  # the tests that were the only one to fail on some fault
     originals = {}
     try:
         for index, m in enumerate(draw, 1):
@@ -232,7 +234,10 @@ def main():
                 verdict = "does not build"
             else:
                 status, _, output = run(settings["run"], build_dir, limit)
-                catches.update(set(FAILED_TEST.findall(output)))
+                failed = set(FAILED_TEST.findall(output))
+                catches.update(failed)
+                if len(failed) == 1:
+                    alone |= failed
                 if status == 0:
                     survivors.append(m)
                     verdict = "SURVIVED"
@@ -256,9 +261,13 @@ def main():
             last = m.path
         print(f"  {m.line}: {m.kind}: {m.before.strip()}  ->  {m.after.strip()}")
     idle = [test for test in tests if not catches[test]]
+    shared = [test for test in tests if catches[test] and test not in alone]
     print(f"\n{len(idle)} of the {len(tests)} tests failed on none of the faults:")
     for test in idle:
         print(f"  {test}")
+    print(f"{len(shared)} more failed only on faults that other tests caught too:")
+    for test in shared:
+        print(f"  {test} ({catches[test]})")
     return 0
 
 
