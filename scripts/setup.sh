@@ -12,6 +12,7 @@ packages=(
   clang libclang-rt-14-dev                    # the fuzz targets (libFuzzer)
   wine wine64                                 # runs the x86_64 exe (no wine32: the kernel runs no i386 code)
   xvfb x11-utils xdotool imagemagick          # a virtual display, clicks and keys, screenshots
+  python3                                     # the mutation check (scripts/mutate.py)
 )
 
 installed() {
