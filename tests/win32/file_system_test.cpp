@@ -5,7 +5,6 @@
 #include <shellapi.h>
 
 #include <algorithm>
-#include <regex>
 
 #include "tests/win32/win32_test_support.h"
 #include "win32/wide_text.h"
@@ -121,29 +120,6 @@ TEST_F(FileSystemTest, ReachesFoldersBehindPathsLongerThanMaxPath) {
             kPathTooLongForShell);
   EXPECT_NE(GetFileAttributesW(FilePath(path).c_str()), INVALID_FILE_ATTRIBUTES)
       << "never handed to the shell";
-}
-
-TEST_F(FileSystemTest, ReportsTheCurrentDirectoryAsSet) {
-  char previous[MAX_PATH] = {};
-  GetCurrentDirectoryA(MAX_PATH, previous);
-  ASSERT_TRUE(SetCurrentDirectoryA((root + "Ünïcødé").c_str()));
-  EXPECT_EQ(fs.CurrentDirectory(), root + "Ünïcødé");
-  SetCurrentDirectoryA(previous);
-}
-
-TEST(DrivesTest, NamesEveryDriveInOrderWithItsLabel) {
-  const Names drives = Win32FileSystem().Drives();
-  const std::regex shape("[a-z]:( \\[.+\\])?");
-  for (const std::string& drive : drives) EXPECT_TRUE(std::regex_match(drive, shape)) << drive;
-  EXPECT_TRUE(std::is_sorted(drives.begin(), drives.end()));
-  const auto has = [&](char letter) {
-    return std::any_of(drives.begin(), drives.end(),
-                       [letter](const std::string& drive) { return drive[0] == letter; });
-  };
-  EXPECT_TRUE(has('c'));
-  if (GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr) {
-    EXPECT_TRUE(has('z')) << "Wine maps the Linux root as z:";
-  }
 }
 
 // The shell asks before it replaces a file, unless told not to; it asks

@@ -346,44 +346,9 @@ TEST(DragCursorTest, IsAnArrowWithADottedRectangleAndAPlus) {
   ReleaseDC(nullptr, screen);
 }
 
-const Texts kFiles = {"C:\\tmp\\plain.txt", "C:\\tmp\\Ünïcødé 日本.txt", "C:\\tmp\\&%^ x.txt"};
 const std::vector<std::wstring> kWideFiles = {L"C:\\tmp\\plain.txt", L"C:\\tmp\\Ünïcødé 日本.txt",
                                               L"C:\\tmp\\&%^ x.txt"};
 constexpr DWORD kOffered = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
-
-// Called the way OLE calls the target: enter, a move, the drop, and the
-// files after it.
-TEST_F(ListBoxTest, TakesTheShellsFilesAsUtf8WhenItAllowsTheEffect) {
-  auto plain = window->CreateListBox({});
-  EXPECT_EQ(static_cast<ListBoxControl&>(*plain).shellDropTarget(), nullptr);
-  auto other = ShellDropTarget::Create({}, [](const Texts&) {});
-  EXPECT_EQ(RegisterDragDrop(HandleOf(*first), other.get()), DRAGDROP_E_ALREADYREGISTERED);
-  EXPECT_EQ(RegisterDragDrop(HandleOf(*plain), other.get()), S_OK) << "no target of its own";
-  RevokeDragDrop(HandleOf(*plain));
-  const Texts asked(3, "shell over 1 1 7");
-  Texts dropped = asked;
-  dropped.push_back("shell drop 1");
-  dropped.insert(dropped.end(), kFiles.begin(), kFiles.end());
-  const std::tuple<bool, int, DWORD, Texts> rows[] = {
-      {true, kDropCopy, DROPEFFECT_COPY, dropped},
-      {true, kDropNone, DROPEFFECT_NONE, asked},
-      {false, kDropCopy, DROPEFFECT_NONE, Texts(2, "shell over 1 0 7")}};
-  for (const auto& [files, allowed, dropEffect, expected] : rows) {
-    shellEffect = allowed;
-    log.clear();
-    FileDropData data(files ? kWideFiles : std::vector<std::wstring>{});
-    IDropTarget* target = static_cast<ListBoxControl&>(*first).shellDropTarget();
-    DWORD entered = kOffered, over = kOffered, effect = kOffered;
-    EXPECT_EQ(target->DragEnter(&data, MK_LBUTTON, {10, 10}, &entered), S_OK);
-    EXPECT_EQ(target->DragOver(MK_LBUTTON, {12, 11}, &over), S_OK);
-    EXPECT_EQ(target->Drop(&data, 0, {12, 11}, &effect), S_OK);
-    EXPECT_EQ(std::count(log.begin(), log.end(), "shell drop 1"), 0) << "not inside the drag";
-    PumpUntil([&] { return log.size() >= expected.size(); });
-    EXPECT_EQ(entered + over, 2u * allowed) << files << allowed;
-    EXPECT_EQ(effect, dropEffect) << files << allowed;
-    EXPECT_EQ(log, expected);
-  }
-}
 
 // OLE's reference goes with the window, and one kept elsewhere reaches no
 // handler of the program.

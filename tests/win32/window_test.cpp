@@ -186,28 +186,5 @@ TEST_F(TopWindowTest, InputBoxShowsItsTextsAndReturnsWhatWasTypedOrNothing) {
   }
 }
 
-TEST_F(TopWindowTest, MsgBoxPassesStyleAndAnswerThroughOwnedByTheActiveWindow) {
-  window->Show();
-  ASSERT_EQ(GetActiveWindow(), hwnd());
-  const char* text = "Please select a valid folder...";
-  const std::array<int, 3> rows[] = {
-      {msgbox::kYesNo | msgbox::kQuestion, IDNO, msgbox::kNo},
-      {msgbox::kRetryCancel | msgbox::kExclamation, IDRETRY, msgbox::kRetry},
-      {msgbox::kOkCancel | msgbox::kInformation, IDCANCEL, msgbox::kCancel}};
-  for (const auto& [style, press, answer] : rows) {
-    std::string title;
-    bool shown = false;
-    DialogAnswerer answerer([&](HWND dialog) {
-      title = WindowText(dialog);
-      shown = GetDlgItem(dialog, press) != nullptr && GetWindow(dialog, GW_OWNER) == hwnd() &&
-              FindWindowExA(dialog, nullptr, "Static", text) != nullptr;
-      Press(dialog, press);
-    });
-    EXPECT_EQ(ws.MsgBox(text, style, "Vantiro 日本"), answer);
-    EXPECT_TRUE(shown) << "the button, the owner and the text; style " << style;
-    EXPECT_EQ(title, "Vantiro 日本");
-  }
-}
-
 }  // namespace
 }  // namespace vantiro::win32
