@@ -244,6 +244,8 @@ def main():
                 else:
                     caught += 1
                     verdict = "caught" if status is not None else "caught (time limit)"
+                    if failed:
+                        verdict += " by " + ", ".join(sorted(failed))
             file.write_text(text)
             print(f"[{index}/{len(draw)}] {m.path}:{m.line} {m.kind}: {verdict}", flush=True)
     finally:
