@@ -93,7 +93,7 @@ class FakeWindowSystem final : public WindowSystem {
   int TwipsPerPixelY() const override { return 15; }
   Twips ScreenWidth() const override { return 1024 * 15; }
   Twips ScreenHeight() const override { return 768 * 15; }
-  Area WorkArea() const override { return workArea; }
+  Area WorkArea() const override { return {0, 0, 1024 * 15, 738 * 15}; }  // a task bar below
   void Beep() override { ++beeps; }
   void DoEvents() override {}
   void Quit() override { quit = true; }
@@ -109,7 +109,6 @@ class FakeWindowSystem final : public WindowSystem {
   std::function<void(FakeWindow&)> onModal;
   // The focus, and the pictures the program may load.
   ControlWorld world;
-  Area workArea{0, 0, 1024 * 15, 738 * 15};  // a task bar at the bottom
 
   // The record.
   std::vector<ShownMessage> messages;
@@ -193,9 +192,7 @@ class FakeWindow final : public FakeControlMaker<Window> {
     ws_.chosenFiles.pop_front();
     return file;
   }
-  void ShowHelp(const std::string& helpFile, unsigned command) override {
-    helpShown_.push_back(helpFile + " " + std::to_string(command));
-  }
+  void ShowHelp(const std::string& /*helpFile*/, unsigned /*command*/) override {}
   std::uintptr_t SystemHandle() const override {
     return closed_ ? 0 : reinterpret_cast<std::uintptr_t>(this);
   }
@@ -233,8 +230,6 @@ class FakeWindow final : public FakeControlMaker<Window> {
   const std::vector<bool>& topMostCalls() const { return topMostCalls_; }
   const std::vector<std::string>& popups() const { return popups_; }
   int captionDrags() const { return captionDrags_; }
-  // Each help file opened, followed by a blank and the command.
-  const std::vector<std::string>& helpShown() const { return helpShown_; }
   bool closed() const { return closed_; }
 
  protected:
@@ -266,7 +261,6 @@ class FakeWindow final : public FakeControlMaker<Window> {
   std::vector<MenuItem> menuBar_;
   std::vector<bool> topMostCalls_;
   std::vector<std::string> popups_;
-  std::vector<std::string> helpShown_;
 };
 
 inline std::unique_ptr<Window> FakeWindowSystem::CreateTopWindow(WindowDesign design,

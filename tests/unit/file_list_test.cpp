@@ -16,36 +16,6 @@ class FileList : public Browser {
   void Press(int button, Twips y) { files().Press({button, 0, 100, y}); }
 };
 
-TEST_F(FileList, EntriesFollowTheNameRules) {
-  for (const char* name :
-       {"a.c", "abc.txt", "run.bat", "setup.exe", "tool.Com", ".ini", "zz.html"}) {
-    drives.MakeFile(std::string("c:\\") + name);
-  }
-  Start();
-  Click(0, "c:");
-  EXPECT_EQ(files().Items(), (Entries{"zz.html", "abc.txt", "run.BAT", "setup.EXE", "tool.COM"}));
-  EXPECT_EQ(form->FilesTag, "c:\\");
-  EXPECT_EQ(files().Left(), 1800) << "beside the active box 0";
-  EXPECT_EQ(files().Width(), 1800);
-  EXPECT_EQ(files().Height(), box(0).Height());
-  EXPECT_EQ(files().batchFills(), 1);
-  EXPECT_EQ(main().Width(), fake::kFrameWidth + 1800 + 1800);
-}
-
-TEST_F(FileList, HtmlFilesComeFirstWithTheirTitlesLineForEntry) {
-  drives.MakeFolders("c:\\web");
-  drives.MakeFile("c:\\web\\a.html", "<title>Page A</title>");
-  drives.MakeFile("c:\\web\\b.htm", "<TITLE>Page\r\nB</TITLE>");
-  drives.MakeFile("c:\\web\\c.txt");
-  drives.MakeFile("c:\\web\\d.html", "no title");
-  Start();
-  Click(0, "c:");
-  Click(1, "web");
-  EXPECT_EQ(files().Items(), (Entries{"d.html", "b.htm", "a.html", "c.txt"}));
-  EXPECT_EQ(titles().Items(), (Entries{"", "PageB", "Page A"}));
-  EXPECT_EQ(titles().batchFills(), 1);
-}
-
 TEST_F(FileList, HtmlWindowStandsFlushRightNoHigherThanTheMainWindow) {
   drives.MakeFolders("c:\\web");
   drives.MakeFolders("c:\\plain");
@@ -92,29 +62,6 @@ TEST_F(FileList, AFolderWithoutMatchesEmptiesTheListButKeepsItsFolder) {
   EXPECT_EQ(main().Width(), fake::kFrameWidth + 1200 + 1800);
 }
 
-TEST_F(FileList, FilterAnswers) {
-  for (const char* name : {"a.bmp", "b.gif", "c.jpg"}) drives.MakeFile(std::string("c:\\") + name);
-  Start();
-  ws.inputAnswers = {"*.bmp;*.gif", "", "<>"};
-  main().ChooseMenu("mnuFilters");
-  ASSERT_EQ(ws.inputs.size(), 1u);
-  EXPECT_EQ(ws.inputs[0].title, "File Filters");
-  EXPECT_EQ(ws.inputs[0].prompt, "Please enter one or more filters (i.e. *.bmp)");
-  EXPECT_EQ(ws.inputs[0].defaultText, "*.*");
-  EXPECT_EQ(form->LastBox, 0) << "the view was rebuilt";
-  Click(0, "c:");
-  EXPECT_EQ(files().Items(), (Entries{"a.bmp", "b.gif"}));
-
-  main().ChooseMenu("mnuFilters");  // empty answer or Cancel: nothing changes
-  EXPECT_EQ(ws.inputs[1].defaultText, "*.bmp;*.gif");
-  EXPECT_EQ(form->File1Pattern, "*.bmp;*.gif");
-  EXPECT_EQ(files().Count(), 2) << "the view was not rebuilt";
-
-  main().ChooseMenu("mnuFilters");
-  Click(0, "c:");
-  EXPECT_EQ(files().Count(), 0) << "a pattern no name can match lists nothing";
-}
-
 TEST_F(FileList, UnreadableAndStrangeFilesStillGetTheirLines) {
   drives.MakeFolders("c:\\odd");
   drives.MakeFolders("c:\\odd\\folder.html");  // a folder, not a file: not listed
@@ -133,25 +80,6 @@ TEST_F(FileList, UnreadableAndStrangeFilesStillGetTheirLines) {
   EXPECT_EQ(titles().Items(), (Entries{"\xC3\x9C"
                                        "ber",
                                        "Odd & Sods"}));
-}
-
-TEST_F(FileList, FolderClickSetsCaptionAndMenus) {
-  drives.AddDrive('d', "DATA");
-  drives.MakeFolders("d:\\a");
-  drives.MakeFile("d:\\a\\file.txt");
-  Start();
-  Click(0, "d: [DATA]");
-  EXPECT_EQ(main().Caption(), "Vantiro! - d:");
-  EXPECT_TRUE(main().MenuVisible("mnuDirFunctions"));
-  EXPECT_FALSE(main().MenuVisible("mnuFileFunctions"));
-  Click(1, "a");
-  EXPECT_EQ(main().Caption(), "Vantiro! - a");
-
-  files().UserClick(0);
-  EXPECT_TRUE(main().MenuVisible("mnuFileFunctions"));
-  EXPECT_TRUE(main().MenuVisible("mnuDirFunctions")) << "a file click leaves FOLDER";
-  Click(1, "a");
-  EXPECT_FALSE(main().MenuVisible("mnuFileFunctions")) << "a folder click hides FILE";
 }
 
 TEST_F(FileList, NotReadyDriveOffersRetryAndCancel) {
@@ -223,21 +151,6 @@ TEST_F(FileList, RowUnderTheMouse) {
   EXPECT_EQ(main().popups().back(), "mnuDirFunctions");
 }
 
-TEST_F(FileList, PressKeepsTheTitlesInStep) {
-  drives.MakeFile("c:\\a.html", "<title>A</title>");
-  drives.MakeFile("c:\\b.html", "<title>B</title>");
-  for (int i = 0; i < 5; ++i) drives.MakeFile("c:\\n" + std::to_string(i) + ".txt1");
-  Start();
-  Click(0, "c:");
-  Press(kLeftButton, fake::kRowHeight + 5);
-  EXPECT_EQ(titles().Selected(), 1);
-  Press(kLeftButton, 5 * fake::kRowHeight + 5);
-  EXPECT_EQ(files().Selected(), 5);
-  EXPECT_EQ(titles().Selected(), 1) << "beyond the titles: left as it was";
-  Press(kLeftButton, 50 * fake::kRowHeight);
-  EXPECT_EQ(titles().Selected(), -1);
-}
-
 TEST_F(FileList, DraggingFromBelowTheEntriesMovesTheWindow) {
   drives.MakeFile("c:\\only.txt");
   Start();
@@ -269,6 +182,7 @@ TEST_F(FileList, ShellDropsCopyTheFirstFileIntoTheCurrentFolder) {
   drives.MakeFile("z:\\from\\first & %1.txt", "one");
   drives.MakeFile("z:\\from\\second.txt", "two");
   Start();
+  EXPECT_TRUE(files().acceptsShellDrops());
   EXPECT_EQ(files().ShellDragOver(true, 7), kDropCopy) << "copy only";
   EXPECT_EQ(files().ShellDragOver(false, 7), kDropNone) << "no file list offered";
   files().ShellDrop({"z:\\from\\first & %1.txt"});

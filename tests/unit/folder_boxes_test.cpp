@@ -10,45 +10,6 @@ using Entries = std::vector<std::string>;
 
 class FolderBoxes : public Browser {};
 
-TEST_F(FolderBoxes, BoxZeroListsTheDrivesThenTheSeparator) {
-  drives.AddDrive('d', "DATA");
-  drives.AddNotReadyDrive('a');
-  Start();
-  EXPECT_EQ(box(0).Items(), (Entries{"a:", "c:", "d: [DATA]", "z:", ""}));
-  EXPECT_EQ(form->DirTag(0), "");
-  EXPECT_TRUE(box(0).Visible());
-  EXPECT_EQ(box(0).Left(), 0);
-  EXPECT_EQ(box(0).Width(), 1800);
-  EXPECT_EQ(box(0).backColor(), 0x00FFFFFFu);
-  EXPECT_EQ(files().backColor(), 0x80000014u);
-  EXPECT_EQ(form->LastBox, 0);
-  EXPECT_EQ(form->LastLoadedBox, 0);
-}
-
-TEST_F(FolderBoxes, OpeningAFolderListsItsSubFoldersLowerCasedInNameOrder) {
-  for (const char* name : {"WINDOWS", "Program Files", "b & c", "100%", "a^b",
-                           "\xC3\x9C"
-                           "ber"}) {
-    drives.MakeFolders(std::string("c:\\") + name);
-  }
-  drives.MakeFile("c:\\AUTOEXEC.BAT");
-  Start();
-  Click(0, "c:");
-  EXPECT_EQ(form->LastBox, 1);
-  EXPECT_EQ(form->DirTag(1), "c:\\");
-  EXPECT_EQ(form->CurrentFolder, "c:\\");
-  EXPECT_EQ(box(1).Items(), (Entries{"100%", "a^b", "b & c", "program files", "windows",
-                                     "\xC3\x9C"
-                                     "ber"}));
-  EXPECT_EQ(box(1).batchFills(), 1) << "filled in one batch";
-  EXPECT_TRUE(box(1).Visible());
-  EXPECT_TRUE(box(1).acceptsShellDrops());
-  EXPECT_EQ(box(1).backColor(), 0x00FFFFFFu);
-
-  Click(1, "windows");  // on disk WINDOWS, without sub-folders
-  EXPECT_EQ(form->CurrentFolder, "c:\\windows\\");
-}
-
 TEST_F(FolderBoxes, UpdateDirStatuses) {
   drives.AddNotReadyDrive('a');
   drives.MakeFolders("c:\\full\\sub");

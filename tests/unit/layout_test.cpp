@@ -21,32 +21,6 @@ class Layout : public Browser {
   }
 };
 
-TEST_F(Layout, WindowFitsBoxesInUseAndFileListOnlyWhenItHasItems) {
-  drives.MakeFolders("c:\\a\\b");
-  Start();
-  EXPECT_EQ(main().Width(), kFrameWidth + 1800) << "box 0 alone";
-  EXPECT_EQ(main().Height(), kFrameHeight + box(0).Height());
-  EXPECT_EQ(main().ClientHeight(), box(0).Height());
-  EXPECT_TRUE(WholeRows(box(0).Height()));
-
-  Click(0, "c:");
-  Click(1, "a");
-  EXPECT_EQ(form->LastBox, 2);
-  EXPECT_EQ(main().Width(), kFrameWidth + 2 * 1200 + 1800) << "an empty file list lies outside";
-  for (int i = 0; i <= 2; ++i) EXPECT_EQ(box(i).Left(), i * 1200) << "box " << i;
-  EXPECT_EQ(box(0).Width(), 1200);
-  EXPECT_EQ(box(1).Width(), 1200);
-  EXPECT_EQ(box(2).Width(), 1800);
-  EXPECT_EQ(box(2).Height(), box(0).Height());
-
-  files().SetLeft(2 * 1200 + 1800);  // placed and filled as a folder listing does
-  files().SetWidth(1800);
-  files().AddItem("readme.txt");
-  form->ResizeWindow();
-  EXPECT_EQ(main().Width(), kFrameWidth + 2 * 1200 + 1800 + 1800);
-  EXPECT_EQ(files().Width(), 1800);
-}
-
 TEST_F(Layout, UserSizingKeepsListsAsHighAsTheWindowAndStretchesTheFileList) {
   Start();
   OpenChain(3);
@@ -140,15 +114,6 @@ TEST_F(Layout, TimerWakesOnlyWhileABoxMoves) {
   EXPECT_FALSE(timer1().Enabled());
 }
 
-TEST_F(Layout, WithoutAnimationTheClickedBoxNarrowsAtOnceAndTheTimerIsOff) {
-  drives.MakeFolders("c:\\a");
-  Start();
-  Click(0, "c:");
-  EXPECT_EQ(box(0).Width(), 1200);
-  EXPECT_FALSE(form->Timer1Enabled());
-  EXPECT_FALSE(timer1().Enabled());
-}
-
 TEST_F(Layout, MinKeepsCaptionAndMenuBarAndMaxRestoresTheNormalHeight) {
   drives.MakeFolders("c:\\a");
   Start();
@@ -183,19 +148,6 @@ TEST_F(Layout, DraggingTheBorderOfAReducedWindowRestoresIt) {
   EXPECT_EQ(main().Width(), kFrameWidth + 1800) << "the layout, not the drag, sets the width";
   EXPECT_TRUE(main().MenuVisible("mnuReduce"));
   EXPECT_FALSE(main().MenuVisible("mnuRestore"));
-}
-
-TEST_F(Layout, StayAlwaysOnTopTogglesItsMarkAndTheWindows) {
-  Start();
-  main().ChooseMenu("mnuTopMost");
-  EXPECT_TRUE(main().MenuChecked("mnuTopMost"));
-  EXPECT_EQ(main().topMostCalls().back(), true);
-  main().ChooseMenu("mnuTopMost");
-  EXPECT_FALSE(main().MenuChecked("mnuTopMost"));
-  EXPECT_EQ(main().topMostCalls().back(), false);
-  main().ChooseMenu("mnuReduce");
-  main().ChooseMenu("mnuRestore");
-  EXPECT_EQ(main().topMostCalls().back(), false) << "Max re-applies the option";
 }
 
 // 40 levels need 48,000 twips of boxes, more than 16 bits and the screen.

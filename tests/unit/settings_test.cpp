@@ -150,28 +150,6 @@ TEST_F(Settings, TwelveLinesRestoreTheValuesAndGreetOnlyWhenThePathIsRemembered)
   EXPECT_TRUE(main().MenuChecked("mnuAnimation"));
 }
 
-TEST_F(Settings, TheFirstRunWelcomeOffersTheHelpFile) {
-  ws.msgBoxAnswers = {msgbox::kYes};
-  Launch();
-  ASSERT_EQ(ws.messages.size(), 2u);
-  EXPECT_EQ(ws.messages[0].text,
-            "Welcome to Vantiro!\r\rSince this is the first time you run Vantiro!, you may want "
-            "to read the 'How to...' help file, which explains how to use the program.\r\rDo "
-            "you want to read it?");
-  EXPECT_EQ(ws.messages[0].style, msgbox::kYesNo | msgbox::kQuestion);
-  EXPECT_EQ(ws.messages[1].text,
-            "Please remember that to navigate through your folders you just have to click on "
-            "them. If you double-click you will open the selected folder into a Windows Explorer "
-            "window.");
-  EXPECT_EQ(ws.messages[1].style, msgbox::kOkOnly | msgbox::kInformation);
-  EXPECT_EQ(ws.messages[1].title, "Vantiro! v2.10");
-  EXPECT_EQ(main().helpShown(), (Entries{"c:\\vantiro\\HowTo.hlp 3"}));
-  EXPECT_FALSE(main().Visible() && ws.messages.empty()) << "the welcome comes first";
-
-  Restart();  // answered No: no help
-  EXPECT_TRUE(main().helpShown().empty());
-}
-
 // Every value before the path that cannot be read gives the first run; the
 // values read before it stay.
 TEST_F(Settings, AnUnreadableValueBeforeThePathIsAFirstRun) {
