@@ -43,28 +43,6 @@ TEST_F(FolderBoxes, UpdateDirStatuses) {
   EXPECT_TRUE(box(2).Visible()) << "reused";
 }
 
-TEST_F(FolderBoxes, OpeningFromAnEarlierBoxReusesTheBoxesToItsRight) {
-  drives.MakeFolders("c:\\a\\b\\c\\d");
-  drives.MakeFolders("c:\\x\\y");
-  Start();
-  Click(0, "c:");
-  Click(1, "a");
-  Click(2, "b");
-  Click(3, "c");
-  ASSERT_EQ(form->LastLoadedBox, 4);
-  const int boxesCreated = static_cast<int>(main().listBoxes().size());
-
-  Click(1, "x");
-  EXPECT_EQ(form->LastBox, 2);
-  EXPECT_EQ(form->LastLoadedBox, 4);
-  EXPECT_EQ(static_cast<int>(main().listBoxes().size()), boxesCreated);
-  EXPECT_EQ(form->DirTag(2), "c:\\x\\");
-  EXPECT_EQ(box(2).Items(), (Entries{"y"}));
-  EXPECT_EQ(box(2).Width(), 1800);
-  EXPECT_EQ(box(1).Width(), 1200);
-  EXPECT_EQ(main().Width(), fake::kFrameWidth + 2 * 1200 + 1800);
-}
-
 TEST_F(FolderBoxes, DriveEntryWithALabelOpensTheDriveRoot) {
   drives.AddDrive('d', "DATA");
   drives.MakeFolders("d:\\music");
