@@ -61,9 +61,11 @@ TEST_F(SizeColors, ShowsWhatTheBarsCanHoldAndCancelKeepsTheValues) {
     dialog.Command1_Click();
     EXPECT_EQ(form->BoxesWidth, shown[i][0] * 15);
   }
+  main().ChooseMenu("mnuAnimation");
   Form4& dialog = Open();
   dialog.Command6_Click();  // Default
   EXPECT_EQ(Shown(dialog), (std::vector<int>{80, 120, 80, 120}));
+  EXPECT_FALSE(dialog.Check1().Checked()) << "no animation by default";
   dialog.Command2_Click();
   EXPECT_EQ(form->ActiveBoxWidth, 4500);
 }
