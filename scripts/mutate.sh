@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Seeds faults into the code one at a time and counts those the tests catch;
-# run by hand, like the benchmarks (a run of 100 faults takes 15 to 40 min).
+# run by hand, like the benchmarks (on two cores: the core about 17 min, the
+# adapter about 45 min).
 #
 #   scripts/mutate.sh core      # the portable core, with the native unit tests
 #   scripts/mutate.sh adapter   # the Win32 adapter, with its tests under Wine
 #
-# Further options (--count, --seed, --list): scripts/mutate.py --help.
+# Further options (--count, --seed, --list): scripts/mutate.py --help. The
+# figures in the README come from "core" and "adapter --count 90".
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
