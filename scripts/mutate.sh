@@ -1,13 +1,12 @@
 #!/usr/bin/env bash
 # Seeds faults into the code one at a time and counts those the tests catch;
-# run by hand, like the benchmarks (on two cores: the core about 17 min, the
-# adapter about 45 min).
+# run by hand, like the benchmarks (on two cores: 100 faults of the core about
+# 17 min, 90 of the adapter about 45 min).
 #
 #   scripts/mutate.sh core      # the portable core, with the native unit tests
 #   scripts/mutate.sh adapter   # the Win32 adapter, with its tests under Wine
 #
-# Further options (--count, --seed, --list): scripts/mutate.py --help. The
-# figures in the README come from "core" and "adapter --count 90".
+# Further options (--count, --seed, --list): scripts/mutate.py --help.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
