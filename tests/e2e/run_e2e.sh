@@ -12,15 +12,11 @@ set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=scripts/wine-env.sh
 source "$here/../../scripts/wine-env.sh"
+# shellcheck source=scripts/headless.sh
+source "$here/../../scripts/headless.sh"
 
 build_dir=$(cd "${1:-$VANTIRO_BUILD/x86_64}" && pwd)
 probe_exe="$build_dir/e2e_probe.exe"
-title='Vantiro!'
-# The main window's X name: "Vantiro!" alone or with " - " and the folder.
-title_regex='^Vantiro!( - .*)?$'
-# Message boxes that name no title of their own carry the application title.
-app_title='Vantiro! v2.10'
-app_title_regex='^Vantiro! v2\.10$'
 # The folder the file-list checks open: made in C:\ before the program starts,
 # shown lower-cased in its box. Names of four characters or fewer (a.c, x.js)
 # are never listed.
@@ -57,10 +53,6 @@ not_ok() {
 }
 
 # ---- the program and the probe -------------------------------------------------
-
-probe() {
-  timeout 60 wine "$probe_exe" "$@" </dev/null
-}
 
 # Retries a command every 0.3 s until it succeeds or the seconds run out: the
 # window moves and resizes on a timer, so a state may take a moment to settle.
@@ -103,49 +95,10 @@ program_running() {
   kill -0 "$app_pid" 2>/dev/null
 }
 
-# Gives X's input focus to the window whose name matches the regex: on Xvfb a
-# click without it is often lost. Without a window manager Wine does not
-# activate a window on X focus alone, so keys go to the window the program
-# itself left active, as they would on Windows.
-focus_window() {
-  local id
-  id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
-  if [[ -n "$id" ]]; then
-    timeout 5 xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id" || true
-  fi
-}
-
-# click_at <window-name-regex> <x> <y> [button]: a press and a release, as a
-# hand does; the left button unless told.
-click_at() {
-  focus_window "$1"
-  xdotool mousemove "$2" "$3"
-  xdotool mousedown "${4:-1}"
-  sleep 0.1
-  xdotool mouseup "${4:-1}"
-}
-
 # press_key <key>: a key press in the main window.
 press_key() {
   focus_window "$title_regex"
   xdotool key "$1"
-}
-
-# click_button <window title> <window-name-regex> <button text>
-click_button() {
-  local point
-  point=$(probe button-center "$1" "$3") || return 1
-  # shellcheck disable=SC2086
-  click_at "$2" $point
-}
-
-# click_entry <box> <entry> [button]: a click in the middle of an entry of a
-# box of the main window, by index or by text.
-click_entry() {
-  local point
-  point=$(probe item-center "$title" "$1" "$2") || return 1
-  # shellcheck disable=SC2086
-  click_at "$title_regex" $point "${3:-1}"
 }
 
 # "left top width height clientWidth clientHeight" of the main window.
