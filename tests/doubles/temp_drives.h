@@ -45,7 +45,9 @@ class TempDrives final : public FileSystem {
   void MakeFolders(const std::string& windowsPath) {
     std::filesystem::create_directories(HostPath(windowsPath));
   }
+  // Creates a file, and the folders above it.
   void MakeFile(const std::string& windowsPath, std::string_view contents = {}) {
+    std::filesystem::create_directories(HostPath(windowsPath).parent_path());
     std::ofstream(HostPath(windowsPath), std::ios::binary) << contents;
   }
   // Where a Windows path lies on the host; empty when its drive is unknown.

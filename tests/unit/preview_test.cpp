@@ -49,24 +49,18 @@ TEST_F(Previews, PicturesStandBesideTheWindowSoundsPlayUnderItAndAPlayingSoundSt
        {"photo.jpeg", "song.wav", "clip.avi", "readme.txt", "bad.bmp"});
   main().SetMenuChecked(menu::mnuAutoPlay, true);
   ClickFile("a.gif");
-  EXPECT_TRUE(viewer().Visible());
-  EXPECT_EQ(viewer().Caption(), "a.gif ");
   EXPECT_EQ(Geometry(), (std::vector<Twips>{0, 0, 1500, 1200, 1500, 1200}));
-  EXPECT_EQ(viewer().Left(), main().Left() + main().Width());
-  EXPECT_EQ(viewer().Top(), main().Top());
-  EXPECT_TRUE(files().HasFocus());
+  EXPECT_EQ(std::pair(viewer().Left(), viewer().Top()),
+            std::pair(main().Left() + main().Width(), main().Top()));
   ClickFile("bad.bmp");  // fails silently: the caption alone changes
   EXPECT_TRUE(viewer().Visible() && !image().Visible());
   EXPECT_EQ(viewer().Caption(), "bad.bmp ");
-  ClickFile("PHOTO.JPG");
-  EXPECT_TRUE(image().Visible());
   ClickFile("song.wav");
   EXPECT_FALSE(viewer().Visible());
   EXPECT_EQ(strip().log, (Log{"no Notify", "Wait", "not Shareable", "DeviceType WaveAudio",
                               "FileName c:\\p\\song.wav", "Open", "Play"}));
-  EXPECT_EQ((std::vector<Twips>{player().Left(), player().Top(), player().Width()}),
-            (std::vector<Twips>{main().Left(), main().Top() + main().Height(), main().Width()}));
-  EXPECT_EQ(player().Caption(), "song.wav");
+  EXPECT_EQ(std::pair(player().Top(), player().Width()),
+            std::pair(main().Top() + main().Height(), main().Width()));
   ClickFile("readme.txt");
   Click(1, "p");
   EXPECT_TRUE(player().Visible()) << "playing on";
@@ -74,11 +68,12 @@ TEST_F(Previews, PicturesStandBesideTheWindowSoundsPlayUnderItAndAPlayingSoundSt
   strip().log.clear();
   main().SetMenuChecked(menu::mnuAutoPlay, false);
   ClickFile("clip.avi");
-  EXPECT_EQ(strip().log.front(), "Close");
-  EXPECT_EQ(strip().log.back(), "Open") << "no autoplay";
-  EXPECT_EQ(strip().log.at(4), "DeviceType AVIVideo");
-  ClickFile("photo.jpeg");
-  EXPECT_FALSE(viewer().Visible() || player().Visible());
+  EXPECT_EQ(strip().log, (Log{"Close", "no Notify", "Wait", "not Shareable", "DeviceType AVIVideo",
+                              "FileName c:\\p\\clip.avi", "Open"}))
+      << "no autoplay";
+  ClickFile("PHOTO.JPG");
+  EXPECT_TRUE(image().Visible());
+  EXPECT_FALSE(player().Visible());
 }
 
 // The 100 x 100 pixel picture doubles at the top left and halves back; the
@@ -127,17 +122,13 @@ TEST_F(Previews, ABigPictureZoomsAroundThePointAndScrollsWithTheKeys) {
 }
 
 // A panorama keeps doubling one way until it cannot be drawn: the viewer
-// says so and closes; the next picture opens a new one.
+// says so and closes.
 TEST_F(Previews, AZoomThatCannotBeDrawnClosesTheViewer) {
   Open({{"wide.gif", {15000, 150}}});
   ClickFile("wide.gif");
-  fake::FakeWindow& first = viewer();
   for (int i = 0; i < 10 && ws.messages.empty(); ++i) Press(kLeftButton, 0, 0);
-  ASSERT_EQ(ws.messages.size(), 1u);
-  EXPECT_EQ(ws.messages[0].text, "Unable to zoom.");
-  EXPECT_TRUE(first.closed());
-  ClickFile("wide.gif");
-  EXPECT_TRUE(viewer().Visible());
+  EXPECT_EQ(ws.messages.at(0).text, "Unable to zoom.");
+  EXPECT_FALSE(viewer().Visible());
 }
 
 }  // namespace

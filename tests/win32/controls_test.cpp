@@ -2,8 +2,6 @@
 // shown in pixels, and the system's messages raised as the program's events.
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <cstdint>
 #include <fstream>
 #include <memory>
@@ -22,8 +20,6 @@ class ControlsTest : public AdapterTest {
   LRESULT Send(Control& control, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     return SendMessageA(HandleOf(control), message, wParam, lParam);
   }
-  // A click on a standard control reaches its host as WM_COMMAND.
-  void Click(Control& control) { Send(control, BM_CLICK); }
   Texts events;
   std::function<void()> Note(std::string what) {
     return [this, what] { events.push_back(what); };
@@ -32,75 +28,6 @@ class ControlsTest : public AdapterTest {
     return [this](const KeyEvent& key) { events.push_back("key " + std::to_string(key.keyCode)); };
   }
 };
-
-TEST_F(ControlsTest, EveryKindIsPlacedInTwipsAndKeepsItsStateAndTooltip) {
-  const std::pair<const char*, std::function<std::unique_ptr<Control>()>> kinds[] = {
-      {"list box", [&] { return window->CreateListBox({}); }},
-      {"button", [&] { return window->CreateButton("OK", ButtonRole::Plain, {}); }},
-      {"label", [&] { return window->CreateLabel("Width"); }},
-      {"check box", [&] { return window->CreateCheckBox("Animation", {}); }},
-      {"scroll bar", [&] { return window->CreateHScrollBar({}); }},
-      {"picture box", [&] { return window->CreatePictureBox({}); }},
-      {"media player", [&] { return window->CreateMediaPlayer(); }},
-      {"user control", [&] { return window->CreateUserControl({}); }},
-  };
-  for (const auto& [name, create] : kinds) {
-    const std::unique_ptr<Control> control = create();
-    const HWND handle = HandleOf(*control);
-    EXPECT_EQ(GetParent(handle), hwnd()) << name;
-    control->Move(150, 300, 1500, 457);
-    EXPECT_EQ(Origin(handle, hwnd()), Pixels(10, 20)) << name;
-    EXPECT_EQ(Size(handle).first, 100) << name;
-    if (std::string(name) != "list box") {  // which shows whole rows only
-      EXPECT_EQ(std::pair(Size(handle).second, control->Height()), std::pair(30L, 450)) << name;
-    }
-    EXPECT_EQ(std::pair(control->Left(), control->Width()), std::pair(150, 1500)) << name;
-    EXPECT_FALSE(control->Visible() || IsWindowVisible(handle)) << name;
-    control->SetVisible(true);
-    control->SetEnabled(false);
-    EXPECT_TRUE(control->Visible() && !control->Enabled() && !IsWindowEnabled(handle)) << name;
-    control->SetEnabled(true);
-    control->SetFocus();
-    EXPECT_TRUE(control->HasFocus() && GetFocus() == handle) << name;
-    control->SetToolTip("Pick a colour");
-    const HWND tip = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr);
-    EXPECT_EQ(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0), 1) << name;
-  }
-}
-
-TEST_F(ControlsTest, ButtonsCheckBoxesAndScrollBarsRaiseTheirEvents) {
-  auto ok = window->CreateButton("OK", ButtonRole::Default, {Note("ok")});
-  auto cancel = window->CreateButton("Cancel", ButtonRole::Cancel, {Note("cancel")});
-  auto check = window->CreateCheckBox("Animation", {Note("check")});
-  auto bar = window->CreateHScrollBar({Note("change"), Note("scroll")});
-  for (Control* control : std::initializer_list<Control*>{ok.get(), check.get(), bar.get()})
-    control->Move(0, 0, 1500, 300);  // a click lands inside
-  Click(*ok);
-  Click(*check);
-  EXPECT_TRUE(check->Checked());
-  check->SetChecked(false);
-  EXPECT_EQ(Send(*check, BM_GETCHECK), BST_UNCHECKED);
-  bar->SetRange(10, 300);
-  bar->SetChanges(1, 10);
-  bar->SetValue(20);
-  bar->SetValue(20);
-  const auto scroll = [&](WORD code) {
-    SendMessageA(hwnd(), WM_HSCROLL, code, reinterpret_cast<LPARAM>(HandleOf(*bar)));
-    return bar->Value();
-  };
-  EXPECT_EQ((std::vector{scroll(SB_LINERIGHT), scroll(SB_PAGELEFT), scroll(SB_LEFT),
-                         scroll(SB_LINELEFT), scroll(SB_RIGHT)}),
-            (std::vector{21, 11, 10, 10, 300}));
-  EXPECT_EQ(GetScrollPos(HandleOf(*bar), SB_CTL), 300);
-  // Enter and Escape typed in the window press its default and cancel buttons.
-  check->SetFocus();
-  for (const WPARAM key : {VK_RETURN, VK_ESCAPE}) {
-    PostMessageA(HandleOf(*check), WM_KEYDOWN, key, 0);
-    ws.DoEvents();
-  }
-  EXPECT_EQ(events, (Texts{"ok", "check", "change", "change", "change", "change", "change", "ok",
-                           "cancel"}));
-}
 
 TEST_F(ControlsTest, PictureBoxesLoadAtNaturalSizeStretchAndHearTheMouseAndKeys) {
   PictureBox::Events on;
@@ -134,25 +61,6 @@ TEST_F(ControlsTest, PictureBoxesLoadAtNaturalSizeStretchAndHearTheMouseAndKeys)
   Send(*picture, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(1, 2));
   Send(*picture, WM_KEYDOWN, VK_LEFT);
   EXPECT_EQ(events, (Texts{"down 1 60 90", "click", "down 2 15 30", "key 37"}));
-}
-
-// The program's own pictures: a button's, and one a window paints itself.
-TEST_F(ControlsTest, ResourcePicturesShowOnButtonsAndInAWindowsOwnPaint) {
-  auto button = window->CreateButton("", ButtonRole::Plain, {});
-  button->SetImage("BROWSE");
-  EXPECT_NE(Send(*button, BM_GETIMAGE, IMAGE_BITMAP), 0);
-  auto tile = window->CreatePictureBox({});
-  ASSERT_TRUE(tile->LoadResourcePicture("ABOUT_TILE"));  // 142 x 142 pixels
-  EXPECT_EQ(tile->PictureWidth(), 2130);
-  Window::Events events;
-  events.paint = [&](Canvas& canvas) { canvas.DrawPicture(*tile, 150, 0); };
-  auto painted = ws.CreateTopWindow({"painted", WindowKind::FixedDialog, 6000, 3000, {}}, events);
-  painted->Show();
-  UpdateWindow(HandleOf(*painted));
-  HDC dc = GetDC(HandleOf(*painted));
-  EXPECT_EQ((std::vector{GetPixel(dc, 5, 5), GetPixel(dc, 14, 5)}),
-            (std::vector{GetSysColor(COLOR_BTNFACE), RGB(236, 240, 246)}));
-  ReleaseDC(HandleOf(*painted), dc);
 }
 
 // Damaged pictures load nothing; odd ones load their first or largest
@@ -222,25 +130,6 @@ TEST_F(ControlsTest, MediaPlayersFollowTheirDevicesMode) {
   player->SetCommand("Open");
   player->SetCommand("Play");
   EXPECT_EQ(state(), std::tuple(kModePlaying, false, true));
-}
-
-TEST_F(ControlsTest, UserControlsHoldChildrenAndHearTheirOwnResizeFocusAndKeys) {
-  UserControl::Events on;
-  on.resize = Note("resize");
-  on.gotFocus = Note("got focus");
-  on.lostFocus = Note("lost focus");
-  on.keyDown = NoteKey();
-  auto picker = window->CreateUserControl(on);
-  picker->Move(150, 150, 2535, 360);
-  EXPECT_EQ(std::pair(picker->ClientWidth(), picker->ClientHeight()), std::pair(2535, 360));
-  auto browse = picker->CreateButton("", ButtonRole::Plain, {Note("browse")});
-  EXPECT_EQ(GetParent(HandleOf(*browse)), HandleOf(*picker));
-  browse->Move(0, 0, 300, 300);
-  Click(*browse);
-  picker->SetFocus();
-  Send(*picker, WM_SYSKEYDOWN, VK_DOWN);
-  browse->SetFocus();
-  EXPECT_EQ(events, (Texts{"resize", "browse", "got focus", "key 40", "lost focus"}));
 }
 
 // Each kind has its frame, and no menu bar when designed with none. While a

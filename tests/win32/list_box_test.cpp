@@ -1,13 +1,10 @@
 // List boxes read back from the real control: texts, selection, geometry,
 // colour and mouse events; the drag from one box to another, driven by real
-// mouse input on the display; and the drop target that takes shell files.
-#include <shlobj.h>
-
+// mouse input on the display.
 #include <algorithm>
 #include <cstring>
 #include <sstream>
 
-#include "tests/win32/file_drop_data.h"
 #include "tests/win32/win32_test_support.h"
 #include "win32/drag_cursor.h"
 
@@ -24,7 +21,7 @@ const Texts kNames = {"Ünïcødé", "日本", "&%^", "", "plain"};
 // press starts a drag from box 1 when dragOnPress; the drag shows the arrow
 // over box 1, like the file list over itself, and copy elsewhere. Wine adds
 // moves of its own when a capture ends, so a drag test logs a run of moves
-// once, without their place. A shell drag is allowed shellEffect.
+// once, without their place.
 class ListBoxTest : public AdapterTest {
  protected:
   template <typename... Parts>
@@ -58,22 +55,13 @@ class ListBoxTest : public AdapterTest {
             [this, n, from](const DragEvent& e) {
               Log("drop", n, e.x, e.y, "from", from(e.source), "captured", GetCapture() != nullptr);
             },
-        .shellDragOver =
-            [this, n](bool offersFiles, int effects) {
-              Log("shell over", n, offersFiles, effects);
-              return shellEffect;
-            },
-        .shellDrop =
-            [this, n](const Texts& files) {
-              Log("shell drop", n);
-              log.insert(log.end(), files.begin(), files.end());
-            },
+        .shellDragOver = {},
+        .shellDrop = {},
     });
   }
 
   Texts log;
   bool dragOnPress = false;
-  int shellEffect = kDropNone;
   std::unique_ptr<ListBox> first = Logged(1);
   std::unique_ptr<ListBox> second;
 };
@@ -314,58 +302,6 @@ TEST_F(DragTest, EndsWithoutADropWhenReleasedOverNoBoxOrCancelled) {
     EXPECT_EQ(log, (Texts{"down 1 1 0 150 " + std::to_string(y * 15) + " selected -1", "copy",
                           "over 2 105 90 from 1", "move 2 0", "move 1 0"}))
         << row.name;
-  }
-}
-
-// Drawn over grey: the screen shows through only where the cursor is
-// transparent.
-TEST(DragCursorTest, IsAnArrowWithADottedRectangleAndAPlus) {
-  EXPECT_EQ(DragCursorHandle(DragCursor::Arrow), LoadCursorA(nullptr, IDC_ARROW));
-  const HCURSOR copy = DragCursorHandle(DragCursor::Copy);
-  EXPECT_EQ(DragCursorHandle(DragCursor::Copy), copy) << "made once";
-  ICONINFO info{};
-  ASSERT_TRUE(GetIconInfo(copy, &info));
-  EXPECT_EQ(info.fIcon + info.xHotspot + info.yHotspot, 0u) << "a cursor, hot at the arrow's tip";
-  DeleteObject(info.hbmMask);
-  DeleteObject(info.hbmColor);
-  HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, 32, 32);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  const RECT all{0, 0, 32, 32};
-  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
-  ASSERT_TRUE(DrawIconEx(dc, 0, 0, copy, 32, 32, 0, nullptr, DI_NORMAL));
-  const COLORREF black = RGB(0, 0, 0), white = RGB(255, 255, 255), grey = GetPixel(dc, 31, 31);
-  const std::tuple<int, int, COLORREF> rows[] = {{0, 0, black},   {2, 5, white},   {12, 4, grey},
-                                                 {9, 19, black},  {10, 19, white}, {12, 23, grey},
-                                                 {22, 26, black}, {20, 24, white}};
-  for (const auto& [x, y, shown] : rows) EXPECT_EQ(GetPixel(dc, x, y), shown) << x << "," << y;
-  EXPECT_EQ(grey, RGB(128, 128, 128)) << "the far corner shows the screen";
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
-}
-
-const std::vector<std::wstring> kWideFiles = {L"C:\\tmp\\plain.txt", L"C:\\tmp\\Ünïcødé 日本.txt",
-                                              L"C:\\tmp\\&%^ x.txt"};
-constexpr DWORD kOffered = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
-
-// OLE's reference goes with the window, and one kept elsewhere reaches no
-// handler of the program.
-TEST_F(ListBoxTest, RevokesItsShellDropTargetBeforeItsWindowGoes) {
-  shellEffect = kDropCopy;
-  for (const bool closeWindow : {false, true}) {
-    IDropTarget* target = static_cast<ListBoxControl&>(*first).shellDropTarget();
-    target->AddRef();
-    closeWindow ? window->Close() : first.reset();
-    FileDropData data(kWideFiles);
-    DWORD entered = kOffered, effect = kOffered;
-    target->DragEnter(&data, MK_LBUTTON, {10, 10}, &entered);
-    target->Drop(&data, 0, {10, 10}, &effect);
-    EXPECT_EQ(entered + effect, 0u) << "DROPEFFECT_NONE; window closed: " << closeWindow;
-    EXPECT_TRUE(log.empty()) << closeWindow;
-    EXPECT_EQ(target->Release(), 0u) << "no reference left elsewhere; " << closeWindow;
-    first = Logged(1);
   }
 }
 

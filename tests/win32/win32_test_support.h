@@ -64,20 +64,8 @@ inline std::string WindowText(HWND hwnd) {
   return text;
 }
 
-// A window's place in the client area of another (or on the screen), its
-// size and the size of its client area, in pixels.
+// The size of a window's client area, in pixels.
 using Pixels = std::pair<LONG, LONG>;
-inline Pixels Origin(HWND hwnd, HWND in = HWND_DESKTOP) {
-  RECT r{};
-  GetWindowRect(hwnd, &r);
-  MapWindowPoints(HWND_DESKTOP, in, reinterpret_cast<POINT*>(&r), 2);
-  return {r.left, r.top};
-}
-inline Pixels Size(HWND hwnd) {
-  RECT r{};
-  GetWindowRect(hwnd, &r);
-  return {r.right - r.left, r.bottom - r.top};
-}
 inline Pixels ClientSize(HWND hwnd) {
   RECT r{};
   GetClientRect(hwnd, &r);
