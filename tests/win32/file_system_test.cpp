@@ -1,5 +1,5 @@
 // Drives, folders and files of a fresh temporary folder, names in UTF-8,
-// and operations handed to the shell.
+// settings files saved whole, and operations handed to the shell.
 #include <windows.h>
 
 #include <shellapi.h>
@@ -84,6 +84,29 @@ TEST_F(FileSystemTest, ReadsAFileInPiecesToItsEnd) {
   }
   EXPECT_EQ(fs.OpenForReading(root + "missing.txt"), nullptr);
   EXPECT_EQ(fs.OpenForReading(root + "alpha"), nullptr);
+}
+
+// A save replaces the file whole, leaving nothing beside; a file another
+// program holds open without sharing it keeps its contents.
+TEST_F(FileSystemTest, SavesASettingsFileWholeOrNotAtAll) {
+  const std::string path = root + "Config";
+  const auto contents = [&] {
+    std::string text(64, '\0');
+    auto file = fs.OpenForReading(path);
+    text.resize(file ? static_cast<std::size_t>(file->Read(text.data(), text.size())) : 0);
+    return text;
+  };
+  ASSERT_TRUE(fs.SaveFile(path, "first\r\nversion\r\n"));
+  ASSERT_TRUE(fs.SaveFile(root + "config", std::string("2nd\0", 4)))
+      << "names are not case-sensitive";
+  EXPECT_EQ(contents(), std::string("2nd\0", 4));
+  EXPECT_EQ(Sorted(fs.FileNames(root)),
+            Sorted(Names{"a.txt", "hidden.sys", kUnicodeFile, "Config"}));
+  const UniqueFile held(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  EXPECT_FALSE(fs.SaveFile(path, "lost"));
+  EXPECT_EQ(contents(), std::string("2nd\0", 4));
+  EXPECT_FALSE(fs.SaveFile(root + "no such folder\\Config", "x"));
 }
 
 // Past MAX_PATH the folders still list, open and hold files that save,
