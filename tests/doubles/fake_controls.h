@@ -191,11 +191,9 @@ using FakeLabel = FakeCaptioned<Label>;
 // A test raises the events as the user would: events.click().
 class FakeButton final : public FakeCaptioned<Button> {
  public:
-  FakeButton(ControlWorld& world, std::string caption, ButtonRole role, Events events)
-      : FakeCaptioned(world, std::move(caption)), role(role), events(std::move(events)) {}
-  void SetImage(const std::string& resourceName) override { image = resourceName; }
-  std::string image;
-  const ButtonRole role;
+  FakeButton(ControlWorld& world, std::string caption, Events events)
+      : FakeCaptioned(world, std::move(caption)), events(std::move(events)) {}
+  void SetImage(const std::string& /*resourceName*/) override {}
   const Events events;
 };
 
@@ -305,9 +303,9 @@ class FakeControlMaker : public Interface {
   std::unique_ptr<ListBox> CreateListBox(ListBox::Events events) override {
     return std::make_unique<FakeListBox>(world(), listBoxes_, std::move(events));
   }
-  std::unique_ptr<Button> CreateButton(const std::string& caption, ButtonRole role,
+  std::unique_ptr<Button> CreateButton(const std::string& caption, ButtonRole,
                                        Button::Events events) override {
-    return std::make_unique<FakeButton>(world(), caption, role, std::move(events));
+    return std::make_unique<FakeButton>(world(), caption, std::move(events));
   }
   std::unique_ptr<Label> CreateLabel(const std::string& caption) override {
     return std::make_unique<FakeLabel>(world(), caption);

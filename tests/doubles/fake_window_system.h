@@ -21,14 +21,13 @@ inline constexpr Twips kFrameHeight = 600;
 
 class FakeTimer final : public Timer {
  public:
-  FakeTimer(std::vector<FakeTimer*>& living, int intervalMs, std::function<void()> tick)
-      : living_(living), intervalMs_(intervalMs), tick_(std::move(tick)) {
+  FakeTimer(std::vector<FakeTimer*>& living, std::function<void()> tick)
+      : living_(living), tick_(std::move(tick)) {
     living_.push_back(this);
   }
   ~FakeTimer() override { std::erase(living_, this); }
   bool Enabled() const override { return enabled_; }
   void SetEnabled(bool enabled) override { enabled_ = enabled; }
-  int intervalMs() const { return intervalMs_; }
   // One period passes: ticks when enabled.
   void Elapse() {
     if (enabled_) tick_();
@@ -36,7 +35,6 @@ class FakeTimer final : public Timer {
 
  private:
   std::vector<FakeTimer*>& living_;
-  int intervalMs_;
   std::function<void()> tick_;
   bool enabled_ = false;
 };
@@ -49,15 +47,11 @@ struct ShownMessage {
   std::string title;
 };
 
-struct ShownInput {
-  std::string prompt, title, defaultText;
-};
-
 class FakeWindowSystem final : public WindowSystem {
  public:
   std::unique_ptr<Window> CreateTopWindow(WindowDesign design, Window::Events events) override;
-  std::unique_ptr<Timer> CreateTimer(int intervalMs, std::function<void()> tick) override {
-    return std::make_unique<FakeTimer>(timers, intervalMs, std::move(tick));
+  std::unique_ptr<Timer> CreateTimer(int /*intervalMs*/, std::function<void()> tick) override {
+    return std::make_unique<FakeTimer>(timers, std::move(tick));
   }
   // Without an answer in the script, a message box takes the way out (OK,
   // Cancel or No) and an input box is cancelled.
@@ -74,9 +68,7 @@ class FakeWindowSystem final : public WindowSystem {
     msgBoxAnswers.pop_front();
     return answer;
   }
-  std::string InputBox(const std::string& prompt, const std::string& title,
-                       const std::string& defaultText) override {
-    inputs.push_back({prompt, title, defaultText});
+  std::string InputBox(const std::string&, const std::string&, const std::string&) override {
     if (inputAnswers.empty()) return {};
     std::string answer = inputAnswers.front();
     inputAnswers.pop_front();
@@ -112,7 +104,6 @@ class FakeWindowSystem final : public WindowSystem {
 
   // The record.
   std::vector<ShownMessage> messages;
-  std::vector<ShownInput> inputs;
   std::vector<ColorDialogRecord> colorDialogs;
   // Every character is 90 twips wide unless a test sets a text's width here.
   std::map<std::string, Twips> textWidths;
@@ -151,7 +142,7 @@ class FakeWindow final : public FakeControlMaker<Window> {
   void SetTop(Twips top) override { top_ = top; }
   void SetWidth(Twips width) override { UserResize(width, height_); }
   void SetHeight(Twips height) override { UserResize(width_, height); }
-  WindowState State() const override { return state_; }
+  WindowState State() const override { return WindowState::Normal; }
   bool Visible() const override { return visible_; }
   void Show() override { visible_ = true; }
   void ShowModal() override {
@@ -226,7 +217,6 @@ class FakeWindow final : public FakeControlMaker<Window> {
     height_ = height;
     if (events_.resize) events_.resize();
   }
-  void setState(WindowState state) { state_ = state; }
   const std::vector<bool>& topMostCalls() const { return topMostCalls_; }
   const std::vector<std::string>& popups() const { return popups_; }
   int captionDrags() const { return captionDrags_; }
@@ -255,7 +245,6 @@ class FakeWindow final : public FakeControlMaker<Window> {
   Events events_;
   std::string caption_;
   Twips left_ = 0, top_ = 0, width_, height_;
-  WindowState state_ = WindowState::Normal;
   bool visible_ = false, closed_ = false;
   int captionDrags_ = 0;
   std::vector<MenuItem> menuBar_;

@@ -148,14 +148,9 @@ class TempDrives final : public FileSystem {
     std::filesystem::rename(source, target, error);
     return !error;
   }
-  bool ShowOpenWith(const std::string& path, std::uintptr_t) override {
-    shellDialogs.push_back("Open with " + path);
-    return shellOpensWith;
-  }
+  bool ShowOpenWith(const std::string&, std::uintptr_t) override { return shellOpensWith; }
   std::vector<std::string> ProgramsFor(const std::string&) const override { return {}; }
-  void ShowProperties(const std::string& path, std::uintptr_t) override {
-    shellDialogs.push_back("Properties " + path);
-  }
+  void ShowProperties(const std::string&, std::uintptr_t) override {}
   // Records the command line; fails while startFails is set.
   bool StartProgram(const std::string& commandLine) override {
     startedPrograms.push_back(commandLine);
@@ -172,8 +167,7 @@ class TempDrives final : public FileSystem {
   std::vector<ShellFileOperation> shellOperations;
   std::vector<std::string> startedPrograms;
   std::vector<std::string> openedDocuments;
-  std::vector<std::string> shellDialogs;  // "Open with <path>", "Properties <path>"
-  bool shellOpensWith = true;             // the shell has an Open With dialog
+  bool shellOpensWith = true;  // the shell has an Open With dialog
   bool saveFails = false;
   bool startFails = false;
 

@@ -40,12 +40,14 @@ class Browser : public ::testing::Test {
   fake::FakeListBox& files() { return static_cast<fake::FakeListBox&>(form->Files()); }
   fake::FakeTimer& timer1() { return ws.timer(0); }
 
-  // Clicks the entry of a folder box as the user does.
-  void Click(int index, const std::string& entry) {
-    const auto items = box(index).Items();
+  // Clicks an entry of a folder box, or a file, as the user does.
+  void Click(int index, const std::string& entry) { Click(box(index), entry); }
+  void ClickFile(const std::string& name) { Click(files(), name); }
+  static void Click(fake::FakeListBox& list, const std::string& entry) {
+    const auto& items = list.Items();
     const auto found = std::find(items.begin(), items.end(), entry);
-    ASSERT_NE(found, items.end()) << "box " << index << " has no entry '" << entry << "'";
-    box(index).UserClick(static_cast<int>(found - items.begin()));
+    ASSERT_NE(found, items.end()) << "no entry '" << entry << "'";
+    list.UserClick(static_cast<int>(found - items.begin()));
   }
 
   // Whole rows inside the border, as the list boxes show them.

@@ -24,9 +24,7 @@ class FileCommands : public Browser {
   }
   // Selects a file as a click does and chooses a command of the FILE menu.
   void Choose(const std::string& file, const char* command) {
-    const Entries items = files().Items();
-    files().UserClick(
-        static_cast<int>(std::find(items.begin(), items.end(), file) - items.begin()));
+    ClickFile(file);
     main().ChooseMenu(command);
   }
 };

@@ -43,22 +43,20 @@ TEST(PageTitle, FollowsTheTagRules) {
   struct Row {
     const char* html;
     const char* title;
-  } rows[] = {
-      {"<html><head><title>Home</title></head>", "Home"},
-      {"<HTML><TITLE>My\r\nPage</TITLE>", "MyPage"},  // line breaks dropped
-      {"<title> a\tb </title>", " ab "},
-      {"<title lang=en>Skipped</title><title>Second</title>", "Second"},
-      {"<p>no title here</p>", ""},
-      {"", ""},
-      {"<title>Runs to the end", "Runs to the end"},
-      {"<title", ""},
-      {"text < more <title>T</title>", ""},  // "< more <title>" is one tag
-      {"<TiTlE>Mixed</title>", "Mixed"},
-      {"<title>\xC3\x9C"
-       "bersicht</title>",
-       "\xC3\x9C"
-       "bersicht"},
-  };
+  } rows[] = {{"<html><head><title>Home</title></head>", "Home"},
+              {"<HTML><TITLE>My\r\nPage</TITLE>", "MyPage"},  // line breaks dropped
+              {"<title> a\tb </title>", " ab "},
+              {"<title lang=en>Skipped</title><title>Second</title>", "Second"},
+              {"<p>no title here</p>", ""},
+              {"", ""},
+              {"<title>Runs to the end", "Runs to the end"},
+              {"<title", ""},
+              {"text < more <title>T</title>", ""},  // "< more <title>" is one tag
+              {"<TiTlE>Mixed</title>", "Mixed"},
+              {"<title>\xC3\x9C"
+               "bersicht</title>",
+               "\xC3\x9C"
+               "bersicht"}};
   for (const Row& row : rows) EXPECT_EQ(TitleOf(row.html), row.title) << row.html;
 }
 
@@ -97,7 +95,7 @@ TEST(LegacyText, KeepsUtf8AndTurnsWindows1252IntoIt) {
       {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},  // a surrogate
       {"\xF0\x90\x80\x80", "\xF0\x90\x80\x80"},          // U+10000, the first of four bytes
       {"\xF4\x90\x80\x80", "\xC3\xB4\xC2\x90\xE2\x82\xAC\xE2\x82\xAC"},  // beyond U+10FFFF
-      {"\xE2\x82", "\xC3\xA2\xE2\x80\x9A"},                              // cut short
+      {"\xE2\x82", "\xC3\xA2\xE2\x80\x9A"}                               // cut short
   };
   for (const auto& [bytes, utf8] : rows) EXPECT_EQ(FromLegacyText(bytes), utf8) << bytes;
   EXPECT_EQ(FromLegacyPrefix("ab\xE2\x82"), "ab") << "cut by the reader, not 1252";

@@ -23,10 +23,6 @@ class Previews : public Browser {
     Click(0, "c:");
     Click(1, "p");
   }
-  void ClickFile(const std::string& name) {
-    const auto& items = files().Items();
-    files().UserClick(static_cast<int>(std::ranges::find(items, name) - items.begin()));
-  }
   fake::FakeWindow& viewer() { return static_cast<fake::FakeWindow&>(form->form2().window()); }
   fake::FakePictureBox& image() {
     return static_cast<fake::FakePictureBox&>(form->form2().Image1());

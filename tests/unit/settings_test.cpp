@@ -56,13 +56,6 @@ class Settings : public Browser {
     Launch();
   }
 
-  void SelectFile(const std::string& name) {
-    const Entries items = files().Items();
-    const auto found = std::find(items.begin(), items.end(), name);
-    ASSERT_NE(found, items.end());
-    files().UserClick(static_cast<int>(found - items.begin()));
-  }
-
   int WelcomesShown() const {
     return static_cast<int>(std::count_if(ws.messages.begin(), ws.messages.end(), [](auto& m) {
       return m.text.starts_with(kWelcomeStart);
@@ -78,9 +71,10 @@ TEST_F(Settings, ExitWritesEveryValueLineByLine) {
   Click(0, "c:");
   Click(1, "a");
   Click(2, "b");
-  SelectFile("photo.bmp");
+  ClickFile("photo.bmp");
   const std::string width = std::to_string(main().Width());
   const std::string height = std::to_string(main().Height());
+  main().ChooseMenu("mnuReduce");  // the normal height is saved
   main().Close();
   EXPECT_EQ(Lines(drives.Contents(kConfig)),
             (Entries{"1500", "1800", "16777215", "-2147483628", width, height, "450", "600",
@@ -100,7 +94,7 @@ TEST_F(Settings, ARestartBringsBackTheValuesTheFoldersAndTheFile) {
   Click(0, "c:");
   Click(1, "a");
   Click(2, "b");
-  SelectFile("photo.bmp");
+  ClickFile("photo.bmp");
   Restart();
   EXPECT_TRUE(ws.messages.empty());
   EXPECT_EQ(box(0).backColor(), 0x00C0FFEEu) << "box 0 takes the colour read";
@@ -181,15 +175,6 @@ TEST_F(Settings, ADamagedPathSectionRestoresWhatItCan) {
   EXPECT_EQ(WelcomesShown(), 0);
   EXPECT_EQ(box(0).Selected(), -1);
   EXPECT_EQ(form->FilesTag, "") << "nothing after the missing entry is read";
-}
-
-TEST_F(Settings, ExitWhileReducedKeepsTheNormalHeight) {
-  Start();
-  main().SetHeight(kHeight);
-  main().ChooseMenu("mnuReduce");
-  ASSERT_LT(main().Height(), kHeight);
-  main().Close();
-  EXPECT_EQ(Lines(drives.Contents(kConfig)).at(5), std::to_string(kHeight));
 }
 
 TEST_F(Settings, AFailedSaveBeepsKeepsTheOldFilesAndLosesNothingThisRun) {

@@ -282,15 +282,13 @@ TEST_F(DragTest, EndsWithoutADropWhenReleasedOverNoBoxOrCancelled) {
   const struct {
     const char* name;
     std::function<void()> end;  // while the drag is on
-  } rows[] = {
-      {"released over no box",
-       [&] {
-         MoveTo(Nowhere());
-         Send(MOUSEEVENTF_LEFTUP, WM_LBUTTONUP);
-       }},
-      {"Escape", [&] { PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0); }},
-      {"capture lost", [&] { SetCapture(hwnd()), ReleaseCapture(); }},
-  };
+  } rows[] = {{"released over no box",
+               [&] {
+                 MoveTo(Nowhere());
+                 Send(MOUSEEVENTF_LEFTUP, WM_LBUTTONUP);
+               }},
+              {"Escape", [&] { PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0); }},
+              {"capture lost", [&] { SetCapture(hwnd()), ReleaseCapture(); }}};
   int index = 0;
   for (const auto& row : rows) {
     const int y = PressOnRow(index++);

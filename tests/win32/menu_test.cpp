@@ -108,17 +108,15 @@ TEST_F(MenuTest, ShortcutsActOnlyWhileTheirEntryAndMenusAreVisibleAndEnabled) {
     bool ctrl, toListBox;
     int MenuClicks::*counter;
     int expected;
-  } rows[] = {
-      {nullptr, true, true, VK_F5, false, false, &MenuClicks::refresh, 1},
-      {nullptr, true, true, VK_F5, false, true, &MenuClicks::refresh, 1},
-      {nullptr, true, true, 'F', true, false, &MenuClicks::filters, 1},
-      {nullptr, true, true, 'F', false, false, &MenuClicks::filters, 0},
-      {"mnuRefresh", false, true, VK_F5, false, false, &MenuClicks::refresh, 0},
-      {"mnuRefresh", true, false, VK_F5, false, false, &MenuClicks::refresh, 0},
-      {"mnuFile1", false, true, VK_F5, false, false, &MenuClicks::refresh, 0},
-      {"mnuFile1", true, false, VK_F5, false, false, &MenuClicks::refresh, 0},
-      {"mnuFileFunctions", true, true, VK_F2, false, false, &MenuClicks::rename, 1},
-  };
+  } rows[] = {{nullptr, true, true, VK_F5, false, false, &MenuClicks::refresh, 1},
+              {nullptr, true, true, VK_F5, false, true, &MenuClicks::refresh, 1},
+              {nullptr, true, true, 'F', true, false, &MenuClicks::filters, 1},
+              {nullptr, true, true, 'F', false, false, &MenuClicks::filters, 0},
+              {"mnuRefresh", false, true, VK_F5, false, false, &MenuClicks::refresh, 0},
+              {"mnuRefresh", true, false, VK_F5, false, false, &MenuClicks::refresh, 0},
+              {"mnuFile1", false, true, VK_F5, false, false, &MenuClicks::refresh, 0},
+              {"mnuFile1", true, false, VK_F5, false, false, &MenuClicks::refresh, 0},
+              {"mnuFileFunctions", true, true, VK_F2, false, false, &MenuClicks::rename, 1}};
   for (const auto& row : rows) {
     window.reset();
     clicks = {};
