@@ -132,46 +132,5 @@ TEST_F(ControlsTest, MediaPlayersFollowTheirDevicesMode) {
   EXPECT_EQ(state(), std::tuple(kModePlaying, false, true));
 }
 
-// Each kind has its frame, and no menu bar when designed with none. While a
-// modal window is up the others take no input; hiding it ends the wait.
-TEST_F(ControlsTest, WindowKindsHaveTheirFramesAndAModalOneHoldsTheOthers) {
-  const struct {
-    WindowKind kind;
-    bool sizable, tool, dialog;
-  } rows[] = {{WindowKind::SizableToolWindow, true, true, false},
-              {WindowKind::FixedToolWindow, false, true, false},
-              {WindowKind::FixedDialog, false, false, true}};
-  Window::Events on;
-  on.click = Note("click");
-  on.keyDown = NoteKey();
-  std::unique_ptr<Window> dialog;
-  for (const auto& row : rows) {
-    dialog = ws.CreateTopWindow({"Kind", row.kind, 3000, 1500, {}}, on);
-    const HWND handle = HandleOf(*dialog);
-    const LONG_PTR style = GetWindowLongPtrA(handle, GWL_STYLE);
-    const LONG_PTR exStyle = GetWindowLongPtrA(handle, GWL_EXSTYLE);
-    EXPECT_EQ((std::tuple{(style & WS_THICKFRAME) != 0, (exStyle & WS_EX_TOOLWINDOW) != 0,
-                          (exStyle & WS_EX_DLGMODALFRAME) != 0}),
-              (std::tuple{row.sizable, row.tool, row.dialog}));
-    EXPECT_EQ(GetMenu(handle), nullptr);
-    EXPECT_EQ(ClientSize(handle), Pixels(200, 100));
-    dialog->SetWidth(ws.ScreenWidth() + 1500);
-    EXPECT_EQ(dialog->Width(), ws.ScreenWidth() + 1500) << "wider than the screen";
-  }
-  auto close = dialog->CreateButton(
-      "OK", ButtonRole::Default, {[&] {
-        events.push_back(IsWindowEnabled(hwnd()) ? "main enabled" : "main disabled");
-        dialog->Hide();
-      }});
-  window->Show();
-  SendMessageA(HandleOf(*dialog), WM_LBUTTONUP, 0, 0);
-  SendMessageA(HandleOf(*dialog), WM_KEYDOWN, VK_UP, 0);
-  PostMessageA(HandleOf(*dialog), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-               reinterpret_cast<LPARAM>(HandleOf(*close)));
-  dialog->ShowModal();
-  EXPECT_EQ(events, (Texts{"click", "key 38", "main disabled"}));
-  EXPECT_TRUE(IsWindowEnabled(hwnd()) && !dialog->Visible());
-}
-
 }  // namespace
 }  // namespace vantiro::win32::testing

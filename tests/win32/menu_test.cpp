@@ -73,32 +73,6 @@ TEST_F(MenuTest, ShowsTheVisibleEntriesInTheirDesignedPlaces) {
   EXPECT_EQ(MenuTexts(file), designed);
 }
 
-// Also set while hidden: the entry shows the state when it comes back.
-TEST_F(MenuTest, CheckAndGrayStatesReachTheMenusAtAnyDepth) {
-  const struct {
-    const char* name;
-    std::function<HMENU()> container;
-    UINT position;
-  } rows[] = {{"mnuAnimation", [this] { return GetSubMenu(fileMenu(), 0); }, 0},
-              {"mnuRefresh", [this] { return fileMenu(); }, 3},
-              {"mnuHelp", [this] { return bar(); }, 1}};
-  for (const auto& row : rows) {
-    for (bool hideMeanwhile : {false, true, false}) {
-      window->SetMenuVisible(row.name, !hideMeanwhile);
-      window->SetMenuChecked(row.name, hideMeanwhile);
-      window->SetMenuEnabled(row.name, !hideMeanwhile);
-      window->SetMenuVisible(row.name, true);
-      const UINT state = GetMenuState(row.container(), row.position, MF_BYPOSITION);
-      EXPECT_EQ(window->MenuChecked(row.name), hideMeanwhile) << row.name;
-      EXPECT_EQ(window->MenuEnabled(row.name), !hideMeanwhile) << row.name;
-      EXPECT_EQ((state & MF_CHECKED) != 0, hideMeanwhile) << row.name;
-      EXPECT_EQ((state & MF_GRAYED) != 0, hideMeanwhile) << row.name;
-    }
-  }
-  EXPECT_FALSE(window->MenuChecked("mnuNoSuchEntry"));
-  window->SetMenuVisible("mnuNoSuchEntry", false);
-}
-
 // Keys posted go through the message pump, as typed keys do.
 TEST_F(MenuTest, ShortcutsActOnlyWhileTheirEntryAndMenusAreVisibleAndEnabled) {
   const struct {
@@ -136,22 +110,6 @@ TEST_F(MenuTest, ShortcutsActOnlyWhileTheirEntryAndMenusAreVisibleAndEnabled) {
     EXPECT_EQ(clicks.*row.counter, row.expected)
         << row.key << " " << row.ctrl << " " << (row.entry ? row.entry : "") << row.toListBox;
   }
-}
-
-TEST_F(MenuTest, RunsTheEntryChosenInTheBarOrInAPopUpOfAHiddenMenu) {
-  SendMessageA(hwnd(), WM_COMMAND, MAKEWPARAM(GetMenuItemID(fileMenu(), 3), 0), 0);
-  EXPECT_EQ(clicks.refresh, 1);
-  window->Show();
-  // The pop-up's own loop reads these keys; the timer ends it should it not.
-  PostMessageA(hwnd(), WM_KEYDOWN, VK_DOWN, 1);
-  PostMessageA(hwnd(), WM_KEYDOWN, VK_RETURN, 1);
-  const UINT_PTR safety =
-      SetTimer(nullptr, 0, 2000, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
-  window->PopupMenu("mnuFileFunctions");
-  KillTimer(nullptr, safety);
-  EXPECT_EQ(clicks.rename, 1);
-  EXPECT_EQ(clicks.refresh + clicks.filters, 1);
-  EXPECT_FALSE(window->MenuVisible("mnuFileFunctions"));
 }
 
 }  // namespace

@@ -37,34 +37,6 @@ TEST_F(TopWindowTest, KeepsItsClientSizeAndRunsResizeEventsInsideTheSetters) {
   EXPECT_EQ(seen, (std::vector<std::string>{"4500x" + height, "4500x6000"})) << "none: no change";
 }
 
-// The close box and Close() both unload; the window's objects outlive it.
-TEST_F(TopWindowTest, UnloadsOnceThenStaysSafeToCall) {
-  for (const bool closeBox : {false, true}) {
-    int unloads = 0;
-    auto closing = Create({{}, [&] { ++unloads; }, {}, {}, {}});
-    const HWND handle = HandleOf(*closing);
-    auto box = closing->CreateListBox({});
-    box->SetItems({"a", "b"});
-    box->Select(1);
-    closeBox ? static_cast<void>(SendMessageA(handle, WM_CLOSE, 0, 0)) : closing->Close();
-    EXPECT_EQ(unloads, 1);
-    EXPECT_FALSE(IsWindow(handle));
-    EXPECT_EQ(HandleOf(*box), nullptr);
-    closing->Close();
-    closing->SetWidth(3000);
-    closing->SetMenuVisible("mnuHelp", false);
-    box->SetItems({"a"});
-    box->Select(0);
-    auto late = closing->CreateListBox({});
-    late->AddItem("x");
-    EXPECT_EQ(unloads, 1);
-    EXPECT_EQ(closing->Width() + box->Count() + late->Count(), 0);
-    EXPECT_EQ(closing->Caption() + box->Item(0), "");
-    EXPECT_FALSE(closing->Visible() || closing->MenuVisible("mnuFile1") || box->Visible());
-    EXPECT_EQ(box->Selected(), -1);
-  }
-}
-
 // Typed and OK, left as it was and OK, typed and Cancel, the close box.
 TEST_F(TopWindowTest, InputBoxShowsItsTextsAndReturnsWhatWasTypedOrNothing) {
   const std::string prompt = "New name for \"&%^\":", title = "Rename 日本", typed = "my 日本";
