@@ -34,7 +34,7 @@ class ListBoxTest : public AdapterTest {
               Log("down", n, e.button, e.shift, e.x, e.y, "selected", first->Selected());
               if (dragOnPress && e.button == kLeftButton) first->BeginDrag();
             },
-        .mouseMove = {},
+        .mouseMove = [this, n](const MouseEvent& e) { Log("move", n, e.button); },
         .dragOver =
             [this, n, from](const DragEvent& e) {
               Log("over", n, e.x, e.y, "from", from(e.source));
@@ -129,6 +129,19 @@ TEST_F(ListBoxTest, PaintsItsBackColourThroughTheWindow) {
     EXPECT_EQ(GetBkColor(dc), expected) << std::hex << color;
   }
   ReleaseDC(HandleOf(*first), dc);
+}
+
+// A button pressed elsewhere and brought in held is not a press on the box.
+TEST_F(ListBoxTest, ReportsTheLeftButtonOnlyForAPressItTook) {
+  for (const auto& [message, keys] : {std::pair{WM_MOUSEMOVE, MK_LBUTTON},
+                                      {WM_LBUTTONDOWN, MK_LBUTTON},
+                                      {WM_MOUSEMOVE, MK_LBUTTON},
+                                      {WM_MOUSEMOVE, 0},
+                                      {WM_MOUSEMOVE, MK_LBUTTON},
+                                      {WM_LBUTTONUP, 0}})
+    SendMessageA(HandleOf(*first), message, keys, MAKELPARAM(5, 5));
+  EXPECT_EQ(
+      log, (Texts{"move 1 0", "down 1 1 0 75 75 selected -1", "move 1 1", "move 1 0", "move 1 0"}));
 }
 
 // OLE's reference goes with the box, and one kept elsewhere reaches no
