@@ -255,16 +255,14 @@ class FakePictureBox final : public FakeControl<PictureBox> {
   Twips PictureHeight() const override { return picture_.second; }
   bool Stretch() const override { return stretch_; }
   void SetStretch(bool stretch) override { stretch_ = stretch; }
-  void SetBackColor(Color color) override { backColor_ = color; }
+  void SetBackColor(Color /*color*/) override {}
   void Refresh() override {}
 
-  Color backColor() const { return backColor_; }
   const Events events;  // a test raises them as the user would
 
  private:
   std::pair<Twips, Twips> picture_;
   bool hasPicture_ = false, stretch_ = false;
-  Color backColor_ = 0x8000000F;
 };
 
 // Records what the program sets, in order ("DeviceType WaveAudio", "Open");

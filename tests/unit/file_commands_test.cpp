@@ -49,13 +49,16 @@ TEST_F(FileCommands, OpenHandsTheFileToTheShellAfterTheBatchQuestion) {
   EXPECT_EQ(drives.openedDocuments.size(), 2u) << "no file selected";
 }
 
-TEST_F(FileCommands, DeleteAsksFirstAndSaysWhenTheFileIsGone) {
+TEST_F(FileCommands, DeleteAsksFirstSaysWhenTheFileIsGoneAndNeverTakesADrive) {
   Choose("readme.txt", "mnuFileDelete");  // No
   EXPECT_EQ(ws.messages.back().text, "Do you really want to delete 'c:\\docs\\readme.txt' ?");
   drives.RemoveFile("c:\\docs\\run.bat");  // gone behind the list's back
   ws.msgBoxAnswers = {msgbox::kYes};
   Choose("run.BAT", "mnuFileDelete");
   EXPECT_EQ(ws.messages.back().text, "Unable to remove 'c:\\docs\\run.BAT'.");
+  form->CurrentFolder = "c:\\";
+  main().ChooseMenu("mnuFolderRecycleBin");
+  EXPECT_EQ(ws.messages.back().text, "Please select a valid folder.") << "never a drive";
 }
 
 TEST_F(FileCommands, CopyHandsOverThroughTempAndPasteRefusesADamagedHandOver) {

@@ -114,6 +114,7 @@ TEST_F(FileList, ThePressSelectsTheRowUnderTheMouseDragsTheFileOrMovesTheWindow)
   EXPECT_EQ(std::pair(files().Selected(), files().drags()), std::pair(-1, 1));
   EXPECT_FALSE(main().MenuVisible("mnuFileFunctions"));
   files().Move({kLeftButton, 0, 10, 40 * row});
+  EXPECT_EQ(main().captionDrags(), 1);
   files().Move({0, 0, 10, 40 * row});
   EXPECT_EQ(main().captionDrags(), 1) << "moved only while the button is held";
 }
