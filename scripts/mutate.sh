@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Seeds faults into the code one at a time and counts those the tests catch;
 # run by hand, like the benchmarks (on two cores: 100 faults of the core about
-# 17 min, 90 of the adapter about 45 min).
+# 14 min, 90 of the adapter about 20 min).
 #
 #   scripts/mutate.sh core      # the portable core, with the native unit tests
 #   scripts/mutate.sh adapter   # the Win32 adapter, with its tests under Wine
