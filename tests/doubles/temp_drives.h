@@ -73,11 +73,10 @@ class TempDrives final : public FileSystem {
     }
     return host;
   }
-  void SetCurrentDirectory(std::string directory) { currentDirectory_ = std::move(directory); }
   // Makes listing the files of a folder fail, as when it vanishes meanwhile.
   void FailFileNames(std::string path) { failingFileNames_ = std::move(path); }
 
-  std::string CurrentDirectory() const override { return currentDirectory_; }
+  std::string CurrentDirectory() const override { return "c:\\vantiro"; }
   std::vector<std::string> Drives() const override {
     std::vector<std::string> drives;
     for (const auto& [letter, label] : drives_) {
@@ -205,7 +204,6 @@ class TempDrives final : public FileSystem {
 
   std::filesystem::path root_;
   std::map<char, std::optional<std::string>> drives_;  // the label, nullopt: not ready
-  std::string currentDirectory_ = "c:\\vantiro";
   std::string failingFileNames_;
 };
 

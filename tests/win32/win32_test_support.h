@@ -6,10 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <functional>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -18,8 +16,6 @@
 #include "win32/win32_window_system.h"
 
 namespace vantiro::win32::testing {
-
-using namespace std::chrono_literals;
 
 // Calls answer(dialog) once, when the next dialog box of this thread is
 // activated; the answer must end the dialog.
@@ -75,17 +71,6 @@ inline Pixels ClientSize(HWND hwnd) {
 inline HWND HandleOf(Window& window) { return static_cast<TopWindow&>(window).handle(); }
 inline HWND HandleOf(Control& control) { return dynamic_cast<ChildControl&>(control).handle(); }
 
-// Runs ws.DoEvents until done() or the time is up; returns done().
-inline bool PumpUntil(WindowSystem& ws, const std::function<bool()>& done,
-                      std::chrono::milliseconds limit = 2s) {
-  for (const auto end = std::chrono::steady_clock::now() + limit;
-       !done() && std::chrono::steady_clock::now() < end;) {
-    ws.DoEvents();
-    std::this_thread::sleep_for(5ms);
-  }
-  return done();
-}
-
 struct MenuClicks {
   int refresh = 0;
   int filters = 0;
@@ -126,7 +111,6 @@ class AdapterTest : public ::testing::Test {
         std::move(events));
   }
   HWND hwnd() const { return HandleOf(*window); }
-  bool PumpUntil(const std::function<bool()>& done) { return testing::PumpUntil(ws, done); }
 
   Win32WindowSystem ws;
   MenuClicks clicks;
