@@ -1,6 +1,7 @@
 // The configuration file "Config" beside the program: the pane widths and
 // colours, the window's place, the option marks and the chain of folders
 // (and the file) open when it was saved.
+#include <algorithm>
 #include <cmath>
 
 #include "app/form1.h"
@@ -108,8 +109,14 @@ bool Form1::LoadSettings(TextFileReader& file) {
   auto mark = [this](std::string_view name) {
     return [this, name](bool checked) { window_->SetMenuChecked(name, checked); };
   };
-  return Take(file.Int16(), [this](std::int16_t width) { BoxesWidth = width; }) &&
-         Take(file.Int16(), [this](std::int16_t width) { ActiveBoxWidth = width; }) &&
+  // A width edited by hand comes into the range the dialog offers: at 0 no
+  // box could be clicked, at 32767 the file list would lie off the window.
+  const auto width = [](std::int16_t& target) {
+    return [&target](std::int16_t stored) {
+      target = static_cast<std::int16_t>(std::clamp<Twips>(stored, kMinBoxWidth, kMaxBoxWidth));
+    };
+  };
+  return Take(file.Int16(), width(BoxesWidth)) && Take(file.Int16(), width(ActiveBoxWidth)) &&
          Take(file.Int32(),
               [this](std::int32_t color) { FoldersBackColor = static_cast<Color>(color); }) &&
          Take(file.Int32(),

@@ -6,8 +6,6 @@ namespace vantiro {
 namespace {
 
 constexpr Twips kClientWidth = 4950, kClientHeight = 3750;
-// Box widths in pixels: narrower than 20 a box shows no name at all.
-constexpr int kMinWidthPixels = 20, kMaxWidthPixels = 300;
 constexpr Twips kTwipsPerPixel = 15;
 constexpr Color kWhite = 0x00FFFFFF, kWindowFace = 0x80000014;
 
@@ -57,7 +55,7 @@ void Form4::MakeControls() {
   const auto scrollBar = [&](Twips top, void (Form4::*change)()) {
     const auto follow = [this, change] { (this->*change)(); };
     auto made = window_->CreateHScrollBar({follow, follow});
-    made->SetRange(kMinWidthPixels, kMaxWidthPixels);
+    made->SetRange(kMinBoxWidth / kTwipsPerPixel, kMaxBoxWidth / kTwipsPerPixel);
     made->SetChanges(1, 10);
     place(*made, 1560, top, 3015, 255);
     return made;

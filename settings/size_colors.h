@@ -12,6 +12,10 @@ namespace vantiro {
 
 class Form1;
 
+// The widths of the boxes that the dialog offers, in twips: from 20 pixels,
+// narrower than which a box shows no name at all, to 300.
+inline constexpr Twips kMinBoxWidth = 20 * 15, kMaxBoxWidth = 300 * 15;
+
 class Form4 {
  public:
   Form4(WindowSystem& ws, Form1& form1);

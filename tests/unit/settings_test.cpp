@@ -136,6 +136,15 @@ TEST_F(Settings, TheValuesBeforeThePathRestoreOrGiveAFirstRun) {
   }
 }
 
+// Widths edited by hand come into the range the size and colours dialog
+// offers: at 0 nothing could be clicked, at 32767 the list lies far away.
+TEST_F(Settings, StoredWidthsComeIntoTheDialogsRange) {
+  drives.MakeFile(kConfig, "-5\r\n32767\r\n" + Twelve("#FALSE#").substr(12));
+  Launch();
+  EXPECT_EQ(std::pair(form->BoxesWidth, form->ActiveBoxWidth),
+            (std::pair<std::int16_t, std::int16_t>(300, 4500)));
+}
+
 TEST_F(Settings, StartUpFixesAWindowFarLeftAndMakesItTopMostWhenAsked) {
   std::string config = Twelve("#FALSE#", "#TRUE#");
   config.replace(config.find("\r\n150\r\n"), 7, "\r\n-99999\r\n");
