@@ -194,10 +194,14 @@ def main():
     parser.add_argument("--seed", type=int, default=14, help="the draw's seed (default 14)")
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
     parser.add_argument("--list", action="store_true", help="print the draw and stop")
+    parser.add_argument("--only", action="append", metavar="PATH",
+                        help="draw only from files whose path starts so (repeatable)")
     args = parser.parse_args()
     settings = MODES[args.mode]
 
     candidates = all_mutants(args.mode)
+    if args.only:
+        candidates = [m for m in candidates if m.path.startswith(tuple(args.only))]
     draw = random.Random(args.seed).sample(candidates, min(args.count, len(candidates)))
     draw.sort(key=lambda m: (m.path, m.line, m.kind, m.after))
     print(f"{len(candidates)} places to make a fault; {len(draw)} drawn with seed {args.seed}")
