@@ -72,6 +72,13 @@ wine_stop() {
 }
 
 wine_prefix_create() {
+  # A prefix made before wine32 came runs nothing: make it again, for both.
+  if [[ -x /usr/lib/wine/wine && -f "$WINEPREFIX/system.reg" &&
+    ! -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]]; then
+    echo "The Wine prefix predates wine32: making it again"
+    wine_stop
+    rm -rf "$WINEPREFIX"
+  fi
   if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
     echo "Creating the Wine prefix $WINEPREFIX (about 10 s)"
     wineboot -i </dev/null >/dev/null 2>&1

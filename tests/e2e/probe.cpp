@@ -118,13 +118,15 @@ bool HasClass(HWND window, const wchar_t* className) {
   return _wcsicmp(name, className) == 0;
 }
 
+BOOL CALLBACK CollectVisible(HWND window, LPARAM found) {
+  if (IsWindowVisible(window)) reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+  return TRUE;
+}
+
 // The visible top-level windows, or the visible descendants of a window.
 std::vector<HWND> Visible(HWND parent = nullptr) {
   std::vector<HWND> found;
-  const WNDENUMPROC collect = [](HWND window, LPARAM param) {
-    if (IsWindowVisible(window)) reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
-    return TRUE;
-  };
+  const WNDENUMPROC collect = CollectVisible;
   parent ? EnumChildWindows(parent, collect, reinterpret_cast<LPARAM>(&found))
          : EnumWindows(collect, reinterpret_cast<LPARAM>(&found));
   return found;
