@@ -32,6 +32,7 @@ inline constexpr const char* kCaption = "Vantiro!";
 Twips ClampTwips(std::int64_t twips);
 
 class TextFileReader;
+struct ShellRefusal;
 
 // What Update_Dir reports, with the values the design gives them.
 enum class DirStatus { Opened = 0, Failed = 2, NoSubFolders = 7 };
@@ -186,7 +187,12 @@ class Form1 {
   // The current folder followed by the file selected in the list; nullopt
   // when none is.
   std::optional<std::string> SelectedFilePath() const;
-  void Recycle(const std::string& path);
+  // Whether the shell may have a path; when the gate refused it, the user
+  // hears why it cannot be <action>.
+  bool ShellTakes(const std::string& path, const std::optional<ShellRefusal>& refusal,
+                  std::string_view action);
+  void Recycle(const std::string& path, const std::optional<ShellRefusal>& refusal);
+  void CopyExactly(const std::string& source, const std::string& target);
   std::int32_t HorizontalExtent(const std::vector<std::string>& texts) const;
   std::int32_t Dir0Extent();
   void HideHtmlList();

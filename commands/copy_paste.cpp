@@ -1,8 +1,10 @@
 // Copy and paste: "Copy" remembers the selected file in the hand-over file
 // "Temp" beside the program, so that any window of the program, now or in a
 // later run, can paste it; "Paste" copies it into the current folder through
-// the shell's copy engine, after the user confirms it.
+// the shell's copy engine, after the user confirms it, or, where the shell
+// would read a path its own way, through the program's own exact copy.
 #include "app/form1.h"
+#include "commands/shell_gate.h"
 #include "settings/legacy_text.h"
 #include "settings/text_file.h"
 
@@ -63,15 +65,52 @@ void Form1::mnuPaste_Click() {
   CopyFile(source, CurrentFolder);
 }
 
+// Only a file is copied, never a folder: the shell would copy none of its
+// files and leave it empty.
 void Form1::CopyFile(const std::string& source, const std::string& destFolder) {
+  const std::string target = destFolder + source.substr(source.find_last_of('\\') + 1);
+  const std::optional<ShellRefusal> ofSource = CheckShellPath(source);
+  const std::optional<ShellRefusal> ofTarget = CheckShellPath(target);
+  const std::optional<ItemInfo> item = fs_.Examine(source);
+  std::string refused;
+  if (ofSource && !ExactCallsReach(*ofSource)) {
+    refused = "'" + source + "' cannot be copied: " + Reason(*ofSource) + ".";
+  } else if (ofTarget && !ExactCallsReach(*ofTarget)) {
+    refused = "Nothing can be copied to '" + target + "': " + Reason(*ofTarget) + ".";
+  } else if (!item || item->folder) {
+    refused = "'" + source + "' cannot be copied: " +
+              (item ? "it is a folder, and only files are copied." : "it is not there.");
+  }
+  if (!refused.empty()) {
+    ws_.MsgBox(refused, msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
+    return;
+  }
   const std::string question = "Source file :   " + source + "\r" +
                                "Destination folder :   " + destFolder + "\r\r" +
                                "Do you want to continue ?";
   if (ws_.MsgBox(question, msgbox::kYesNo | msgbox::kQuestion, "Confirm ?") != msgbox::kYes) return;
+  if (ofSource || ofTarget) {
+    CopyExactly(source, target);
+    return;
+  }
   const ShellFileResult result = fs_.RunShellFileOperation(
       {window_->SystemHandle(), kFoCopy, source, destFolder, kFofSimpleProgress | kFofFilesOnly});
   if (result.code != 0) return;  // the shell has said what went wrong
   if (result.aborted) ws_.MsgBox("Operation Failed", msgbox::kOkOnly, kAppTitle);
+  Refresh_All();
+}
+
+// The program's own copy asks, as the shell would, before it replaces a file.
+void Form1::CopyExactly(const std::string& source, const std::string& target) {
+  const bool replace = fs_.Examine(target).has_value();
+  if (replace && ws_.MsgBox("'" + target + "' is there already. Do you want to replace it ?",
+                            msgbox::kYesNo | msgbox::kExclamation, kAppTitle) != msgbox::kYes) {
+    ws_.MsgBox("Operation Failed", msgbox::kOkOnly, kAppTitle);
+  } else if (!fs_.CopyWhole(source, target, replace)) {
+    ws_.MsgBox("Unable to copy '" + source + "' to '" + target + "'.",
+               msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
+    return;
+  }
   Refresh_All();
 }
 

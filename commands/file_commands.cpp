@@ -1,8 +1,12 @@
 // The FILE menu: the selected file opened, opened with another program,
 // renamed, deleted, sent to the Recycle Bin or shown in its Properties sheet.
-// Without a selected file each does nothing.
+// Without a selected file each does nothing. Rename and Delete are the
+// program's own exact calls; the others go to the shell through its gate.
+#include <algorithm>
+
 #include "app/form1.h"
 #include "commands/open_with.h"
+#include "commands/shell_gate.h"
 #include "navigation/names.h"
 
 namespace vantiro {
@@ -11,7 +15,52 @@ namespace {
 constexpr unsigned kFoDelete = 3;
 constexpr unsigned kFofAllowUndo = 0x40;
 
+// The names of a typed path, read as Windows reads what is typed: "/" is
+// "\\" and empty names go.
+std::vector<std::string> TypedNames(const std::string& answer) {
+  std::vector<std::string> names;
+  for (std::size_t start = 0; start < answer.size();) {
+    const std::size_t stop = std::min(answer.find_first_of("\\/", start), answer.size());
+    if (stop > start) names.push_back(answer.substr(start, stop - start));
+    start = stop + 1;
+  }
+  return names;
+}
+
+// The path a rename answer names: "." stays in the folder, ".." goes up one;
+// the names of the current folder are taken as they are.
+std::string TypedPath(std::string path, const std::vector<std::string>& names) {
+  for (const std::string& name : names) {
+    if (name == "..") {
+      const std::size_t parent = path.find_last_of('\\', path.size() - 2);
+      if (parent != std::string::npos) path.resize(parent + 1);
+    } else if (name != ".") {
+      path += name + '\\';
+    }
+  }
+  path.pop_back();
+  return path;
+}
+
+// The rule a typed name breaks, when one does: the new file would be one
+// that the shell and most programs cannot reach.
+std::optional<ShellRule> CheckTypedNames(const std::vector<std::string>& names) {
+  for (const std::string& name : names) {
+    if (name == "." || name == "..") continue;
+    if (const auto rule = CheckName(name)) return rule;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
+
+bool Form1::ShellTakes(const std::string& path, const std::optional<ShellRefusal>& refusal,
+                       std::string_view action) {
+  if (!refusal) return true;
+  ws_.MsgBox("'" + path + "' cannot be " + std::string(action) + ": " + Reason(*refusal) + ".",
+             msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
+  return false;
+}
 
 std::optional<std::string> Form1::SelectedFilePath() const {
   if (files_->Selected() < 0) return std::nullopt;
@@ -24,6 +73,7 @@ void Form1::mnuFileOpen_Click() {
   const std::optional<std::string> selected = SelectedFilePath();
   if (!selected) return;
   const std::string& path = *selected;
+  if (!ShellTakes(path, CheckShellPath(path), "opened")) return;
   const std::string ending = path.size() >= 3 ? path.substr(path.size() - 3) : path;
   if ((ending == "bat" || ending == "BAT") &&
       ws_.MsgBox("Warning : You are executing a bach file ! Do you want to continue ?",
@@ -37,7 +87,9 @@ void Form1::Files_DblClick() { mnuFileOpen_Click(); }
 
 void Form1::mnuFileOpenWith_Click() {
   const std::optional<std::string> selected = SelectedFilePath();
-  if (selected && !fs_.ShowOpenWith(*selected, window_->SystemHandle()))
+  if (!selected || !ShellTakes(*selected, CheckShellPath(*selected), "opened with a program"))
+    return;
+  if (!fs_.ShowOpenWith(*selected, window_->SystemHandle()))
     FrmOpenWith(ws_, fs_, *selected).ShowModal();
 }
 
@@ -49,8 +101,11 @@ void Form1::mnuFileRename_Click() {
   const std::string answer = ws_.InputBox("Please enter the new name", "Rename", oldName);
   if (answer.empty() || LowerCase(answer) == LowerCase(oldName)) return;
   const std::string target = CurrentFolder + answer;
-  if (!fs_.RenameFile(path, target)) {
-    ws_.MsgBox("Unable to rename '" + path + "' to '" + target + "'",
+  const std::vector<std::string> names = TypedNames(answer);
+  const std::optional<ShellRule> broken = CheckTypedNames(names);
+  if (broken || !fs_.RenameFile(path, TypedPath(CurrentFolder, names))) {
+    const std::string why = broken ? ": the new name " + std::string(Broken(*broken)) + "." : "";
+    ws_.MsgBox("Unable to rename '" + path + "' to '" + target + "'" + why,
                msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
     return;
   }
@@ -73,23 +128,19 @@ void Form1::mnuFileDelete_Click() {
   Refresh_All();
 }
 
-// The shell asks, shows its progress and reports its errors; the view is
-// rebuilt whatever came of it.
 void Form1::mnuFileRecycleBin_Click() {
-  if (const std::optional<std::string> selected = SelectedFilePath()) Recycle(*selected);
+  if (const std::optional<std::string> selected = SelectedFilePath())
+    Recycle(*selected, CheckShellPath(*selected));
 }
 
-// Some shells lose their way in paths longer than 260 characters: the
-// adapter never hands them one, and the user hears why.
-void Form1::Recycle(const std::string& path) {
+// The shell asks, shows its progress and reports its errors; the view is
+// rebuilt whatever came of it. What the gate refused stays as it was.
+void Form1::Recycle(const std::string& path, const std::optional<ShellRefusal>& refusal) {
+  if (!ShellTakes(path, refusal, "sent to the Recycle Bin")) return;
   FileOp.func = kFoDelete;
   FileOp.from = path;
   FileOp.flags = kFofAllowUndo;
-  if (fs_.RunShellFileOperation(FileOp).code == kPathTooLongForShell) {
-    ws_.MsgBox("Unable to send '" + path +
-                   "' to the Recycle Bin: it is or holds a path longer than 260 characters.",
-               msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
-  }
+  fs_.RunShellFileOperation(FileOp);
   Refresh_All();
 }
 
@@ -99,7 +150,8 @@ void Form1::mnuFileProperties_Click() {
 }
 
 void Form1::ShowProperties(const std::string& path, std::uintptr_t ownerWindow) {
-  fs_.ShowProperties(path, ownerWindow);
+  if (ShellTakes(path, CheckShellPath(path), "shown in a Properties sheet"))
+    fs_.ShowProperties(path, ownerWindow);
 }
 
 }  // namespace vantiro

@@ -2,6 +2,7 @@
 // window of the program, sent to the Recycle Bin or shown in its Properties
 // sheet. Without a current folder each says so and does nothing.
 #include "app/form1.h"
+#include "commands/shell_gate.h"
 
 namespace vantiro {
 namespace {
@@ -11,7 +12,10 @@ constexpr Twips kNewWindowOffset = 500;
 }  // namespace
 
 void Form1::mnuExplore_Click() {
-  if (IsFolderOk() != msgbox::kYes) return;
+  if (IsFolderOk() != msgbox::kYes ||
+      !ShellTakes(CurrentFolder, CheckShellPath(CurrentFolder), "opened in Explorer")) {
+    return;
+  }
   fs_.StartProgram("Explorer \"" + CurrentFolder + "\"");
 }
 
@@ -38,7 +42,7 @@ void Form1::mnuFolderRecycleBin_Click() {
     return;
   }
   if (folder.ends_with('\\')) folder.pop_back();
-  Recycle(folder);
+  Recycle(folder, CheckShellTree(fs_, folder));
 }
 
 void Form1::mnuFolderProperties_Click() {

@@ -20,7 +20,8 @@ bool IsFavorite(const std::string& entry) { return entry.size() > 2 && entry[2] 
 void Form1::Dir_Click(int index) {
   for (;;) {
     if (window_->Left() + window_->Width() < 0) window_->SetLeft(0);
-    const std::string entry = EntryOf(Dir(index).Item(Dir(index).Selected()));
+    const std::string& item = Dir(index).Item(Dir(index).Selected());
+    const std::string entry = index == 0 ? EntryOf(item) : item;  // "c: x" may be a folder's name
     std::string path = DirTag(index) + entry;
     if (path.empty() || path.back() != '\\') path += '\\';
     if (index == 0)

@@ -1,5 +1,9 @@
 // The operating system's drives, folders and files as the program sees them.
-// Paths are Windows paths in the ANSI code page ("c:\windows\").
+// Paths are complete Windows paths in UTF-8 ("c:\windows\"). The file calls
+// take each path exactly as written, whatever its length: a name ending in a
+// dot or a space is that name, and "*" is no wildcard. The shell's calls
+// (RunShellFileOperation, OpenDocument, ShowOpenWith, ShowProperties) read
+// a path their own way: hand them only what the shell gate passed.
 #pragma once
 
 #include <cstddef>
@@ -21,13 +25,21 @@ struct ShellFileOperation {
   unsigned flags = 0;  // FOF_ values
 };
 
-// What RunShellFileOperation gives, without asking the shell, for a path
-// (or a folder holding one) longer than the shell's 260 characters.
-inline constexpr int kPathTooLongForShell = 206;  // ERROR_FILENAME_EXCED_RANGE
-
 struct ShellFileResult {
   int code = 0;          // 0 when the shell carried it out
   bool aborted = false;  // the user declined a step (fAnyOperationsAborted)
+};
+
+// What a path names: a file or a folder, and whether it is a link (a
+// symbolic link, a junction or another reparse point) rather than the thing.
+struct ItemInfo {
+  bool folder = false;
+  bool link = false;
+};
+
+struct FolderEntry {
+  std::string name;
+  ItemInfo info;
 };
 
 // A file open for reading; closed when destroyed.
@@ -57,6 +69,20 @@ class FileSystem {
   // The names of the files (not folders) of a folder, hidden and system
   // files included, in no particular order; nullopt when it cannot be read.
   virtual std::optional<std::vector<std::string>> FileNames(const std::string& path) const = 0;
+
+  // Every entry of a folder (path ends in "\"), in no particular order;
+  // nullopt when it cannot be read.
+  virtual std::optional<std::vector<FolderEntry>> Entries(const std::string& path) const = 0;
+
+  // What is at a path; nullopt when nothing is. A folder is named without
+  // its closing "\", or a link to one reads as the folder it leads to.
+  virtual std::optional<ItemInfo> Examine(const std::string& path) const = 0;
+
+  // Copies a file to a new path through a temporary file beside it, so that
+  // the copy is there whole or not at all, even while another program
+  // copies to the same place. A file at the new path is replaced only when
+  // told. False when it cannot.
+  virtual bool CopyWhole(const std::string& from, const std::string& to, bool replace) = 0;
 
   // Opens a file to read it; nullptr when it cannot be opened.
   virtual std::unique_ptr<InputFile> OpenForReading(const std::string& path) const = 0;

@@ -3,12 +3,6 @@
 #include <windows.h>
 
 namespace vantiro::win32 {
-namespace {
-
-// CreateDirectory's limit, the lowest of the file functions'.
-constexpr std::size_t kShortPathLimit = MAX_PATH - 12;
-
-}  // namespace
 
 std::wstring Wide(std::string_view utf8) {
   if (utf8.empty()) return {};
@@ -33,7 +27,7 @@ std::string Utf8(std::wstring_view wide) {
 
 std::wstring FilePath(std::string_view path) {
   std::wstring wide = Wide(path);
-  if (wide.size() < kShortPathLimit || wide.starts_with(L"\\\\?\\")) return wide;
+  if (wide.starts_with(L"\\\\?\\")) return wide;
   if (wide.size() > 2 && wide[1] == L':' && wide[2] == L'\\') return L"\\\\?\\" + wide;
   if (wide.starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + wide.substr(2);
   return wide;

@@ -1,5 +1,5 @@
 // The program's strings are UTF-8; the system's wide functions take UTF-16,
-// and its file functions take paths past MAX_PATH in the \\?\ form.
+// and its file functions take paths in the \\?\ form.
 #pragma once
 
 #include <string>
@@ -10,9 +10,9 @@ namespace vantiro::win32 {
 std::wstring Wide(std::string_view utf8);
 std::string Utf8(std::wstring_view wide);
 
-// A path for the wide file functions. A long one takes the \\?\ form, which
-// lifts the limit of MAX_PATH characters: such a path is complete and uses
-// backslashes only, as the program's paths do.
+// A path for the wide file functions, in the \\?\ form when it is
+// complete: Windows then takes it as written, with no limit of MAX_PATH
+// characters, no trailing dots or spaces dropped and no device names.
 std::wstring FilePath(std::string_view path);
 
 }  // namespace vantiro::win32

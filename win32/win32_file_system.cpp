@@ -45,6 +45,11 @@ class Win32InputFile final : public InputFile {
 
 bool IsDots(std::wstring_view name) { return name == L"." || name == L".."; }
 
+ItemInfo InfoOf(DWORD attributes) {
+  return {(attributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+          (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0};
+}
+
 // Calls onEntry for every entry of the folder; false when it cannot be read.
 bool Enumerate(const std::string& path, FINDEX_SEARCH_OPS search,
                const std::function<void(const WIN32_FIND_DATAW&)>& onEntry) {
@@ -111,6 +116,40 @@ std::optional<std::vector<std::string>> Win32FileSystem::FileNames(const std::st
   });
   if (!readable) return std::nullopt;
   return names;
+}
+
+std::optional<std::vector<FolderEntry>> Win32FileSystem::Entries(const std::string& path) const {
+  std::vector<FolderEntry> entries;
+  const bool readable = Enumerate(path, FindExSearchNameMatch, [&](const WIN32_FIND_DATAW& entry) {
+    if (!IsDots(entry.cFileName))
+      entries.push_back({Utf8(entry.cFileName), InfoOf(entry.dwFileAttributes)});
+  });
+  if (!readable) return std::nullopt;
+  return entries;
+}
+
+std::optional<ItemInfo> Win32FileSystem::Examine(const std::string& path) const {
+  const QuietErrors quiet;
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(FilePath(path).c_str(), GetFileExInfoStandard, &data))
+    return std::nullopt;
+  return InfoOf(data.dwFileAttributes);
+}
+
+// The copy is made under a name of this thread's beside the target and
+// renamed into place: a reader, or another window copying the same file,
+// never finds the target half written.
+bool Win32FileSystem::CopyWhole(const std::string& from, const std::string& to, bool replace) {
+  const QuietErrors quiet;
+  const std::wstring target = FilePath(to);
+  const std::wstring part = FilePath(to + "." + std::to_string(GetCurrentProcessId()) + "-" +
+                                     std::to_string(GetCurrentThreadId()) + ".part");
+  if (!CopyFileW(FilePath(from).c_str(), part.c_str(), FALSE)) return false;
+  const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
+  if (MoveFileExW(part.c_str(), target.c_str(), flags)) return true;
+  SetFileAttributesW(part.c_str(), FILE_ATTRIBUTE_NORMAL);  // a read-only source's copy is too
+  DeleteFileW(part.c_str());
+  return false;
 }
 
 // Others may go on writing the file; the program only reads it.
@@ -186,26 +225,6 @@ bool Win32FileSystem::RenameFile(const std::string& from, const std::string& to)
 
 namespace {
 
-// Whether a path, or anything in the folder it names, passes MAX_PATH.
-bool HoldsLongPath(const std::wstring& path) {
-  if (path.size() >= MAX_PATH) return true;
-  WIN32_FIND_DATAW data{};
-  const HANDLE found = FindFirstFileW((FilePath(Utf8(path)) + L"\\*").c_str(), &data);
-  if (found == INVALID_HANDLE_VALUE) return false;
-  bool longPath = false;
-  do {
-    const std::wstring_view name = data.cFileName;
-    if (name == L"." || name == L"..") continue;
-    const std::wstring child = path + L"\\" + data.cFileName;
-    longPath = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-                       !(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
-                   ? HoldsLongPath(child)
-                   : child.size() >= MAX_PATH;
-  } while (!longPath && FindNextFileW(found, &data));
-  FindClose(found);
-  return longPath;
-}
-
 // The sheet the item's own context menu shows: the way left where the shell
 // has no "properties" verb for ShellExecuteEx (Wine).
 void ShowPropertiesByContextMenu(const std::wstring& path, HWND owner) {
@@ -234,11 +253,8 @@ void ShowPropertiesByContextMenu(const std::wstring& path, HWND owner) {
 }  // namespace
 
 // The shell takes lists of paths, each ended by a NUL, the list by another.
-// It is never handed a path past MAX_PATH: some shells then act on the
-// current directory instead (Wine deletes its files).
 ShellFileResult Win32FileSystem::RunShellFileOperation(const ShellFileOperation& operation) {
   const std::wstring from = Wide(operation.from), to = Wide(operation.to);
-  if (HoldsLongPath(from) || to.size() >= MAX_PATH) return {kPathTooLongForShell, false};
   const std::wstring fromList = from + L'\0' + L'\0', toList = to + L'\0' + L'\0';
   SHFILEOPSTRUCTW record{};
   record.hwnd = reinterpret_cast<HWND>(operation.owner);

@@ -1,5 +1,5 @@
-// Drives, folders and files through the wide file functions, so that
-// paths longer than MAX_PATH are read too.
+// Drives, folders and files through the wide file functions, with every
+// path in the \\?\ form: taken as written, and past MAX_PATH too.
 #pragma once
 
 #include "platform/file_system.h"
@@ -12,6 +12,9 @@ class Win32FileSystem final : public FileSystem {
   std::vector<std::string> Drives() const override;
   std::optional<std::vector<std::string>> SubFolders(const std::string& path) const override;
   std::optional<std::vector<std::string>> FileNames(const std::string& path) const override;
+  std::optional<std::vector<FolderEntry>> Entries(const std::string& path) const override;
+  std::optional<ItemInfo> Examine(const std::string& path) const override;
+  bool CopyWhole(const std::string& from, const std::string& to, bool replace) override;
   std::unique_ptr<InputFile> OpenForReading(const std::string& path) const override;
   bool SaveFile(const std::string& path, const std::string& contents) override;
   bool RemoveFile(const std::string& path) override;

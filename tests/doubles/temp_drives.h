@@ -96,6 +96,25 @@ class TempDrives final : public FileSystem {
     if (path == failingFileNames_) return std::nullopt;
     return List(path, false);
   }
+  std::optional<std::vector<FolderEntry>> Entries(const std::string& path) const override {
+    std::error_code error;
+    std::vector<FolderEntry> found;
+    for (const auto& entry : std::filesystem::directory_iterator(HostPath(path), error))
+      found.push_back(
+          {entry.path().filename().string(), {entry.is_directory(), entry.is_symlink()}});
+    return error ? std::nullopt : std::optional(found);
+  }
+  std::optional<ItemInfo> Examine(const std::string& path) const override {
+    std::error_code error;
+    const auto status = std::filesystem::symlink_status(HostPath(path), error);
+    if (!std::filesystem::exists(status)) return std::nullopt;
+    return ItemInfo{std::filesystem::is_directory(HostPath(path), error), is_symlink(status)};
+  }
+  bool CopyWhole(const std::string& from, const std::string& to, bool replace) override {
+    using enum std::filesystem::copy_options;
+    std::error_code error;
+    return copy_file(HostPath(from), HostPath(to), replace ? overwrite_existing : none, error);
+  }
   std::unique_ptr<InputFile> OpenForReading(const std::string& path) const override {
     const std::filesystem::path host = HostPath(path);
     std::error_code error;
@@ -187,18 +206,13 @@ class TempDrives final : public FileSystem {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                       [](char x, char y) { return Lower(x) == Lower(y); });
   }
-  // The folders or the files of a folder of a ready drive.
+  // The folders or the files of a folder; a drive that is not ready has none.
   std::optional<std::vector<std::string>> List(const std::string& path, bool folders) const {
-    if (path.size() < 2) return std::nullopt;
-    const auto drive = drives_.find(Lower(path[0]));
-    if (drive == drives_.end() || !drive->second) return std::nullopt;
-    std::error_code error;
-    std::filesystem::directory_iterator entries(HostPath(path), error);
-    if (error) return std::nullopt;
+    auto entries = Entries(path);
+    if (!entries) return std::nullopt;
     std::vector<std::string> names;
-    for (const auto& entry : entries) {
-      if (entry.is_directory() == folders) names.push_back(entry.path().filename().string());
-    }
+    for (const auto& entry : *entries)
+      if (entry.info.folder == folders) names.push_back(entry.name);
     return names;
   }
 

@@ -829,6 +829,32 @@ check_delete_and_recycle() {
   fi
 }
 
+# In c:\odd, names the shell would read as others' (a.txt. beside a.txt) and
+# a folder holding a link to another: the shell's commands say why not.
+odd_folder="$WINEPREFIX/drive_c/odd"
+check_names_the_shell_misreads() {
+  local name="Del on a.txt. beside a.txt says why not, Shift+Del deletes a.txt. alone; a folder holding a link is refused with its reason"
+  local why
+  rm -rf "$odd_folder" && mkdir -p "$odd_folder"/{names,holder,target}
+  echo plain >"$odd_folder/names/a.txt"
+  echo dot >"$odd_folder/names/a.txt."
+  echo kept >"$odd_folder/target/kept.txt"
+  ln -s ../target "$odd_folder/holder/link"
+  if why=$(open_chain 0 c: odd names) && eventually 10 box_holds 3 a.txt. &&
+    click_entry 3 a.txt. && press_key Delete &&
+    why=$(answer_message "$app_title" "a.txt.' cannot be sent to the Recycle Bin: its name ends in a dot." OK) &&
+    press_key shift+Delete && why=$(answer_message "$app_title" "names\\a.txt.' ?" Yes) &&
+    eventually 10 test ! -e "$odd_folder/names/a.txt." && [[ "$(cat "$odd_folder/names/a.txt")" == plain ]] &&
+    click_entry 2 holder 3 && open_menu_size >/dev/null && xdotool key --delay 200 Down Down Down Return &&
+    why=$(answer_message "$app_title" "holder' cannot be sent to the Recycle Bin: 'link' inside it is a link." OK) &&
+    [[ -L "$odd_folder/holder/link" && -f "$odd_folder/target/kept.txt" ]]; then
+    ok "$name"
+  else
+    not_ok "$name" "$why" "$(ls -R "$odd_folder")"
+  fi
+  rm -rf "$odd_folder"
+}
+
 properties_sheet() {
   xdotool search --onlyvisible --name 'kept & sound' 2>/dev/null | head -n 1
 }
@@ -1379,6 +1405,7 @@ main() {
     check_copy_and_paste
     check_rename
     check_delete_and_recycle
+    check_names_the_shell_misreads
     check_properties
     check_open_with
     check_batch_file

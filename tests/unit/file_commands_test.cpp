@@ -1,3 +1,5 @@
+#include <gmock/gmock.h>
+
 #include <string>
 #include <vector>
 
@@ -8,6 +10,7 @@ namespace vantiro {
 namespace {
 
 using Entries = std::vector<std::string>;
+using testing::EndsWith;
 
 // c:\dest\ is empty; c:\docs\ holds readme.txt, run.bat and "a & b.txt",
 // which the file list shows with the batch file as run.BAT.
@@ -77,6 +80,47 @@ TEST_F(FileCommands, CopyHandsOverThroughTempAndPasteRefusesADamagedHandOver) {
   Choose("readme.txt", "mnuCopy");
   EXPECT_EQ(ws.messages.back().text,
             "Unable to write '" + handOver + "': nothing has been copied.");
+}
+
+// The shell's commands refuse a name it would read as another and say why;
+// Paste copies one file or none, itself where the shell would misread it.
+TEST_F(FileCommands, TheShellNeverGetsANameItWouldReadAsAnother) {
+  const std::string longFolder = "c:\\" + std::string(255, 'f');
+  drives.MakeFile("c:\\docs\\a.txt.", "dot");
+  drives.MakeFile(longFolder + "\\s.txt", "long");
+  drives.MakeFolders("c:\\docs\\work.");
+  Click(1, "docs");
+  const auto said = [&] { return ws.messages.back().text; };
+  Choose("a.txt.", "mnuFileOpen");
+  EXPECT_EQ(said(), "'c:\\docs\\a.txt.' cannot be opened: its name ends in a dot.");
+  Choose("a.txt.", "mnuFileOpenWith");
+  EXPECT_THAT(said(), EndsWith("opened with a program: its name ends in a dot."));
+  Choose("a.txt.", "mnuFileRecycleBin");
+  EXPECT_THAT(said(), EndsWith("sent to the Recycle Bin: its name ends in a dot."));
+  ws.inputAnswers = {"b.txt.", "..\\up.txt"};
+  Choose("a.txt.", "mnuFileRename");
+  EXPECT_THAT(said(), EndsWith("a.txt.' to 'c:\\docs\\b.txt.': the new name ends in a dot."));
+  Choose("a.txt.", "mnuFileRename");
+  EXPECT_EQ(drives.Contents("c:\\up.txt"), "dot");
+  Click(2, "work.");
+  main().ChooseMenu("mnuFolderRecycleBin");
+  EXPECT_EQ(said(), "'c:\\docs\\work.' cannot be sent to the Recycle Bin: its name ends in a dot.");
+  main().ChooseMenu("mnuExplore");
+  EXPECT_THAT(said(), EndsWith("opened in Explorer: its name ends in a dot."));
+  Click(1, "dest");
+  const std::pair<std::string, std::string> pastes[] = {
+      {"c:\\docs\\*", "'c:\\docs\\*' cannot be copied: its name holds a wildcard (* or ?)."},
+      {"c:\\dest", "'c:\\dest' cannot be copied: it is a folder, and only files are copied."},
+      {longFolder + "\\s.txt", "Do you want to continue ?"}};
+  for (const auto& [source, says] : pastes) {
+    drives.MakeFile(form->ProgramDir + "Temp", "\"" + source + "\"\r\n\"x\"\r\n");
+    ws.msgBoxAnswers = {msgbox::kYes};
+    main().ChooseMenu("mnuPaste");
+    EXPECT_THAT(said(), EndsWith(says));
+  }
+  EXPECT_TRUE(drives.shellOperations.empty() && drives.openedDocuments.empty() &&
+              drives.startedPrograms.empty());
+  EXPECT_EQ(drives.Contents("c:\\dest\\s.txt"), "long");
 }
 
 TEST_F(FileCommands, ANewWindowStartsFromTheSavedPlaceWhileThisOneStepsAside) {

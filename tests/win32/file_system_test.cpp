@@ -4,7 +4,13 @@
 
 #include <shellapi.h>
 
+#include <atomic>
+#include <thread>
+
+#include "commands/shell_gate.h"
+#include "tests/doubles/shell_gate_cases.h"
 #include "tests/win32/win32_test_support.h"
+#include "win32/wide_text.h"
 #include "win32/win32_file_system.h"
 
 namespace vantiro::win32 {
@@ -23,10 +29,28 @@ class FileSystemTest : public ::testing::Test {
                 CreateDirectoryA((root + "alpha").c_str(), nullptr));
     ASSERT_TRUE(fs.SaveFile(root + kUnicodeFile, "<title>日本</title>"));
   }
-  void TearDown() override {
-    const std::string from = root + '\0';
-    SHFILEOPSTRUCTA remove{nullptr, FO_DELETE, from.c_str(), nullptr, FOF_NO_UI, {}, {}, {}};
-    SHFileOperationA(&remove);
+  void TearDown() override { RemoveTree(root.substr(0, root.size() - 1)); }
+
+  // With exact calls: the shell would misread the names the tests make.
+  void RemoveTree(const std::string& folder) {
+    for (const FolderEntry& entry :
+         fs.Entries(folder + "\\").value_or(std::vector<FolderEntry>{})) {
+      const std::string path = folder + "\\" + entry.name;
+      entry.info.folder ? RemoveTree(path) : void(fs.RemoveFile(path));
+    }
+    RemoveDirectoryW(FilePath(folder).c_str());
+  }
+  // Makes the folders of a path below root, then the file.
+  void MakeFile(const std::string& path, const std::string& contents) {
+    for (std::size_t stop = root.size(); (stop = path.find('\\', stop + 1)) != std::string::npos;)
+      CreateDirectoryW(FilePath(path.substr(0, stop)).c_str(), nullptr);
+    ASSERT_TRUE(fs.SaveFile(path, contents)) << path;
+  }
+  std::string Contents(const std::string& path, std::size_t most = 300) {
+    std::string text(most, '\0');
+    auto file = fs.OpenForReading(path);
+    text.resize(file ? static_cast<std::size_t>(file->Read(text.data(), text.size())) : 0);
+    return text;
   }
 
   Win32FileSystem fs;
@@ -41,12 +65,7 @@ class FileSystemTest : public ::testing::Test {
 // program holds open without sharing it keeps its contents.
 TEST_F(FileSystemTest, SavesASettingsFileWholeOrNotAtAll) {
   const std::string path = root + "Config";
-  const auto contents = [&] {
-    std::string text(64, '\0');
-    auto file = fs.OpenForReading(path);
-    text.resize(file ? static_cast<std::size_t>(file->Read(text.data(), text.size())) : 0);
-    return text;
-  };
+  const auto contents = [&] { return Contents(path); };
   ASSERT_TRUE(fs.SaveFile(path, "first\r\nversion\r\n"));
   ASSERT_TRUE(fs.SaveFile(root + "config", std::string("2nd\0", 4)))
       << "names are not case-sensitive";
@@ -91,6 +110,46 @@ TEST_F(FileSystemTest, HandsTheShellItsOperationAndTellsWhatCameOfIt) {
               func == FO_COPY && succeeds)
         << what;
   }
+}
+
+// Each case is made beside the names the shell would take it for: the gate
+// refuses it, and the exact calls reach it, never the other. A name with a
+// wildcard cannot be made at all, and no pattern is matched.
+TEST_F(FileSystemTest, TheGateRefusesWhatTheShellMisreadsWhileExactCallsReachIt) {
+  for (const auto& [name, why] : fake::kGateCases) {
+    if (name.find('*') == std::string::npos) MakeFile(root + name, name);
+  }
+  for (const auto& [name, why] : fake::kGateCases) {
+    const auto refusal = CheckShellPath(root + name);
+    EXPECT_EQ(refusal ? Reason(*refusal) : "passes", why) << name;
+    EXPECT_EQ(Contents(root + name), name.find('*') == std::string::npos ? name : "") << name;
+  }
+  // A link Wine cannot make: the build made one beside the tests.
+  const std::string holder = fs.CurrentDirectory() + "\\link-fixture\\holder";
+  EXPECT_EQ(CheckShellTree(fs, holder),
+            (ShellRefusal{ShellRule::Link, ShellPlace::Inside, "link"}));
+}
+
+// A reader never finds the exact copy half made, even with another copy to
+// the same place under way, and past MAX_PATH.
+TEST_F(FileSystemTest, CopiesWholeOrNotAtAll) {
+  const std::string deep = root + std::string(130, 'd') + "\\" + std::string(130, 'e') + "\\";
+  const std::string data(32 << 20, 'x');
+  MakeFile(deep + "big.bin", data);
+  std::atomic<int> copied = 0;
+  const auto copy = [&] { copied += fs.CopyWhole(deep + "big.bin", deep + "copy.bin", true); };
+  std::thread first(copy), second(copy);
+  int halfMade = 0;
+  for (WIN32_FILE_ATTRIBUTE_DATA seen{}; copied < 2;) {
+    halfMade +=
+        GetFileAttributesExW(FilePath(deep + "copy.bin").c_str(), GetFileExInfoStandard, &seen) &&
+        seen.nFileSizeLow != data.size();
+  }
+  first.join();
+  second.join();
+  EXPECT_EQ(halfMade, 0);
+  EXPECT_TRUE(Contents(deep + "copy.bin", data.size()) == data);
+  EXPECT_FALSE(fs.CopyWhole(deep + "big.bin", deep + "copy.bin", false)) << "replaced unasked";
 }
 
 }  // namespace
