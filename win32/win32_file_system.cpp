@@ -146,7 +146,11 @@ bool Win32FileSystem::CopyWhole(const std::string& from, const std::string& to, 
                                      std::to_string(GetCurrentThreadId()) + ".part");
   if (!CopyFileW(FilePath(from).c_str(), part.c_str(), FALSE)) return false;
   const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
-  if (MoveFileExW(part.c_str(), target.c_str(), flags)) return true;
+  // Wine replaces in two steps: another copy's rename can come between them.
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    if (MoveFileExW(part.c_str(), target.c_str(), flags)) return true;
+    if (!replace || GetLastError() != ERROR_ALREADY_EXISTS) break;
+  }
   SetFileAttributesW(part.c_str(), FILE_ATTRIBUTE_NORMAL);  // a read-only source's copy is too
   DeleteFileW(part.c_str());
   return false;

@@ -25,6 +25,7 @@ const std::string kUnicodeFile = "日本.txt";
 class FileSystemTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    RemoveTree(root.substr(0, root.size() - 1));  // a run that ended early left it
     ASSERT_TRUE(CreateDirectoryA(root.c_str(), nullptr) &&
                 CreateDirectoryA((root + "alpha").c_str(), nullptr));
     ASSERT_TRUE(fs.SaveFile(root + kUnicodeFile, "<title>日本</title>"));
@@ -136,11 +137,14 @@ TEST_F(FileSystemTest, CopiesWholeOrNotAtAll) {
   const std::string deep = root + std::string(130, 'd') + "\\" + std::string(130, 'e') + "\\";
   const std::string data(32 << 20, 'x');
   MakeFile(deep + "big.bin", data);
-  std::atomic<int> copied = 0;
-  const auto copy = [&] { copied += fs.CopyWhole(deep + "big.bin", deep + "copy.bin", true); };
+  std::atomic<int> copied = 0, done = 0;
+  const auto copy = [&] {
+    copied += fs.CopyWhole(deep + "big.bin", deep + "copy.bin", true);
+    ++done;
+  };
   std::thread first(copy), second(copy);
   int halfMade = 0;
-  for (WIN32_FILE_ATTRIBUTE_DATA seen{}; copied < 2;) {
+  for (WIN32_FILE_ATTRIBUTE_DATA seen{}; done < 2;) {
     halfMade +=
         GetFileAttributesExW(FilePath(deep + "copy.bin").c_str(), GetFileExInfoStandard, &seen) &&
         seen.nFileSizeLow != data.size();
