@@ -1,7 +1,9 @@
 #include "app/form1.h"
 
-#include <algorithm>
-#include <limits>
+#include "commands/commands.h"
+#include "help/help_menu.h"
+#include "navigation/menu_names.h"
+#include "settings/size_colors.h"
 
 namespace vantiro {
 namespace {
@@ -12,40 +14,34 @@ constexpr int kTimer1Interval = 50;
 
 }  // namespace
 
-Twips ClampTwips(std::int64_t twips) {
-  return static_cast<Twips>(std::clamp<std::int64_t>(twips, std::numeric_limits<Twips>::min(),
-                                                     std::numeric_limits<Twips>::max()));
-}
-
-Form1::Form1(WindowSystem& ws, FileSystem& fs) : ws_(ws), fs_(fs) {
-  WindowDesign design{kCaption, WindowKind::SizableToolWindow, kDesignClientWidth,
-                      kDesignClientHeight, DesignMenuBar()};
+Form1::Form1(WindowSystem& ws, FileSystem& fs) : ws_(ws), fs_(fs), settingsFiles_(fs) {
   Window::Events events;
   events.resize = [this] { Form_Resize(); };
   events.unload = [this] { Form_Unload(); };
-  window_ = ws_.CreateTopWindow(std::move(design), std::move(events));
-  // The file list waits beyond the design width until a folder fills it.
-  ListBox::Events filesEvents;
-  filesEvents.click = [this] { Files_Click(); };
-  filesEvents.dblClick = [this] { Files_DblClick(); };
-  filesEvents.mouseDown = [this](const MouseEvent& event) { Files_MouseDown(event); };
-  filesEvents.mouseMove = [this](const MouseEvent& event) { Files_MouseMove(event); };
-  filesEvents.dragOver = [this](const DragEvent& event) { Files_DragOver(event); };
-  filesEvents.shellDragOver = [this](bool offersFiles, int effects) {
-    return Files_OLEDragOver(offersFiles, effects);
+  window_ = ws_.CreateTopWindow({kCaption, WindowKind::SizableToolWindow, kDesignClientWidth,
+                                 kDesignClientHeight, DesignMenuBar()},
+                                std::move(events));
+  Previews::Events previewEvents;
+  previewEvents.made = [this] { ApplyTopMost(); };
+  previewEvents.html.press = [this](int row, int button) {
+    browser_->Titles_MouseDown(row, button);
   };
-  filesEvents.shellDrop = [this](const std::vector<std::string>& files) {
-    Files_OLEDragDrop(files);
-  };
-  files_ = window_->CreateListBox(std::move(filesEvents));
-  files_->SetLeft(kDesignClientWidth);
-  files_->SetWidth(ActiveBoxWidth);
-  files_->SetHeight(kDesignClientHeight);
-  files_->SetVisible(true);
+  previewEvents.html.dblClick = [this] { commands_->mnuFileOpen_Click(); };
+  previews_ = std::make_unique<Previews>(ws_, *window_, options_, std::move(previewEvents));
+  Browser::Host& host = *this;
+  browser_ = std::make_unique<Browser>(ws_, fs_, *window_, host, *previews_, settingsFiles_,
+                                       options_, look_);
+  commands_ = std::make_unique<Commands>(ws_, fs_, *window_, *browser_, settingsFiles_,
+                                         [this] { Config_Save(); });
+  help_ = std::make_unique<HelpMenu>(
+      ws_, fs_, *window_, settingsFiles_.ProgramDir(),
+      [this](bool coverable) { coverable ? ApplyTopMost() : ClearAllTopMost(); });
   timer1_ = ws_.CreateTimer(kTimer1Interval, [this] { Timer1_Timer(); });
 }
 
 Form1::~Form1() = default;
+
+Form4* Form1::form4() { return form4_ && !form4_->unloaded() ? form4_.get() : nullptr; }
 
 void Form1::Start() {
   Form_Load();
@@ -56,24 +52,19 @@ void Form1::Form_Load() {
   Reduced = false;
   window_->SetMenuVisible(menu::mnuReduce, true);
   window_->SetMenuVisible(menu::mnuRestore, false);
-  ProgramDir = fs_.CurrentDirectory();
-  if (ProgramDir.empty() || ProgramDir.back() != '\\') ProgramDir += '\\';
-  LastLoadedBox = -1;
-  BoxesWidth = 1200;
-  ActiveBoxWidth = 1800;
-  FoldersBackColor = 0x00FFFFFF;
-  FilesBackColor = 0x80000014;
-  files_->SetWidth(ActiveBoxWidth);
-  files_->SetBackColor(FilesBackColor);
-  LoadDir0();
+  settingsFiles_.SetProgramDir(fs_.CurrentDirectory());
+  look_ = Appearance{};
+  browser_->Files().SetWidth(look_.activeBoxWidth);
+  browser_->Files().SetBackColor(look_.filesBackColor);
+  browser_->LoadDir0();
   window_->SetLeft(450);
   window_->SetTop(600);
   Config_Load();
-  Dir(0).SetWidth(ActiveBoxWidth);
+  browser_->Dir(0).SetWidth(look_.activeBoxWidth);
   ResizeWindow();
   if (window_->Left() + window_->Width() < 0) window_->SetLeft(0);
   SetTimer1Enabled(true);
-  files_->AcceptShellDrops();
+  browser_->Files().AcceptShellDrops();
 }
 
 void Form1::Form_Unload() {
@@ -81,6 +72,12 @@ void Form1::Form_Unload() {
   ws_.Quit();
 }
 
-void Form1::mnuExit_Click() { window_->Close(); }
+void Form1::CopyFile(const std::string& source, const std::string& destFolder) {
+  commands_->CopyFile(source, destFolder);
+}
+
+void Form1::mnuFileOpen_Click() { commands_->mnuFileOpen_Click(); }
+
+void Form1::mnuExplore_Click() { commands_->mnuExplore_Click(); }
 
 }  // namespace vantiro

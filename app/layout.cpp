@@ -3,18 +3,25 @@
 #include <cstdlib>
 
 #include "app/form1.h"
+#include "navigation/menu_names.h"
 
 namespace vantiro {
 
-Twips Form1::FrameWidth() const { return window_->Width() - window_->ClientWidth(); }
+namespace {
 
-Twips Form1::FrameHeight() const { return window_->Height() - window_->ClientHeight(); }
+Twips FrameWidth(const Window& window) { return window.Width() - window.ClientWidth(); }
+
+Twips FrameHeight(const Window& window) { return window.Height() - window.ClientHeight(); }
+
+}  // namespace
 
 void Form1::ResizeWindow() {
-  std::int64_t width = FrameWidth() + std::int64_t{LastBox} * BoxesWidth + ActiveBoxWidth;
-  if (files_->Count() > 0) width += files_->Width();
+  const FolderChain& chain = browser_->chain();
+  std::int64_t width = FrameWidth(*window_) + std::int64_t{chain.LastBox()} * look_.boxesWidth +
+                       look_.activeBoxWidth;
+  if (!chain.files().entries.empty()) width += browser_->Files().Width();
   window_->SetWidth(ClampTwips(width));
-  window_->SetHeight(FrameHeight() + Dir(0).Height());
+  window_->SetHeight(FrameHeight(*window_) + browser_->Dir(0).Height());
   KeepActiveBoxOnScreen();
 }
 
@@ -30,7 +37,7 @@ void Form1::KeepActiveBoxOnScreen() {
 
 void Form1::Form_Resize() {
   // The window system may report a size while the window is being created.
-  if (!window_ || dirs_.empty()) return;
+  if (!window_ || !browser_ || browser_->DirCount() == 0) return;
   if (Reduced) {
     if (!window_->MenuVisible(menu::mnuReduce)) {
       mnuRestore_Click();
@@ -40,34 +47,34 @@ void Form1::Form_Resize() {
   }
   if (window_->State() != WindowState::Normal) return;
   const Twips clientHeight = window_->ClientHeight();
-  if (Dir(0).Height() != clientHeight) {
-    for (auto& dir : dirs_) dir.box->SetHeight(clientHeight);
-    files_->SetHeight(clientHeight);
+  ListBox& files = browser_->Files();
+  if (browser_->Dir(0).Height() != clientHeight) {
+    for (int i = 0; i < browser_->DirCount(); ++i) browser_->Dir(i).SetHeight(clientHeight);
+    files.SetHeight(clientHeight);
     // The lists show whole rows: snap the window to the height they took.
-    window_->SetHeight(FrameHeight() + Dir(0).Height());
+    window_->SetHeight(FrameHeight(*window_) + browser_->Dir(0).Height());
   }
-  const Twips room = window_->ClientWidth() - files_->Left();
-  if (room > 0) files_->SetWidth(room);
+  const Twips room = window_->ClientWidth() - files.Left();
+  if (room > 0) files.SetWidth(room);
 }
 
-Twips Form1::AnimationStep() const { return std::abs(ActiveBoxWidth - BoxesWidth) / 5; }
+Twips Form1::AnimationStep() const { return std::abs(look_.activeBoxWidth - look_.boxesWidth) / 5; }
 
 void Form1::Timer1_Timer() {
-  const Twips step = AnimationStep();
-  for (int i = 0; i < LastBox; ++i) {
-    ListBox& box = Dir(i);
-    if (box.Width() >= BoxesWidth + step) box.SetWidth(box.Width() - step);
-    if (box.Width() <= BoxesWidth - step) box.SetWidth(box.Width() + step);
-    if (box.Width() > BoxesWidth - step && box.Width() < BoxesWidth + step)
-      box.SetWidth(BoxesWidth);
+  const Twips step = AnimationStep(), narrow = look_.boxesWidth;
+  for (int i = 0; i < browser_->chain().LastBox(); ++i) {
+    ListBox& box = browser_->Dir(i);
+    if (box.Width() >= narrow + step) box.SetWidth(box.Width() - step);
+    if (box.Width() <= narrow - step) box.SetWidth(box.Width() + step);
+    if (box.Width() > narrow - step && box.Width() < narrow + step) box.SetWidth(narrow);
   }
   WakeTimer1();
 }
 
 bool Form1::AnyBoxMoving() {
   if (AnimationStep() == 0) return false;
-  for (int i = 0; i < LastBox; ++i) {
-    if (Dir(i).Width() != BoxesWidth) return true;
+  for (int i = 0; i < browser_->chain().LastBox(); ++i) {
+    if (browser_->Dir(i).Width() != look_.boxesWidth) return true;
   }
   return false;
 }
@@ -89,7 +96,7 @@ void Form1::mnuReduce_Click() {
   window_->SetHeight(window_->Height() - window_->ClientHeight());
   window_->SetMenuVisible(menu::mnuRestore, true);
   window_->SetMenuVisible(menu::mnuReduce, false);
-  DockPlayer();
+  previews_->DockPlayer();
   SetAllTopMost();
 }
 
@@ -99,7 +106,7 @@ void Form1::mnuRestore_Click() {
   window_->SetMenuVisible(menu::mnuRestore, false);
   window_->SetMenuVisible(menu::mnuReduce, true);
   ResizeWindow();
-  DockPlayer();
+  previews_->DockPlayer();
   ApplyTopMost();
 }
 

@@ -1,6 +1,9 @@
 // The menu bar as designed: every menu, caption, shortcut and start state.
 // FOLDER and FILE are hidden at start and also serve as pop-up menus.
 #include "app/form1.h"
+#include "commands/commands.h"
+#include "help/help_menu.h"
+#include "navigation/menu_names.h"
 
 namespace vantiro {
 namespace {
@@ -41,8 +44,19 @@ MenuItem Visible(MenuItem item, bool visible) {
 }  // namespace
 
 std::vector<MenuItem> Form1::DesignMenuBar() {
-  auto command = [this](void (Form1::*handler)()) {
+  // Each entry calls the handler of the object that holds it, made by the
+  // time any menu can be chosen.
+  const auto command = [this](void (Form1::*handler)()) {
     return [this, handler] { (this->*handler)(); };
+  };
+  const auto browser = [this](void (Browser::*handler)()) {
+    return [this, handler] { ((*browser_).*handler)(); };
+  };
+  const auto commands = [this](void (Commands::*handler)()) {
+    return [this, handler] { ((*commands_).*handler)(); };
+  };
+  const auto helpMenu = [this](void (HelpMenu::*handler)()) {
+    return [this, handler] { ((*help_).*handler)(); };
   };
 
   MenuItem options =
@@ -60,55 +74,57 @@ std::vector<MenuItem> Form1::DesignMenuBar() {
   MenuItem favorites =
       Menu("mnuFavorites", "Favorites",
            {Enabled(Item(menu::mnuRemoveFavorites, "Remove selected", {},
-                         command(&Form1::mnuRemoveFavorites_Click)),
+                         browser(&Browser::mnuRemoveFavorites_Click)),
                     false),
-            Item("mnuResetFavorites", "Reset", {}, command(&Form1::mnuResetFavorites_Click))});
+            Item("mnuResetFavorites", "Reset", {}, browser(&Browser::mnuResetFavorites_Click))});
 
   MenuItem file = Menu(
       "mnuFile1", "File",
       {options,
        Item("mnuSizeColors", "Size and colors...", {}, command(&Form1::mnuSizeColors_Click)),
        Separator("mnuNone"), favorites, Separator("mnuNone7"),
-       Item("mnuFilters", "Files filtering...", "Ctrl+F", command(&Form1::mnuFilters_Click)),
+       Item("mnuFilters", "Files filtering...", "Ctrl+F", browser(&Browser::mnuFilters_Click)),
        Separator("mnuNone11"),
-       Item("mnuRefresh", "Refresh", "F5", command(&Form1::mnuRefresh_Click)),
+       Item("mnuRefresh", "Refresh", "F5", browser(&Browser::mnuRefresh_Click)),
        Item("mnuReset", "Reset all", "Ctrl+R", command(&Form1::mnuReset_Click)),
        Separator("mnuNone4"), Item("mnuExit", "Exit", "Ctrl+F4", command(&Form1::mnuExit_Click))});
 
-  MenuItem help = Menu(
-      "mnuHelp", "Help",
-      {Item("mnuHowTo", "How to...", "F1", command(&Form1::mnuHowTo_Click)), Separator("mnuNone2"),
-       Item("mnuAbout", "About...", {}, command(&Form1::mnuAbout_Click))});
+  MenuItem help = Menu("mnuHelp", "Help",
+                       {Item("mnuHowTo", "How to...", "F1", helpMenu(&HelpMenu::mnuHowTo_Click)),
+                        Separator("mnuNone2"),
+                        Item("mnuAbout", "About...", {}, helpMenu(&HelpMenu::mnuAbout_Click))});
 
-  MenuItem folder = Visible(
-      Menu(menu::mnuDirFunctions, "FOLDER",
-           {Item("mnuExplore", "Explore     (Double-Click)", {}, command(&Form1::mnuExplore_Click)),
-            Item("mnuNewWindow", "Open in a new window", "Ctrl+N",
-                 command(&Form1::mnuNewWindow_Click)),
-            Item("mnuFolderRecycleBin", "Send to Recycle Bin", {},
-                 command(&Form1::mnuFolderRecycleBin_Click)),
-            Item("mnuPaste", "Paste", "Ctrl+V", command(&Form1::mnuPaste_Click)),
-            Separator("mnuNone6"),
-            Item("mnuAdd", "Add to Favorites", "Ctrl+A", command(&Form1::mnuAdd_Click)),
-            Separator("mnuNone10"),
-            Item("mnuFolderProperties", "Folder Properties...", "F4",
-                 command(&Form1::mnuFolderProperties_Click))}),
-      false);
+  MenuItem folder =
+      Visible(Menu(menu::mnuDirFunctions, "FOLDER",
+                   {Item("mnuExplore", "Explore     (Double-Click)", {},
+                         commands(&Commands::mnuExplore_Click)),
+                    Item("mnuNewWindow", "Open in a new window", "Ctrl+N",
+                         commands(&Commands::mnuNewWindow_Click)),
+                    Item("mnuFolderRecycleBin", "Send to Recycle Bin", {},
+                         commands(&Commands::mnuFolderRecycleBin_Click)),
+                    Item("mnuPaste", "Paste", "Ctrl+V", commands(&Commands::mnuPaste_Click)),
+                    Separator("mnuNone6"),
+                    Item("mnuAdd", "Add to Favorites", "Ctrl+A", browser(&Browser::mnuAdd_Click)),
+                    Separator("mnuNone10"),
+                    Item("mnuFolderProperties", "Folder Properties...", "F4",
+                         commands(&Commands::mnuFolderProperties_Click))}),
+              false);
 
   MenuItem fileFunctions = Visible(
-      Menu(
-          menu::mnuFileFunctions, "FILE",
-          {Item("mnuFileOpen", "Open     (Double-Click)", {}, command(&Form1::mnuFileOpen_Click)),
-           Item("mnuFileOpenWith", "Open with...", "Ctrl+O",
-                command(&Form1::mnuFileOpenWith_Click)),
-           Item("mnuFileRename", "Rename...", "F2", command(&Form1::mnuFileRename_Click)),
-           Item("mnuFileRecycleBin", "Send to Recycle Bin", "Del",
-                command(&Form1::mnuFileRecycleBin_Click)),
-           Item("mnuFileDelete", "Delete", "Shift+Del", command(&Form1::mnuFileDelete_Click)),
-           Separator("mnuNone8"), Item("mnuCopy", "Copy", "Ctrl+C", command(&Form1::mnuCopy_Click)),
-           Separator("mnuNone9"),
-           Item("mnuFileProperties", "File Properties...", "F3",
-                command(&Form1::mnuFileProperties_Click))}),
+      Menu(menu::mnuFileFunctions, "FILE",
+           {Item("mnuFileOpen", "Open     (Double-Click)", {},
+                 commands(&Commands::mnuFileOpen_Click)),
+            Item("mnuFileOpenWith", "Open with...", "Ctrl+O",
+                 commands(&Commands::mnuFileOpenWith_Click)),
+            Item("mnuFileRename", "Rename...", "F2", commands(&Commands::mnuFileRename_Click)),
+            Item("mnuFileRecycleBin", "Send to Recycle Bin", "Del",
+                 commands(&Commands::mnuFileRecycleBin_Click)),
+            Item("mnuFileDelete", "Delete", "Shift+Del", commands(&Commands::mnuFileDelete_Click)),
+            Separator("mnuNone8"),
+            Item("mnuCopy", "Copy", "Ctrl+C", commands(&Commands::mnuCopy_Click)),
+            Separator("mnuNone9"),
+            Item("mnuFileProperties", "File Properties...", "F3",
+                 commands(&Commands::mnuFileProperties_Click))}),
       false);
 
   return {file,

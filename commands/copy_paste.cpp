@@ -3,8 +3,7 @@
 // later run, can paste it; "Paste" copies it into the current folder through
 // the shell's copy engine, after the user confirms it, or, where the shell
 // would read a path its own way, through the program's own exact copy.
-#include "app/form1.h"
-#include "commands/shell_gate.h"
+#include "commands/commands.h"
 #include "settings/legacy_text.h"
 #include "settings/text_file.h"
 
@@ -31,13 +30,13 @@ std::optional<std::pair<std::string, std::string>> ReadHandOver(const FileSystem
 
 }  // namespace
 
-void Form1::mnuCopy_Click() {
-  const std::optional<std::string> path = SelectedFilePath();
+void Commands::mnuCopy_Click() {
+  const std::optional<std::string> path = browser_.chain().SelectedFilePath();
   if (!path) return;
   TextFileWriter file;
   file.Text(*path);
-  file.Text(files_->Item(files_->Selected()));
-  const std::string handOver = ProgramDir + kHandOverFile;
+  file.Text(path->substr(CurrentFolder().size()));
+  const std::string handOver = settingsFiles_.ProgramDir() + kHandOverFile;
   if (!fs_.SaveFile(handOver, file.contents())) {
     ws_.MsgBox("Unable to write '" + handOver + "': nothing has been copied.",
                msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
@@ -48,26 +47,26 @@ void Form1::mnuCopy_Click() {
              msgbox::kOkOnly | msgbox::kInformation, kAppTitle);
 }
 
-void Form1::mnuPaste_Click() {
-  if (IsFolderOk() != msgbox::kYes) return;
-  const auto copied = ReadHandOver(fs_, ProgramDir + kHandOverFile);
+void Commands::mnuPaste_Click() {
+  if (browser_.IsFolderOk() != msgbox::kYes) return;
+  const auto copied = ReadHandOver(fs_, settingsFiles_.ProgramDir() + kHandOverFile);
   if (!copied) {
     ws_.MsgBox("You must first select a file and click 'Copy' from the 'FILE' menu.",
                msgbox::kOkOnly | msgbox::kInformation, "Operation Aborted");
     return;
   }
   const auto& [source, name] = *copied;
-  if (CurrentFolder + name == source) {
+  if (CurrentFolder() + name == source) {
     ws_.MsgBox("Destination folder must be different from source folder.",
                msgbox::kOkOnly | msgbox::kInformation, kAppTitle);
     return;
   }
-  CopyFile(source, CurrentFolder);
+  CopyFile(source, CurrentFolder());
 }
 
 // Only a file is copied, never a folder: the shell would copy none of its
 // files and leave it empty.
-void Form1::CopyFile(const std::string& source, const std::string& destFolder) {
+void Commands::CopyFile(const std::string& source, const std::string& destFolder) {
   const std::string target = destFolder + source.substr(source.find_last_of('\\') + 1);
   const std::optional<ShellRefusal> ofSource = CheckShellPath(source);
   const std::optional<ShellRefusal> ofTarget = CheckShellPath(target);
@@ -94,14 +93,14 @@ void Form1::CopyFile(const std::string& source, const std::string& destFolder) {
     return;
   }
   const ShellFileResult result = fs_.RunShellFileOperation(
-      {window_->SystemHandle(), kFoCopy, source, destFolder, kFofSimpleProgress | kFofFilesOnly});
+      {main_.SystemHandle(), kFoCopy, source, destFolder, kFofSimpleProgress | kFofFilesOnly});
   if (result.code != 0) return;  // the shell has said what went wrong
   if (result.aborted) ws_.MsgBox("Operation Failed", msgbox::kOkOnly, kAppTitle);
-  Refresh_All();
+  browser_.Refresh_All();
 }
 
 // The program's own copy asks, as the shell would, before it replaces a file.
-void Form1::CopyExactly(const std::string& source, const std::string& target) {
+void Commands::CopyExactly(const std::string& source, const std::string& target) {
   const bool replace = fs_.Examine(target).has_value();
   if (replace && ws_.MsgBox("'" + target + "' is there already. Do you want to replace it ?",
                             msgbox::kYesNo | msgbox::kExclamation, kAppTitle) != msgbox::kYes) {
@@ -111,7 +110,7 @@ void Form1::CopyExactly(const std::string& source, const std::string& target) {
                msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
     return;
   }
-  Refresh_All();
+  browser_.Refresh_All();
 }
 
 }  // namespace vantiro

@@ -4,9 +4,8 @@
 // program's own exact calls; the others go to the shell through its gate.
 #include <algorithm>
 
-#include "app/form1.h"
+#include "commands/commands.h"
 #include "commands/open_with.h"
-#include "commands/shell_gate.h"
 #include "navigation/names.h"
 
 namespace vantiro {
@@ -54,23 +53,27 @@ std::optional<ShellRule> CheckTypedNames(const std::vector<std::string>& names) 
 
 }  // namespace
 
-bool Form1::ShellTakes(const std::string& path, const std::optional<ShellRefusal>& refusal,
-                       std::string_view action) {
+Commands::Commands(WindowSystem& ws, FileSystem& fs, Window& main, Browser& browser,
+                   const SettingsFiles& files, std::function<void()> configSave)
+    : ws_(ws),
+      fs_(fs),
+      main_(main),
+      browser_(browser),
+      settingsFiles_(files),
+      configSave_(std::move(configSave)) {}
+
+bool Commands::ShellTakes(const std::string& path, const std::optional<ShellRefusal>& refusal,
+                          std::string_view action) {
   if (!refusal) return true;
   ws_.MsgBox("'" + path + "' cannot be " + std::string(action) + ": " + Reason(*refusal) + ".",
              msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
   return false;
 }
 
-std::optional<std::string> Form1::SelectedFilePath() const {
-  if (files_->Selected() < 0) return std::nullopt;
-  return CurrentFolder + files_->Item(files_->Selected());
-}
-
 // The shell opens the file itself: no command interpreter reads its name, so
 // "&", "^" or "%" in it run nothing else.
-void Form1::mnuFileOpen_Click() {
-  const std::optional<std::string> selected = SelectedFilePath();
+void Commands::mnuFileOpen_Click() {
+  const std::optional<std::string> selected = browser_.chain().SelectedFilePath();
   if (!selected) return;
   const std::string& path = *selected;
   if (!ShellTakes(path, CheckShellPath(path), "opened")) return;
@@ -83,37 +86,35 @@ void Form1::mnuFileOpen_Click() {
   fs_.OpenDocument(path);
 }
 
-void Form1::Files_DblClick() { mnuFileOpen_Click(); }
-
-void Form1::mnuFileOpenWith_Click() {
-  const std::optional<std::string> selected = SelectedFilePath();
+void Commands::mnuFileOpenWith_Click() {
+  const std::optional<std::string> selected = browser_.chain().SelectedFilePath();
   if (!selected || !ShellTakes(*selected, CheckShellPath(*selected), "opened with a program"))
     return;
-  if (!fs_.ShowOpenWith(*selected, window_->SystemHandle()))
+  if (!fs_.ShowOpenWith(*selected, main_.SystemHandle()))
     FrmOpenWith(ws_, fs_, *selected).ShowModal();
 }
 
-void Form1::mnuFileRename_Click() {
-  const std::optional<std::string> selected = SelectedFilePath();
+void Commands::mnuFileRename_Click() {
+  const std::optional<std::string> selected = browser_.chain().SelectedFilePath();
   if (!selected) return;
   const std::string& path = *selected;
-  const std::string oldName = files_->Item(files_->Selected());
+  const std::string oldName = path.substr(CurrentFolder().size());
   const std::string answer = ws_.InputBox("Please enter the new name", "Rename", oldName);
   if (answer.empty() || LowerCase(answer) == LowerCase(oldName)) return;
-  const std::string target = CurrentFolder + answer;
+  const std::string target = CurrentFolder() + answer;
   const std::vector<std::string> names = TypedNames(answer);
   const std::optional<ShellRule> broken = CheckTypedNames(names);
-  if (broken || !fs_.RenameFile(path, TypedPath(CurrentFolder, names))) {
+  if (broken || !fs_.RenameFile(path, TypedPath(CurrentFolder(), names))) {
     const std::string why = broken ? ": the new name " + std::string(Broken(*broken)) + "." : "";
     ws_.MsgBox("Unable to rename '" + path + "' to '" + target + "'" + why,
                msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
     return;
   }
-  Refresh_All();
+  browser_.Refresh_All();
 }
 
-void Form1::mnuFileDelete_Click() {
-  const std::optional<std::string> selected = SelectedFilePath();
+void Commands::mnuFileDelete_Click() {
+  const std::optional<std::string> selected = browser_.chain().SelectedFilePath();
   if (!selected) return;
   const std::string& path = *selected;
   if (ws_.MsgBox("Do you really want to delete '" + path + "' ?",
@@ -125,31 +126,31 @@ void Form1::mnuFileDelete_Click() {
                kAppTitle);
     return;
   }
-  Refresh_All();
+  browser_.Refresh_All();
 }
 
-void Form1::mnuFileRecycleBin_Click() {
-  if (const std::optional<std::string> selected = SelectedFilePath())
+void Commands::mnuFileRecycleBin_Click() {
+  if (const std::optional<std::string> selected = browser_.chain().SelectedFilePath())
     Recycle(*selected, CheckShellPath(*selected));
 }
 
 // The shell asks, shows its progress and reports its errors; the view is
 // rebuilt whatever came of it. What the gate refused stays as it was.
-void Form1::Recycle(const std::string& path, const std::optional<ShellRefusal>& refusal) {
+void Commands::Recycle(const std::string& path, const std::optional<ShellRefusal>& refusal) {
   if (!ShellTakes(path, refusal, "sent to the Recycle Bin")) return;
   FileOp.func = kFoDelete;
   FileOp.from = path;
   FileOp.flags = kFofAllowUndo;
   fs_.RunShellFileOperation(FileOp);
-  Refresh_All();
+  browser_.Refresh_All();
 }
 
-void Form1::mnuFileProperties_Click() {
-  if (const std::optional<std::string> selected = SelectedFilePath())
-    ShowProperties(*selected, window_->SystemHandle());
+void Commands::mnuFileProperties_Click() {
+  if (const std::optional<std::string> selected = browser_.chain().SelectedFilePath())
+    ShowProperties(*selected, main_.SystemHandle());
 }
 
-void Form1::ShowProperties(const std::string& path, std::uintptr_t ownerWindow) {
+void Commands::ShowProperties(const std::string& path, std::uintptr_t ownerWindow) {
   if (ShellTakes(path, CheckShellPath(path), "shown in a Properties sheet"))
     fs_.ShowProperties(path, ownerWindow);
 }

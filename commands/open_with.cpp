@@ -33,8 +33,9 @@ FrmOpenWith::FrmOpenWith(WindowSystem& ws, FileSystem& fs, std::string file)
   listEvents.dblClick = [this] { cmdOK_Click(); };
   list1_ = window_->CreateListBox(std::move(listEvents));
   Place(*list1_, kMargin, 720, inner, buttonsTop - kMargin - 720);
-  list1_->SetItems(fs_.ProgramsFor(file_));
-  if (list1_->Count() > 0) list1_->Select(0);
+  programs_ = fs_.ProgramsFor(file_);
+  list1_->SetItems(programs_);
+  if (!programs_.empty()) list1_->Select(0);
   cmdBrowse_ =
       window_->CreateButton("Browse...", ButtonRole::Plain, {[this] { cmdBrowse_Click(); }});
   cmdOK_ = window_->CreateButton("OK", ButtonRole::Default, {[this] { cmdOK_Click(); }});
@@ -51,19 +52,19 @@ void FrmOpenWith::cmdBrowse_Click() {
   const std::optional<std::string> program =
       window_->ChooseFile("Choose a program", "Programs", "*.exe");
   if (!program) return;
-  std::vector<std::string> programs = list1_->Items();
-  const auto found = std::find(programs.begin(), programs.end(), *program);
-  const int index = static_cast<int>(found - programs.begin());  // the end: the new one's
-  if (found == programs.end()) {
-    programs.push_back(*program);
-    list1_->SetItems(std::move(programs));
+  const auto found = std::find(programs_.begin(), programs_.end(), *program);
+  const int index = static_cast<int>(found - programs_.begin());  // the end: the new one's
+  if (found == programs_.end()) {
+    programs_.push_back(*program);
+    list1_->SetItems(programs_);
   }
   list1_->Select(index);
 }
 
 void FrmOpenWith::cmdOK_Click() {
-  if (list1_->Selected() < 0) return;
-  const std::string program = list1_->Item(list1_->Selected());
+  const int selected = list1_->Selected();
+  if (selected < 0 || selected >= std::ssize(programs_)) return;
+  const std::string program = programs_[static_cast<std::size_t>(selected)];
   if (!fs_.StartProgram("\"" + program + "\" \"" + file_ + "\"")) {
     ws_.MsgBox("Unable to start '" + program + "'.", msgbox::kOkOnly | msgbox::kExclamation,
                kTitle);

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/file_system.h"
 #include "platform/window_system.h"
@@ -27,6 +28,7 @@ class FrmOpenWith {
   WindowSystem& ws_;
   FileSystem& fs_;
   const std::string file_;
+  std::vector<std::string> programs_;  // as the list shows them
   std::unique_ptr<Window> window_;
   std::unique_ptr<Label> label1_;
   std::unique_ptr<ListBox> list1_;

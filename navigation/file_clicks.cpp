@@ -1,56 +1,128 @@
-// The file list under the mouse: a click selects a file and shows the FILE
-// menu, a right click pops up FILE or FOLDER, a press below the last file
-// lets the user drag the whole window.
-#include "app/form1.h"
+// The file list beside the active box: its filling, and under the mouse a
+// click that selects a file and shows the FILE menu, a right click that pops
+// up FILE or FOLDER, and a press below the last file that drags the window.
+#include "navigation/browser.h"
+#include "navigation/menu_names.h"
 
 namespace vantiro {
 
-void Form1::Files_Click() {
-  const std::string name = files_->Item(files_->Selected());
-  if (name.size() < 5) return;
-  window_->SetMenuVisible(menu::mnuFileFunctions, true);
-  Preview(name, CurrentFolder + name);
+bool Browser::Update_Files(int /*index*/, const std::string& path) {
+  files_->SetLeft(
+      ClampTwips(std::int64_t{chain_.LastBox()} * look_.boxesWidth + look_.activeBoxWidth));
+  files_->SetHeight(Dir(0).Height());
+  files_->SetWidth(look_.activeBoxWidth);
+  files_->SetBackColor(look_.filesBackColor);
+  if (path.empty()) return true;
+  const bool listed = chain_.Update_Files(path);
+  DrawFiles();
+  return listed;
 }
 
-void Form1::Files_MouseDown(const MouseEvent& event) {
-  int row = RowAt(*files_, event.y);
-  if (row > files_->Count() - 1) {
-    row = -1;
-    window_->SetMenuVisible(menu::mnuFileFunctions, false);
-  }
+void Browser::DrawFiles() {
+  const FileList& files = chain_.files();
+  files_->SetItems(files.entries);
+  files_->Select(files.selected);
+  previews_.frmHTML().SetRows(files.titles);
+  SetFilesHorizontalExtent();
+}
+
+void Browser::SetFilesHorizontalExtent() {
+  files_->SetHorizontalExtent(HorizontalExtent(chain_.files().entries));
+}
+
+void Browser::mnuFilters_Click() {
+  const std::string answer = ws_.InputBox("Please enter one or more filters (i.e. *.bmp)",
+                                          "File Filters", chain_.Filter());
+  if (answer.empty()) return;
+  chain_.SetFilter(answer);
+  Refresh_All();
+}
+
+void Browser::Files_Click() {
+  const std::optional<std::string> path = chain_.SelectedFilePath();
+  if (!path) return;
+  const std::string& name =
+      chain_.files().entries[static_cast<std::size_t>(chain_.files().selected)];
+  if (name.size() < 5) return;
+  main_.SetMenuVisible(menu::mnuFileFunctions, true);
+  if (previews_.Preview(name, *path)) TakeFocusBack();
+}
+
+void Browser::TakeFocusBack() {
+  main_.Show();
+  main_.SetFocus();
+  files_->SetFocus();
+}
+
+void Browser::SelectFile(int row) {
+  if (row < -1 || row >= std::ssize(chain_.files().entries)) row = -1;
+  if (row == chain_.files().selected) return;
+  chain_.SelectFile(row);
   files_->Select(row);
-  ListBox& titles = frmHTML().List1();
-  if (files_->Selected() <= titles.Count() - 1) titles.Select(files_->Selected());
-  if (event.button == kLeftButton && files_->Selected() != -1) {
+  Files_Click();
+}
+
+bool Browser::ReselectFile(int entry, const std::string& text) {
+  const std::vector<std::string>& entries = chain_.files().entries;
+  if (entry < -1 || entry >= std::ssize(entries) ||
+      (entry < 0 ? "" : entries[static_cast<std::size_t>(entry)]) != text) {
+    return false;
+  }
+  SelectFile(entry);
+  return true;
+}
+
+void Browser::Files_MouseDown(const MouseEvent& event) {
+  int row = RowAt(*files_, event.y);
+  if (row > std::ssize(chain_.files().entries) - 1) {
+    row = -1;
+    main_.SetMenuVisible(menu::mnuFileFunctions, false);
+  }
+  SelectFile(row);
+  if (row <= std::ssize(chain_.files().titles) - 1) previews_.frmHTML().List1().Select(row);
+  if (event.button == kLeftButton && row != -1) {
     files_->SetDragCursor(DragCursor::Copy);
     files_->BeginDrag();  // dropped on a folder box, it copies the file there
   }
   if (event.button == kRightButton) {
     files_->SetFocus();
-    window_->PopupMenu(window_->MenuVisible(menu::mnuFileFunctions) ? menu::mnuFileFunctions
-                                                                    : menu::mnuDirFunctions);
+    main_.PopupMenu(main_.MenuVisible(menu::mnuFileFunctions) ? menu::mnuFileFunctions
+                                                              : menu::mnuDirFunctions);
   }
 }
 
-void Form1::Files_MouseMove(const MouseEvent& event) {
-  if (event.button == kLeftButton) window_->DragByCaption();
+// A title stands for the HTML file on the same line of the file list: a
+// press selects both, below the last title neither; a right press pops up
+// FILE when a file is selected, else FOLDER.
+void Browser::Titles_MouseDown(int row, int button) {
+  if (row <= std::ssize(chain_.files().entries) - 1) SelectFile(row);
+  if (button == kRightButton) {
+    main_.PopupMenu(main_.MenuVisible(menu::mnuFileFunctions) ? menu::mnuFileFunctions
+                                                              : menu::mnuDirFunctions);
+  }
+}
+
+void Browser::Files_MouseMove(const MouseEvent& event) {
+  if (event.button == kLeftButton) main_.DragByCaption();
 }
 
 // Over the file list itself a drop does nothing: the plain arrow says so.
-void Form1::Files_DragOver(const DragEvent& /*event*/) { files_->SetDragCursor(DragCursor::Arrow); }
+void Browser::Files_DragOver(const DragEvent& /*event*/) {
+  files_->SetDragCursor(DragCursor::Arrow);
+}
 
-int Form1::Files_OLEDragOver(bool offersFiles, int effects) {
+int Browser::Files_OLEDragOver(bool offersFiles, int effects) {
   return offersFiles ? (effects & kDropCopy) : kDropNone;
 }
 
 // Files dropped from the shell: the first one is copied into the current
 // folder, when there is one.
-void Form1::Files_OLEDragDrop(const std::vector<std::string>& files) {
-  if (files.empty() || CurrentFolder.empty()) {
+void Browser::Files_OLEDragDrop(const std::vector<std::string>& files) {
+  if (files.empty() || chain_.CurrentFolder().empty()) {
     ws_.MsgBox("Invalid file.", msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
     return;
   }
-  CopyFile(files.front(), CurrentFolder);
+  host_.CopyFile(files.front(), chain_.CurrentFolder());
 }
 
 }  // namespace vantiro

@@ -1,8 +1,9 @@
-// The file list beside the active box: the files of the folder last opened
-// that match the filter, HTML files first with their titles in the HTML
-// files window, line i for entry i.
-#include "app/form1.h"
+// The file list: the files of the folder last opened that match the filter,
+// HTML files first with their titles, line i for entry i.
+#include <deque>
+
 #include "navigation/file_filter.h"
+#include "navigation/folder_chain.h"
 #include "navigation/names.h"
 #include "navigation/page_title.h"
 
@@ -27,38 +28,36 @@ std::string ProgramEntry(std::string name) {
   return name;
 }
 
+// A file that cannot be read still gets its line, ending in "*".
+std::string TitleOf(const FileSystem& fs, const std::string& path) {
+  std::unique_ptr<InputFile> file = fs.OpenForReading(path);
+  return file ? ReadPageTitle(*file) : "*";
+}
+
 }  // namespace
 
-bool Form1::Update_Files(int /*index*/, const std::string& path) {
-  files_->SetLeft(ClampTwips(std::int64_t{LastBox} * BoxesWidth + ActiveBoxWidth));
-  files_->SetHeight(Dir(0).Height());
-  files_->SetWidth(ActiveBoxWidth);
-  files_->SetBackColor(FilesBackColor);
-  if (path.empty()) return true;
-
+// Names of four characters or fewer are left out. HTML files go to the top
+// as they come, so the list is built first and kept once: inserting at the
+// top one by one would be quadratic.
+bool FolderChain::Update_Files(const std::string& path) {
   std::optional<std::vector<std::string>> names = fs_.FileNames(path);
-  if (!names) return false;
-  const FileFilter filter(File1Pattern);
-  std::erase_if(*names, [&](const std::string& name) { return !filter.Matches(name); });
-  if (names->empty()) {
-    files_->Clear();
-    ClearHtmlList();
-    return true;
+  if (!names) {
+    ClearFiles();
+    return false;
   }
+  const FileFilter filter(filter_);
+  std::erase_if(*names, [&](const std::string& name) { return !filter.Matches(name); });
+  ClearFiles();
+  if (names->empty()) return true;
   SortByName(*names);
-
-  FilesTag = path;
-  ClearHtmlList();
-  // HTML files go to the top as they come, so the list is built first and
-  // filled once: inserting at the top one by one would be quadratic.
-  std::deque<std::string> entries;
-  std::deque<std::string> titles;
+  files_.tag = path;
+  std::deque<std::string> entries, titles;
   std::vector<std::string> others;
   for (const std::string& name : *names) {
     if (name.size() <= 4) continue;
     switch (KindOf(name)) {
       case EntryKind::Html:
-        AddHtmlTitle(path + name, titles);
+        titles.push_front(TitleOf(fs_, path + name));
         entries.push_front(name);
         break;
       case EntryKind::Program:
@@ -70,42 +69,15 @@ bool Form1::Update_Files(int /*index*/, const std::string& path) {
     }
   }
   entries.insert(entries.end(), others.begin(), others.end());
-  files_->SetItems({entries.begin(), entries.end()});
-  frmHTML().List1().SetItems({titles.begin(), titles.end()});
-  SetFilesHorizontalExtent();
+  files_.entries.assign(entries.begin(), entries.end());
+  files_.titles.assign(titles.begin(), titles.end());
   return true;
 }
 
-void Form1::ClearHtmlList() { frmHTML().List1().Clear(); }
-
-// A file that cannot be read still gets its line, ending in "*".
-void Form1::AddHtmlTitle(const std::string& fullPath, std::deque<std::string>& titles) {
-  std::unique_ptr<InputFile> file = fs_.OpenForReading(fullPath);
-  titles.push_front(file ? ReadPageTitle(*file) : "*");
-}
-
-void Form1::SetFilesHorizontalExtent() {
-  files_->SetHorizontalExtent(HorizontalExtent(files_->Items()));
-}
-
-void Form1::mnuFilters_Click() {
-  const std::string answer =
-      ws_.InputBox("Please enter one or more filters (i.e. *.bmp)", "File Filters", File1Pattern);
-  if (answer.empty()) return;
-  File1Pattern = answer;
-  Refresh_All();
-}
-
-FrmHtml& Form1::frmHTML() {
-  if (!frmHTML_ || frmHTML_->unloaded()) {
-    frmHTML_ = std::make_unique<FrmHtml>(ws_, *this);
-    ApplyTopMost();
-  }
-  return *frmHTML_;
-}
-
-void Form1::HideHtmlList() {
-  if (frmHTML_ && !frmHTML_->unloaded()) frmHTML_->window().Hide();
+void FolderChain::ClearFiles() {
+  files_.entries.clear();
+  files_.titles.clear();
+  files_.selected = -1;
 }
 
 }  // namespace vantiro

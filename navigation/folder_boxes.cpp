@@ -1,17 +1,53 @@
 // The row of folder boxes: box 0 lists the drives, a separator and the
 // favourites; box k lists the sub-folders of the folder opened in box k-1.
+// The boxes beyond the active one are kept, hidden, for reuse.
 #include <algorithm>
 #include <cmath>
 
-#include "app/form1.h"
-#include "navigation/names.h"
+#include "navigation/browser.h"
+#include "navigation/menu_names.h"
 
 namespace vantiro {
 
-void Form1::CreateDirBox() {
+Browser::Browser(WindowSystem& ws, FileSystem& fs, Window& main, Host& host, Previews& previews,
+                 SettingsFiles& files, const Options& options, const Appearance& appearance)
+    : ws_(ws),
+      main_(main),
+      host_(host),
+      previews_(previews),
+      settingsFiles_(files),
+      options_(options),
+      look_(appearance),
+      chain_(fs) {
+  ListBox::Events events;
+  events.click = [this] {
+    chain_.SelectFile(files_->Selected());
+    Files_Click();
+  };
+  events.dblClick = [this] { Files_DblClick(); };
+  events.mouseDown = [this](const MouseEvent& event) { Files_MouseDown(event); };
+  events.mouseMove = [this](const MouseEvent& event) { Files_MouseMove(event); };
+  events.dragOver = [this](const DragEvent& event) { Files_DragOver(event); };
+  events.shellDragOver = [this](bool offersFiles, int effects) {
+    return Files_OLEDragOver(offersFiles, effects);
+  };
+  events.shellDrop = [this](const std::vector<std::string>& files) { Files_OLEDragDrop(files); };
+  // The file list waits beyond the design width until a folder fills it.
+  files_ = main_.CreateListBox(std::move(events));
+  files_->Move(main_.ClientWidth(), 0, look_.activeBoxWidth, main_.ClientHeight());
+  files_->SetVisible(true);
+}
+
+Browser::~Browser() = default;
+
+void Browser::CreateDirBox() {
   const int index = DirCount();
   ListBox::Events events;
-  events.click = [this, index] { Dir_Click(index); };
+  events.click = [this, index] {
+    if (index > chain_.LastBox()) return;
+    chain_.Select(index, Dir(index).Selected());
+    Dir_Click(index);
+  };
   events.dblClick = [this] { Dir_DblClick(); };
   events.mouseDown = [this, index](const MouseEvent& event) { Dir_MouseDown(index, event); };
   events.mouseMove = [this, index](const MouseEvent& event) { Dir_MouseMove(index, event); };
@@ -23,84 +59,74 @@ void Form1::CreateDirBox() {
   events.shellDrop = [this, index](const std::vector<std::string>& files) {
     Dir_OLEDragDrop(index, files);
   };
-  dirs_.push_back({window_->CreateListBox(std::move(events)), {}});
+  dirs_.push_back(main_.CreateListBox(std::move(events)));
 }
 
-void Form1::LoadDir0() {
-  if (LastLoadedBox == -1) {
-    LastLoadedBox = 0;
+// What box index holds and has selected, and its scroll extent.
+void Browser::DrawBox(int index) {
+  const FolderBox& box = chain_.box(index);
+  Dir(index).SetItems(box.entries);
+  Dir(index).Select(box.selected);
+  SetHorizontalExtent(index);
+}
+
+void Browser::LoadDir0() {
+  if (dirs_.empty()) {
     CreateDirBox();
     Dir(0).SetVisible(true);
     Dir(0).SetLeft(0);
   }
-  window_->SetMenuVisible(menu::mnuFileFunctions, false);
-  window_->SetMenuVisible(menu::mnuDirFunctions, false);
-  window_->SetCaption(kCaption);
-  std::vector<std::string> entries = fs_.Drives();
-  driveCount_ = static_cast<int>(entries.size());
-  entries.emplace_back();  // the separator
-  Dir(0).SetItems(std::move(entries));
-  SetHorizontalExtent(0);
-  LastBox = 0;
+  main_.SetMenuVisible(menu::mnuFileFunctions, false);
+  main_.SetMenuVisible(menu::mnuDirFunctions, false);
+  main_.SetCaption(kCaption);
+  chain_.LoadDir0();
+  DrawBox(0);
   ShowBoxesInUse();
-  Dir(0).SetWidth(ActiveBoxWidth);
-  Dir(0).SetHeight(window_->ClientHeight());
-  Dir(0).SetBackColor(FoldersBackColor);
+  Dir(0).SetWidth(look_.activeBoxWidth);
+  Dir(0).SetHeight(main_.ClientHeight());
+  Dir(0).SetBackColor(look_.foldersBackColor);
 }
 
-DirStatus Form1::Update_Dir(int index, const std::string& path) {
-  if (index < 1 || index > LastLoadedBox + 1) return DirStatus::Failed;
-  CurrentFolder = path;
-  std::optional<std::vector<std::string>> folders = fs_.SubFolders(path);
-  if (!folders) return DirStatus::Failed;  // LastBox has not been touched yet
-  if (folders->empty()) {
-    LastBox = index - 1;
+DirStatus Browser::Update_Dir(int index, const std::string& path) {
+  const DirStatus status = chain_.Update_Dir(index, path);
+  if (status == DirStatus::Failed) return status;
+  if (status == DirStatus::NoSubFolders) {
     ShowBoxesInUse();
-    Dir(index - 1).SetWidth(ActiveBoxWidth);
-    WakeTimer1();
-    return DirStatus::NoSubFolders;
+    Dir(index - 1).SetWidth(look_.activeBoxWidth);
+    host_.WakeTimer1();
+    return status;
   }
-  if (!window_->MenuChecked(menu::mnuAnimation)) Dir(index - 1).SetWidth(BoxesWidth);
-  LastBox = index;
-  if (index == LastLoadedBox + 1) {
-    ++LastLoadedBox;
+  if (!options_.animation) Dir(index - 1).SetWidth(look_.boxesWidth);
+  if (index == DirCount()) {
     CreateDirBox();
-    Dir(LastBox).SetVisible(true);
-    Dir(LastBox).SetLeft(ClampTwips(std::int64_t{LastLoadedBox} * BoxesWidth));
-    Dir(LastBox).AcceptShellDrops();
+    Dir(index).SetVisible(true);
+    Dir(index).SetLeft(ClampTwips(std::int64_t{index} * look_.boxesWidth));
+    Dir(index).AcceptShellDrops();
   }
   ShowBoxesInUse();
-  FolderBox& box = dirs_[static_cast<std::size_t>(LastBox)];
-  box.tag = path;
-  box.box->SetWidth(ActiveBoxWidth);
-  box.box->SetHeight(Dir(0).Height());
-  box.box->SetBackColor(FoldersBackColor);
-  std::vector<std::string> entries;
-  entries.reserve(folders->size());
-  for (const std::string& folder : *folders) {
-    entries.push_back(LowerCase(folder.size() > path.size() ? folder.substr(path.size()) : folder));
-  }
-  SortByName(entries);
-  box.box->SetItems(std::move(entries));
-  SetHorizontalExtent(index);
-  WakeTimer1();
-  return DirStatus::Opened;
+  ListBox& box = Dir(index);
+  box.SetWidth(look_.activeBoxWidth);
+  box.SetHeight(Dir(0).Height());
+  box.SetBackColor(look_.foldersBackColor);
+  DrawBox(index);
+  host_.WakeTimer1();
+  return status;
 }
 
 // Boxes beyond the active one keep their stale entries for reuse, but a
 // box to the right of LastBox would stand over the active box and the file
 // list: only boxes 0 (always in use) to LastBox are shown.
-void Form1::ShowBoxesInUse() {
+void Browser::ShowBoxesInUse() {
   for (int i = 1; i < DirCount(); ++i) {
-    if (Dir(i).Visible() != (i <= LastBox)) Dir(i).SetVisible(i <= LastBox);
+    if (Dir(i).Visible() != (i <= chain_.LastBox())) Dir(i).SetVisible(i <= chain_.LastBox());
   }
 }
 
 // A scroll extent a little wider than the widest text: widths in twips are
 // divided by 14, not by the 15 twips of a pixel.
-std::int32_t Form1::HorizontalExtent(const std::vector<std::string>& texts) const {
+std::int32_t Browser::HorizontalExtent(const std::vector<std::string>& texts) const {
   std::int32_t widest = 0;
-  for (Twips width : window_->TextWidths(texts)) {
+  for (Twips width : main_.TextWidths(texts)) {
     const double w = width / 14.0;
     if (w > widest) widest = static_cast<std::int32_t>(std::lrint(w));
   }
@@ -108,14 +134,12 @@ std::int32_t Form1::HorizontalExtent(const std::vector<std::string>& texts) cons
 }
 
 // Box 0's favourites are measured again only when they changed: every
-// rebuild of box 0 empties it and puts back the same, maybe thousands, of
-// them. The drives alone, as the rebuild leaves them at first, keep the
-// favourites last measured.
-std::int32_t Form1::Dir0Extent() {
-  const std::vector<std::string>& items = Dir(0).Items();
-  const std::span<const std::string> favorites = Favorites();
+// rebuild of box 0 puts back the same, maybe thousands, of them.
+std::int32_t Browser::Dir0Extent() {
+  const std::vector<std::string>& entries = chain_.box(0).entries;
+  const std::span<const std::string> favorites = chain_.Favorites();
   const std::int32_t drives =
-      HorizontalExtent({items.begin(), items.end() - std::ssize(favorites)});
+      HorizontalExtent({entries.begin(), entries.end() - std::ssize(favorites)});
   if (favorites.empty()) return drives;
   if (!std::ranges::equal(favorites, measuredFavorites_.texts)) {
     measuredFavorites_.texts.assign(favorites.begin(), favorites.end());
@@ -124,12 +148,13 @@ std::int32_t Form1::Dir0Extent() {
   return std::max(drives, measuredFavorites_.widest);
 }
 
-void Form1::SetHorizontalExtent(int index) {
-  Dir(index).SetHorizontalExtent(index == 0 ? Dir0Extent() : HorizontalExtent(Dir(index).Items()));
+void Browser::SetHorizontalExtent(int index) {
+  Dir(index).SetHorizontalExtent(index == 0 ? Dir0Extent()
+                                            : HorizontalExtent(chain_.box(index).entries));
 }
 
-int Form1::IsFolderOk() {
-  if (CurrentFolder.empty()) {
+int Browser::IsFolderOk() {
+  if (chain_.CurrentFolder().empty()) {
     ws_.MsgBox("Please select a valid folder...", msgbox::kOkOnly | msgbox::kInformation,
                kAppTitle);
     return msgbox::kNo;
@@ -138,38 +163,32 @@ int Form1::IsFolderOk() {
 }
 
 // Box 0 is rebuilt out of sight: shown, a box of thousands of favourites
-// would redraw its scroll bars as it empties and fills again.
-// The favourites saved first go back as they were, without reading back the
-// file that now holds them.
-void Form1::ResetCurrentDir() {
-  Favorites_Save();  // box 0 is rebuilt from the drives alone
-  std::vector<std::string> favorites(Favorites().begin(), Favorites().end());
-  LastBox = 0;
+// would redraw its scroll bars as it empties and fills again. The
+// favourites are saved first, as every return to box 0 does.
+void Browser::ResetCurrentDir() {
+  Favorites_Save();
   Dir(0).SetVisible(false);
   LoadDir0();
-  files_->Clear();
-  ResizeWindow();
-  AppendFavorites(std::move(favorites));
+  chain_.ClearFiles();
+  DrawFiles();
+  host_.ResizeWindow();
   Dir(0).SetVisible(true);
-  HidePictureViewer();
-  HidePlayer(true);
-  HideHtmlList();
+  previews_.HidePictureViewer();
+  previews_.HidePlayer(true);
+  previews_.HideHtmlList();
 }
 
-void Form1::Refresh_All() {
-  Config_Save();
+void Browser::Refresh_All() {
+  host_.Config_Save();
   dirs_.clear();
-  LastBox = -1;
-  LastLoadedBox = -1;
-  files_->Clear();
-  HideHtmlList();  // the titles went with the file list; reopened folders show them again
+  chain_.ClearFiles();
+  DrawFiles();
+  previews_.HideHtmlList();  // the titles went with the file list; reopened folders show them again
   LoadDir0();
   Dir(0).SetVisible(false);  // filled with the favourites out of sight, as above
-  Config_Load();
+  host_.Config_Load();
   Dir(0).SetVisible(true);
-  ResizeWindow();
+  host_.ResizeWindow();
 }
-
-void Form1::mnuRefresh_Click() { Refresh_All(); }
 
 }  // namespace vantiro

@@ -2,38 +2,29 @@
 // box, its files in the file list, its HTML titles beside the window.
 #include <algorithm>
 
-#include "app/form1.h"
+#include "navigation/browser.h"
+#include "navigation/menu_names.h"
 
 namespace vantiro {
-namespace {
 
-// A drive entry with a label ("c: [SYSTEM]") opens and shows as its letter.
-std::string EntryOf(std::string entry) {
-  if (entry.size() > 2 && entry.compare(1, 2, ": ") == 0) entry.resize(2);
-  return entry;
-}
-
-bool IsFavorite(const std::string& entry) { return entry.size() > 2 && entry[2] == '\\'; }
-
-}  // namespace
-
-void Form1::Dir_Click(int index) {
+// The sub-folders and the files are listed one after the other before any
+// other event can run: a click meanwhile finds the chain whole.
+void Browser::Dir_Click(int index) {
   for (;;) {
-    if (window_->Left() + window_->Width() < 0) window_->SetLeft(0);
-    const std::string& item = Dir(index).Item(Dir(index).Selected());
-    const std::string entry = index == 0 ? EntryOf(item) : item;  // "c: x" may be a folder's name
-    std::string path = DirTag(index) + entry;
-    if (path.empty() || path.back() != '\\') path += '\\';
-    if (index == 0)
-      window_->SetMenuEnabled(menu::mnuRemoveFavorites, Dir(0).Selected() > driveCount_);
+    if (main_.Left() + main_.Width() < 0) main_.SetLeft(0);
+    const std::string entry = chain_.EntryOf(index);
+    const std::string path = chain_.PathOf(index);
+    const int selected = chain_.box(index).selected;
+    if (index == 0) main_.SetMenuEnabled(menu::mnuRemoveFavorites, selected > chain_.DriveCount());
     if (entry.empty()) {
       ResetCurrentDir();
       return;
     }
-    SetTimer1Enabled(window_->MenuChecked(menu::mnuAnimation));
-    HidePictureViewer();
-    HidePlayer(false);
+    host_.SetTimer1Enabled(options_.animation);
+    previews_.HidePictureViewer();
+    previews_.HidePlayer(false);
     const DirStatus status = Update_Dir(index + 1, path);
+    const bool listed = status == DirStatus::Failed || Update_Files(index, path);
     ws_.DoEvents();
     if (status == DirStatus::Failed) {
       const int answer =
@@ -41,50 +32,62 @@ void Form1::Dir_Click(int index) {
                          "The selected drive or folder is not ready. Do you want to retry ?",
                      msgbox::kRetryCancel | msgbox::kExclamation, kAppTitle);
       if (answer == msgbox::kRetry) continue;
-      if (IsFavorite(entry)) Dir(index).RemoveItem(Dir(index).Selected());
+      if (index == 0 && chain_.RemoveFavorite(selected)) DrawBox(0);
       ResetCurrentDir();
       return;
     }
-    // The folder may vanish between listing its sub-folders and its files:
-    // the list is then emptied so that no file command acts on stale entries.
-    if (!Update_Files(index, path)) {
-      files_->Clear();
-      ClearHtmlList();
+    // A folder that vanished since its sub-folders were listed: its file
+    // list is left empty, so that no file command acts on stale entries.
+    if (!listed) {
       ws_.MsgBox("Unable to list the files of '" + path + "'.",
                  msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
     }
-    ResizeWindow();
+    host_.ResizeWindow();
     ShowHtmlList();
-    window_->SetMenuVisible(menu::mnuFileFunctions, false);
-    window_->SetMenuVisible(menu::mnuDirFunctions, true);
-    window_->SetCaption(std::string(kCaption) + " - " + entry);
+    main_.SetMenuVisible(menu::mnuFileFunctions, false);
+    main_.SetMenuVisible(menu::mnuDirFunctions, true);
+    main_.SetCaption(std::string(kCaption) + " - " + entry);
     return;
   }
 }
 
+bool Browser::Reselect(int index, int entry, const std::string& text) {
+  if (index > chain_.LastBox()) return false;
+  const std::vector<std::string>& entries = chain_.box(index).entries;
+  if (entry < -1 || entry >= std::ssize(entries) ||
+      (entry < 0 ? "" : entries[static_cast<std::size_t>(entry)]) != text) {
+    return false;
+  }
+  if (entry == chain_.box(index).selected) return true;
+  chain_.Select(index, entry);
+  Dir(index).Select(entry);
+  Dir_Click(index);
+  return true;
+}
+
 // The HTML window stands flush right of the main window, top-aligned, no
 // higher than the main window's lists.
-void Form1::ShowHtmlList() {
-  FrmHtml& html = frmHTML();
-  ListBox& list = html.List1();
-  if (list.Count() == 0) {
-    html.window().Hide();
+void Browser::ShowHtmlList() {
+  FrmHtml& html = previews_.frmHTML();
+  const std::vector<std::string>& rows = html.Rows();
+  Window& htmlWindow = html.window();
+  if (rows.empty()) {
+    htmlWindow.Hide();
     return;
   }
-  const std::int64_t wanted =
-      std::int64_t{list.Count() + 1} * html.window().TextHeight(list.Item(0));
-  list.SetHeight(ClampTwips(std::min<std::int64_t>(wanted, window_->ClientHeight())));
-  Window& htmlWindow = html.window();
+  ListBox& list = html.List1();
+  const std::int64_t wanted = std::int64_t{std::ssize(rows) + 1} * htmlWindow.TextHeight(rows[0]);
+  list.SetHeight(ClampTwips(std::min<std::int64_t>(wanted, main_.ClientHeight())));
   const Twips frameWidth = htmlWindow.Width() - htmlWindow.ClientWidth();
-  htmlWindow.SetWidth(ClampTwips(frameWidth + 2 * std::int64_t{ActiveBoxWidth}));
-  list.SetBackColor(FilesBackColor);
+  htmlWindow.SetWidth(ClampTwips(frameWidth + 2 * std::int64_t{look_.activeBoxWidth}));
+  list.SetBackColor(look_.filesBackColor);
   htmlWindow.SetHeight(htmlWindow.Height() - htmlWindow.ClientHeight() + list.Height());
   htmlWindow.SetWidth(htmlWindow.Width() - htmlWindow.ClientWidth() + list.Width());
-  htmlWindow.SetLeft(ClampTwips(std::int64_t{window_->Left()} + window_->Width()));
-  htmlWindow.SetTop(window_->Top());
+  htmlWindow.SetLeft(ClampTwips(std::int64_t{main_.Left()} + main_.Width()));
+  htmlWindow.SetTop(main_.Top());
   htmlWindow.Show();
-  window_->Show();
-  window_->SetFocus();
+  main_.Show();
+  main_.SetFocus();
 }
 
 }  // namespace vantiro

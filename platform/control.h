@@ -3,12 +3,21 @@
 // focus and a tooltip; and the events and painting several kinds share.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 namespace vantiro {
 
 using Twips = std::int32_t;
+
+// Lengths are worked out in 64 bits and handed to the window system in 32:
+// a folder chain as deep as a path can be fits with room to spare.
+inline Twips ClampTwips(std::int64_t twips) {
+  return static_cast<Twips>(std::clamp<std::int64_t>(twips, std::numeric_limits<Twips>::min(),
+                                                     std::numeric_limits<Twips>::max()));
+}
 
 // A colour: &H00BBGGRR, or &H800000nn for system colour nn.
 using Color = std::uint32_t;

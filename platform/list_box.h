@@ -1,7 +1,10 @@
 // A list box: entries of text, one selected, with in-program drags between
-// list boxes and files dropped from the shell.
+// list boxes and files dropped from the shell. It shows what the program
+// gives it; the program keeps the entries itself.
 #pragma once
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -32,7 +35,7 @@ inline constexpr int kDropCopy = 1;
 class ListBox : public Control {
  public:
   struct Events {
-    std::function<void()> click;  // the selected index changed
+    std::function<void()> click;  // the user selected an entry
     std::function<void()> dblClick;
     std::function<void(const MouseEvent&)> mouseDown;
     std::function<void(const MouseEvent&)> mouseMove;
@@ -45,19 +48,11 @@ class ListBox : public Control {
     std::function<void(const std::vector<std::string>& files)> shellDrop;
   };
 
-  virtual void Clear() = 0;
-  virtual void AddItem(const std::string& text) = 0;
-  virtual void InsertItem(int index, const std::string& text) = 0;
-  virtual void RemoveItem(int index) = 0;
   // Replaces all entries in one batch, without redrawing in between.
-  virtual void SetItems(std::vector<std::string> items) = 0;
-  virtual int Count() const = 0;
-  // The text of an entry; "" for an index out of range (-1 included).
-  virtual std::string Item(int index) const = 0;
-  virtual const std::vector<std::string>& Items() const = 0;
+  virtual void SetItems(const std::vector<std::string>& items) = 0;
 
-  // -1 when nothing is selected. Select runs the click handler at once
-  // when the index changes.
+  // -1 when nothing is selected. Select only shows a selection: the click
+  // handler hears the user's changes alone.
   virtual int Selected() const = 0;
   virtual void Select(int index) = 0;
   virtual int TopIndex() const = 0;
@@ -72,5 +67,15 @@ class ListBox : public Control {
   virtual void BeginDrag() = 0;
   virtual void SetDragCursor(DragCursor cursor) = 0;
 };
+
+// The row under a point of a list box whose rows are one line of its
+// window's font (rowHeight twips) high, counted from its first visible
+// entry; past the last entry for a point below them.
+inline int RowAt(const ListBox& box, Twips y, Twips rowHeight, int twipsPerPixel) {
+  const auto pixels = [twipsPerPixel](Twips twips) {
+    return static_cast<long>(std::lrint(static_cast<double>(twips) / twipsPerPixel));
+  };
+  return box.TopIndex() + static_cast<int>(pixels(y) / std::max(1L, pixels(rowHeight)));
+}
 
 }  // namespace vantiro

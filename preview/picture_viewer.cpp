@@ -1,11 +1,11 @@
 #include "preview/picture_viewer.h"
 
+#include "settings/program.h"
+
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <stdexcept>
-
-#include "app/form1.h"
 
 namespace vantiro {
 namespace {

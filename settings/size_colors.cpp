@@ -1,7 +1,5 @@
 #include "settings/size_colors.h"
 
-#include "app/form1.h"
-
 namespace vantiro {
 namespace {
 
@@ -11,15 +9,15 @@ constexpr Color kWhite = 0x00FFFFFF, kWindowFace = 0x80000014;
 
 }  // namespace
 
-Form4::Form4(WindowSystem& ws, Form1& form1) : ws_(ws), form1_(form1) {
-  Window::Events events;
-  events.unload = [this] { Form_Unload(); };
+Form4::Form4(WindowSystem& ws, Events events) : ws_(ws), events_(std::move(events)) {
+  Window::Events windowEvents;
+  windowEvents.unload = [this] { Form_Unload(); };
   window_ = ws.CreateTopWindow({"Size and colors preferencies",
                                 WindowKind::FixedToolWindow,
                                 kClientWidth,
                                 kClientHeight,
                                 {}},
-                               std::move(events));
+                               std::move(windowEvents));
   MakeControls();
 }
 
@@ -72,21 +70,21 @@ void Form4::MakeControls() {
 
 // Centred on the screen with the program's values; a stored width beyond
 // the bars' range shows at the nearer end.
-void Form4::Form_Load() {
+void Form4::Form_Load(const Appearance& current, bool animation) {
   window_->SetLeft((ws_.ScreenWidth() - window_->Width()) / 2);
   window_->SetTop((ws_.ScreenHeight() - window_->Height()) / 2);
-  hScroll1_->SetValue(form1_.BoxesWidth / kTwipsPerPixel);
-  hScroll2_->SetValue(form1_.ActiveBoxWidth / kTwipsPerPixel);
+  hScroll1_->SetValue(current.boxesWidth / kTwipsPerPixel);
+  hScroll2_->SetValue(current.activeBoxWidth / kTwipsPerPixel);
   HScroll1_Change();
   HScroll2_Change();
-  check1_->SetChecked(form1_.window().MenuChecked(menu::mnuAnimation));
-  colorBrowser1_->SetSelectedColor(form1_.FoldersBackColor);
-  colorBrowser2_->SetSelectedColor(form1_.FilesBackColor);
+  check1_->SetChecked(animation);
+  colorBrowser1_->SetSelectedColor(current.foldersBackColor);
+  colorBrowser2_->SetSelectedColor(current.filesBackColor);
 }
 
 void Form4::Form_Unload() {
   unloaded_ = true;
-  form1_.ApplyTopMost();
+  events_.unload();
 }
 
 void Form4::Command1_Click() {
@@ -115,13 +113,12 @@ bool Form4::WidthsConfirmed() {
 }
 
 void Form4::Apply() {
-  form1_.window().SetMenuChecked(menu::mnuAnimation, check1_->Checked());
-  form1_.BoxesWidth = static_cast<std::int16_t>(hScroll1_->Value() * kTwipsPerPixel);
-  form1_.ActiveBoxWidth = static_cast<std::int16_t>(hScroll2_->Value() * kTwipsPerPixel);
-  form1_.FoldersBackColor = colorBrowser1_->SelectedColor();
-  form1_.FilesBackColor = colorBrowser2_->SelectedColor();
-  form1_.Files().Select(-1);
-  form1_.Refresh_All();
+  Appearance chosen;
+  chosen.boxesWidth = static_cast<std::int16_t>(hScroll1_->Value() * kTwipsPerPixel);
+  chosen.activeBoxWidth = static_cast<std::int16_t>(hScroll2_->Value() * kTwipsPerPixel);
+  chosen.foldersBackColor = colorBrowser1_->SelectedColor();
+  chosen.filesBackColor = colorBrowser2_->SelectedColor();
+  events_.apply(chosen, check1_->Checked());
 }
 
 }  // namespace vantiro

@@ -3,22 +3,23 @@
 // option. The dialog works on its own copies until OK or Apply.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "platform/window_system.h"
 #include "settings/color_browser.h"
+#include "settings/options.h"
 
 namespace vantiro {
 
-class Form1;
-
-// The widths of the boxes that the dialog offers, in twips: from 20 pixels,
-// narrower than which a box shows no name at all, to 300.
-inline constexpr Twips kMinBoxWidth = 20 * 15, kMaxBoxWidth = 300 * 15;
-
 class Form4 {
  public:
-  Form4(WindowSystem& ws, Form1& form1);
+  struct Events {
+    // OK or Apply: the values chosen.
+    std::function<void(const Appearance& chosen, bool animation)> apply;
+    std::function<void()> unload;
+  };
+  Form4(WindowSystem& ws, Events events);
 
   Window& window() { return *window_; }
   bool unloaded() const { return unloaded_; }
@@ -30,7 +31,7 @@ class Form4 {
   ColorBrowser& ColorBrowser1() { return *colorBrowser1_; }
   ColorBrowser& ColorBrowser2() { return *colorBrowser2_; }
 
-  void Form_Load();
+  void Form_Load(const Appearance& current, bool animation);
   void Form_Unload();
   void Command1_Click();                       // OK
   void Command2_Click() { window_->Close(); }  // Cancel
@@ -47,7 +48,7 @@ class Form4 {
   bool WidthsConfirmed();
 
   WindowSystem& ws_;
-  Form1& form1_;
+  Events events_;
   std::unique_ptr<Window> window_;
   std::vector<std::unique_ptr<Control>> controls_;  // the labels and buttons
   std::unique_ptr<ScrollBar> hScroll1_, hScroll2_;

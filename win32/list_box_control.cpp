@@ -92,7 +92,6 @@ LRESULT ListBoxControl::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
       const WNDPROC original = original_;
       SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
       Abandon();
-      items_.clear();
       return CallWindowProcA(original, hwnd, message, wParam, lParam);
     }
   }
@@ -100,13 +99,19 @@ LRESULT ListBoxControl::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 }
 
 // A drag begun by the handler takes the press: the control's own capture
-// and selection would fight it.
+// and selection would fight it. So does a release that came while the
+// handler ran (a message box, a slow folder): the control would capture the
+// mouse and wait for a release that has come and gone.
 bool ListBoxControl::OnLeftDown(WPARAM wParam, LPARAM lParam) {
   leftPressedHere_ = true;
   if (!events_.mouseDown) return false;
   const bool wasDragging = dragging_;
   events_.mouseDown(Mouse(kLeftButton, wParam, lParam));
-  return dragging_ && !wasDragging;
+  if (dragging_ && !wasDragging) return true;
+  if (GetKeyState(VK_LBUTTON) < 0) return false;
+  leftPressedHere_ = false;
+  ::SetFocus(hwnd_.get());  // what the control's own press would have done
+  return true;
 }
 
 // The moves, the release and Escape are the drag's alone. A lost capture
@@ -164,29 +169,8 @@ HBRUSH ListBoxControl::OnColor(HDC dc) {
   return brush_.get();
 }
 
-void ListBoxControl::Clear() {
-  Send(LB_RESETCONTENT);
-  items_.clear();
-}
-
-void ListBoxControl::AddItem(const std::string& text) {
-  if (hwnd_ && Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())) >= 0)
-    items_.push_back(text);
-}
-
-void ListBoxControl::InsertItem(int index, const std::string& text) {
-  const LRESULT at =
-      Send(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
-  if (hwnd_ && at >= 0 && at <= Count()) items_.insert(items_.begin() + at, text);
-}
-
-void ListBoxControl::RemoveItem(int index) {
-  if (index >= 0 && index < Count() && Send(LB_DELETESTRING, static_cast<WPARAM>(index)) >= 0)
-    items_.erase(items_.begin() + index);
-}
-
 // Appending keeps the fill linear; the box repaints once at the end.
-void ListBoxControl::SetItems(std::vector<std::string> items) {
+void ListBoxControl::SetItems(const std::vector<std::string>& items) {
   if (!hwnd_) return;
   Send(WM_SETREDRAW, FALSE);
   Send(LB_RESETCONTENT);
@@ -197,25 +181,11 @@ void ListBoxControl::SetItems(std::vector<std::string> items) {
     Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
   Send(WM_SETREDRAW, TRUE);
   InvalidateRect(hwnd_.get(), nullptr, TRUE);
-  items_ = std::move(items);
 }
-
-int ListBoxControl::Count() const { return static_cast<int>(items_.size()); }
-
-std::string ListBoxControl::Item(int index) const {
-  return index >= 0 && index < Count() ? items_[static_cast<std::size_t>(index)] : std::string();
-}
-
-const std::vector<std::string>& ListBoxControl::Items() const { return items_; }
 
 int ListBoxControl::Selected() const { return hwnd_ ? static_cast<int>(Send(LB_GETCURSEL)) : -1; }
 
-// LB_SETCURSEL notifies nothing, so the program hears of the change here.
-void ListBoxControl::Select(int index) {
-  const int before = Selected();
-  Send(LB_SETCURSEL, static_cast<WPARAM>(index));
-  if (Selected() != before && events_.click) events_.click();
-}
+void ListBoxControl::Select(int index) { Send(LB_SETCURSEL, static_cast<WPARAM>(index)); }
 
 int ListBoxControl::TopIndex() const { return static_cast<int>(Send(LB_GETTOPINDEX)); }
 

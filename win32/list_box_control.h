@@ -28,14 +28,7 @@ class ListBoxControl final : public ChildWindow<ListBox> {
   void OnCommand(WORD code) override;
   HBRUSH OnColor(HDC dc) override;
 
-  void Clear() override;
-  void AddItem(const std::string& text) override;
-  void InsertItem(int index, const std::string& text) override;
-  void RemoveItem(int index) override;
-  void SetItems(std::vector<std::string> items) override;
-  int Count() const override;
-  std::string Item(int index) const override;
-  const std::vector<std::string>& Items() const override;
+  void SetItems(const std::vector<std::string>& items) override;
 
   int Selected() const override;
   void Select(int index) override;
@@ -66,9 +59,6 @@ class ListBoxControl final : public ChildWindow<ListBox> {
   void ShowDragCursor() const;
 
   Events events_;
-  // The entries as set: only the program changes them, and reading them
-  // back message by message costs more than the fill.
-  std::vector<std::string> items_;
   WNDPROC original_ = nullptr;
   UniqueBrush brush_;
   COLORREF backColor_ = 0;

@@ -21,7 +21,7 @@ void ListFiles(int count) {
   Form1 form(ws, drives);
   form.Start();
   const double raw = BestSeconds([&] { (void)drives.FileNames("c:\\files\\"); });
-  const double list = BestSeconds([&] { form.Update_Files(0, "c:\\files\\"); });
+  const double list = BestSeconds([&] { form.browser().Update_Files(0, "c:\\files\\"); });
   Report("Update_Files", count, "files", list, "enumeration", raw);
 }
 
@@ -46,7 +46,7 @@ void ListHtmlFiles(int count, std::size_t size) {
           .read(buffer.data(), std::streamsize(buffer.size()));
     }
   });
-  const double list = BestSeconds([&] { form.Update_Files(0, "c:\\web\\"); });
+  const double list = BestSeconds([&] { form.browser().Update_Files(0, "c:\\web\\"); });
   Report("Update_Files", count, "HTML files of 50 KB", list, "enumeration and reading", raw);
 }
 

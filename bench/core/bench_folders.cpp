@@ -22,7 +22,7 @@ void OpenFolder(int count) {
   Form1 form(ws, drives);
   form.Start();
   const double raw = BestSeconds([&] { (void)drives.SubFolders(folder); });
-  const double open = BestSeconds([&] { form.Update_Dir(1, folder); });
+  const double open = BestSeconds([&] { form.browser().Update_Dir(1, folder); });
   Report("Update_Dir", count, "sub-folders", open, "enumeration", raw);
 }
 

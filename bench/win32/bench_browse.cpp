@@ -29,14 +29,11 @@ bool WriteFile(const std::string& path, const std::string& contents) {
 
 // Selects the entry in the box as a click does, which opens it; a drive's
 // entry may go on with its label.
-bool Open(Form1& form, int box, const std::string& entry) {
-  const std::vector<std::string> items = form.Dir(box).Items();
+bool Open(Browser& browser, int box, const std::string& entry) {
+  const std::vector<std::string>& items = browser.chain().box(box).entries;
   for (int i = 0; i < static_cast<int>(items.size()); ++i) {
     const std::string& item = items[static_cast<std::size_t>(i)];
-    if (item == entry || item.starts_with(entry + " ")) {
-      form.Dir(box).Select(i);
-      return true;
-    }
+    if (item == entry || item.starts_with(entry + " ")) return browser.Reselect(box, i, item);
   }
   return false;
 }
@@ -69,20 +66,21 @@ bool BrowseAtScale(win32::Win32WindowSystem& ws, const std::string& root) {
   win32::Win32FileSystem fs;
   Form1 form(ws, fs);
   form.Start();
+  Browser& browser = form.browser();
 
-  std::vector<std::string> entries = form.Dir(0).Items();
+  const std::vector<std::string> entries = browser.chain().box(0).entries;
   auto window =
       ws.CreateTopWindow({"Vantiro bench", WindowKind::SizableToolWindow, 3000, 6000, {}}, {});
   auto box = window->CreateListBox({});
-  box->Move(0, 0, form.Dir(0).Width(), form.Dir(0).Height());
+  box->Move(0, 0, browser.Dir(0).Width(), browser.Dir(0).Height());
   box->SetVisible(true);
   window->Show();
   PaintFor(300);
   const double fill = BestSeconds([&] { box->SetItems(entries); });
-  const double rebuild = BestSeconds([&] { form.ResetCurrentDir(); });
-  Report("box 0 rebuilt", form.Dir(0).Count(), "entries", rebuild, "one batch fill", fill);
-  bool ok = form.Dir(0).Count() == static_cast<int>(entries.size()) &&
-            static_cast<int>(entries.size()) > kFavorites;
+  const double rebuild = BestSeconds([&] { browser.ResetCurrentDir(); });
+  const std::size_t count = browser.chain().box(0).entries.size();
+  Report("box 0 rebuilt", static_cast<int>(count), "entries", rebuild, "one batch fill", fill);
+  bool ok = count == entries.size() && static_cast<int>(entries.size()) > kFavorites;
 
   // root\deep\d1\...\d40, opened box by box (the boxes show names in lower
   // case); then a level is opened again by a click on its entry.
@@ -102,12 +100,12 @@ bool BrowseAtScale(win32::Win32WindowSystem& ws, const std::string& root) {
   const int first = static_cast<int>(chain.size()) - 1;  // "deep" in it; d1 to d40 follow
   for (int i = 1; i <= kDepth; ++i) chain.push_back(Level(i));
   for (int i = 0; ok && i < static_cast<int>(chain.size()); ++i)
-    ok = Open(form, i, chain[static_cast<std::size_t>(i)]);
+    ok = Open(browser, i, chain[static_cast<std::size_t>(i)]);
   const int deepest = first + kDepth, second = first + 2;
-  const double atDepth = BestSeconds([&] { form.Dir_Click(deepest); });
-  const double atSecond = BestSeconds([&] { form.Dir_Click(second); });
+  const double atDepth = BestSeconds([&] { browser.Dir_Click(deepest); });
+  const double atSecond = BestSeconds([&] { browser.Dir_Click(second); });
   Report("folder opened at level", kDepth, "levels", atDepth, "at level 2", atSecond);
-  return ok && form.LastBox == second + 1;
+  return ok && browser.chain().LastBox() == second + 1;
 }
 
 }  // namespace vantiro::bench

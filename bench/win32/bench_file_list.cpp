@@ -92,18 +92,20 @@ bool ListFilesOfFolder(win32::Win32WindowSystem& ws, const std::string& root) {
     Populate(folder, count, FileName, {});
     std::vector<std::string> names;
     const double raw = BestSeconds([&] { names = Enumerate(folder); });
-    const double list = BestSeconds([&] { form.Update_Files(0, folder); });
+    const double list = BestSeconds([&] { form.browser().Update_Files(0, folder); });
     Report("Update_Files", count, "files", list, "enumeration", raw);
-    listed = listed && static_cast<int>(names.size()) == count && form.Files().Count() == count;
+    listed = listed && static_cast<int>(names.size()) == count &&
+             std::ssize(form.browser().chain().files().entries) == count;
   }
 
   const std::string web = root + "web\\";
   Populate(web, kPages, PageName, Page());
   const double raw = BestSeconds([&] { ReadWhole(web, Enumerate(web)); });
-  const double list = BestSeconds([&] { form.Update_Files(0, web); });
+  const double list = BestSeconds([&] { form.browser().Update_Files(0, web); });
   Report("Update_Files", kPages, "HTML files of 50 KB", list, "enumeration and reading", raw);
-  return listed && form.Files().Count() == kPages && form.frmHTML().List1().Count() == kPages &&
-         form.frmHTML().List1().Item(0) == "A page";
+  const FileList& files = form.browser().chain().files();
+  return listed && std::ssize(files.entries) == kPages && std::ssize(files.titles) == kPages &&
+         form.previews().frmHTML().Rows().front() == "A page";
 }
 
 }  // namespace vantiro::bench

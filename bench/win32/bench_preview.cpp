@@ -38,11 +38,10 @@ std::size_t DecodedBytes(const std::string& path) {
   return static_cast<std::size_t>(bitmap.bmWidthBytes) * static_cast<std::size_t>(bitmap.bmHeight);
 }
 
-// Selects the file in the list as a click does, and lets the viewer paint.
-void ClickAndPaint(Form1& form, int index) {
-  form.Files().Select(-1);
-  form.Files().Select(index);
-  const HWND viewer = reinterpret_cast<HWND>(form.form2().window().SystemHandle());
+// Previews the file as a click on it does, and lets the viewer paint.
+void ClickAndPaint(Previews& previews, const std::string& folder, const std::string& name) {
+  previews.Preview(name, folder + name);
+  const HWND viewer = reinterpret_cast<HWND>(previews.form2().window().SystemHandle());
   RedrawWindow(viewer, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
@@ -54,31 +53,30 @@ bool PreviewPictures(win32::Win32WindowSystem& ws, const std::string& root) {
   form.Start();
   const std::string folder = root + "pictures\\";
   const std::vector<std::string> names = {"big.jpg", "big.bmp"};
-  form.CurrentFolder = folder;
-  form.Files().SetItems(names);
+  Previews& previews = form.previews();
   bool ok = true;
   for (int i = 0; i < static_cast<int>(names.size()); ++i) {
     const std::string path = folder + names[static_cast<std::size_t>(i)];
-    const double shown = BestSeconds([&] { ClickAndPaint(form, i); });
+    const double shown =
+        BestSeconds([&] { ClickAndPaint(previews, folder, names[static_cast<std::size_t>(i)]); });
     const double decoded = BestSeconds([&] { win32::LoadPictureFile(path); });
     Report(("picture shown: " + names[static_cast<std::size_t>(i)]).c_str(),
-           form.form2().Image1().PictureWidth() / ws.TwipsPerPixelX(), "pixels wide", shown,
+           previews.form2().Image1().PictureWidth() / ws.TwipsPerPixelX(), "pixels wide", shown,
            "decoded alone", decoded);
-    ok = ok && form.form2().Image1().HasPicture();
+    ok = ok && previews.form2().Image1().HasPicture();
   }
 
   // Measured from before the click: the viewer's own memory then holds
   // the decoded picture and what zooming adds.
-  form.Files().Select(-1);
-  form.form2().window().Close();
-  form.form2();  // a new, empty viewer: the old one's picture went with it
+  previews.form2().window().Close();
+  previews.form2();  // a new, empty viewer: the old one's picture went with it
   const std::size_t before = CommittedBytes();
   std::size_t most = before;
-  ClickAndPaint(form, 0);
+  ClickAndPaint(previews, folder, names[0]);
   for (int zoom = 0; zoom < 4; ++zoom) {
-    const PictureBox& image = form.form2().Image1();
-    form.form2().Image1_MouseDown({kLeftButton, 0, image.Width() / 3, image.Height() / 3});
-    RedrawWindow(reinterpret_cast<HWND>(form.form2().window().SystemHandle()), nullptr, nullptr,
+    const PictureBox& image = previews.form2().Image1();
+    previews.form2().Image1_MouseDown({kLeftButton, 0, image.Width() / 3, image.Height() / 3});
+    RedrawWindow(reinterpret_cast<HWND>(previews.form2().window().SystemHandle()), nullptr, nullptr,
                  RDW_UPDATENOW | RDW_ALLCHILDREN);
     most = std::max(most, CommittedBytes());
   }

@@ -95,35 +95,15 @@ class FakeListBox final : public FakeControl<ListBox> {
   }
   ~FakeListBox() override { std::erase(living_, this); }
 
-  void Clear() override {
-    items_.clear();
+  void SetItems(const std::vector<std::string>& items) override {
+    items_ = items;
     selected_ = -1;
     topIndex_ = 0;
+    ++fills_;
   }
-  void AddItem(const std::string& text) override { items_.push_back(text); }
-  void InsertItem(int index, const std::string& text) override {
-    items_.insert(items_.begin() + std::clamp(index, 0, Count()), text);
-    if (selected_ >= index) ++selected_;
-  }
-  void RemoveItem(int index) override {
-    if (index < 0 || index >= Count()) throw std::out_of_range("RemoveItem");
-    items_.erase(items_.begin() + index);
-    selected_ = selected_ == index ? -1 : selected_ - (selected_ > index);
-  }
-  void SetItems(std::vector<std::string> items) override {
-    Clear();
-    items_ = std::move(items);
-    ++batchFills_;
-  }
-  int Count() const override { return static_cast<int>(items_.size()); }
-  std::string Item(int index) const override {
-    return index >= 0 && index < Count() ? items_[static_cast<std::size_t>(index)] : "";
-  }
-  const std::vector<std::string>& Items() const override { return items_; }
   int Selected() const override { return selected_; }
   void Select(int index) override {
-    if (index < -1 || index >= Count()) index = -1;
-    if (index != selected_) UserClick(index);
+    selected_ = index >= 0 && index < std::ssize(items_) ? index : -1;
   }
   int TopIndex() const override { return topIndex_; }
   void SetBackColor(Color color) override { backColor_ = color; }
@@ -132,15 +112,16 @@ class FakeListBox final : public FakeControl<ListBox> {
   void BeginDrag() override { ++drags_; }
   void SetDragCursor(DragCursor cursor) override { dragCursor_ = cursor; }
 
-  // What a test reads or drives.
+  // What the box shows, and what a test drives as the user.
+  const std::vector<std::string>& Items() const { return items_; }
   Color backColor() const { return backColor_; }
   int horizontalExtent() const { return horizontalExtent_; }
   bool acceptsShellDrops() const { return acceptsShellDrops_; }
-  int batchFills() const { return batchFills_; }
+  int fills() const { return fills_; }
   void setTopIndex(int index) { topIndex_ = index; }
-  // A user's click on an entry: selects it and runs the click handler.
+  // The user selects an entry (or the keyboard moves to it).
   void UserClick(int index) {
-    selected_ = index;
+    Select(index);
     if (events_.click) events_.click();
   }
   void Press(const MouseEvent& event) { events_.mouseDown(event); }
@@ -167,7 +148,7 @@ class FakeListBox final : public FakeControl<ListBox> {
   std::vector<FakeListBox*>& living_;
   Events events_;
   std::vector<std::string> items_;
-  int selected_ = -1, topIndex_ = 0, horizontalExtent_ = -1, batchFills_ = 0, drags_ = 0;
+  int selected_ = -1, topIndex_ = 0, horizontalExtent_ = -1, fills_ = 0, drags_ = 0;
   bool acceptsShellDrops_ = false;
   Color backColor_ = 0;
   DragCursor dragCursor_ = DragCursor::Copy;

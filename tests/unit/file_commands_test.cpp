@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "commands/open_with.h"
-#include "tests/unit/browser.h"
+#include "tests/unit/main_window.h"
 
 namespace vantiro {
 namespace {
@@ -14,11 +14,10 @@ using testing::EndsWith;
 
 // c:\dest\ is empty; c:\docs\ holds readme.txt, run.bat and "a & b.txt",
 // which the file list shows with the batch file as run.BAT.
-class FileCommands : public Browser {
+class FileCommands : public MainWindowTest {
  protected:
   FileCommands() {
     drives.MakeFolders("c:\\dest");
-    drives.MakeFolders("c:\\vantiro");
     for (const char* name : {"c:\\docs\\readme.txt", "c:\\docs\\run.bat", "c:\\docs\\a & b.txt"})
       drives.MakeFile(name);
     Start();
@@ -47,8 +46,8 @@ TEST_F(FileCommands, OpenHandsTheFileToTheShellAfterTheBatchQuestion) {
               "c:\\docs\\" + std::string(row.opened == 2 ? "run.BAT" : "a & b.txt"));
     EXPECT_EQ(ws.messages.size(), row.asked) << row.file;
   }
-  files().Select(-1);
-  form->Files_DblClick();
+  Press(files(), kLeftButton, 20);  // below the files: none selected
+  files().DoubleClick();
   EXPECT_EQ(drives.openedDocuments.size(), 2u) << "no file selected";
 }
 
@@ -59,13 +58,13 @@ TEST_F(FileCommands, DeleteAsksFirstSaysWhenTheFileIsGoneAndNeverTakesADrive) {
   ws.msgBoxAnswers = {msgbox::kYes};
   Choose("run.BAT", "mnuFileDelete");
   EXPECT_EQ(ws.messages.back().text, "Unable to remove 'c:\\docs\\run.BAT'.");
-  form->CurrentFolder = "c:\\";
+  Click(0, "c:");
   main().ChooseMenu("mnuFolderRecycleBin");
   EXPECT_EQ(ws.messages.back().text, "Please select a valid folder.") << "never a drive";
 }
 
 TEST_F(FileCommands, CopyHandsOverThroughTempAndPasteRefusesADamagedHandOver) {
-  const std::string handOver = form->ProgramDir + "Temp";
+  const std::string handOver = std::string(kProgramDir) + "Temp";
   Choose("a & b.txt", "mnuCopy");
   EXPECT_EQ(drives.Contents(handOver), "\"c:\\docs\\a & b.txt\"\r\n\"a & b.txt\"\r\n");
   Click(1, "dest");
@@ -113,7 +112,7 @@ TEST_F(FileCommands, TheShellNeverGetsANameItWouldReadAsAnother) {
       {"c:\\dest", "'c:\\dest' cannot be copied: it is a folder, and only files are copied."},
       {longFolder + "\\s.txt", "Do you want to continue ?"}};
   for (const auto& [source, says] : pastes) {
-    drives.MakeFile(form->ProgramDir + "Temp", "\"" + source + "\"\r\n\"x\"\r\n");
+    drives.MakeFile(std::string(kProgramDir) + "Temp", "\"" + source + "\"\r\n\"x\"\r\n");
     ws.msgBoxAnswers = {msgbox::kYes};
     main().ChooseMenu("mnuPaste");
     EXPECT_THAT(said(), EndsWith(says));
@@ -127,7 +126,7 @@ TEST_F(FileCommands, ANewWindowStartsFromTheSavedPlaceWhileThisOneStepsAside) {
   const Twips left = main().Left(), top = main().Top();
   main().ChooseMenu("mnuNewWindow");
   EXPECT_EQ(std::pair(main().Left(), main().Top()), std::pair(left + 500, top + 500));
-  const std::string saved = drives.Contents(form->ProgramDir + "Config");
+  const std::string saved = drives.Contents(std::string(kProgramDir) + "Config");
   EXPECT_NE(saved.find(std::to_string(left) + "\r\n" + std::to_string(top) + "\r\n"),
             std::string::npos)
       << "saved before the move:\n"

@@ -1,7 +1,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/unit/browser.h"
+#include "settings/size_colors.h"
+#include "tests/unit/main_window.h"
 
 namespace vantiro {
 namespace {
@@ -9,7 +10,7 @@ namespace {
 using fake::kFrameHeight;
 using fake::kFrameWidth;
 
-class Layout : public Browser {
+class Layout : public MainWindowTest {
  protected:
   // Opens a chain of folders, one box each: c:\f0\f1\...
   void OpenChain(int depth) {
@@ -27,7 +28,7 @@ TEST_F(Layout, UserSizingKeepsListsAsHighAsTheWindowAndStretchesTheFileList) {
   Click(1, "f0");  // box 3 stays loaded, out of sight
   files().SetLeft(2 * 1200 + 1800);
   main().UserResize(main().Width() + 1000, main().Height() + 1000);
-  EXPECT_TRUE(WholeRows(box(0).Height()));
+  EXPECT_EQ((box(0).Height() - 2 * fake::kListBorder) % fake::kRowHeight, 0) << "whole rows";
   EXPECT_EQ(main().ClientHeight(), box(0).Height()) << "the window snaps to whole rows";
   for (int i = 1; i <= 3; ++i) EXPECT_EQ(box(i).Height(), box(0).Height()) << "box " << i;
   EXPECT_EQ(std::pair(files().Width(), files().Height()), std::pair(1000, box(0).Height()));
@@ -38,16 +39,19 @@ TEST_F(Layout, FormerActiveBoxReturnsToBoxesWidthStepByStepWhileTheTimerWakes) {
     Twips boxesWidth, activeBoxWidth;
     std::vector<Twips> ticks;  // the width of box 0 after each tick
   } rows[] = {{1200, 1800, {1680, 1560, 1440, 1320, 1200}},
-              {2000, 1500, {1600, 1700, 1800, 1900, 2000}},  // grows
-              {1797, 1800, {}}};                             // a step of zero
+              {2100, 1500, {1620, 1740, 1860, 1980, 2100}},  // grows
+              {1800, 1800, {}}};                             // a step of zero
   drives.MakeFolders("c:\\a");
   Start();
-  main().ChooseMenu("mnuAnimation");
-  main().ChooseMenu("mnuRememberPath");  // off: each refresh starts from box 0 alone
+  main().ChooseMenu("mnuRememberPath");  // off: each new width starts from box 0 alone
   for (const auto& row : rows) {
-    form->BoxesWidth = static_cast<std::int16_t>(row.boxesWidth);
-    form->ActiveBoxWidth = static_cast<std::int16_t>(row.activeBoxWidth);
-    form->Refresh_All();
+    main().ChooseMenu("mnuSizeColors");  // OK applies the widths and refreshes
+    Form4& dialog = *form->form4();
+    dialog.HScroll1().SetValue(row.boxesWidth / 15);
+    dialog.HScroll2().SetValue(row.activeBoxWidth / 15);
+    dialog.Check1().SetChecked(true);
+    ws.msgBoxAnswers = {msgbox::kYes};
+    dialog.Command1_Click();
     Click(0, "c:");
     EXPECT_EQ(box(1).Left(), row.boxesWidth);
     for (Twips width : row.ticks) {
@@ -65,7 +69,7 @@ TEST_F(Layout, MinKeepsCaptionAndMenuBarAndMaxRestoresTheNormalHeight) {
   Start();
   const Twips normalHeight = main().Height();
   main().ChooseMenu("mnuReduce");
-  EXPECT_EQ(std::pair(form->NormalHeight, main().Height()), std::pair(normalHeight, kFrameHeight));
+  EXPECT_EQ(main().Height(), kFrameHeight);
   EXPECT_EQ(main().BarCaptions(), (std::vector<std::string>{"File", "Help", "Max"}));
   EXPECT_TRUE(main().topMostCalls().back()) << "a reduced window stays on top";
   main().ChooseMenu("mnuRestore");
@@ -75,8 +79,8 @@ TEST_F(Layout, MinKeepsCaptionAndMenuBarAndMaxRestoresTheNormalHeight) {
 
   main().ChooseMenu("mnuReduce");
   main().UserResize(main().Width() + 300, main().Height() + 300);
-  EXPECT_FALSE(form->Reduced) << "dragging the border restores it";
-  EXPECT_EQ(main().Height(), normalHeight);
+  EXPECT_EQ(main().Height(), normalHeight) << "dragging the border restores it";
+  EXPECT_EQ(main().BarCaptions(), (std::vector<std::string>{"File", "Help", "Min"}));
 }
 
 // 40 levels need 48,000 twips of boxes, more than 16 bits and the screen.
@@ -85,7 +89,7 @@ TEST_F(Layout, DeepChainsKeepTheActiveBoxOnTheScreen) {
   OpenChain(40);
   EXPECT_EQ(main().Width(), kFrameWidth + 40 * 1200 + 1800);
   EXPECT_EQ(box(40).Left(), 40 * 1200) << "no pile-up at a clamp";
-  EXPECT_EQ(box(40).Count(), 1) << "the deepest box is filled";
+  EXPECT_EQ(box(40).Items().size(), 1u) << "the deepest box is filled";
   EXPECT_EQ(main().Left() + main().Width(), 1024 * 15) << "moved left just enough";
 
   main().SetLeft(0);  // the user moves the window back to reach box 24

@@ -1,7 +1,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/unit/browser.h"
+#include "tests/unit/main_window.h"
 
 namespace vantiro {
 namespace {
@@ -9,7 +9,7 @@ namespace {
 using Log = std::vector<std::string>;
 
 // The screen is 15360 x 11520 twips; the folder c:\p holds the files.
-class Previews : public Browser {
+class PreviewsTest : public MainWindowTest {
  protected:
   void Open(std::vector<std::pair<std::string, std::pair<Twips, Twips>>> pictures,
             std::vector<std::string> others = {}) {
@@ -23,13 +23,17 @@ class Previews : public Browser {
     Click(0, "c:");
     Click(1, "p");
   }
-  fake::FakeWindow& viewer() { return static_cast<fake::FakeWindow&>(form->form2().window()); }
-  fake::FakePictureBox& image() {
-    return static_cast<fake::FakePictureBox&>(form->form2().Image1());
+  fake::FakeWindow& viewer() {
+    return static_cast<fake::FakeWindow&>(form->previews().form2().window());
   }
-  fake::FakeWindow& player() { return static_cast<fake::FakeWindow&>(form->form3().window()); }
+  fake::FakePictureBox& image() {
+    return static_cast<fake::FakePictureBox&>(form->previews().form2().Image1());
+  }
+  fake::FakeWindow& player() {
+    return static_cast<fake::FakeWindow&>(form->previews().form3().window());
+  }
   fake::FakeMediaPlayer& strip() {
-    return static_cast<fake::FakeMediaPlayer&>(form->form3().MMControl1());
+    return static_cast<fake::FakeMediaPlayer&>(form->previews().form3().MMControl1());
   }
   // Left, top, width, height of the picture, then the viewer's client size.
   std::vector<Twips> Geometry() {
@@ -40,10 +44,10 @@ class Previews : public Browser {
   void Key(int code) { image().events.keyDown({code, 0}); }
 };
 
-TEST_F(Previews, PicturesStandBesideTheWindowSoundsPlayUnderItAndAPlayingSoundStays) {
+TEST_F(PreviewsTest, PicturesStandBesideTheWindowSoundsPlayUnderItAndAPlayingSoundStays) {
   Open({{"a.gif", {1500, 1200}}, {"PHOTO.JPG", {300, 300}}},
        {"photo.jpeg", "song.wav", "clip.avi", "readme.txt", "bad.bmp"});
-  main().SetMenuChecked(menu::mnuAutoPlay, true);
+  main().ChooseMenu("mnuAutoPlay");
   ClickFile("a.gif");
   EXPECT_EQ(Geometry(), (std::vector<Twips>{0, 0, 1500, 1200, 1500, 1200}));
   EXPECT_EQ(std::pair(viewer().Left(), viewer().Top()),
@@ -62,7 +66,7 @@ TEST_F(Previews, PicturesStandBesideTheWindowSoundsPlayUnderItAndAPlayingSoundSt
   EXPECT_TRUE(player().Visible()) << "playing on";
   strip().EndSound();
   strip().log.clear();
-  main().SetMenuChecked(menu::mnuAutoPlay, false);
+  main().ChooseMenu("mnuAutoPlay");  // off
   ClickFile("clip.avi");
   EXPECT_EQ(strip().log, (Log{"Close", "no Notify", "Wait", "not Shareable", "DeviceType AVIVideo",
                               "FileName c:\\p\\clip.avi", "Open"}))
@@ -74,7 +78,7 @@ TEST_F(Previews, PicturesStandBesideTheWindowSoundsPlayUnderItAndAPlayingSoundSt
 
 // The 100 x 100 pixel picture doubles at the top left and halves back; the
 // opposite steps cancel in the caption.
-TEST_F(Previews, ZoomStepsDoubleAndHalveAndCancelInTheCaption) {
+TEST_F(PreviewsTest, ZoomStepsDoubleAndHalveAndCancelInTheCaption) {
   Open({{"a.gif", {1500, 1500}}});
   ClickFile("a.gif");
   Press(kLeftButton, 750, 750);
@@ -95,7 +99,7 @@ TEST_F(Previews, ZoomStepsDoubleAndHalveAndCancelInTheCaption) {
 // stays under the mouse, the row is brought in so that the window ends at the
 // screen's bottom; the keys scroll by 450 twips, Up and Left no further than
 // the edge. Past the screen both ways it doubles no more.
-TEST_F(Previews, ABigPictureZoomsAroundThePointAndScrollsWithTheKeys) {
+TEST_F(PreviewsTest, ABigPictureZoomsAroundThePointAndScrollsWithTheKeys) {
   Open({{"big.bmp", {20000, 15000}}});
   ClickFile("big.bmp");
   EXPECT_EQ(viewer().Caption(), "big.bmp  x0.5");
@@ -119,7 +123,7 @@ TEST_F(Previews, ABigPictureZoomsAroundThePointAndScrollsWithTheKeys) {
 
 // A panorama keeps doubling one way until it cannot be drawn: the viewer
 // says so and closes.
-TEST_F(Previews, AZoomThatCannotBeDrawnClosesTheViewer) {
+TEST_F(PreviewsTest, AZoomThatCannotBeDrawnClosesTheViewer) {
   Open({{"wide.gif", {15000, 150}}});
   ClickFile("wide.gif");
   for (int i = 0; i < 10 && ws.messages.empty(); ++i) Press(kLeftButton, 0, 0);

@@ -1,21 +1,22 @@
-// The configuration and favourites files: what is written, what a restart
-// brings back, and what damaged files do.
+// The configuration and favourites files: how they read, what the program
+// writes, what a restart brings back, and what damaged files do.
 #include <filesystem>
 #include <functional>
 #include <sstream>
 
-#include "tests/unit/browser.h"
+#include "settings/config.h"
+#include "settings/favorites.h"
+#include "tests/unit/main_window.h"
 
 namespace vantiro {
 namespace {
 
 using Entries = std::vector<std::string>;
 
-constexpr const char* kConfig = "c:\\vantiro\\Config";
-constexpr const char* kFavorites = "c:\\vantiro\\Favorites";
+const std::string kConfig = std::string(kProgramDir) + "Config";
+const std::string kFavorites = std::string(kProgramDir) + "Favorites";
 // A window height that shows whole rows, which the layout keeps as it is.
 constexpr Twips kHeight = fake::kFrameHeight + 2 * fake::kListBorder + 20 * fake::kRowHeight;
-constexpr const char* kWelcomeStart = "Welcome to Vantiro!\r\rSince this is the first time";
 
 // The twelve lines before the path, as the program writes them.
 std::string Twelve(std::string_view remember, std::string_view topMost = "#FALSE#") {
@@ -37,15 +38,66 @@ Entries Lines(const std::string& text) {
   return lines;
 }
 
-class Settings : public Browser {
+// Each value read is in force, the ones after the first damage are not; a
+// width comes into the dialog's range; a system colour is stored negative.
+TEST(ConfigFile, ReadsTheValuesInOrderUntilTheFirstItCannot) {
+  const std::string good = Twelve("#FALSE#");
+  const struct {
+    std::string text;
+    bool read;
+    std::int16_t boxesWidth, activeBoxWidth;
+  } rows[] = {{good, true, 1500, 2100},
+              {Twelve("#TRUE#"), false, 1500, 2100},  // the path is remembered but missing
+              {"", false, 1200, 1800},
+              {"40000\r\n" + good.substr(6), false, 1200, 1800},
+              {"-5\r\n32767\r\n" + good.substr(12), true, 300, 4500},
+              {std::string("\x7f"
+                           "ELF\0\x01\xff",
+                           7),
+               false, 1200, 1800},
+              {"1500\r\n2100\r\n\"white\"\r\n", false, 1500, 2100},
+              {good.substr(0, good.find("#FALSE#")) + "yes\r\n", false, 1500, 2100}};
+  for (const auto& row : rows) {
+    Config config;
+    EXPECT_EQ(ReadConfig(row.text, config), row.read) << row.text;
+    EXPECT_EQ(std::pair(config.appearance.boxesWidth, config.appearance.activeBoxWidth),
+              std::pair(row.boxesWidth, row.activeBoxWidth))
+        << row.text;
+  }
+  Config config;
+  ReadConfig(good, config);
+  EXPECT_EQ(config.appearance.foldersBackColor, 0x80000014u);
+  EXPECT_EQ(std::vector<Twips>({config.height, config.left, config.top}),
+            (std::vector<Twips>{kHeight, 150, 300}));
+  EXPECT_FALSE(config.options.rememberPath || config.options.autoPlay);
+  EXPECT_TRUE(config.options.animation);
+}
+
+TEST(FavoritesFile, ReadsQuotedPathsUpToTheFirstLineThatIsNone) {
+  fake::TempDrives drives;
+  drives.AddDrive('c');
+  SettingsFiles files(drives);
+  files.SetProgramDir("c:\\vantiro");
+  drives.MakeFile(kFavorites,
+                  "\"c:\\temp\\\"\r\n\r\n\"d:\\\"\r\n\"c:\\temp\\\"\nnot quoted\r\n\"x:\\\"");
+  EXPECT_EQ(ReadFavorites(files), (Entries{"c:\\temp\\", "d:\\", "c:\\temp\\"}));
+  drives.MakeFile(kFavorites, "\"c:\\caf\xE9\\\"\r\n");
+  EXPECT_EQ(ReadFavorites(files), Entries{"c:\\caf\xC3\xA9\\"}) << "an older installation's";
+  EXPECT_TRUE(SaveFavorites(files, ReadFavorites(files)));
+  EXPECT_EQ(drives.Contents(kFavorites), "\"c:\\caf\xC3\xA9\\\"\r\n") << "saved as UTF-8";
+  const int saves = drives.saves;
+  EXPECT_TRUE(SaveFavorites(files, ReadFavorites(files)));
+  EXPECT_EQ(drives.saves, saves) << "a file that holds them already is not written again";
+}
+
+// The folders c:\a\b\c, with notes.txt and photo.bmp in c:\a\b\.
+class Settings : public MainWindowTest {
  protected:
   Settings() {
-    drives.MakeFolders("c:\\vantiro");
     drives.MakeFolders("c:\\a\\b\\c");
     drives.MakeFile("c:\\a\\b\\notes.txt");
     drives.MakeFile("c:\\a\\b\\photo.bmp");
   }
-
   // Ends the program as the close box does and starts it again; meanwhile
   // runs while it is stopped.
   void Restart(const std::function<void()>& meanwhile = [] {}) {
@@ -55,22 +107,18 @@ class Settings : public Browser {
     ws.messages.clear();
     Launch();
   }
-
-  int WelcomesShown() const {
-    return static_cast<int>(std::count_if(ws.messages.begin(), ws.messages.end(), [](auto& m) {
-      return m.text.starts_with(kWelcomeStart);
-    }));
+  void OpenB() {
+    Click(0, "c:");
+    Click(1, "a");
+    Click(2, "b");
   }
 };
 
 TEST_F(Settings, ExitWritesEveryValueLineByLine) {
+  drives.MakeFile(kConfig, "1500\r\n");  // damaged after the first value, which is kept
   Start();
-  form->BoxesWidth = 1500;
-  form->FilesBackColor = 0x80000014;
   main().ChooseMenu("mnuAnimation");
-  Click(0, "c:");
-  Click(1, "a");
-  Click(2, "b");
+  OpenB();
   ClickFile("photo.bmp");
   const std::string width = std::to_string(main().Width());
   const std::string height = std::to_string(main().Height());
@@ -87,84 +135,44 @@ TEST_F(Settings, ExitWritesEveryValueLineByLine) {
 
 TEST_F(Settings, ARestartBringsBackTheValuesTheFoldersAndTheFile) {
   Start();
-  form->FoldersBackColor = 0x00C0FFEE;
   main().SetHeight(kHeight);
   main().SetLeft(-30);
   main().ChooseMenu("mnuAutoPlay");
-  Click(0, "c:");
-  Click(1, "a");
-  Click(2, "b");
+  OpenB();
   ClickFile("photo.bmp");
   Restart();
   EXPECT_TRUE(ws.messages.empty());
-  EXPECT_EQ(box(0).backColor(), 0x00C0FFEEu) << "box 0 takes the colour read";
   EXPECT_EQ(std::pair(main().Left(), main().Height()), std::pair(-30, kHeight));
   EXPECT_TRUE(main().MenuChecked("mnuAutoPlay"));
-  EXPECT_EQ(std::pair(form->LastBox, box(3).Selected()), std::pair(3, -1));
-  EXPECT_EQ(form->CurrentFolder, "c:\\a\\b\\");
-  EXPECT_EQ(files().Item(files().Selected()), "photo.bmp");
+  EXPECT_EQ(std::pair(chain().LastBox(), box(3).Selected()), std::pair(3, -1));
+  EXPECT_EQ(chain().SelectedFilePath(), "c:\\a\\b\\photo.bmp");
+  EXPECT_EQ(files().Selected(), 1);
+
+  Restart([this] { drives.MakeFile(kConfig, Twelve("#FALSE#", "#TRUE#")); });
+  EXPECT_EQ(box(0).backColor(), 0x80000014u) << "box 0 takes the colour read";
+  EXPECT_TRUE(main().MenuChecked("mnuTopMost") && main().topMostCalls().back());
+  EXPECT_EQ(chain().LastBox(), 0) << "the path is not remembered";
+  Restart([this] { drives.MakeFile(kConfig, "1500\r\n2100\r\n0\r\n0\r\n0\r\n-99999999\r\n"); });
+  EXPECT_EQ(ws.messages.size(), 2u) << "a damaged file greets as a first run";
 }
 
-// The twelve values restore; a file that cannot be read before the path is
-// a first run, which greets and keeps the values read before the damage.
-TEST_F(Settings, TheValuesBeforeThePathRestoreOrGiveAFirstRun) {
-  const std::string good = Twelve("#TRUE#");
-  const struct {
-    std::string config;
-    int welcomes;
-  } rows[] = {{Twelve("#FALSE#"), 0},
-              {good, 1},  // the path is remembered but missing
-              {"", 1},
-              {"40000\r\n" + good.substr(6), 1},
-              {"1500\r\n40000\r\n", 1},
-              {std::string("\x7f"
-                           "ELF\0\x01\xff",
-                           7),
-               1},
-              {"1500\r\n2100\r\n\"white\"\r\n", 1},
-              {"1500\r\n2100\r\n0\r\n0\r\n0\r\n-2147483648\r\n", 1},
-              {good.substr(0, good.find("#TRUE#")) + "yes\r\n", 1}};
-  drives.MakeFile(kConfig, rows[0].config);
-  Launch();
-  EXPECT_EQ(form->FoldersBackColor, 0x80000014u) << "a system colour is stored negative";
-  EXPECT_EQ(std::pair(main().Top(), main().Height()), std::pair(300, kHeight));
-  EXPECT_FALSE(main().MenuChecked("mnuRememberPath"));
-  for (const auto& row : rows) {
-    Restart([&] { drives.MakeFile(kConfig, row.config); });
-    EXPECT_EQ(WelcomesShown(), row.welcomes) << row.config;
-    EXPECT_EQ(form->BoxesWidth, row.config.starts_with("1500") ? 1500 : 1200) << row.config;
-  }
-}
-
-// Widths edited by hand come into the range the size and colours dialog
-// offers: at 0 nothing could be clicked, at 32767 the list lies far away.
-TEST_F(Settings, StoredWidthsComeIntoTheDialogsRange) {
-  drives.MakeFile(kConfig, "-5\r\n32767\r\n" + Twelve("#FALSE#").substr(12));
-  Launch();
-  EXPECT_EQ(std::pair(form->BoxesWidth, form->ActiveBoxWidth),
-            (std::pair<std::int16_t, std::int16_t>(300, 4500)));
-}
-
-TEST_F(Settings, StartUpFixesAWindowFarLeftAndMakesItTopMostWhenAsked) {
-  std::string config = Twelve("#FALSE#", "#TRUE#");
+TEST_F(Settings, StartUpFixesAWindowFarLeft) {
+  std::string config = Twelve("#FALSE#");
   config.replace(config.find("\r\n150\r\n"), 7, "\r\n-99999\r\n");
   drives.MakeFile(kConfig, config);
   Launch();
   EXPECT_EQ(main().Left(), 0);
-  EXPECT_TRUE(main().MenuChecked("mnuTopMost") && main().topMostCalls().back());
 }
 
 // A damaged path section restores the levels before the damage, and never
 // greets: a renamed folder, an entry beyond its list, a file cut anywhere.
 TEST_F(Settings, ADamagedPathSectionRestoresWhatItCan) {
   Start();
-  Click(0, "c:");
-  Click(1, "a");
-  Click(2, "b");
+  OpenB();
   Restart([this] {
     std::filesystem::rename(drives.HostPath("c:\\a\\b"), drives.HostPath("c:\\a") / "renamed");
   });
-  EXPECT_EQ(std::pair(form->LastBox, box(2).Selected()), std::pair(2, -1));
+  EXPECT_EQ(std::pair(chain().LastBox(), box(2).Selected()), std::pair(2, -1));
   EXPECT_EQ(box(2).Items(), (Entries{"renamed"}));
 
   const Entries lines = Lines(drives.Contents(kConfig));
@@ -172,18 +180,13 @@ TEST_F(Settings, ADamagedPathSectionRestoresWhatItCan) {
     std::string cut;
     for (std::size_t i = 0; i < kept; ++i) cut += lines[i] + "\n";  // LF alone is read too
     Restart([&] { drives.MakeFile(kConfig, cut); });
-    EXPECT_EQ(WelcomesShown(), 0) << kept << " lines";
-    EXPECT_EQ(form->LastBox, kept >= 19 ? 2 : kept >= 16 ? 1 : 0) << kept << " lines";
+    EXPECT_TRUE(ws.messages.empty()) << kept << " lines";
+    EXPECT_EQ(chain().LastBox(), kept >= 19 ? 2 : kept >= 16 ? 1 : 0) << kept << " lines";
   }
-
   Restart([this] {
-    drives.MakeFile(
-        kConfig,
-        Twelve("#TRUE#") + "0\r\n\"c:\\\"\r\n99\r\n\"\"\r\n\"\"\r\n-1\r\n\"\"\r\n\"c:\\a\\\"\r\n");
+    drives.MakeFile(kConfig, Twelve("#TRUE#") + "0\r\n\"c:\\\"\r\n99\r\n\"\"\r\n\"\"\r\n");
   });
-  EXPECT_EQ(WelcomesShown(), 0);
-  EXPECT_EQ(box(0).Selected(), -1);
-  EXPECT_EQ(form->FilesTag, "") << "nothing after the missing entry is read";
+  EXPECT_EQ(box(0).Selected(), -1) << "an entry beyond the list";
 }
 
 TEST_F(Settings, AFailedSaveBeepsKeepsTheOldFilesAndLosesNothingThisRun) {
@@ -191,7 +194,6 @@ TEST_F(Settings, AFailedSaveBeepsKeepsTheOldFilesAndLosesNothingThisRun) {
   main().Close();
   const std::string old = drives.Contents(kConfig);
   drives.MakeFile(kFavorites, "\"c:\\a\\\"\r\n");
-  form.reset();
   Start();
   Click(0, "c:");
   Click(1, "a");
@@ -202,7 +204,7 @@ TEST_F(Settings, AFailedSaveBeepsKeepsTheOldFilesAndLosesNothingThisRun) {
   EXPECT_EQ(ws.beeps, beeps + 1);
   EXPECT_EQ(drives.Contents(kConfig), old);
   EXPECT_EQ(drives.Contents(kFavorites), "\"c:\\a\\\"\r\n") << "the favourites are skipped";
-  EXPECT_EQ(form->LastBox, 2) << "the refresh still opens the folders again";
+  EXPECT_EQ(chain().LastBox(), 2) << "the refresh still opens the folders again";
   EXPECT_EQ(box(0).Items(), (Entries{"c:", "z:", "", "c:\\a\\", "c:\\a\\"}));
 }
 
@@ -211,35 +213,13 @@ TEST_F(Settings, ResetAllDeletesTheConfigurationAndStartsAFreshCopy) {
   drives.MakeFile(kFavorites, "\"c:\\a\\\"\r\n");
   drives.startFails = true;
   main().ChooseMenu("mnuReset");
-  EXPECT_EQ(ws.messages.back().text, "Sorry: Unable to reset Vantiro!.");
+  EXPECT_EQ(said(), "Sorry: Unable to reset Vantiro!.");
   drives.startFails = false;
   main().ChooseMenu("mnuReset");
   EXPECT_FALSE(std::filesystem::exists(drives.HostPath(kConfig)));
   EXPECT_EQ(drives.startedPrograms.back(), "\"c:\\vantiro\\Vantiro.exe\"");
   EXPECT_TRUE(ws.quit);
   EXPECT_EQ(drives.Contents(kFavorites), "\"c:\\a\\\"\r\n") << "favourites untouched";
-}
-
-TEST_F(Settings, FavoritesLoadInOrderAfterTheSeparator) {
-  drives.MakeFile(kConfig, Twelve("#FALSE#"));
-  drives.MakeFile(kFavorites,
-                  "\"c:\\temp\\\"\r\n\r\n\"d:\\\"\r\n\"c:\\temp\\\"\nnot quoted\r\n\"x:\\\"");
-  Launch();
-  EXPECT_EQ(box(0).Items(), (Entries{"c:", "z:", "", "c:\\temp\\", "d:\\", "c:\\temp\\"}))
-      << "duplicates kept, blank lines passed over, reading stops at the unquoted line";
-  EXPECT_EQ(box(0).batchFills(), 2) << "the drives, then all the favourites at once";
-  Click(0, "");  // back to box 0: the favourites are saved and read again
-  const int saves = drives.saves;
-  Click(0, "");
-  EXPECT_EQ(drives.saves, saves) << "a file that holds them already is not written again";
-
-  Restart([this] { drives.MakeFile(kFavorites, "\"c:\\caf\xE9\\\"\r\n"); });
-  EXPECT_EQ(box(0).Item(3), "c:\\caf\xC3\xA9\\") << "an older installation's Windows-1252";
-  main().Close();
-  EXPECT_EQ(drives.Contents(kFavorites), "\"c:\\caf\xC3\xA9\\\"\r\n") << "saved as UTF-8";
-
-  Restart([this] { drives.RemoveFile(kConfig); });
-  EXPECT_EQ(box(0).Count(), 3) << "no configuration: no favourites";
 }
 
 TEST_F(Settings, FavoriteCommandsChangeBoxZeroAndReachTheFileOnSave) {
@@ -262,20 +242,10 @@ TEST_F(Settings, FavoriteCommandsChangeBoxZeroAndReachTheFileOnSave) {
   Restart();
   main().ChooseMenu("mnuResetFavorites");
   EXPECT_EQ(box(0).Items(), (Entries{"c:", "z:", ""}));
-  main().ChooseMenu("mnuResetFavorites");
-  EXPECT_EQ(box(0).Count(), 3) << "nothing more to remove";
   main().Close();
   EXPECT_EQ(drives.Contents(kFavorites), "");
-}
-
-TEST_F(Settings, AFailingFavoriteCancelledIsGoneFromTheFileToo) {
-  drives.MakeFile(kConfig, Twelve("#FALSE#"));
-  drives.MakeFile(kFavorites, "\"c:\\gone\\\"\r\n\"c:\\a\\\"\r\n");
-  Launch();
-  Click(0, "c:\\gone\\");
-  EXPECT_EQ(ws.messages.back().style, msgbox::kRetryCancel | msgbox::kExclamation);
-  EXPECT_EQ(drives.Contents(kFavorites), "\"c:\\a\\\"\r\n");
-  EXPECT_EQ(box(0).Items(), (Entries{"c:", "z:", "", "c:\\a\\"}));
+  Restart([this] { drives.RemoveFile(kConfig); });
+  EXPECT_EQ(box(0).Items().size(), 3u) << "no configuration: no favourites";
 }
 
 }  // namespace

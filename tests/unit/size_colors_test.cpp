@@ -2,12 +2,13 @@
 #include <string>
 #include <vector>
 
-#include "tests/unit/browser.h"
+#include "settings/size_colors.h"
+#include "tests/unit/main_window.h"
 
 namespace vantiro {
 namespace {
 
-class SizeColors : public Browser {
+class SizeColors : public MainWindowTest {
  protected:
   Form4& Open() {
     main().ChooseMenu("mnuSizeColors");
@@ -21,7 +22,7 @@ class SizeColors : public Browser {
 
 TEST_F(SizeColors, OpensCentredWithTheValuesInPixelsAndAppliesThemOnOk) {
   Start();
-  main().SetMenuChecked(menu::mnuTopMost, true);
+  main().ChooseMenu("mnuTopMost");
   Form4& dialog = Open();
   auto& window = static_cast<fake::FakeWindow&>(dialog.window());
   EXPECT_EQ(window.Caption(), "Size and colors preferencies");
@@ -38,36 +39,35 @@ TEST_F(SizeColors, OpensCentredWithTheValuesInPixelsAndAppliesThemOnOk) {
   dialog.Command3_Click();  // Apply, answered No
   ASSERT_EQ(ws.messages.size(), 1u);
   EXPECT_EQ(ws.messages[0].title, "Are you sure");
-  EXPECT_EQ(form->BoxesWidth, 1200);
+  EXPECT_EQ(box(0).Width(), 1800) << "nothing applied";
   ws.msgBoxAnswers = {msgbox::kYes};
   dialog.Command1_Click();
-  EXPECT_EQ(std::vector<Color>({static_cast<Color>(form->BoxesWidth), form->FoldersBackColor,
-                                form->FilesBackColor, box(0).backColor()}),
-            (std::vector<Color>{1950, 0x80000014, 0x8000000F, 0x80000014}));
+  Click(0, "c:");
+  EXPECT_EQ(std::vector<Color>(
+                {static_cast<Color>(box(0).Width()), box(0).backColor(), files().backColor()}),
+            (std::vector<Color>{1950, 0x80000014, 0x8000000F}));
   EXPECT_TRUE(window.closed() && !form->form4());
   EXPECT_EQ(main().topMostCalls().back(), true) << "on top again";
 }
 
-// Stored widths beyond the bars show at their ends; OK untouched stores
-// what the bars show. Cancel after Default keeps the program's values.
-TEST_F(SizeColors, ShowsWhatTheBarsCanHoldAndCancelKeepsTheValues) {
+// A stored width shows in whole pixels; OK untouched stores what the bars
+// show. Cancel after Default keeps the program's values.
+TEST_F(SizeColors, ShowsTheValuesInPixelsAndCancelKeepsThem) {
+  drives.MakeFile(std::string(kProgramDir) + "Config", "1205\r\n4800\r\n");
   Start();
-  const std::vector<std::pair<std::int16_t, std::int16_t>> stored = {{1205, 1800}, {0, 4800}};
-  const std::vector<std::vector<int>> shown = {{80, 120, 80, 120}, {20, 300, 20, 300}};
-  for (std::size_t i = 0; i < stored.size(); ++i) {
-    std::tie(form->BoxesWidth, form->ActiveBoxWidth) = stored[i];
-    Form4& dialog = Open();
-    EXPECT_EQ(Shown(dialog), shown[i]);
-    dialog.Command1_Click();
-    EXPECT_EQ(form->BoxesWidth, shown[i][0] * 15);
-  }
-  main().ChooseMenu("mnuAnimation");
   Form4& dialog = Open();
-  dialog.Command6_Click();  // Default
-  EXPECT_EQ(Shown(dialog), (std::vector<int>{80, 120, 80, 120}));
-  EXPECT_FALSE(dialog.Check1().Checked()) << "no animation by default";
-  dialog.Command2_Click();
-  EXPECT_EQ(form->ActiveBoxWidth, 4500);
+  EXPECT_EQ(Shown(dialog), (std::vector<int>{80, 300, 80, 300}));
+  dialog.Command1_Click();
+  main().Close();
+  EXPECT_TRUE(drives.Contents(std::string(kProgramDir) + "Config").starts_with("1200\r\n4500\r\n"));
+  Start();
+  main().ChooseMenu("mnuAnimation");
+  Form4& again = Open();
+  again.Command6_Click();  // Default
+  EXPECT_EQ(Shown(again), (std::vector<int>{80, 120, 80, 120}));
+  EXPECT_FALSE(again.Check1().Checked()) << "no animation by default";
+  again.Command2_Click();
+  EXPECT_TRUE(main().MenuChecked("mnuAnimation"));
 }
 
 // The dialog starts on black with sixteen black custom colours; only a

@@ -13,11 +13,14 @@
 
 namespace vantiro {
 
-class Browser : public ::testing::Test {
+inline constexpr const char* kProgramDir = "c:\\vantiro\\";
+
+class MainWindowTest : public ::testing::Test {
  protected:
-  Browser() {
+  MainWindowTest() {
     drives.AddDrive('c');
     drives.AddDrive('z');
+    drives.MakeFolders("c:\\vantiro");
   }
 
   // Starts the program as the drives hold it.
@@ -26,7 +29,6 @@ class Browser : public ::testing::Test {
     form->Start();
     return *form;
   }
-
   // Starts it and forgets the first-run welcome: most tests are about what
   // comes after.
   Form1& Start() {
@@ -35,10 +37,17 @@ class Browser : public ::testing::Test {
     return *form;
   }
 
+  const FolderChain& chain() { return form->browser().chain(); }
   fake::FakeWindow& main() { return ws.window(0); }
-  fake::FakeListBox& box(int index) { return static_cast<fake::FakeListBox&>(form->Dir(index)); }
-  fake::FakeListBox& files() { return static_cast<fake::FakeListBox&>(form->Files()); }
+  fake::FakeListBox& box(int index) {
+    return static_cast<fake::FakeListBox&>(form->browser().Dir(index));
+  }
+  fake::FakeListBox& files() { return static_cast<fake::FakeListBox&>(form->browser().Files()); }
+  fake::FakeListBox& titles() {
+    return static_cast<fake::FakeListBox&>(form->previews().frmHTML().List1());
+  }
   fake::FakeTimer& timer1() { return ws.timer(0); }
+  const std::string& said() const { return ws.messages.back().text; }
 
   // Clicks an entry of a folder box, or a file, as the user does.
   void Click(int index, const std::string& entry) { Click(box(index), entry); }
@@ -49,10 +58,9 @@ class Browser : public ::testing::Test {
     ASSERT_NE(found, items.end()) << "no entry '" << entry << "'";
     list.UserClick(static_cast<int>(found - items.begin()));
   }
-
-  // Whole rows inside the border, as the list boxes show them.
-  static bool WholeRows(Twips height) {
-    return (height - 2 * fake::kListBorder) % fake::kRowHeight == 0;
+  // A press with a button on a row of a list (the first shown is row 0).
+  static void Press(fake::FakeListBox& list, int button, int row) {
+    list.Press({button, 0, 100, row * fake::kRowHeight + 5});
   }
 
   fake::FakeWindowSystem ws;

@@ -1,12 +1,9 @@
-// Which file goes to which preview: pictures to the viewer beside the main
-// window, sounds and videos to the player docked under it. A sound that is
-// playing goes on while the user browses.
+#include "preview/previews.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <string_view>
-
-#include "app/form1.h"
 
 namespace vantiro {
 namespace {
@@ -32,64 +29,65 @@ const MediaKind* FindMediaKind(const std::string& key) {
   return found != kMediaKinds.end() ? &*found : nullptr;
 }
 
+template <typename Form>
+bool Loaded(const std::unique_ptr<Form>& form) {
+  return form && !form->unloaded();
+}
+
 }  // namespace
 
-Form2& Form1::form2() {
-  if (!form2_ || form2_->unloaded()) {
-    form2_ = std::make_unique<Form2>(ws_);
-    ApplyTopMost();
+Previews::Previews(WindowSystem& ws, Window& main, const Options& options, Events events)
+    : ws_(ws), main_(main), options_(options), events_(std::move(events)) {}
+
+template <typename Form, typename... Args>
+Form& Previews::MadeOnFirstUse(std::unique_ptr<Form>& form, Args&&... args) {
+  if (!Loaded(form)) {
+    form = std::make_unique<Form>(ws_, std::forward<Args>(args)...);
+    events_.made();
   }
-  return *form2_;
+  return *form;
 }
 
-Form3& Form1::form3() {
-  if (!form3_ || form3_->unloaded()) {
-    form3_ = std::make_unique<Form3>(ws_);
-    ApplyTopMost();
-  }
-  return *form3_;
-}
+Form2& Previews::form2() { return MadeOnFirstUse(form2_); }
+Form3& Previews::form3() { return MadeOnFirstUse(form3_); }
+FrmHtml& Previews::frmHTML() { return MadeOnFirstUse(frmHTML_, events_.html); }
 
-// The main window takes the keys back, so that the user goes on choosing
-// files while the preview stays on screen.
-void Form1::Preview(const std::string& fileName, const std::string& fullPath) {
+// A picture or a sound keeps the keys with the main window; a video keeps
+// the player in front.
+bool Previews::Preview(const std::string& fileName, const std::string& fullPath) {
   const std::string key = PreviewKey(fullPath);
+  bool takeKeysBack = false;
   if (std::ranges::find(kPictureKeys, key) != kPictureKeys.end()) {
     ShowPicture(fileName, fullPath);
-    TakeFocusBack();
+    takeKeysBack = true;
   } else {
     HidePictureViewer();
   }
   if (FindMediaKind(key)) {
     ShowMultimedia(fileName, fullPath);
-    if (key != ".avi") TakeFocusBack();  // a video keeps the player in front
+    takeKeysBack = takeKeysBack || key != ".avi";
   } else {
     HidePlayer(false);
   }
+  return takeKeysBack;
 }
 
-void Form1::TakeFocusBack() {
-  window_->Show();
-  window_->SetFocus();
-  files_->SetFocus();
-}
-
-void Form1::ShowPicture(const std::string& fileName, const std::string& fullPath) {
+void Previews::ShowPicture(const std::string& fileName, const std::string& fullPath) {
   Form2& viewer = form2();
   viewer.window().SetCaption(fileName + " ");
   if (!viewer.LoadPicture(fullPath)) return;  // silently: the caption alone changed
   if (viewer.image().height > ws_.ScreenHeight() || viewer.image().width > ws_.ScreenWidth())
     viewer.ZoomOut(0, 0);
   viewer.Resize();
-  viewer.window().SetLeft(ClampTwips(std::int64_t{window_->Left()} + window_->Width()));
-  viewer.window().SetTop(window_->Top());
+  viewer.window().SetLeft(ClampTwips(std::int64_t{main_.Left()} + main_.Width()));
+  viewer.window().SetTop(main_.Top());
   viewer.ShowImage();
 }
 
-void Form1::ShowMultimedia(const std::string& fileName, const std::string& fullPath) {
+void Previews::ShowMultimedia(const std::string& fileName, const std::string& fullPath) {
   Form3& player = form3();
   player.window().SetCaption(fileName);
-  player.window().SetWidth(window_->Width());
+  player.window().SetWidth(main_.Width());
   MediaPlayer& control = player.MMControl1();
   control.SetWidth(player.window().ClientWidth());
   DockPlayer();
@@ -102,23 +100,26 @@ void Form1::ShowMultimedia(const std::string& fileName, const std::string& fullP
   control.SetFileName(fullPath);
   player.window().Show();
   control.SetCommand("Open");
-  if (window_->MenuChecked(menu::mnuAutoPlay)) control.SetCommand("Play");
+  if (options_.autoPlay) control.SetCommand("Play");
 }
 
 // Under the main window, left edges aligned.
-void Form1::DockPlayer() {
-  if (!form3_ || form3_->unloaded()) return;
-  form3_->window().SetLeft(window_->Left());
-  form3_->window().SetTop(ClampTwips(std::int64_t{window_->Top()} + window_->Height()));
+void Previews::DockPlayer() {
+  if (!Loaded(form3_)) return;
+  form3_->window().SetLeft(main_.Left());
+  form3_->window().SetTop(ClampTwips(std::int64_t{main_.Top()} + main_.Height()));
 }
 
-void Form1::HidePictureViewer() {
-  if (form2_ && !form2_->unloaded()) form2_->window().Hide();
+void Previews::HidePictureViewer() {
+  if (Loaded(form2_)) form2_->window().Hide();
 }
 
-// Hidden, the player plays on.
-void Form1::HidePlayer(bool evenPlaying) {
-  if (form3_ && !form3_->unloaded() && (evenPlaying || !form3_->Playing())) form3_->window().Hide();
+void Previews::HidePlayer(bool evenPlaying) {
+  if (Loaded(form3_) && (evenPlaying || !form3_->Playing())) form3_->window().Hide();
+}
+
+void Previews::HideHtmlList() {
+  if (Loaded(frmHTML_)) frmHTML_->window().Hide();
 }
 
 }  // namespace vantiro

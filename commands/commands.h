@@ -1,0 +1,62 @@
+// The commands of the FILE and FOLDER menus, copy and paste: on the file
+// selected in the browser's chain, or on its current folder. Rename, Delete
+// and the copy of a name the shell would misread are the program's own
+// exact calls; the others go to the shell through its gate.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "commands/shell_gate.h"
+#include "navigation/browser.h"
+
+namespace vantiro {
+
+class Commands {
+ public:
+  Commands(WindowSystem& ws, FileSystem& fs, Window& main, Browser& browser,
+           const SettingsFiles& files, std::function<void()> configSave);
+
+  // FILE: without a selected file each does nothing.
+  void mnuFileOpen_Click();
+  void mnuFileOpenWith_Click();
+  void mnuFileRename_Click();
+  void mnuFileRecycleBin_Click();
+  void mnuFileDelete_Click();
+  void mnuFileProperties_Click();
+  void ShowProperties(const std::string& path, std::uintptr_t ownerWindow);
+
+  // FOLDER: without a current folder each says so and does nothing.
+  void mnuExplore_Click();
+  void mnuNewWindow_Click();
+  void mnuFolderRecycleBin_Click();
+  void mnuFolderProperties_Click();
+
+  void mnuCopy_Click();
+  void mnuPaste_Click();
+  void CopyFile(const std::string& source, const std::string& destFolder);
+
+ private:
+  // Whether the shell may have a path; when the gate refused it, the user
+  // hears why it cannot be <action>.
+  bool ShellTakes(const std::string& path, const std::optional<ShellRefusal>& refusal,
+                  std::string_view action);
+  void Recycle(const std::string& path, const std::optional<ShellRefusal>& refusal);
+  void CopyExactly(const std::string& source, const std::string& target);
+  const std::string& CurrentFolder() const { return browser_.chain().CurrentFolder(); }
+
+  WindowSystem& ws_;
+  FileSystem& fs_;
+  Window& main_;
+  Browser& browser_;
+  const SettingsFiles& settingsFiles_;
+  std::function<void()> configSave_;
+  // The Recycle Bin's request to the shell, kept from one use to the next;
+  // no owner window.
+  ShellFileOperation FileOp;
+};
+
+}  // namespace vantiro

@@ -1,0 +1,33 @@
+// The Help menu: the help file beside the program, and the about box.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/file_system.h"
+#include "platform/window_system.h"
+
+namespace vantiro {
+
+class HelpMenu {
+ public:
+  // While the modal about box is up, nothing may cover it: coverable(false)
+  // clears the top-most option from the program's windows, coverable(true)
+  // applies it again.
+  HelpMenu(WindowSystem& ws, FileSystem& fs, Window& main, const std::string& programDir,
+           std::function<void(bool)> coverable)
+      : ws_(ws), fs_(fs), main_(main), programDir_(programDir), coverable_(std::move(coverable)) {}
+
+  void mnuHowTo_Click();
+  void mnuAbout_Click();
+  std::string HelpFile() const { return programDir_ + "HowTo.hlp"; }
+
+ private:
+  WindowSystem& ws_;
+  FileSystem& fs_;
+  Window& main_;
+  const std::string& programDir_;
+  std::function<void(bool)> coverable_;
+};
+
+}  // namespace vantiro

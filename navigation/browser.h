@@ -1,0 +1,119 @@
+// The folder boxes and the file list of the main window. They draw the
+// chain of folders and turn the user's clicks, presses and drops into steps
+// on it. What reaches beyond the lists (the window's layout and timer, the
+// configuration, the commands of the FILE and FOLDER menus) the main window
+// does, as the Host.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "navigation/folder_chain.h"
+#include "platform/window_system.h"
+#include "preview/previews.h"
+#include "settings/options.h"
+#include "settings/program.h"
+#include "settings/settings_files.h"
+
+namespace vantiro {
+
+class Browser {
+ public:
+  class Host {
+   public:
+    virtual void ResizeWindow() = 0;
+    virtual void SetTimer1Enabled(bool enabled) = 0;
+    virtual void WakeTimer1() = 0;
+    virtual void Config_Save() = 0;
+    virtual void Config_Load() = 0;
+    virtual void CopyFile(const std::string& source, const std::string& destFolder) = 0;
+    virtual void mnuFileOpen_Click() = 0;
+    virtual void mnuExplore_Click() = 0;
+
+   protected:
+    ~Host() = default;
+  };
+
+  Browser(WindowSystem& ws, FileSystem& fs, Window& main, Host& host, Previews& previews,
+          SettingsFiles& files, const Options& options, const Appearance& appearance);
+  ~Browser();
+
+  const FolderChain& chain() const { return chain_; }
+  ListBox& Dir(int index) { return *dirs_.at(static_cast<std::size_t>(index)); }
+  int DirCount() const { return static_cast<int>(dirs_.size()); }
+  ListBox& Files() { return *files_; }
+
+  // The folder boxes.
+  void LoadDir0();
+  DirStatus Update_Dir(int index, const std::string& path);
+  void SetHorizontalExtent(int index);
+  int IsFolderOk();
+  void ResetCurrentDir();
+  void Refresh_All();
+  void mnuRefresh_Click() { Refresh_All(); }
+  void Dir_Click(int index);
+  void Dir_DblClick() { host_.mnuExplore_Click(); }
+  void Dir_MouseDown(int index, const MouseEvent& event);
+  void Dir_MouseMove(int index, const MouseEvent& event);
+  void Dir_DragOver(int index);
+  void Dir_DragDrop(int index, const DragEvent& event);
+  void Dir_OLEDragDrop(int index, const std::vector<std::string>& files);
+  void ShowHtmlList();
+  // Selects an entry again as the user would, which opens it when it was
+  // not selected; false when the box has no such entry.
+  bool Reselect(int index, int entry, const std::string& text);
+
+  // The file list.
+  bool Update_Files(int index, const std::string& path);
+  void SetFilesHorizontalExtent();
+  void mnuFilters_Click();
+  void Files_Click();
+  void Files_DblClick() { host_.mnuFileOpen_Click(); }
+  void Files_MouseDown(const MouseEvent& event);
+  void Files_MouseMove(const MouseEvent& event);
+  void Files_DragOver(const DragEvent& event);
+  int Files_OLEDragOver(bool offersFiles, int effects);
+  void Files_OLEDragDrop(const std::vector<std::string>& files);
+  // A press on a line of the HTML files window: its HTML file is selected.
+  void Titles_MouseDown(int row, int button);
+  // Selects a file as a click would, previewing it when it was not selected.
+  void SelectFile(int row);
+  bool ReselectFile(int entry, const std::string& text);
+
+  // The favourites, box 0's entries after the separator.
+  void Favorites_Load();
+  void Favorites_Save();
+  void SetFavorites(std::vector<std::string> favorites);
+  void mnuAdd_Click();
+  void mnuRemoveFavorites_Click();
+  void mnuResetFavorites_Click();
+
+ private:
+  void CreateDirBox();
+  void ShowBoxesInUse();
+  void DrawBox(int index);
+  void DrawFiles();
+  int RowAt(const ListBox& box, Twips y) const;
+  std::int32_t HorizontalExtent(const std::vector<std::string>& texts) const;
+  std::int32_t Dir0Extent();
+  void TakeFocusBack();
+
+  WindowSystem& ws_;
+  Window& main_;
+  Host& host_;
+  Previews& previews_;
+  SettingsFiles& settingsFiles_;
+  const Options& options_;
+  const Appearance& look_;
+  FolderChain chain_;
+  std::vector<std::unique_ptr<ListBox>> dirs_;  // LastLoadedBox + 1 of them
+  std::unique_ptr<ListBox> files_;
+  struct {
+    std::vector<std::string> texts;
+    std::int32_t widest = 0;
+  } measuredFavorites_;
+};
+
+}  // namespace vantiro

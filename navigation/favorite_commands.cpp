@@ -1,0 +1,31 @@
+// The favourites: folders listed in box 0 after the drives and the empty
+// separator, kept in the file "Favorites" beside the program.
+#include "navigation/browser.h"
+#include "settings/favorites.h"
+
+namespace vantiro {
+
+void Browser::Favorites_Load() { SetFavorites(ReadFavorites(settingsFiles_)); }
+
+void Browser::Favorites_Save() {
+  if (!SaveFavorites(settingsFiles_, chain_.Favorites())) ws_.Beep();
+}
+
+void Browser::SetFavorites(std::vector<std::string> favorites) {
+  chain_.SetFavorites(std::move(favorites));
+  DrawBox(0);
+}
+
+void Browser::mnuAdd_Click() {
+  if (IsFolderOk() != msgbox::kYes) return;
+  chain_.AddFavorite(chain_.CurrentFolder());
+  DrawBox(0);
+}
+
+void Browser::mnuRemoveFavorites_Click() {
+  if (chain_.RemoveFavorite(chain_.box(0).selected)) DrawBox(0);
+}
+
+void Browser::mnuResetFavorites_Click() { SetFavorites({}); }
+
+}  // namespace vantiro

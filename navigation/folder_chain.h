@@ -1,0 +1,86 @@
+// The chain of open folders, as data. Box 0 lists the drives, an empty
+// separator and the favourites; box k lists the sub-folders of the folder
+// opened from box k-1; each box remembers its selected entry. The file list
+// holds the files of the folder opened last. The chain reads the disk
+// through FileSystem and knows no window: each step answers what happened,
+// and the window draws it.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/file_system.h"
+
+namespace vantiro {
+
+// What Update_Dir reports, with the values the design gives them.
+enum class DirStatus { Opened = 0, Failed = 2, NoSubFolders = 7 };
+
+struct FolderBox {
+  std::string tag;  // the folder listed, ending in "\"; empty for box 0
+  std::vector<std::string> entries;
+  int selected = -1;
+};
+
+// The files that match the filter, HTML files first; line i of titles is
+// the page title of entry i for every HTML file.
+struct FileList {
+  std::vector<std::string> entries, titles;
+  int selected = -1;
+  std::string tag;  // the folder last listed with any file
+};
+
+class FolderChain {
+ public:
+  explicit FolderChain(const FileSystem& fs) : fs_(fs) {}
+
+  // The boxes in use: box 0 to LastBox.
+  const std::vector<FolderBox>& boxes() const { return boxes_; }
+  const FolderBox& box(int index) const { return boxes_.at(static_cast<std::size_t>(index)); }
+  int LastBox() const { return static_cast<int>(boxes_.size()) - 1; }
+  // The folder last opened, ending in "\"; empty until one is.
+  const std::string& CurrentFolder() const { return currentFolder_; }
+  const FileList& files() const { return files_; }
+  // The current folder followed by the selected file; nullopt when none is.
+  std::optional<std::string> SelectedFilePath() const;
+
+  // Box 0 alone, its drives read again; the favourites stay.
+  void LoadDir0();
+  int DriveCount() const { return driveCount_; }
+  std::span<const std::string> Favorites() const;
+  void SetFavorites(std::vector<std::string> favorites);
+  void AddFavorite(const std::string& folder);
+  // False for an entry of box 0 that is no favourite.
+  bool RemoveFavorite(int entry);
+
+  void Select(int box, int entry);
+  void SelectFile(int entry) { files_.selected = entry; }
+  // What the selected entry of a box opens, as the caption shows it: a
+  // drive's letter and colon, without the label ("c: [SYSTEM]" is "c:").
+  std::string EntryOf(int box) const;
+  // The folder it names: the box's tag, the entry and a closing "\".
+  std::string PathOf(int box) const;
+
+  // Opens a folder into box index (1 or more): its sub-folders become that
+  // box, the last of the chain; a folder without any ends the chain at
+  // index - 1. The current folder is the path even when it fails.
+  DirStatus Update_Dir(int index, const std::string& path);
+  // Lists the files of a folder that match the filter; false, the list
+  // emptied, when the folder cannot be read.
+  bool Update_Files(const std::string& path);
+  void ClearFiles();
+  const std::string& Filter() const { return filter_; }
+  void SetFilter(std::string filter) { filter_ = std::move(filter); }
+
+ private:
+  const FileSystem& fs_;
+  std::vector<FolderBox> boxes_ = {FolderBox{}};
+  int driveCount_ = 0;
+  std::string currentFolder_;
+  FileList files_;
+  std::string filter_ = "*.*";
+};
+
+}  // namespace vantiro

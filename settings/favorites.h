@@ -1,0 +1,24 @@
+// The favourites file "Favorites" beside the program: one quoted folder path
+// a line, in the order box 0 lists them.
+#pragma once
+
+#include <span>
+#include <string>
+#include <vector>
+
+#include "settings/settings_files.h"
+
+namespace vantiro {
+
+inline constexpr const char* kFavoritesFile = "Favorites";
+
+std::string FavoritesText(std::span<const std::string> favorites);
+
+// The favourites of the file, up to the first line that is not a quoted
+// path; blank lines are passed over, duplicates kept.
+std::vector<std::string> ReadFavorites(const SettingsFiles& files);
+
+// False when the file could not be written (it is then kept in memory).
+bool SaveFavorites(SettingsFiles& files, std::span<const std::string> favorites);
+
+}  // namespace vantiro

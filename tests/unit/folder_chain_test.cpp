@@ -1,0 +1,121 @@
+// The chain of folders on real files, without a window: what opening a
+// folder does to the boxes, what box 0 and the file list hold.
+#include <gtest/gtest.h>
+
+#include "navigation/folder_chain.h"
+#include "tests/doubles/temp_drives.h"
+
+namespace vantiro {
+namespace {
+
+using Entries = std::vector<std::string>;
+
+class Chain : public ::testing::Test {
+ protected:
+  Chain() {
+    drives.AddDrive('c', "SYSTEM");
+    drives.AddDrive('z');
+    chain.LoadDir0();
+  }
+  // Selects an entry by its text, as a click does.
+  void Select(int box, const std::string& entry) {
+    const Entries& entries = chain.box(box).entries;
+    chain.Select(
+        box, static_cast<int>(std::find(entries.begin(), entries.end(), entry) - entries.begin()));
+  }
+
+  fake::TempDrives drives;
+  FolderChain chain{drives};
+};
+
+TEST_F(Chain, OpeningAFolderFillsTheNextBoxOrEndsTheChain) {
+  drives.AddNotReadyDrive('a');
+  drives.MakeFolders("c:\\Full\\sub");
+  drives.MakeFolders("c:\\full\\Beta");
+  drives.MakeFolders("c:\\empty");
+  chain.LoadDir0();
+  EXPECT_EQ(chain.box(0).entries, (Entries{"a:", "c: [SYSTEM]", "z:", ""}));
+  Select(0, "c: [SYSTEM]");
+  EXPECT_EQ(chain.EntryOf(0) + " " + chain.PathOf(0), "c: c:\\");
+  const struct {
+    int index;
+    const char* path;
+    DirStatus status;
+    int lastBox;
+  } rows[] = {{1, "c:\\", DirStatus::Opened, 1},
+              {2, "c:\\full\\", DirStatus::Opened, 2},
+              {3, "c:\\full\\sub\\", DirStatus::NoSubFolders, 2},
+              {2, "c:\\empty\\", DirStatus::NoSubFolders, 1},  // the clicked box ends the chain
+              {2, "a:\\", DirStatus::Failed, 1},               // not ready: nothing changes
+              {2, "c:\\gone\\", DirStatus::Failed, 1},
+              {3, "c:\\", DirStatus::Failed, 1}};  // no box can be skipped
+  for (const auto& row : rows) {
+    EXPECT_EQ(chain.Update_Dir(row.index, row.path), row.status) << row.path;
+    EXPECT_EQ(chain.LastBox(), row.lastBox) << row.path;
+    EXPECT_EQ(chain.CurrentFolder(), row.index == 3 && row.lastBox == 1 ? "c:\\gone\\" : row.path)
+        << "the current folder, even when it fails";
+  }
+  EXPECT_EQ(chain.box(1).entries, (Entries{"empty", "full"})) << "lower case, by name";
+  chain.Update_Dir(2, "c:\\full\\");
+  EXPECT_EQ(chain.box(2).entries, (Entries{"beta", "sub"}));
+  Select(2, "beta");
+  EXPECT_EQ(chain.PathOf(2), "c:\\full\\beta\\");
+  drives.MakeFolders("c:\\c: x");
+  chain.Update_Dir(1, "c:\\");
+  Select(1, "c: x");
+  EXPECT_EQ(chain.PathOf(1), "c:\\c: x\\") << "a label is cut in box 0 only";
+}
+
+TEST_F(Chain, BoxZeroKeepsItsFavouritesAfterTheDrivesAndTheSeparator) {
+  chain.SetFavorites({"c:\\a\\", "d:\\"});
+  chain.AddFavorite("c:\\a\\");
+  drives.AddDrive('d');
+  chain.LoadDir0();  // the drives are read again, the favourites stay
+  EXPECT_EQ(chain.box(0).entries,
+            (Entries{"c: [SYSTEM]", "d:", "z:", "", "c:\\a\\", "d:\\", "c:\\a\\"}));
+  Select(0, "d:\\");
+  EXPECT_EQ(chain.PathOf(0), "d:\\");
+  for (const int entry : {1, 3, 9}) EXPECT_FALSE(chain.RemoveFavorite(entry)) << entry;
+  EXPECT_TRUE(chain.RemoveFavorite(4));
+  EXPECT_EQ(chain.box(0).selected, 4) << "the selection follows its entry";
+  EXPECT_TRUE(chain.RemoveFavorite(4));
+  EXPECT_EQ(chain.box(0).selected, -1);
+  EXPECT_EQ(chain.Favorites().size(), 1u);
+}
+
+// HTML files come first as the sorted names come (each on top), then the
+// others by name; programs show their extension in capitals; names of four
+// characters or fewer and folders are left out.
+TEST_F(Chain, TheFileListShowsTheFilterMatchesHtmlFirstWithTheirTitles) {
+  for (const auto& [name, contents] : std::vector<std::pair<std::string, std::string>>{
+           {"a.html", "<title>Alpha</title>"},
+           {"b & c %1 ^.htm", "<title>Odd & Sods</title>"},
+           {"Gamma.HTM", "no title"},
+           {"notes.txt", ""},
+           {"run.bat", ""},
+           {"x.js", ""},
+           {"\xC3\xBC"
+            "ber.txt",
+            ""}})
+    drives.MakeFile("c:\\web\\" + name, contents);
+  drives.MakeFolders("c:\\web\\folder.html");
+  EXPECT_TRUE(chain.Update_Files("c:\\web\\"));
+  EXPECT_EQ(chain.files().entries,
+            (Entries{"Gamma.HTM", "b & c %1 ^.htm", "a.html", "notes.txt", "run.BAT",
+                     "\xC3\xBC"
+                     "ber.txt"}));
+  EXPECT_EQ(chain.files().titles, (Entries{"", "Odd & Sods", "Alpha"}));
+  chain.SetFilter("*.txt");
+  chain.SelectFile(0);
+  EXPECT_TRUE(chain.Update_Files("c:\\web\\"));
+  EXPECT_EQ(chain.files().entries.size(), 2u);
+  EXPECT_EQ(chain.files().selected, -1);
+  chain.SetFilter("*.none");
+  EXPECT_TRUE(chain.Update_Files("c:\\"));
+  EXPECT_EQ(chain.files().tag, "c:\\web\\") << "a list without files keeps its folder";
+  EXPECT_FALSE(chain.Update_Files("c:\\gone\\"));
+  EXPECT_TRUE(chain.files().entries.empty() && chain.files().titles.empty());
+}
+
+}  // namespace
+}  // namespace vantiro

@@ -1,0 +1,155 @@
+// The folder boxes as the window shows them: what a click, a press, a drag
+// or a drop on a box does, and what the user is told.
+#include <string>
+#include <vector>
+
+#include "tests/unit/main_window.h"
+
+namespace vantiro {
+namespace {
+
+using Entries = std::vector<std::string>;
+
+// c:\a\ holds the sub-folders a1 to a9 and the file f.txt; c:\b\ is empty.
+class FolderView : public MainWindowTest {
+ protected:
+  FolderView() {
+    for (int i = 1; i <= 9; ++i) drives.MakeFolders("c:\\a\\a" + std::to_string(i));
+    drives.MakeFolders("c:\\b");
+    drives.MakeFile("c:\\a\\f.txt");
+  }
+  void OpenA() {
+    Start();
+    Click(0, "c:");
+    Click(1, "a");
+  }
+};
+
+TEST_F(FolderView, TheSeparatorAndRefreshStartAgainFromBoxZero) {
+  OpenA();
+  Click(2, "a1");
+  Click(0, "");
+  EXPECT_EQ(std::pair(chain().LastBox(), form->browser().DirCount()), std::pair(0, 3));
+  EXPECT_FALSE(box(1).Visible() || box(2).Visible()) << "kept for reuse, out of sight";
+  EXPECT_EQ(box(2).Items(), (Entries{"a1", "a2", "a3", "a4", "a5", "a6", "a7", "a8", "a9"}));
+  EXPECT_EQ(main().Caption(), "Vantiro!");
+  EXPECT_EQ(chain().CurrentFolder(), "c:\\a\\a1\\") << "the current folder is kept";
+
+  Click(0, "c:");
+  drives.AddDrive('d');
+  main().ChooseMenu("mnuRememberPath");  // off: the refresh opens nothing again
+  main().ChooseMenu("mnuRefresh");
+  EXPECT_EQ(form->browser().DirCount(), 1);
+  EXPECT_EQ(main().listBoxes().size(), 2u) << "the file list and a new box 0";
+  EXPECT_EQ(box(0).Items(), (Entries{"c:", "d:", "z:", ""})) << "re-read from the disk";
+  EXPECT_EQ(main().Width(), fake::kFrameWidth + 1800);
+  EXPECT_EQ(main().ClientHeight(), box(0).Height());
+}
+
+TEST_F(FolderView, HorizontalExtentIsTheWidestEntryInTwipsOver14) {
+  drives.MakeFolders("c:\\wide");
+  ws.textWidths = {{"f.txt", 2800}, {"a", 700}};
+  Start();
+  // 1400 / 14 = 100; halves round to even: 100.5 -> 100, 101.5 -> 102.
+  for (auto [wide, extent] : {std::pair{1400, 100}, {1407, 100}, {1421, 102}}) {
+    ws.textWidths["wide"] = wide;
+    Click(0, "c:");
+    EXPECT_EQ(box(1).horizontalExtent(), extent) << wide;
+  }
+  Click(1, "a");
+  EXPECT_EQ(files().horizontalExtent(), 200) << "the file list too";
+}
+
+TEST_F(FolderView, APressSelectsTheRowUnderThePointerOrStepsBackBelowTheEntries) {
+  OpenA();
+  Press(box(2), kRightButton, 2);
+  EXPECT_EQ(chain().CurrentFolder(), "c:\\a\\a3\\") << "opened by the selection";
+  EXPECT_EQ(main().popups(), std::vector<std::string>{"mnuDirFunctions"});
+  box(2).setTopIndex(4);  // scrolled
+  Press(box(2), kLeftButton, 2);
+  EXPECT_EQ(std::pair(box(2).Selected(), chain().box(2).selected), std::pair(6, 6));
+
+  Press(box(2), kRightButton, 5);  // just below the last entry: box 1's folder again
+  EXPECT_EQ(chain().CurrentFolder(), "c:\\a\\");
+  EXPECT_EQ(box(2).Selected(), -1);
+  EXPECT_EQ(main().popups().size(), 2u) << "FOLDER all the same";
+
+  Press(box(1), kLeftButton, 20);  // below box 1's entries: box 0's folder again
+  EXPECT_EQ(chain().CurrentFolder(), "c:\\");
+  Press(box(0), kRightButton, 20);  // below box 0's entries: back to box 0 alone
+  EXPECT_EQ(chain().LastBox(), 0);
+  EXPECT_EQ(main().popups().size(), 2u) << "no menu for box 0 without a selection";
+}
+
+TEST_F(FolderView, TheEmptyPartOfABoxDragsTheWindow) {
+  OpenA();
+  box(2).Move({kLeftButton, 0, 100, 8 * fake::kRowHeight + 5});  // the last entry
+  box(2).Move({kRightButton, 0, 100, 9 * fake::kRowHeight + 5});
+  EXPECT_EQ(main().captionDrags(), 0) << "over an entry, or not the left button alone";
+  box(2).Move({kLeftButton, 0, 100, 9 * fake::kRowHeight + 5});
+  EXPECT_EQ(main().captionDrags(), 1);
+}
+
+TEST_F(FolderView, AFileDroppedOnABoxIsCopiedIntoItsFolderButNotOnBoxZero) {
+  OpenA();
+  files().UserClick(0);
+  box(0).DragOver(files());
+  EXPECT_EQ(files().dragCursor(), DragCursor::Arrow);
+  box(1).DragOver(files());
+  EXPECT_EQ(files().dragCursor(), DragCursor::Copy);
+  box(0).DragDrop(files());
+  EXPECT_TRUE(ws.messages.empty()) << "box 0 takes nothing";
+  ws.msgBoxAnswers = {msgbox::kYes};
+  box(1).DragDrop(files());
+  EXPECT_EQ(ws.messages.back().title, "Confirm ?");
+  EXPECT_EQ(drives.shellOperations.back().to, "c:\\");
+
+  EXPECT_EQ(box(2).ShellDragOver(true, 7), kDropCopy);
+  box(0).ShellDrop({"c:\\a\\f.txt", "c:\\b"});
+  EXPECT_EQ(said(), "You cannot copy anything here. Please select a drive and try again.");
+  ws.msgBoxAnswers = {msgbox::kYes};
+  box(1).ShellDrop({"c:\\a\\f.txt", "c:\\b"});
+  EXPECT_EQ(drives.shellOperations.back().from, "c:\\a\\f.txt") << "the first file only";
+}
+
+// Retry reads the drive again; Cancel goes back to box 0 alone, and takes a
+// failing favourite out of box 0 and of its file.
+TEST_F(FolderView, AFolderThatCannotBeReadOffersRetryUntilItIsReadyOrCancelled) {
+  drives.AddNotReadyDrive('a');
+  drives.MakeFile(std::string(kProgramDir) + "Favorites", "\"c:\\gone\\\"\r\n\"c:\\a\\\"\r\n");
+  drives.MakeFile(std::string(kProgramDir) + "Config", "1200\r\n1800\r\n0\r\n0\r\n");
+  Start();
+  ws.msgBoxAnswers = {msgbox::kRetry, msgbox::kCancel};
+  Click(0, "a:");
+  ASSERT_EQ(ws.messages.size(), 2u) << "asked again after Retry";
+  EXPECT_EQ(ws.messages[0].text,
+            "Unable to open 'a:\\'\rThe selected drive or folder is not ready. Do you want to "
+            "retry ?");
+  EXPECT_EQ(ws.messages[0].style, msgbox::kRetryCancel | msgbox::kExclamation);
+  Click(0, "c:\\gone\\");
+  EXPECT_EQ(box(0).Items(), (Entries{"a:", "c:", "z:", "", "c:\\a\\"})) << "never a drive";
+  EXPECT_EQ(drives.Contents(std::string(kProgramDir) + "Favorites"), "\"c:\\a\\\"\r\n");
+
+  ws.onMessage = [this] {  // the user inserts a disk, then chooses Retry
+    drives.AddDrive('a');
+    drives.MakeFolders("a:\\docs");
+  };
+  ws.msgBoxAnswers = {msgbox::kRetry};
+  Click(0, "a:");
+  EXPECT_EQ(box(1).Items(), (Entries{"docs"}));
+  EXPECT_EQ(main().Caption(), "Vantiro! - a:");
+}
+
+TEST_F(FolderView, AFolderThatVanishesBeforeItsFilesAreListedIsReported) {
+  Start();
+  Click(0, "c:");
+  drives.FailFileNames("c:\\a\\");
+  Click(1, "a");
+  ASSERT_EQ(ws.messages.size(), 1u);
+  EXPECT_EQ(said(), "Unable to list the files of 'c:\\a\\'.");
+  EXPECT_TRUE(files().Items().empty()) << "no stale entries under the new folder";
+  EXPECT_EQ(chain().LastBox(), 2) << "the window goes on";
+}
+
+}  // namespace
+}  // namespace vantiro
