@@ -2,8 +2,6 @@
 
 #include <vector>
 
-#include <commdlg.h>
-
 #include "win32/wide_text.h"
 #include "win32/window_binding.h"
 
@@ -70,12 +68,6 @@ UniqueFont MessageFont() {
   metrics.cbSize = sizeof metrics;
   SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
   return UniqueFont(CreateFontIndirectA(&metrics.lfMessageFont));
-}
-
-SIZE Measure(HDC dc, const std::string& text) {
-  SIZE size{};
-  GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
-  return size;
 }
 
 }  // namespace
@@ -297,61 +289,6 @@ void TopWindow::Close() {
   if (!hwnd_) return;
   if (events_.unload) events_.unload();
   hwnd_.reset();
-}
-
-Twips TopWindow::TextWidth(const std::string& text) const {
-  const ScreenTextDC dc(font_.get());
-  return scale_.XToTwips(Measure(dc.get(), text).cx);
-}
-
-// A line's height, as the list boxes take it for a row: the text's own
-// extent is 0 for "" under Wine.
-Twips TopWindow::TextHeight(const std::string& /*text*/) const {
-  const ScreenTextDC dc(font_.get());
-  TEXTMETRICA metrics{};
-  GetTextMetricsA(dc.get(), &metrics);
-  return scale_.YToTwips(metrics.tmHeight);
-}
-
-std::vector<Twips> TopWindow::TextWidths(const std::vector<std::string>& texts) const {
-  const ScreenTextDC dc(font_.get());
-  std::vector<Twips> widths;
-  widths.reserve(texts.size());
-  for (const std::string& text : texts)
-    widths.push_back(scale_.XToTwips(Measure(dc.get(), text).cx));
-  return widths;
-}
-
-void TopWindow::DragByCaption() {
-  if (!hwnd_) return;
-  ReleaseCapture();
-  SendMessageA(hwnd_.get(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
-}
-
-void TopWindow::ShowHelp(const std::string& helpFile, unsigned command) {
-  WinHelpA(hwnd_.get(), helpFile.c_str(), command, 0);
-}
-
-// The filter is "<name> (<pattern>)", NUL, "<pattern>", two NULs.
-std::optional<std::string> TopWindow::ChooseFile(const std::string& title,
-                                                 const std::string& filterName,
-                                                 const std::string& pattern) {
-  const std::wstring caption = Wide(title);
-  const std::wstring filter =
-      Wide(filterName + " (" + pattern + ")") + L'\0' + Wide(pattern) + L'\0' + L'\0';
-  std::wstring file(32768, L'\0');
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = hwnd_.get();
-  dialog.lpstrFilter = filter.c_str();
-  dialog.lpstrFile = file.data();
-  dialog.nMaxFile = static_cast<DWORD>(file.size());
-  dialog.lpstrTitle = caption.c_str();
-  // The program finds its settings through the current directory: keep it.
-  dialog.Flags =
-      OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER | OFN_NOCHANGEDIR;
-  if (!GetOpenFileNameW(&dialog)) return std::nullopt;
-  return Utf8(file.c_str());
 }
 
 }  // namespace vantiro::win32

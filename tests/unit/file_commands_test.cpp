@@ -51,18 +51,6 @@ TEST_F(FileCommands, OpenHandsTheFileToTheShellAfterTheBatchQuestion) {
   EXPECT_EQ(drives.openedDocuments.size(), 2u) << "no file selected";
 }
 
-TEST_F(FileCommands, DeleteAsksFirstSaysWhenTheFileIsGoneAndNeverTakesADrive) {
-  Choose("readme.txt", "mnuFileDelete");  // No
-  EXPECT_EQ(ws.messages.back().text, "Do you really want to delete 'c:\\docs\\readme.txt' ?");
-  drives.RemoveFile("c:\\docs\\run.bat");  // gone behind the list's back
-  ws.msgBoxAnswers = {msgbox::kYes};
-  Choose("run.BAT", "mnuFileDelete");
-  EXPECT_EQ(ws.messages.back().text, "Unable to remove 'c:\\docs\\run.BAT'.");
-  Click(0, "c:");
-  main().ChooseMenu("mnuFolderRecycleBin");
-  EXPECT_EQ(ws.messages.back().text, "Please select a valid folder.") << "never a drive";
-}
-
 TEST_F(FileCommands, CopyHandsOverThroughTempAndPasteRefusesADamagedHandOver) {
   const std::string handOver = std::string(kProgramDir) + "Temp";
   Choose("a & b.txt", "mnuCopy");
@@ -131,21 +119,9 @@ TEST_F(FileCommands, ANewWindowStartsFromTheSavedPlaceWhileThisOneStepsAside) {
             std::string::npos)
       << "saved before the move:\n"
       << saved;
-}
-
-TEST_F(FileCommands, WithoutTheShellsDialogOpenWithOffersTheTypesProgramsAndAnyOther) {
-  drives.shellOpensWith = false;
-  std::string shown;
-  ws.onModal = [&](fake::FakeWindow& box) { shown = box.Caption(), box.Hide(); };
-  Choose("readme.txt", "mnuFileOpenWith");
-  EXPECT_EQ(shown, "Open with");
-
-  FrmOpenWith box(ws, drives, "c:\\docs\\a & b.txt");
-  ws.chosenFiles = {"c:\\tools\\edit.exe"};
-  box.cmdBrowse_Click();
-  box.cmdOK_Click();
-  EXPECT_EQ(drives.startedPrograms, Entries{"\"c:\\tools\\edit.exe\" \"c:\\docs\\a & b.txt\""});
-  EXPECT_FALSE(box.window().Visible());
+  drives.startFails = true;
+  main().ChooseMenu("mnuNewWindow");
+  EXPECT_EQ(said(), "Sorry: Unable to open a new Vantiro! window.\rVantiro.exe : File not found.");
 }
 
 }  // namespace

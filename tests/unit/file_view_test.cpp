@@ -37,52 +37,12 @@ TEST_F(FileView, TheHtmlWindowStandsFlushRightNoHigherThanTheMainWindow) {
   EXPECT_FALSE(html().Visible()) << "no HTML files";
   Click(1, "web");
   EXPECT_LE(titles().Height(), main().ClientHeight());
+  ws.inputAnswers = {"b*"};
+  main().ChooseMenu("mnuFilters");
+  EXPECT_EQ(files().Items(), Entries{"b.html"}) << "a new filter rebuilds the view";
   main().ChooseMenu("mnuRememberPath");
   main().ChooseMenu("mnuRefresh");
   EXPECT_FALSE(html().Visible()) << "a refresh that opens nothing again leaves no titles";
-}
-
-TEST_F(FileView, ThePressSelectsTheRowUnderTheMouseDragsTheFileOrMovesTheWindow) {
-  for (int i = 0; i < 30; ++i) drives.MakeFile("c:\\file" + std::to_string(100 + i) + ".txt");
-  Start();
-  Click(0, "c:");
-  files().setTopIndex(10);  // scrolled
-  Press(files(), kRightButton, 2);
-  EXPECT_EQ(std::pair(files().Selected(), files().drags()), std::pair(12, 0));
-  EXPECT_EQ(chain().SelectedFilePath(), "c:\\file112.txt");
-  EXPECT_EQ(main().popups().back(), "mnuFileFunctions");
-  Press(files(), kLeftButton, 3);
-  EXPECT_EQ(std::pair(files().Selected(), files().drags()), std::pair(13, 1));
-  files().DragOver(files());
-  EXPECT_EQ(files().dragCursor(), DragCursor::Arrow) << "no drop on the file list itself";
-
-  Press(files(), kLeftButton, 40);  // below the last entry
-  EXPECT_EQ(std::pair(files().Selected(), files().drags()), std::pair(-1, 1));
-  EXPECT_FALSE(main().MenuVisible("mnuFileFunctions"));
-  files().Move({kLeftButton, 0, 10, 40 * fake::kRowHeight});
-  EXPECT_EQ(main().captionDrags(), 1);
-  files().Move({0, 0, 10, 40 * fake::kRowHeight});
-  EXPECT_EQ(main().captionDrags(), 1) << "moved only while the button is held";
-}
-
-TEST_F(FileView, ShellDropsCopyTheFirstFileIntoTheCurrentFolder) {
-  drives.MakeFolders("c:\\target");
-  drives.MakeFile("z:\\first & %1.txt", "one");
-  Start();
-  EXPECT_TRUE(files().acceptsShellDrops());
-  EXPECT_EQ(files().ShellDragOver(true, 7), kDropCopy) << "copy only";
-  EXPECT_EQ(files().ShellDragOver(false, 7), kDropNone) << "no file list offered";
-  files().ShellDrop({"z:\\first & %1.txt"});
-  EXPECT_EQ(said(), "Invalid file.") << "no folder open yet";
-
-  Click(0, "c:");
-  Click(1, "target");
-  ws.msgBoxAnswers = {msgbox::kYes};
-  files().ShellDrop({"z:\\first & %1.txt", "z:\\second.txt"});
-  EXPECT_EQ(ws.messages.back().title, "Confirm ?");
-  ASSERT_EQ(drives.shellOperations.size(), 1u) << "only the first file";
-  EXPECT_EQ(drives.shellOperations[0].flags, 0x180u);
-  EXPECT_EQ(files().Items(), (Entries{"first & %1.txt"})) << "the folder open again";
 }
 
 TEST_F(FileView, ATitleStandsForItsFileUnderTheMouse) {

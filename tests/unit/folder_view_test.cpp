@@ -81,24 +81,19 @@ TEST_F(FolderView, APressSelectsTheRowUnderThePointerOrStepsBackBelowTheEntries)
   EXPECT_EQ(main().popups().size(), 2u) << "no menu for box 0 without a selection";
 }
 
-TEST_F(FolderView, TheEmptyPartOfABoxDragsTheWindow) {
-  OpenA();
-  box(2).Move({kLeftButton, 0, 100, 8 * fake::kRowHeight + 5});  // the last entry
-  box(2).Move({kRightButton, 0, 100, 9 * fake::kRowHeight + 5});
-  EXPECT_EQ(main().captionDrags(), 0) << "over an entry, or not the left button alone";
-  box(2).Move({kLeftButton, 0, 100, 9 * fake::kRowHeight + 5});
-  EXPECT_EQ(main().captionDrags(), 1);
-}
-
-TEST_F(FolderView, AFileDroppedOnABoxIsCopiedIntoItsFolderButNotOnBoxZero) {
-  OpenA();
+TEST_F(FolderView, AFileDroppedIsCopiedIntoTheFolderOfItsBoxOrOfTheFileListButNotOnBoxZero) {
+  Start();
+  files().ShellDrop({"c:\\a\\f.txt"});
+  EXPECT_EQ(said(), "Invalid file.") << "no folder open yet";
+  Click(0, "c:");
+  Click(1, "a");
   files().UserClick(0);
   box(0).DragOver(files());
   EXPECT_EQ(files().dragCursor(), DragCursor::Arrow);
   box(1).DragOver(files());
   EXPECT_EQ(files().dragCursor(), DragCursor::Copy);
   box(0).DragDrop(files());
-  EXPECT_TRUE(ws.messages.empty()) << "box 0 takes nothing";
+  EXPECT_EQ(ws.messages.size(), 1u) << "box 0 takes nothing";
   ws.msgBoxAnswers = {msgbox::kYes};
   box(1).DragDrop(files());
   EXPECT_EQ(ws.messages.back().title, "Confirm ?");
@@ -108,8 +103,14 @@ TEST_F(FolderView, AFileDroppedOnABoxIsCopiedIntoItsFolderButNotOnBoxZero) {
   box(0).ShellDrop({"c:\\a\\f.txt", "c:\\b"});
   EXPECT_EQ(said(), "You cannot copy anything here. Please select a drive and try again.");
   ws.msgBoxAnswers = {msgbox::kYes};
-  box(1).ShellDrop({"c:\\a\\f.txt", "c:\\b"});
+  box(2).ShellDrop({"c:\\a\\f.txt", "c:\\b"});  // the active box takes it too
   EXPECT_EQ(drives.shellOperations.back().from, "c:\\a\\f.txt") << "the first file only";
+  EXPECT_EQ(drives.shellOperations.back().to, "c:\\a\\");
+  EXPECT_EQ(files().ShellDragOver(false, 7), kDropNone) << "no file list offered";
+  ws.msgBoxAnswers = {msgbox::kYes};
+  files().ShellDrop({"c:\\a\\f.txt"});
+  EXPECT_EQ(std::pair(drives.shellOperations.size(), drives.shellOperations.back().flags),
+            std::pair(std::size_t{3}, 0x180u));
 }
 
 // Retry reads the drive again; Cancel goes back to box 0 alone, and takes a

@@ -76,28 +76,17 @@ TEST_F(Layout, MinKeepsCaptionAndMenuBarAndMaxRestoresTheNormalHeight) {
   EXPECT_EQ(main().Height(), normalHeight);
   EXPECT_EQ(main().BarCaptions(), (std::vector<std::string>{"File", "Help", "Min"}));
   EXPECT_FALSE(main().topMostCalls().back()) << "the option is off";
+  main().ChooseMenu("mnuTopMost");
+  EXPECT_TRUE(main().topMostCalls().back());
+  bool uncovered = false;
+  ws.onModal = [&](fake::FakeWindow&) { uncovered = !main().topMostCalls().back(); };
+  main().ChooseMenu("mnuAbout");
+  EXPECT_TRUE(uncovered && main().topMostCalls().back()) << "nothing covers the about box";
 
   main().ChooseMenu("mnuReduce");
   main().UserResize(main().Width() + 300, main().Height() + 300);
   EXPECT_EQ(main().Height(), normalHeight) << "dragging the border restores it";
   EXPECT_EQ(main().BarCaptions(), (std::vector<std::string>{"File", "Help", "Min"}));
-}
-
-// 40 levels need 48,000 twips of boxes, more than 16 bits and the screen.
-TEST_F(Layout, DeepChainsKeepTheActiveBoxOnTheScreen) {
-  Start();
-  OpenChain(40);
-  EXPECT_EQ(main().Width(), kFrameWidth + 40 * 1200 + 1800);
-  EXPECT_EQ(box(40).Left(), 40 * 1200) << "no pile-up at a clamp";
-  EXPECT_EQ(box(40).Items().size(), 1u) << "the deepest box is filled";
-  EXPECT_EQ(main().Left() + main().Width(), 1024 * 15) << "moved left just enough";
-
-  main().SetLeft(0);  // the user moves the window back to reach box 24
-  Click(24, "f23");
-  EXPECT_EQ(main().Left() + main().Width(), 1024 * 15) << "still too wide: left again";
-  main().SetLeft(0);
-  Click(1, "f0");
-  EXPECT_EQ(main().Left(), 0) << "a window that fits stays where it is";
 }
 
 }  // namespace

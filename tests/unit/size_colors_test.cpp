@@ -50,26 +50,6 @@ TEST_F(SizeColors, OpensCentredWithTheValuesInPixelsAndAppliesThemOnOk) {
   EXPECT_EQ(main().topMostCalls().back(), true) << "on top again";
 }
 
-// A stored width shows in whole pixels; OK untouched stores what the bars
-// show. Cancel after Default keeps the program's values.
-TEST_F(SizeColors, ShowsTheValuesInPixelsAndCancelKeepsThem) {
-  drives.MakeFile(std::string(kProgramDir) + "Config", "1205\r\n4800\r\n");
-  Start();
-  Form4& dialog = Open();
-  EXPECT_EQ(Shown(dialog), (std::vector<int>{80, 300, 80, 300}));
-  dialog.Command1_Click();
-  main().Close();
-  EXPECT_TRUE(drives.Contents(std::string(kProgramDir) + "Config").starts_with("1200\r\n4500\r\n"));
-  Start();
-  main().ChooseMenu("mnuAnimation");
-  Form4& again = Open();
-  again.Command6_Click();  // Default
-  EXPECT_EQ(Shown(again), (std::vector<int>{80, 120, 80, 120}));
-  EXPECT_FALSE(again.Check1().Checked()) << "no animation by default";
-  again.Command2_Click();
-  EXPECT_TRUE(main().MenuChecked("mnuAnimation"));
-}
-
 // The dialog starts on black with sixteen black custom colours; only a
 // confirmed colour changes the selection and raises Change, whose handler
 // may change it; Alt alone with Down opens it too.
