@@ -99,7 +99,6 @@ class FakeListBox final : public FakeControl<ListBox> {
     items_ = items;
     selected_ = -1;
     topIndex_ = 0;
-    ++fills_;
   }
   int Selected() const override { return selected_; }
   void Select(int index) override {
@@ -108,16 +107,14 @@ class FakeListBox final : public FakeControl<ListBox> {
   int TopIndex() const override { return topIndex_; }
   void SetBackColor(Color color) override { backColor_ = color; }
   void SetHorizontalExtent(int pixels) override { horizontalExtent_ = pixels; }
-  void AcceptShellDrops() override { acceptsShellDrops_ = true; }
-  void BeginDrag() override { ++drags_; }
+  void AcceptShellDrops() override {}
+  void BeginDrag() override {}
   void SetDragCursor(DragCursor cursor) override { dragCursor_ = cursor; }
 
   // What the box shows, and what a test drives as the user.
   const std::vector<std::string>& Items() const { return items_; }
   Color backColor() const { return backColor_; }
   int horizontalExtent() const { return horizontalExtent_; }
-  bool acceptsShellDrops() const { return acceptsShellDrops_; }
-  int fills() const { return fills_; }
   void setTopIndex(int index) { topIndex_ = index; }
   // The user selects an entry (or the keyboard moves to it).
   void UserClick(int index) {
@@ -134,7 +131,6 @@ class FakeListBox final : public FakeControl<ListBox> {
     return events_.shellDragOver(offersFiles, effects);
   }
   void ShellDrop(const std::vector<std::string>& files) { events_.shellDrop(files); }
-  int drags() const { return drags_; }
   DragCursor dragCursor() const { return dragCursor_; }
 
  protected:
@@ -148,8 +144,7 @@ class FakeListBox final : public FakeControl<ListBox> {
   std::vector<FakeListBox*>& living_;
   Events events_;
   std::vector<std::string> items_;
-  int selected_ = -1, topIndex_ = 0, horizontalExtent_ = -1, fills_ = 0, drags_ = 0;
-  bool acceptsShellDrops_ = false;
+  int selected_ = -1, topIndex_ = 0, horizontalExtent_ = -1;
   Color backColor_ = 0;
   DragCursor dragCursor_ = DragCursor::Copy;
 };

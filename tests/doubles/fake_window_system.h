@@ -93,7 +93,6 @@ class FakeWindowSystem final : public WindowSystem {
   // The script: answers given in order.
   std::deque<int> msgBoxAnswers;
   std::deque<std::string> inputAnswers;
-  std::deque<std::string> chosenFiles;            // the files the file dialog picks, then Cancel
   std::deque<std::optional<Color>> chosenColors;  // the colour dialog's answers, then Cancel
   // Runs while a message box is up, as if the user acted meanwhile.
   std::function<void()> onMessage;
@@ -175,13 +174,10 @@ class FakeWindow final : public FakeControlMaker<Window> {
   bool MenuVisible(std::string_view name) const override { return Menu(name).visible; }
   void SetMenuVisible(std::string_view name, bool on) override { Menu(name).visible = on; }
   void PopupMenu(std::string_view name) override { popups_.emplace_back(name); }
-  void DragByCaption() override { ++captionDrags_; }
+  void DragByCaption() override {}
   std::optional<std::string> ChooseFile(const std::string&, const std::string&,
                                         const std::string&) override {
-    if (ws_.chosenFiles.empty()) return std::nullopt;
-    std::string file = std::move(ws_.chosenFiles.front());
-    ws_.chosenFiles.pop_front();
-    return file;
+    return std::nullopt;
   }
   void ShowHelp(const std::string& /*helpFile*/, unsigned /*command*/) override {}
   std::uintptr_t SystemHandle() const override {
@@ -219,7 +215,6 @@ class FakeWindow final : public FakeControlMaker<Window> {
   }
   const std::vector<bool>& topMostCalls() const { return topMostCalls_; }
   const std::vector<std::string>& popups() const { return popups_; }
-  int captionDrags() const { return captionDrags_; }
   bool closed() const { return closed_; }
 
  protected:
@@ -246,7 +241,6 @@ class FakeWindow final : public FakeControlMaker<Window> {
   std::string caption_;
   Twips left_ = 0, top_ = 0, width_, height_;
   bool visible_ = false, closed_ = false;
-  int captionDrags_ = 0;
   std::vector<MenuItem> menuBar_;
   std::vector<bool> topMostCalls_;
   std::vector<std::string> popups_;

@@ -166,7 +166,7 @@ class TempDrives final : public FileSystem {
     std::filesystem::rename(source, target, error);
     return !error;
   }
-  bool ShowOpenWith(const std::string&, std::uintptr_t) override { return shellOpensWith; }
+  bool ShowOpenWith(const std::string&, std::uintptr_t) override { return true; }
   std::vector<std::string> ProgramsFor(const std::string&) const override { return {}; }
   void ShowProperties(const std::string&, std::uintptr_t) override {}
   // Records the command line; fails while startFails is set.
@@ -185,7 +185,6 @@ class TempDrives final : public FileSystem {
   std::vector<ShellFileOperation> shellOperations;
   std::vector<std::string> startedPrograms;
   std::vector<std::string> openedDocuments;
-  bool shellOpensWith = true;  // the shell has an Open With dialog
   bool saveFails = false;
   bool startFails = false;
 

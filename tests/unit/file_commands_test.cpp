@@ -119,6 +119,7 @@ TEST_F(FileCommands, ANewWindowStartsFromTheSavedPlaceWhileThisOneStepsAside) {
             std::string::npos)
       << "saved before the move:\n"
       << saved;
+  EXPECT_TRUE(ws.messages.empty());
   drives.startFails = true;
   main().ChooseMenu("mnuNewWindow");
   EXPECT_EQ(said(), "Sorry: Unable to open a new Vantiro! window.\rVantiro.exe : File not found.");
