@@ -40,20 +40,18 @@ std::string TitleOf(const FileSystem& fs, const std::string& path) {
 // as they come, so the list is built first and kept once: inserting at the
 // top one by one would be quadratic.
 bool FolderChain::Update_Files(const std::string& path) {
-  std::optional<std::vector<std::string>> names = fs_.FileNames(path);
-  if (!names) {
-    ClearFiles();
-    return false;
-  }
-  const FileFilter filter(filter_);
-  std::erase_if(*names, [&](const std::string& name) { return !filter.Matches(name); });
   ClearFiles();
-  if (names->empty()) return true;
-  SortByName(*names);
+  if (read_.path != path && !Read(path)) return false;
+  std::vector<std::string> names = std::move(read_.files);
+  read_ = {};
+  const FileFilter filter(filter_);
+  std::erase_if(names, [&](const std::string& name) { return !filter.Matches(name); });
+  if (names.empty()) return true;
+  SortByName(names);
   files_.tag = path;
   std::deque<std::string> entries, titles;
   std::vector<std::string> others;
-  for (const std::string& name : *names) {
+  for (const std::string& name : names) {
     if (name.size() <= 4) continue;
     switch (KindOf(name)) {
       case EntryKind::Html:

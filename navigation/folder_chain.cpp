@@ -64,21 +64,28 @@ std::string FolderChain::PathOf(int box) const {
   return path;
 }
 
+// One pass over the folder gives both its sub-folders and its files: the
+// files wait for Update_Files.
 DirStatus FolderChain::Update_Dir(int index, const std::string& path) {
   if (index < 1 || index > LastBox() + 1) return DirStatus::Failed;
   currentFolder_ = path;
-  std::optional<std::vector<std::string>> folders = fs_.SubFolders(path);
-  if (!folders) return DirStatus::Failed;  // the chain has not been touched yet
+  if (!Read(path)) return DirStatus::Failed;  // the chain has not been touched yet
   boxes_.resize(static_cast<std::size_t>(index));
-  if (folders->empty()) return DirStatus::NoSubFolders;
-  std::vector<std::string> entries;
-  entries.reserve(folders->size());
-  for (const std::string& folder : *folders) {
-    entries.push_back(LowerCase(folder.size() > path.size() ? folder.substr(path.size()) : folder));
-  }
-  SortByName(entries);
-  boxes_.push_back({path, std::move(entries), -1});
+  if (read_.folders.empty()) return DirStatus::NoSubFolders;
+  for (std::string& folder : read_.folders) folder = LowerCase(std::move(folder));
+  SortByName(read_.folders);
+  boxes_.push_back({path, std::move(read_.folders), -1});
   return DirStatus::Opened;
+}
+
+bool FolderChain::Read(const std::string& path) {
+  std::optional<std::vector<FolderEntry>> entries = fs_.Entries(path);
+  read_ = {};
+  if (!entries) return false;
+  read_.path = path;
+  for (FolderEntry& entry : *entries)
+    (entry.info.folder ? read_.folders : read_.files).push_back(std::move(entry.name));
+  return true;
 }
 
 }  // namespace vantiro

@@ -67,15 +67,23 @@ class FolderChain {
   // box, the last of the chain; a folder without any ends the chain at
   // index - 1. The current folder is the path even when it fails.
   DirStatus Update_Dir(int index, const std::string& path);
-  // Lists the files of a folder that match the filter; false, the list
-  // emptied, when the folder cannot be read.
+  // Lists the files of a folder that match the filter, from the pass that
+  // opened it, or else from a pass of their own; false, the list emptied,
+  // when the folder cannot be read.
   bool Update_Files(const std::string& path);
   void ClearFiles();
   const std::string& Filter() const { return filter_; }
   void SetFilter(std::string filter) { filter_ = std::move(filter); }
 
  private:
+  // One pass over a folder: the names of its sub-folders and of its files.
+  bool Read(const std::string& path);
+
   const FileSystem& fs_;
+  struct {
+    std::string path;
+    std::vector<std::string> folders, files;
+  } read_;
   std::vector<FolderBox> boxes_ = {FolderBox{}};
   int driveCount_ = 0;
   std::string currentFolder_;

@@ -7,7 +7,7 @@
 
 namespace vantiro {
 
-// The sub-folders and the files are listed one after the other before any
+// One pass over the folder gives its sub-folders and its files, before any
 // other event can run: a click meanwhile finds the chain whole.
 void Browser::Dir_Click(int index) {
   for (;;) {
@@ -24,7 +24,7 @@ void Browser::Dir_Click(int index) {
     previews_.HidePictureViewer();
     previews_.HidePlayer(false);
     const DirStatus status = Update_Dir(index + 1, path);
-    const bool listed = status == DirStatus::Failed || Update_Files(index, path);
+    if (status != DirStatus::Failed) Update_Files(index, path);
     ws_.DoEvents();
     if (status == DirStatus::Failed) {
       const int answer =
@@ -35,12 +35,6 @@ void Browser::Dir_Click(int index) {
       if (index == 0 && chain_.RemoveFavorite(selected)) DrawBox(0);
       ResetCurrentDir();
       return;
-    }
-    // A folder that vanished since its sub-folders were listed: its file
-    // list is left empty, so that no file command acts on stale entries.
-    if (!listed) {
-      ws_.MsgBox("Unable to list the files of '" + path + "'.",
-                 msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
     }
     host_.ResizeWindow();
     ShowHtmlList();

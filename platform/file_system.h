@@ -61,15 +61,6 @@ class FileSystem {
   // colon, then " [label]" when the volume has a label ("c:", "d: [DATA]").
   virtual std::vector<std::string> Drives() const = 0;
 
-  // The immediate sub-folders of a folder (path ends in "\") as full paths
-  // without a trailing "\", in no particular order; nullopt when the drive
-  // or folder cannot be read.
-  virtual std::optional<std::vector<std::string>> SubFolders(const std::string& path) const = 0;
-
-  // The names of the files (not folders) of a folder, hidden and system
-  // files included, in no particular order; nullopt when it cannot be read.
-  virtual std::optional<std::vector<std::string>> FileNames(const std::string& path) const = 0;
-
   // Every entry of a folder (path ends in "\"), in no particular order;
   // nullopt when it cannot be read.
   virtual std::optional<std::vector<FolderEntry>> Entries(const std::string& path) const = 0;

@@ -47,12 +47,12 @@ ItemInfo InfoOf(DWORD attributes) {
 }
 
 // Calls onEntry for every entry of the folder; false when it cannot be read.
-bool Enumerate(const std::string& path, FINDEX_SEARCH_OPS search,
+bool Enumerate(const std::string& path,
                const std::function<void(const WIN32_FIND_DATAW&)>& onEntry) {
   const QuietErrors quiet;
   WIN32_FIND_DATAW data{};
-  HANDLE found = FindFirstFileExW(FilePath(path + "*").c_str(), FindExInfoBasic, &data, search,
-                                  nullptr, FIND_FIRST_EX_LARGE_FETCH);
+  HANDLE found = FindFirstFileExW(FilePath(path + "*").c_str(), FindExInfoBasic, &data,
+                                  FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
   if (found == INVALID_HANDLE_VALUE) {
     // A drive's root has no "." entry: an empty one finds nothing at all,
     // while a missing folder says "path not found".
@@ -92,31 +92,9 @@ std::vector<std::string> Win32FileSystem::Drives() const {
   return drives;
 }
 
-std::optional<std::vector<std::string>> Win32FileSystem::SubFolders(const std::string& path) const {
-  std::vector<std::string> folders;
-  const bool readable =
-      Enumerate(path, FindExSearchLimitToDirectories, [&](const WIN32_FIND_DATAW& entry) {
-        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !IsDots(entry.cFileName)) {
-          folders.push_back(path + Utf8(entry.cFileName));
-        }
-      });
-  if (!readable) return std::nullopt;
-  return folders;
-}
-
-std::optional<std::vector<std::string>> Win32FileSystem::FileNames(const std::string& path) const {
-  std::vector<std::string> names;
-  const bool readable = Enumerate(path, FindExSearchNameMatch, [&](const WIN32_FIND_DATAW& entry) {
-    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-      names.push_back(Utf8(entry.cFileName));
-  });
-  if (!readable) return std::nullopt;
-  return names;
-}
-
 std::optional<std::vector<FolderEntry>> Win32FileSystem::Entries(const std::string& path) const {
   std::vector<FolderEntry> entries;
-  const bool readable = Enumerate(path, FindExSearchNameMatch, [&](const WIN32_FIND_DATAW& entry) {
+  const bool readable = Enumerate(path, [&](const WIN32_FIND_DATAW& entry) {
     if (!IsDots(entry.cFileName))
       entries.push_back({Utf8(entry.cFileName), InfoOf(entry.dwFileAttributes)});
   });

@@ -10,8 +10,6 @@ class Win32FileSystem final : public FileSystem {
  public:
   std::string CurrentDirectory() const override;
   std::vector<std::string> Drives() const override;
-  std::optional<std::vector<std::string>> SubFolders(const std::string& path) const override;
-  std::optional<std::vector<std::string>> FileNames(const std::string& path) const override;
   std::optional<std::vector<FolderEntry>> Entries(const std::string& path) const override;
   std::optional<ItemInfo> Examine(const std::string& path) const override;
   bool CopyWhole(const std::string& from, const std::string& to, bool replace) override;

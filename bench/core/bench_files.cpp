@@ -20,7 +20,7 @@ void ListFiles(int count) {
   fake::FakeWindowSystem ws;
   Form1 form(ws, drives);
   form.Start();
-  const double raw = BestSeconds([&] { (void)drives.FileNames("c:\\files\\"); });
+  const double raw = BestSeconds([&] { (void)drives.Entries("c:\\files\\"); });
   const double list = BestSeconds([&] { form.browser().Update_Files(0, "c:\\files\\"); });
   Report("Update_Files", count, "files", list, "enumeration", raw);
 }
@@ -40,9 +40,9 @@ void ListHtmlFiles(int count, std::size_t size) {
   form.Start();
   const double raw = BestSeconds([&] {
     std::string buffer(size + 100, '\0');
-    const auto names = drives.FileNames("c:\\web\\");
-    for (const std::string& name : *names) {
-      std::ifstream(host / name, std::ios::binary)
+    const auto entries = drives.Entries("c:\\web\\");
+    for (const FolderEntry& entry : *entries) {
+      std::ifstream(host / entry.name, std::ios::binary)
           .read(buffer.data(), std::streamsize(buffer.size()));
     }
   });

@@ -21,7 +21,7 @@ void OpenFolder(int count) {
   fake::FakeWindowSystem ws;
   Form1 form(ws, drives);
   form.Start();
-  const double raw = BestSeconds([&] { (void)drives.SubFolders(folder); });
+  const double raw = BestSeconds([&] { (void)drives.Entries(folder); });
   const double open = BestSeconds([&] { form.browser().Update_Dir(1, folder); });
   Report("Update_Dir", count, "sub-folders", open, "enumeration", raw);
 }

@@ -21,12 +21,12 @@ std::string FolderName(int i) {
 
 bool Measure(const std::string& root, int count, Window& window, ListBox& box) {
   const win32::Win32FileSystem fs;
-  std::vector<std::string> folders;
+  std::vector<FolderEntry> folders;
   const double enumerate =
-      BestSeconds([&] { folders = fs.SubFolders(root).value_or(std::vector<std::string>{}); });
+      BestSeconds([&] { folders = fs.Entries(root).value_or(std::vector<FolderEntry>{}); });
   std::vector<std::string> names;
   names.reserve(folders.size());
-  for (const std::string& folder : folders) names.push_back(folder.substr(root.size()));
+  for (const FolderEntry& folder : folders) names.push_back(folder.name);
   const double fill = BestSeconds([&] {
     box.SetItems(names);
     static_cast<void>(window.TextWidths(names));

@@ -73,8 +73,6 @@ class TempDrives final : public FileSystem {
     }
     return host;
   }
-  // Makes listing the files of a folder fail, as when it vanishes meanwhile.
-  void FailFileNames(std::string path) { failingFileNames_ = std::move(path); }
 
   std::string CurrentDirectory() const override { return "c:\\vantiro"; }
   std::vector<std::string> Drives() const override {
@@ -84,17 +82,6 @@ class TempDrives final : public FileSystem {
                        (label && !label->empty() ? " [" + *label + "]" : ""));
     }
     return drives;
-  }
-  std::optional<std::vector<std::string>> SubFolders(const std::string& path) const override {
-    auto names = List(path, true);
-    const std::string folder = path.ends_with('\\') ? path : path + '\\';
-    if (!names) return names;
-    for (std::string& name : *names) name = folder + name;
-    return names;
-  }
-  std::optional<std::vector<std::string>> FileNames(const std::string& path) const override {
-    if (path == failingFileNames_) return std::nullopt;
-    return List(path, false);
   }
   std::optional<std::vector<FolderEntry>> Entries(const std::string& path) const override {
     std::error_code error;
@@ -205,19 +192,8 @@ class TempDrives final : public FileSystem {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                       [](char x, char y) { return Lower(x) == Lower(y); });
   }
-  // The folders or the files of a folder; a drive that is not ready has none.
-  std::optional<std::vector<std::string>> List(const std::string& path, bool folders) const {
-    auto entries = Entries(path);
-    if (!entries) return std::nullopt;
-    std::vector<std::string> names;
-    for (const auto& entry : *entries)
-      if (entry.info.folder == folders) names.push_back(entry.name);
-    return names;
-  }
-
   std::filesystem::path root_;
   std::map<char, std::optional<std::string>> drives_;  // the label, nullopt: not ready
-  std::string failingFileNames_;
 };
 
 }  // namespace vantiro::fake

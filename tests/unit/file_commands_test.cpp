@@ -76,7 +76,7 @@ TEST_F(FileCommands, TheShellNeverGetsANameItWouldReadAsAnother) {
   drives.MakeFile("c:\\docs\\a.txt.", "dot");
   drives.MakeFile(longFolder + "\\s.txt", "long");
   drives.MakeFolders("c:\\docs\\work.");
-  Click(1, "docs");
+  main().ChooseMenu("mnuRefresh");
   const auto said = [&] { return ws.messages.back().text; };
   Choose("a.txt.", "mnuFileOpen");
   EXPECT_EQ(said(), "'c:\\docs\\a.txt.' cannot be opened: its name ends in a dot.");

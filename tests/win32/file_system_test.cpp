@@ -71,7 +71,8 @@ TEST_F(FileSystemTest, SavesASettingsFileWholeOrNotAtAll) {
   ASSERT_TRUE(fs.SaveFile(root + "config", std::string("2nd\0", 4)))
       << "names are not case-sensitive";
   EXPECT_EQ(contents(), std::string("2nd\0", 4));
-  EXPECT_EQ(fs.FileNames(root).value_or(Names{}).size(), 2u) << "nothing left beside";
+  EXPECT_EQ(fs.Entries(root).value_or(std::vector<FolderEntry>{}).size(), 3u)
+      << "nothing left beside";
   const UniqueFile held(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   EXPECT_FALSE(fs.SaveFile(path, "lost"));
