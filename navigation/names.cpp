@@ -3,33 +3,23 @@
 #include <algorithm>
 
 namespace vantiro {
-namespace {
-
-unsigned char LowerByte(unsigned char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c - 'A' + 'a') : c;
-}
-
-}  // namespace
 
 std::string LowerCase(std::string text) {
-  for (char& c : text) c = static_cast<char>(LowerByte(static_cast<unsigned char>(c)));
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
   return text;
 }
 
+// Each name is lower-cased once, not at every comparison: the sort compares
+// the lower-cased names, then the names as they are, so that names that
+// differ only in case keep one stable order.
 void SortByName(std::vector<std::string>& names) {
-  auto less = [](const std::string& a, const std::string& b) {
-    const auto byLowerByte = [](char x, char y) {
-      return LowerByte(static_cast<unsigned char>(x)) < LowerByte(static_cast<unsigned char>(y));
-    };
-    if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), byLowerByte)) {
-      return true;
-    }
-    if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), byLowerByte)) {
-      return false;
-    }
-    return a < b;  // names that differ only in case keep one stable order
-  };
-  std::sort(names.begin(), names.end(), less);
+  std::vector<std::pair<std::string, std::string>> keyed;
+  keyed.reserve(names.size());
+  for (std::string& name : names) keyed.emplace_back(LowerCase(name), std::move(name));
+  std::sort(keyed.begin(), keyed.end());
+  for (std::size_t i = 0; i < names.size(); ++i) names[i] = std::move(keyed[i].second);
 }
 
 }  // namespace vantiro
