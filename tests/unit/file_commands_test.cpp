@@ -69,6 +69,15 @@ TEST_F(FileCommands, CopyHandsOverThroughTempAndPasteRefusesADamagedHandOver) {
             "Unable to write '" + handOver + "': nothing has been copied.");
 }
 
+TEST_F(FileCommands, DeleteAsksFirstAndSaysWhenTheFileIsGone) {
+  Choose("readme.txt", "mnuFileDelete");  // No
+  EXPECT_EQ(said(), "Do you really want to delete 'c:\\docs\\readme.txt' ?");
+  drives.RemoveFile("c:\\docs\\readme.txt");  // gone behind the list's back
+  ws.msgBoxAnswers = {msgbox::kYes};
+  Choose("readme.txt", "mnuFileDelete");
+  EXPECT_EQ(said(), "Unable to remove 'c:\\docs\\readme.txt'.");
+}
+
 // The shell's commands refuse a name it would read as another and say why;
 // Paste copies one file or none, itself where the shell would misread it.
 TEST_F(FileCommands, TheShellNeverGetsANameItWouldReadAsAnother) {
@@ -77,7 +86,6 @@ TEST_F(FileCommands, TheShellNeverGetsANameItWouldReadAsAnother) {
   drives.MakeFile(longFolder + "\\s.txt", "long");
   drives.MakeFolders("c:\\docs\\work.");
   main().ChooseMenu("mnuRefresh");
-  const auto said = [&] { return ws.messages.back().text; };
   Choose("a.txt.", "mnuFileOpen");
   EXPECT_EQ(said(), "'c:\\docs\\a.txt.' cannot be opened: its name ends in a dot.");
   Choose("a.txt.", "mnuFileOpenWith");

@@ -31,6 +31,10 @@ TEST_F(FileView, TheHtmlWindowStandsFlushRightNoHigherThanTheMainWindow) {
       << "(2 + 1) rows asked, whole rows kept";
   EXPECT_EQ(std::pair(html().ClientWidth(), html().ClientHeight()),
             std::pair(2 * 1800, titles().Height()));
+  html().UserResize(html().Width() + 300, html().Height() + 300);
+  EXPECT_EQ(std::pair(titles().Width(), html().ClientHeight()),
+            std::pair(2 * 1800 + 300, titles().Height()))
+      << "the width follows the user, the height the titles";
 
   for (int i = 0; i < 100; ++i) drives.MakeFile("c:\\web\\p" + std::to_string(i) + ".html");
   Click(1, "plain");

@@ -48,11 +48,13 @@ TEST_F(Chain, OpeningAFolderFillsTheNextBoxOrEndsTheChain) {
               {2, "c:\\empty\\", DirStatus::NoSubFolders, 1},  // the clicked box ends the chain
               {2, "a:\\", DirStatus::Failed, 1},               // not ready: nothing changes
               {2, "c:\\gone\\", DirStatus::Failed, 1},
-              {3, "c:\\", DirStatus::Failed, 1}};  // no box can be skipped
+              {3, "c:\\", DirStatus::Failed, 1},   // no box can be skipped
+              {0, "c:\\", DirStatus::Failed, 1}};  // nor box 0 filled
   for (const auto& row : rows) {
     EXPECT_EQ(chain.Update_Dir(row.index, row.path), row.status) << row.path;
     EXPECT_EQ(chain.LastBox(), row.lastBox) << row.path;
-    EXPECT_EQ(chain.CurrentFolder(), row.index == 3 && row.lastBox == 1 ? "c:\\gone\\" : row.path)
+    EXPECT_EQ(chain.CurrentFolder(),
+              row.index % 3 == 0 && row.lastBox == 1 ? "c:\\gone\\" : row.path)
         << "the current folder, even when it fails";
   }
   EXPECT_EQ(chain.box(1).entries, (Entries{"empty", "full"})) << "lower case, by name";
@@ -75,7 +77,9 @@ TEST_F(Chain, BoxZeroKeepsItsFavouritesAfterTheDrivesAndTheSeparator) {
             (Entries{"c: [SYSTEM]", "d:", "z:", "", "c:\\a\\", "d:\\", "c:\\a\\"}));
   Select(0, "d:\\");
   EXPECT_EQ(chain.PathOf(0), "d:\\");
-  for (const int entry : {1, 3, 9}) EXPECT_FALSE(chain.RemoveFavorite(entry)) << entry;
+  chain.SetFavorites({"c:\\a\\", "d:\\", "c:\\a\\"});
+  EXPECT_EQ(chain.box(0).selected, 5) << "the same favourites keep the selection";
+  for (const int entry : {1, 3, 7}) EXPECT_FALSE(chain.RemoveFavorite(entry)) << entry;
   EXPECT_TRUE(chain.RemoveFavorite(4));
   EXPECT_EQ(chain.box(0).selected, 4) << "the selection follows its entry";
   EXPECT_TRUE(chain.RemoveFavorite(4));

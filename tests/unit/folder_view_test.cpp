@@ -42,6 +42,7 @@ TEST_F(FolderView, TheSeparatorAndRefreshStartAgainFromBoxZero) {
   EXPECT_EQ(form->browser().DirCount(), 1);
   EXPECT_EQ(main().listBoxes().size(), 2u) << "the file list and a new box 0";
   EXPECT_EQ(box(0).Items(), (Entries{"c:", "d:", "z:", ""})) << "re-read from the disk";
+  EXPECT_TRUE(box(0).Visible());
   EXPECT_EQ(main().Width(), fake::kFrameWidth + 1800);
   EXPECT_EQ(main().ClientHeight(), box(0).Height());
 }
@@ -59,6 +60,9 @@ TEST_F(FolderView, HorizontalExtentIsTheWidestEntryInTwipsOver14) {
   }
   Click(1, "a");
   EXPECT_EQ(files().horizontalExtent(), 200) << "the file list too";
+  ws.textWidths["c:\\a\\"] = 2800;
+  main().ChooseMenu("mnuAdd");
+  EXPECT_EQ(box(0).horizontalExtent(), 200) << "box 0 with a new favourite";
 }
 
 TEST_F(FolderView, APressSelectsTheRowUnderThePointerOrStepsBackBelowTheEntries) {

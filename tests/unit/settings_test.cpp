@@ -52,6 +52,7 @@ TEST(ConfigFile, ReadsTheValuesInOrderUntilTheFirstItCannot) {
               {"40000\r\n" + good.substr(6), false, 1200, 1800},
               {"-5\r\n32767\r\n" + good.substr(12), true, 300, 4500},
               {good.substr(0, 36) + "0" + good.substr(good.find("\r\n150")), true, 1500, 2100},
+              {good.substr(0, 36) + "-15" + good.substr(good.find("\r\n150")), false, 1500, 2100},
               {std::string("\x7f"
                            "ELF\0\x01\xff",
                            7),

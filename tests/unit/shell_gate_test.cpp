@@ -20,6 +20,7 @@ TEST(ShellGate, PassesOnlyAPathThatNamesExactlyOneThing) {
                     device = "its name is the name of a device";
   std::vector<fake::GateCase> rows = {
       {"\\\\server\\share\\a b.txt", "passes"},
+      {"\\\\server\\share", "passes"},
       {"c:\\", "passes"},
       {"c:\\x\\com10", "passes"},
       {"docs\\a.txt", notComplete},

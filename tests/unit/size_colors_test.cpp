@@ -82,6 +82,9 @@ TEST_F(SizeColors, ThePickerAsksTheDialogAndHearsOnlyAConfirmedColour) {
   EXPECT_EQ(canvas.log,
             (std::vector<std::string>{"focus 15 15 2235 330",
                                       "fill 30 30 2205 300 " + std::to_string(0x123456)}));
+  ColorBrowser custom(ws, main(), true, [](Color&) {});
+  static_cast<fake::FakeButton&>(custom.cmdBrowse()).events.click();
+  EXPECT_EQ(ws.colorDialogs.back().flags, 0u) << "custom colours allowed";
 }
 
 }  // namespace
