@@ -153,7 +153,10 @@ class TempDrives final : public FileSystem {
     std::filesystem::rename(source, target, error);
     return !error;
   }
-  bool ShowOpenWith(const std::string&, std::uintptr_t) override { return true; }
+  bool ShowOpenWith(const std::string& path, std::uintptr_t) override {
+    openedDocuments.push_back("with " + path);
+    return true;
+  }
   std::vector<std::string> ProgramsFor(const std::string&) const override { return {}; }
   void ShowProperties(const std::string&, std::uintptr_t) override {}
   // Records the command line; fails while startFails is set.

@@ -115,6 +115,9 @@ TEST_F(FileCommands, TheShellNeverGetsANameItWouldReadAsAnother) {
   }
   EXPECT_TRUE(drives.shellOperations.empty() && drives.openedDocuments.empty() &&
               drives.startedPrograms.empty());
+  Click(1, "docs");
+  Choose("readme.txt", "mnuFileOpenWith");
+  EXPECT_EQ(drives.openedDocuments, std::vector<std::string>{"with c:\\docs\\readme.txt"});
   EXPECT_EQ(drives.Contents("c:\\dest\\s.txt"), "long");
 }
 

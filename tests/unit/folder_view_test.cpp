@@ -30,6 +30,7 @@ TEST_F(FolderView, TheSeparatorAndRefreshStartAgainFromBoxZero) {
   Click(2, "a1");
   Click(0, "");
   EXPECT_EQ(std::pair(chain().LastBox(), form->browser().DirCount()), std::pair(0, 3));
+  EXPECT_TRUE(box(0).Visible());
   EXPECT_FALSE(box(1).Visible() || box(2).Visible()) << "kept for reuse, out of sight";
   EXPECT_EQ(box(2).Items(), (Entries{"a1", "a2", "a3", "a4", "a5", "a6", "a7", "a8", "a9"}));
   EXPECT_EQ(main().Caption(), "Vantiro!");
@@ -112,8 +113,10 @@ TEST_F(FolderView, AFileDroppedIsCopiedIntoTheFolderOfItsBoxOrOfTheFileListButNo
   EXPECT_EQ(drives.shellOperations.back().from, "c:\\a\\f.txt") << "the first file only";
   EXPECT_EQ(drives.shellOperations.back().to, "c:\\a\\");
   EXPECT_EQ(files().ShellDragOver(false, 7), kDropNone) << "no file list offered";
+  drives.MakeFile("z:\\g.txt");
   ws.msgBoxAnswers = {msgbox::kYes};
-  files().ShellDrop({"c:\\a\\f.txt"});
+  files().ShellDrop({"z:\\g.txt"});
+  EXPECT_EQ(files().Items(), (Entries{"f.txt", "g.txt"})) << "the folder open again";
   EXPECT_EQ(std::pair(drives.shellOperations.size(), drives.shellOperations.back().flags),
             std::pair(std::size_t{3}, 0x180u));
 }

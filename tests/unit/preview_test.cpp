@@ -56,7 +56,9 @@ TEST_F(PreviewsTest, PicturesStandBesideTheWindowSoundsPlayUnderItAndAPlayingSou
   ClickFile("bad.bmp");  // fails silently: the caption alone changes
   EXPECT_TRUE(viewer().Visible() && !image().Visible());
   EXPECT_EQ(viewer().Caption(), "bad.bmp ");
+  ws.world.focus = nullptr;
   ClickFile("song.wav");
+  EXPECT_EQ(ws.world.focus, &files()) << "a sound leaves the keys with the file list";
   EXPECT_FALSE(viewer().Visible());
   EXPECT_EQ(strip().log, (Log{"no Notify", "Wait", "not Shareable", "DeviceType WaveAudio",
                               "FileName c:\\p\\song.wav", "Open", "Play"}));

@@ -29,6 +29,7 @@ TEST_F(SizeColors, OpensCentredWithTheValuesInPixelsAndAppliesThemOnOk) {
   EXPECT_EQ(window.Left(), (ws.ScreenWidth() - window.Width()) / 2);
   EXPECT_EQ(window.Top(), (ws.ScreenHeight() - window.Height()) / 2);
   EXPECT_EQ(Shown(dialog), (std::vector<int>{80, 120, 80, 120}));
+  EXPECT_TRUE(dialog.HScroll1().Visible() && dialog.ColorBrowser2().control().Visible());
   EXPECT_EQ(std::make_pair(dialog.HScroll2().SmallChange(), dialog.HScroll2().LargeChange()),
             std::make_pair(1, 10));
   EXPECT_EQ(main().topMostCalls().back(), false) << "nothing covers the dialog";
