@@ -6,11 +6,13 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "navigation/folder_chain.h"
+#include "navigation/folder_reading.h"
 #include "platform/window_system.h"
 #include "preview/previews.h"
 #include "settings/options.h"
@@ -47,13 +49,16 @@ class Browser {
 
   // The folder boxes.
   void LoadDir0();
-  DirStatus Update_Dir(int index, const std::string& path);
   void SetHorizontalExtent(int index);
   int IsFolderOk();
   void ResetCurrentDir();
   void Refresh_All();
   void mnuRefresh_Click() { Refresh_All(); }
+  // Opens the folder of box index's selection; its entries come in the
+  // background.
   void Dir_Click(int index);
+  // True while a folder the chain shows is being read.
+  bool Reading() const;
   void Dir_DblClick() { host_.mnuExplore_Click(); }
   void Dir_MouseDown(int index, const MouseEvent& event);
   void Dir_MouseMove(int index, const MouseEvent& event);
@@ -62,11 +67,11 @@ class Browser {
   void Dir_OLEDragDrop(int index, const std::vector<std::string>& files);
   void ShowHtmlList();
   // Selects an entry again as the user would, which opens it when it was
-  // not selected; false when the box has no such entry.
-  bool Reselect(int index, int entry, const std::string& text);
+  // not selected, waiting for its folder unless told; false when the box
+  // has no such entry.
+  bool Reselect(int index, int entry, const std::string& text, bool wait = true);
 
   // The file list.
-  bool Update_Files(int index, const std::string& path);
   void SetFilesHorizontalExtent();
   void mnuFilters_Click();
   void Files_Click();
@@ -91,8 +96,29 @@ class Browser {
   void mnuResetFavorites_Click();
 
  private:
+  enum class Wait { No, Yes };
+  // The folder being opened by a click, for the question when it fails.
+  struct Opening {
+    int box = -1, entry = -1;
+    std::string path, caption;
+  };
+
+  void Open(int index, Wait wait);
+  void StartReading(const std::string& path);
+  void ShowRead(const std::string& path, const std::vector<FolderEntry>& entries);
+  void Listed(FolderListing listing);
+  void Opened(const ChainChange& change);
+  bool AskRetry(const std::string& path);
+  void Lost(const ChainChange& change);
+  void Draw(const ChainChange& change);
+  // Reads again and watches exactly the folders the chain shows.
+  void FollowShown();
+  void FolderChanged(const std::string& path);
+
   void CreateDirBox();
   void ShowBoxesInUse();
+  void ShowChainEnd();
+  void PlaceFiles();
   void DrawBox(int index);
   void DrawFiles();
   int RowAt(const ListBox& box, Twips y) const;
@@ -101,6 +127,7 @@ class Browser {
   void TakeFocusBack();
 
   WindowSystem& ws_;
+  FileSystem& fs_;
   Window& main_;
   Host& host_;
   Previews& previews_;
@@ -114,6 +141,15 @@ class Browser {
     std::vector<std::string> texts;
     std::int32_t widest = 0;
   } measuredFavorites_;
+  Opening opening_;
+  int pressOpened_ = -1;  // the box whose entry the last press opened
+  std::vector<std::unique_ptr<FolderReading>> readings_;  // one per folder being read
+  std::vector<std::unique_ptr<FolderReading>> retired_;   // cancelled, maybe not yet ended
+  std::vector<std::string> readAgain_;                    // changed while being read
+  std::map<std::string, std::unique_ptr<FolderWatch>> watches_;
+  bool unwatchedSaid_ = false;
+  // Work posted by a watch's thread finds the browser through this, or not at all.
+  std::shared_ptr<Browser*> self_ = std::make_shared<Browser*>(this);
 };
 
 }  // namespace vantiro

@@ -6,16 +6,13 @@
 
 namespace vantiro {
 
-bool Browser::Update_Files(int /*index*/, const std::string& path) {
+// The file list stands right of the active box.
+void Browser::PlaceFiles() {
   files_->SetLeft(
       ClampTwips(std::int64_t{chain_.LastBox()} * look_.boxesWidth + look_.activeBoxWidth));
   files_->SetHeight(Dir(0).Height());
   files_->SetWidth(look_.activeBoxWidth);
   files_->SetBackColor(look_.filesBackColor);
-  if (path.empty()) return true;
-  const bool listed = chain_.Update_Files(path);
-  DrawFiles();
-  return listed;
 }
 
 void Browser::DrawFiles() {

@@ -39,23 +39,21 @@ std::string TitleOf(const FileSystem& fs, const std::string& path) {
 // Names of four characters or fewer are left out. HTML files go to the top
 // as they come, so the list is built first and kept once: inserting at the
 // top one by one would be quadratic.
-bool FolderChain::Update_Files(const std::string& path) {
-  ClearFiles();
-  if (read_.path != path && !Read(path)) return false;
-  std::vector<std::string> names = std::move(read_.files);
-  read_ = {};
-  const FileFilter filter(filter_);
-  std::erase_if(names, [&](const std::string& name) { return !filter.Matches(name); });
-  if (names.empty()) return true;
+FileList ListFiles(const FileSystem& fs, const std::string& path, std::vector<std::string> names,
+                   const std::string& filter) {
+  FileList files;
+  const FileFilter matcher(filter);
+  std::erase_if(names, [&](const std::string& name) { return !matcher.Matches(name); });
+  if (names.empty()) return files;
   SortByName(names);
-  files_.tag = path;
+  files.tag = path;
   std::deque<std::string> entries, titles;
   std::vector<std::string> others;
   for (const std::string& name : names) {
     if (name.size() <= 4) continue;
     switch (KindOf(name)) {
       case EntryKind::Html:
-        titles.push_front(TitleOf(fs_, path + name));
+        titles.push_front(TitleOf(fs, path + name));
         entries.push_front(name);
         break;
       case EntryKind::Program:
@@ -67,9 +65,24 @@ bool FolderChain::Update_Files(const std::string& path) {
     }
   }
   entries.insert(entries.end(), others.begin(), others.end());
-  files_.entries.assign(entries.begin(), entries.end());
-  files_.titles.assign(titles.begin(), titles.end());
-  return true;
+  files.entries.assign(entries.begin(), entries.end());
+  files.titles.assign(titles.begin(), titles.end());
+  return files;
+}
+
+// The files come from the pass that opened the folder, or else from a pass
+// of their own.
+bool FolderChain::Update_Files(const std::string& path) {
+  ClearFiles();
+  if (read_.path != path || !read_.readable) read_ = ListFolder(fs_, path, filter_);
+  const bool readable = read_.readable;
+  if (readable) {
+    if (!read_.files.tag.empty()) files_.tag = read_.files.tag;
+    files_.entries = std::move(read_.files.entries);
+    files_.titles = std::move(read_.files.titles);
+  }
+  read_ = {};
+  return readable;
 }
 
 void FolderChain::ClearFiles() {

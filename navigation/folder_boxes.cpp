@@ -3,6 +3,7 @@
 // The boxes beyond the active one are kept, hidden, for reuse.
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "navigation/browser.h"
 #include "navigation/menu_names.h"
@@ -12,6 +13,7 @@ namespace vantiro {
 Browser::Browser(WindowSystem& ws, FileSystem& fs, Window& main, Host& host, Previews& previews,
                  SettingsFiles& files, const Options& options, const Appearance& appearance)
     : ws_(ws),
+      fs_(fs),
       main_(main),
       host_(host),
       previews_(previews),
@@ -43,9 +45,15 @@ Browser::~Browser() = default;
 void Browser::CreateDirBox() {
   const int index = DirCount();
   ListBox::Events events;
+  // The release of a press that opened an entry reports the same selection
+  // again; a click on the entry already selected opens it again.
   events.click = [this, index] {
-    if (index > chain_.LastBox()) return;
-    chain_.Select(index, Dir(index).Selected());
+    const int row = Dir(index).Selected();
+    if (index > chain_.LastBox() ||
+        (std::exchange(pressOpened_, -1) == index && row == chain_.box(index).selected)) {
+      return;
+    }
+    chain_.Select(index, row);
     Dir_Click(index);
   };
   events.dblClick = [this] { Dir_DblClick(); };
@@ -87,30 +95,26 @@ void Browser::LoadDir0() {
   Dir(0).SetBackColor(look_.foldersBackColor);
 }
 
-DirStatus Browser::Update_Dir(int index, const std::string& path) {
-  const DirStatus status = chain_.Update_Dir(index, path);
-  if (status == DirStatus::Failed) return status;
-  if (status == DirStatus::NoSubFolders) {
-    ShowBoxesInUse();
-    Dir(index - 1).SetWidth(look_.activeBoxWidth);
-    host_.WakeTimer1();
-    return status;
-  }
-  if (!options_.animation) Dir(index - 1).SetWidth(look_.boxesWidth);
-  if (index == DirCount()) {
+// The last box of the chain is the active one, wide, with the file list
+// beside it; a box that ends the chain for the first time is made.
+void Browser::ShowChainEnd() {
+  const int last = chain_.LastBox();
+  if (last > 0 && !options_.animation) Dir(last - 1).SetWidth(look_.boxesWidth);
+  if (last == DirCount()) {
     CreateDirBox();
-    Dir(index).SetVisible(true);
-    Dir(index).SetLeft(ClampTwips(std::int64_t{index} * look_.boxesWidth));
-    Dir(index).AcceptShellDrops();
+    Dir(last).SetVisible(true);
+    Dir(last).SetLeft(ClampTwips(std::int64_t{last} * look_.boxesWidth));
+    Dir(last).AcceptShellDrops();
   }
   ShowBoxesInUse();
-  ListBox& box = Dir(index);
+  ListBox& box = Dir(last);
   box.SetWidth(look_.activeBoxWidth);
-  box.SetHeight(Dir(0).Height());
-  box.SetBackColor(look_.foldersBackColor);
-  DrawBox(index);
+  if (last > 0) {
+    box.SetHeight(Dir(0).Height());
+    box.SetBackColor(look_.foldersBackColor);
+  }
+  PlaceFiles();
   host_.WakeTimer1();
-  return status;
 }
 
 // Boxes beyond the active one keep their stale entries for reuse, but a
@@ -176,6 +180,7 @@ void Browser::ResetCurrentDir() {
   previews_.HidePictureViewer();
   previews_.HidePlayer(true);
   previews_.HideHtmlList();
+  FollowShown();
 }
 
 void Browser::Refresh_All() {
@@ -189,6 +194,7 @@ void Browser::Refresh_All() {
   host_.Config_Load();
   Dir(0).SetVisible(true);
   host_.ResizeWindow();
+  FollowShown();
 }
 
 }  // namespace vantiro

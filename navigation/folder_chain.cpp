@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "navigation/file_filter.h"
 #include "navigation/names.h"
 
 namespace vantiro {
@@ -64,28 +65,127 @@ std::string FolderChain::PathOf(int box) const {
   return path;
 }
 
+FolderListing ListFolder(const FileSystem& fs, const std::string& path, const std::string& filter) {
+  std::optional<std::vector<FolderEntry>> entries = fs.Entries(path);
+  if (!entries) return {path, false, {}, {}};
+  return Arrange(fs, path, std::move(*entries), filter);
+}
+
+FolderListing Arrange(const FileSystem& fs, const std::string& path,
+                      std::vector<FolderEntry> entries, const std::string& filter) {
+  FolderListing listing{path, true, {}, {}};
+  std::vector<std::string> files;
+  for (FolderEntry& entry : entries) {
+    if (entry.info.folder) {
+      listing.folders.push_back(LowerCase(std::move(entry.name)));
+    } else {
+      files.push_back(std::move(entry.name));
+    }
+  }
+  SortByName(listing.folders);
+  listing.files = ListFiles(fs, path, std::move(files), filter);
+  return listing;
+}
+
 // One pass over the folder gives both its sub-folders and its files: the
 // files wait for Update_Files.
 DirStatus FolderChain::Update_Dir(int index, const std::string& path) {
   if (index < 1 || index > LastBox() + 1) return DirStatus::Failed;
   currentFolder_ = path;
-  if (!Read(path)) return DirStatus::Failed;  // the chain has not been touched yet
+  read_ = ListFolder(fs_, path, filter_);
+  if (!read_.readable) return DirStatus::Failed;  // the chain has not been touched yet
   boxes_.resize(static_cast<std::size_t>(index));
   if (read_.folders.empty()) return DirStatus::NoSubFolders;
-  for (std::string& folder : read_.folders) folder = LowerCase(std::move(folder));
-  SortByName(read_.folders);
   boxes_.push_back({path, std::move(read_.folders), -1});
   return DirStatus::Opened;
 }
 
-bool FolderChain::Read(const std::string& path) {
-  std::optional<std::vector<FolderEntry>> entries = fs_.Entries(path);
+void FolderChain::BeginOpen(int index) {
+  currentFolder_ = PathOf(index);
+  boxes_.resize(static_cast<std::size_t>(index) + 1);
+  ClearFiles();
   read_ = {};
-  if (!entries) return false;
-  read_.path = path;
-  for (FolderEntry& entry : *entries)
-    (entry.info.folder ? read_.folders : read_.files).push_back(std::move(entry.name));
-  return true;
+}
+
+ChainChange FolderChain::AddRead(const std::string& path, const std::vector<FolderEntry>& entries) {
+  ChainChange change;
+  if (path != currentFolder_) return change;
+  const FileFilter filter(filter_);
+  for (const FolderEntry& entry : entries) {
+    if (!entry.info.folder) {
+      if (entry.name.size() <= 4 || !filter.Matches(entry.name)) continue;
+      files_.entries.push_back(entry.name);
+      change.files = true;
+      continue;
+    }
+    if (boxes_.back().tag != path) {
+      boxes_.push_back({path, {}, -1});
+      change.length = true;
+    }
+    boxes_.back().entries.push_back(LowerCase(entry.name));
+    change.boxes = {LastBox()};
+  }
+  return change;
+}
+
+ChainChange FolderChain::Apply(FolderListing listing) {
+  ChainChange change;
+  for (int k = 1; k <= LastBox(); ++k) {
+    if (box(k).tag != listing.path) continue;
+    if (!listing.readable) return {{}, false, false, k - 1, listing.path};
+    change = ApplyToBox(k, std::move(listing.folders));
+    break;
+  }
+  if (listing.path != currentFolder_ || change.lost >= 0) return change;
+  if (!listing.readable) {
+    const int opener = box(LastBox()).tag == currentFolder_ ? LastBox() - 1 : LastBox();
+    return {{}, false, false, opener, listing.path};
+  }
+  change.files = true;
+  const std::string chosen = SelectedFilePath() ? files_.entries[std::size_t(files_.selected)] : "";
+  if (!listing.files.tag.empty()) files_.tag = listing.files.tag;
+  files_.entries = std::move(listing.files.entries);
+  files_.titles = std::move(listing.files.titles);
+  files_.selected = IndexOf(files_.entries, chosen);
+  if (box(LastBox()).tag != currentFolder_ && !listing.folders.empty()) {
+    boxes_.push_back({currentFolder_, std::move(listing.folders), -1});
+    change.length = true;
+    change.boxes.push_back(LastBox());
+  }
+  return change;
+}
+
+ChainChange FolderChain::ApplyToBox(int index, std::vector<std::string> folders) {
+  ChainChange change{{index}, false, false, -1, {}};
+  FolderBox& updated = boxes_[static_cast<std::size_t>(index)];
+  const std::string chosen = EntryOf(index);
+  updated.entries = std::move(folders);
+  updated.selected = IndexOf(updated.entries, chosen);
+  if (!chosen.empty() && updated.selected < 0) {
+    change.lost = index;
+    change.lostPath = updated.tag + chosen + "\\";
+  } else if (updated.entries.empty() && index == LastBox()) {
+    boxes_.pop_back();
+    change.length = true;
+  }
+  return change;
+}
+
+void FolderChain::CloseTo(int index) {
+  boxes_.resize(static_cast<std::size_t>(index) + 1);
+  boxes_.back().selected = -1;
+  currentFolder_ = boxes_.back().tag;
+  ClearFiles();
+  read_ = {};
+}
+
+std::vector<std::string> FolderChain::ShownFolders() const {
+  std::vector<std::string> folders;
+  for (const FolderBox& shown : boxes_) {
+    if (!shown.tag.empty()) folders.push_back(shown.tag);
+  }
+  if (boxes_.back().selected >= 0) folders.push_back(PathOf(LastBox()));
+  return folders;
 }
 
 }  // namespace vantiro

@@ -32,6 +32,34 @@ struct FileList {
   std::string tag;  // the folder last listed with any file
 };
 
+// A folder as one read of it shows it: its sub-folders, lower case and
+// sorted, and its files as the file list shows them under the filter.
+struct FolderListing {
+  std::string path;
+  bool readable = false;
+  std::vector<std::string> folders;
+  FileList files;
+};
+
+// Reads a folder and arranges what it holds, on any thread.
+FolderListing ListFolder(const FileSystem& fs, const std::string& path, const std::string& filter);
+// Arranges the entries of one read of a folder.
+FolderListing Arrange(const FileSystem& fs, const std::string& path,
+                      std::vector<FolderEntry> entries, const std::string& filter);
+// The files of a folder as the file list shows them: those that match the
+// filter, HTML files first with their titles.
+FileList ListFiles(const FileSystem& fs, const std::string& path, std::vector<std::string> names,
+                   const std::string& filter);
+
+// What taking in a listing changed in the chain.
+struct ChainChange {
+  std::vector<int> boxes;  // boxes whose entries were replaced
+  bool files = false;      // the file list was replaced
+  bool length = false;     // a box came or went at the end of the chain
+  int lost = -1;           // the box whose selected folder can no longer be read
+  std::string lostPath;    // and that folder
+};
+
 class FolderChain {
  public:
   explicit FolderChain(const FileSystem& fs) : fs_(fs) {}
@@ -75,15 +103,31 @@ class FolderChain {
   const std::string& Filter() const { return filter_; }
   void SetFilter(std::string filter) { filter_ = std::move(filter); }
 
+  // Opening in steps, while the folder is read elsewhere. BeginOpen makes
+  // the folder of box index's selection current: the chain ends at that
+  // box and the file list is empty.
+  void BeginOpen(int index);
+  // Entries read so far of the current folder show as they come, unsorted:
+  // its sub-folders in a box after the last, its files that match the
+  // filter in the file list.
+  ChainChange AddRead(const std::string& path, const std::vector<FolderEntry>& entries);
+  // A whole listing of a folder replaces what the chain shows of it, in
+  // the box that lists its sub-folders and, when it is the current folder,
+  // in the file list; each selection stays on its name.
+  ChainChange Apply(FolderListing listing);
+  // The chain ends at box index, nothing selected there: its folder is
+  // current, with no files until they are read.
+  void CloseTo(int index);
+  // Every folder the chain shows: each box's, and the one the last box's
+  // selection opened.
+  std::vector<std::string> ShownFolders() const;
+
  private:
-  // One pass over a folder: the names of its sub-folders and of its files.
-  bool Read(const std::string& path);
+  ChainChange ApplyToBox(int index, std::vector<std::string> folders);
+  ChainChange ApplyToFiles(FolderListing& listing);
 
   const FileSystem& fs_;
-  struct {
-    std::string path;
-    std::vector<std::string> folders, files;
-  } read_;
+  FolderListing read_;
   std::vector<FolderBox> boxes_ = {FolderBox{}};
   int driveCount_ = 0;
   std::string currentFolder_;

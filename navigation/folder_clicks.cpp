@@ -1,51 +1,106 @@
 // A click on an entry of a folder box opens it: its sub-folders in the next
 // box, its files in the file list, its HTML titles beside the window.
 #include <algorithm>
+#include <utility>
 
 #include "navigation/browser.h"
 #include "navigation/menu_names.h"
+#include "navigation/names.h"
 
 namespace vantiro {
 
-// One pass over the folder gives its sub-folders and its files, before any
-// other event can run: a click meanwhile finds the chain whole.
-void Browser::Dir_Click(int index) {
-  for (;;) {
-    if (main_.Left() + main_.Width() < 0) main_.SetLeft(0);
-    const std::string entry = chain_.EntryOf(index);
-    const std::string path = chain_.PathOf(index);
-    const int selected = chain_.box(index).selected;
-    if (index == 0) main_.SetMenuEnabled(menu::mnuRemoveFavorites, selected > chain_.DriveCount());
-    if (entry.empty()) {
-      ResetCurrentDir();
-      return;
-    }
-    host_.SetTimer1Enabled(options_.animation);
-    previews_.HidePictureViewer();
-    previews_.HidePlayer(false);
-    const DirStatus status = Update_Dir(index + 1, path);
-    if (status != DirStatus::Failed) Update_Files(index, path);
-    ws_.DoEvents();
-    if (status == DirStatus::Failed) {
-      const int answer =
-          ws_.MsgBox("Unable to open '" + path + "'\r" +
-                         "The selected drive or folder is not ready. Do you want to retry ?",
-                     msgbox::kRetryCancel | msgbox::kExclamation, kAppTitle);
-      if (answer == msgbox::kRetry) continue;
-      if (index == 0 && chain_.RemoveFavorite(selected)) DrawBox(0);
-      ResetCurrentDir();
-      return;
-    }
-    host_.ResizeWindow();
-    ShowHtmlList();
-    main_.SetMenuVisible(menu::mnuFileFunctions, false);
-    main_.SetMenuVisible(menu::mnuDirFunctions, true);
-    main_.SetCaption(std::string(kCaption) + " - " + entry);
+void Browser::Dir_Click(int index) { Open(index, Wait::No); }
+
+// The chain ends at the box clicked while the folder is read; the restore of
+// a saved chain waits for each folder, as the next box needs it.
+void Browser::Open(int index, Wait wait) {
+  if (main_.Left() + main_.Width() < 0) main_.SetLeft(0);
+  const std::string entry = chain_.EntryOf(index);
+  const int selected = chain_.box(index).selected;
+  if (index == 0) main_.SetMenuEnabled(menu::mnuRemoveFavorites, selected > chain_.DriveCount());
+  if (entry.empty()) {
+    ResetCurrentDir();
     return;
   }
+  host_.SetTimer1Enabled(options_.animation);
+  previews_.HidePictureViewer();
+  previews_.HidePlayer(false);
+  previews_.HideHtmlList();
+  opening_ = {index, selected, chain_.PathOf(index), std::string(kCaption) + " - " + entry};
+  chain_.BeginOpen(index);
+  ShowChainEnd();
+  DrawFiles();
+  host_.ResizeWindow();
+  if (wait == Wait::Yes) {
+    Listed(ListFolder(fs_, opening_.path, chain_.Filter()));
+  } else {
+    main_.SetCaption(opening_.caption + " (listing...)");
+    StartReading(opening_.path);
+  }
+  FollowShown();
 }
 
-bool Browser::Reselect(int index, int entry, const std::string& text) {
+void Browser::Opened(const ChainChange& change) {
+  Draw(change);
+  if (!change.length) SetHorizontalExtent(chain_.LastBox());
+  host_.ResizeWindow();
+  ShowHtmlList();
+  main_.SetMenuVisible(menu::mnuFileFunctions, false);
+  main_.SetMenuVisible(menu::mnuDirFunctions, true);
+  main_.SetCaption(opening_.caption);
+  opening_ = {};
+  FollowShown();
+}
+
+// A folder that cannot be read is asked about; on Cancel a favourite that
+// failed leaves box 0 and the view starts again from box 0.
+void Browser::Listed(FolderListing listing) {
+  const bool opened = !opening_.path.empty() && listing.path == opening_.path;
+  const ChainChange change = chain_.Apply(std::move(listing));
+  if (!opened) {
+    Draw(change);
+    if (change.lost >= 0) Lost(change);
+    return;
+  }
+  if (change.lost < 0) {
+    Opened(change);
+    return;
+  }
+  const Opening failed = std::exchange(opening_, {});
+  if (AskRetry(failed.path)) {
+    Open(failed.box, Wait::No);
+    return;
+  }
+  if (failed.box == 0 && chain_.RemoveFavorite(failed.entry)) DrawBox(0);
+  ResetCurrentDir();
+}
+
+bool Browser::AskRetry(const std::string& path) {
+  return ws_.MsgBox("Unable to open '" + path + "'\r" +
+                        "The selected drive or folder is not ready. Do you want to retry ?",
+                    msgbox::kRetryCancel | msgbox::kExclamation, kAppTitle) == msgbox::kRetry;
+}
+
+// An open folder that went away: the chain closes back to the folder that
+// held it, which is read again; Retry opens it again if it came back.
+void Browser::Lost(const ChainChange& change) {
+  const std::string name = change.lostPath.substr(chain_.box(change.lost).tag.size());
+  if (change.lost == 0) {
+    ResetCurrentDir();
+  } else {
+    chain_.CloseTo(change.lost);
+    ShowChainEnd();
+    DrawFiles();
+    host_.ResizeWindow();
+    StartReading(chain_.CurrentFolder());
+    FollowShown();
+  }
+  if (!AskRetry(change.lostPath) || change.lost == 0) return;
+  const int entry = IndexOf(chain_.box(change.lost).entries, name.substr(0, name.size() - 1));
+  Reselect(change.lost, entry, entry < 0 ? "" : name.substr(0, name.size() - 1));
+}
+
+bool Browser::Reselect(int index, int entry, const std::string& text, bool wait) {
   if (index > chain_.LastBox()) return false;
   const std::vector<std::string>& entries = chain_.box(index).entries;
   if (entry < -1 || entry >= std::ssize(entries) ||
@@ -55,7 +110,7 @@ bool Browser::Reselect(int index, int entry, const std::string& text) {
   if (entry == chain_.box(index).selected) return true;
   chain_.Select(index, entry);
   Dir(index).Select(entry);
-  Dir_Click(index);
+  Open(index, wait ? Wait::Yes : Wait::No);
   return true;
 }
 

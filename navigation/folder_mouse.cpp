@@ -13,6 +13,7 @@ int Browser::RowAt(const ListBox& box, Twips y) const {
 }
 
 void Browser::Dir_MouseDown(int index, const MouseEvent& event) {
+  pressOpened_ = -1;
   if (index > chain_.LastBox()) return;
   const int row = RowAt(Dir(index), event.y);
   if (row > std::ssize(chain_.box(index).entries) - 1) {
@@ -25,6 +26,7 @@ void Browser::Dir_MouseDown(int index, const MouseEvent& event) {
     chain_.Select(index, row);
     Dir(index).Select(row);
     Dir_Click(index);
+    pressOpened_ = index;
   }
   if (event.button == kRightButton && (index != 0 || chain_.box(0).selected >= 0))
     main_.PopupMenu(menu::mnuDirFunctions);

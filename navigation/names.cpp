@@ -22,4 +22,10 @@ void SortByName(std::vector<std::string>& names) {
   for (std::size_t i = 0; i < names.size(); ++i) names[i] = std::move(keyed[i].second);
 }
 
+int IndexOf(const std::vector<std::string>& names, const std::string& name) {
+  if (name.empty()) return -1;
+  const auto found = std::find(names.begin(), names.end(), name);
+  return found == names.end() ? -1 : static_cast<int>(found - names.begin());
+}
+
 }  // namespace vantiro

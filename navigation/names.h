@@ -13,4 +13,7 @@ std::string LowerCase(std::string text);
 // ignoring the case of ASCII letters.
 void SortByName(std::vector<std::string>& names);
 
+// Where a name stands in a list; -1 for an empty name or one not there.
+int IndexOf(const std::vector<std::string>& names, const std::string& name);
+
 }  // namespace vantiro

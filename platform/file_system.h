@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -42,6 +43,12 @@ struct FolderEntry {
   ItemInfo info;
 };
 
+// A watch on a folder; it ends when destroyed.
+class FolderWatch {
+ public:
+  virtual ~FolderWatch() = default;
+};
+
 // A file open for reading; closed when destroyed.
 class InputFile {
  public:
@@ -61,9 +68,28 @@ class FileSystem {
   // colon, then " [label]" when the volume has a label ("c:", "d: [DATA]").
   virtual std::vector<std::string> Drives() const = 0;
 
-  // Every entry of a folder (path ends in "\"), in no particular order;
-  // nullopt when it cannot be read.
-  virtual std::optional<std::vector<FolderEntry>> Entries(const std::string& path) const = 0;
+  // Hands every entry of a folder (path ends in "\") to take, in no
+  // particular order, until take returns false; false when the folder
+  // cannot be read. Safe on any thread.
+  virtual bool ReadEntries(const std::string& path,
+                           const std::function<bool(FolderEntry&&)>& take) const = 0;
+  // Every entry of a folder; nullopt when it cannot be read.
+  std::optional<std::vector<FolderEntry>> Entries(const std::string& path) const {
+    std::vector<FolderEntry> entries;
+    if (!ReadEntries(path, [&](FolderEntry&& entry) {
+          entries.push_back(std::move(entry));
+          return true;
+        })) {
+      return std::nullopt;
+    }
+    return entries;
+  }
+
+  // Watches a folder (path ends in "\") for entries made, renamed or
+  // removed in it: changed runs on a thread of the watch's own soon after.
+  // nullptr when the folder cannot be watched.
+  virtual std::unique_ptr<FolderWatch> Watch(const std::string& path,
+                                             std::function<void()> changed) const = 0;
 
   // What is at a path; nullopt when nothing is. A folder is named without
   // its closing "\", or a link to one reads as the folder it leads to.

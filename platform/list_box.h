@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -50,12 +51,15 @@ class ListBox : public Control {
 
   // Replaces all entries in one batch, without redrawing in between.
   virtual void SetItems(const std::vector<std::string>& items) = 0;
+  // Adds entries after the last, keeping the selection and the scroll.
+  virtual void AddItems(std::span<const std::string> items) = 0;
 
   // -1 when nothing is selected. Select only shows a selection: the click
   // handler hears the user's changes alone.
   virtual int Selected() const = 0;
   virtual void Select(int index) = 0;
   virtual int TopIndex() const = 0;
+  virtual void SetTopIndex(int index) = 0;
 
   virtual void SetBackColor(Color color) = 0;
   virtual void SetHorizontalExtent(int pixels) = 0;

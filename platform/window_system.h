@@ -82,6 +82,9 @@ class WindowSystem {
   virtual Area WorkArea() const = 0;
 
   virtual void Beep() = 0;
+  // Runs work on the window's thread once the event being handled, and any
+  // message or input box it shows, is over. Safe on any thread.
+  virtual void Post(std::function<void()> work) = 0;
   // Lets pending window events run (paint, timer ticks).
   virtual void DoEvents() = 0;
   // Ends the program: nothing of it runs after the current event returns.

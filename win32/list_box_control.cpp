@@ -169,11 +169,17 @@ HBRUSH ListBoxControl::OnColor(HDC dc) {
   return brush_.get();
 }
 
-// Appending keeps the fill linear; the box repaints once at the end.
 void ListBoxControl::SetItems(const std::vector<std::string>& items) {
   if (!hwnd_) return;
   Send(WM_SETREDRAW, FALSE);
   Send(LB_RESETCONTENT);
+  AddItems(items);
+}
+
+// Appending keeps the fill linear; the box repaints once at the end.
+void ListBoxControl::AddItems(std::span<const std::string> items) {
+  if (!hwnd_) return;
+  Send(WM_SETREDRAW, FALSE);
   std::size_t bytes = 0;
   for (const std::string& text : items) bytes += text.size() + 1;
   Send(LB_INITSTORAGE, items.size(), static_cast<LPARAM>(bytes));
@@ -188,6 +194,8 @@ int ListBoxControl::Selected() const { return hwnd_ ? static_cast<int>(Send(LB_G
 void ListBoxControl::Select(int index) { Send(LB_SETCURSEL, static_cast<WPARAM>(index)); }
 
 int ListBoxControl::TopIndex() const { return static_cast<int>(Send(LB_GETTOPINDEX)); }
+
+void ListBoxControl::SetTopIndex(int index) { Send(LB_SETTOPINDEX, static_cast<WPARAM>(index)); }
 
 void ListBoxControl::SetBackColor(Color color) {
   if (!hwnd_) return;

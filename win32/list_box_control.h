@@ -29,10 +29,12 @@ class ListBoxControl final : public ChildWindow<ListBox> {
   HBRUSH OnColor(HDC dc) override;
 
   void SetItems(const std::vector<std::string>& items) override;
+  void AddItems(std::span<const std::string> items) override;
 
   int Selected() const override;
   void Select(int index) override;
   int TopIndex() const override;
+  void SetTopIndex(int index) override;
 
   void SetBackColor(Color color) override;
   void SetHorizontalExtent(int pixels) override;

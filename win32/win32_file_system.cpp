@@ -15,13 +15,13 @@ namespace {
 // An empty floppy or card reader fails quietly instead of asking the user.
 class QuietErrors {
  public:
-  QuietErrors() : previous_(SetErrorMode(SEM_FAILCRITICALERRORS)) {}
-  ~QuietErrors() { SetErrorMode(previous_); }
+  QuietErrors() { SetThreadErrorMode(SEM_FAILCRITICALERRORS, &previous_); }
+  ~QuietErrors() { SetThreadErrorMode(previous_, nullptr); }
   QuietErrors(const QuietErrors&) = delete;
   QuietErrors& operator=(const QuietErrors&) = delete;
 
  private:
-  UINT previous_;
+  DWORD previous_ = 0;
 };
 
 class Win32InputFile final : public InputFile {
@@ -46,9 +46,10 @@ ItemInfo InfoOf(DWORD attributes) {
           (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0};
 }
 
-// Calls onEntry for every entry of the folder; false when it cannot be read.
+// Calls onEntry for every entry of the folder until it returns false; false
+// when the folder cannot be read.
 bool Enumerate(const std::string& path,
-               const std::function<void(const WIN32_FIND_DATAW&)>& onEntry) {
+               const std::function<bool(const WIN32_FIND_DATAW&)>& onEntry) {
   const QuietErrors quiet;
   WIN32_FIND_DATAW data{};
   HANDLE found = FindFirstFileExW(FilePath(path + "*").c_str(), FindExInfoBasic, &data,
@@ -59,9 +60,8 @@ bool Enumerate(const std::string& path,
     return GetLastError() == ERROR_FILE_NOT_FOUND;
   }
   const UniqueFind closer(found);
-  do {
-    onEntry(data);
-  } while (FindNextFileW(found, &data));
+  while (onEntry(data) && FindNextFileW(found, &data)) {
+  }
   return true;
 }
 
@@ -92,14 +92,11 @@ std::vector<std::string> Win32FileSystem::Drives() const {
   return drives;
 }
 
-std::optional<std::vector<FolderEntry>> Win32FileSystem::Entries(const std::string& path) const {
-  std::vector<FolderEntry> entries;
-  const bool readable = Enumerate(path, [&](const WIN32_FIND_DATAW& entry) {
-    if (!IsDots(entry.cFileName))
-      entries.push_back({Utf8(entry.cFileName), InfoOf(entry.dwFileAttributes)});
+bool Win32FileSystem::ReadEntries(const std::string& path,
+                                  const std::function<bool(FolderEntry&&)>& take) const {
+  return Enumerate(path, [&](const WIN32_FIND_DATAW& entry) {
+    return IsDots(entry.cFileName) || take({Utf8(entry.cFileName), InfoOf(entry.dwFileAttributes)});
   });
-  if (!readable) return std::nullopt;
-  return entries;
 }
 
 std::optional<ItemInfo> Win32FileSystem::Examine(const std::string& path) const {

@@ -10,7 +10,10 @@ class Win32FileSystem final : public FileSystem {
  public:
   std::string CurrentDirectory() const override;
   std::vector<std::string> Drives() const override;
-  std::optional<std::vector<FolderEntry>> Entries(const std::string& path) const override;
+  bool ReadEntries(const std::string& path,
+                   const std::function<bool(FolderEntry&&)>& take) const override;
+  std::unique_ptr<FolderWatch> Watch(const std::string& path,
+                                     std::function<void()> changed) const override;
   std::optional<ItemInfo> Examine(const std::string& path) const override;
   bool CopyWhole(const std::string& from, const std::string& to, bool replace) override;
   std::unique_ptr<InputFile> OpenForReading(const std::string& path) const override;

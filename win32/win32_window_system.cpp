@@ -10,14 +10,40 @@
 
 namespace vantiro::win32 {
 
-Win32WindowSystem::Win32WindowSystem() : scale_(ScreenScale()) {}
+namespace {
+constexpr UINT kWake = WM_APP;
+constexpr wchar_t kWakeClass[] = L"VantiroWake";
+}  // namespace
+
+Win32WindowSystem::Win32WindowSystem() : scale_(ScreenScale()) {
+  WNDCLASSW wakeClass{};
+  wakeClass.lpfnWndProc = WakeProc;
+  wakeClass.hInstance = GetModuleHandleW(nullptr);
+  wakeClass.lpszClassName = kWakeClass;
+  RegisterClassW(&wakeClass);
+  wake_.reset(CreateWindowExW(0, kWakeClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                              wakeClass.hInstance, nullptr));
+  SetWindowLongPtrW(wake_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
 
 int Win32WindowSystem::Run() {
-  MSG msg{};
-  while (!quitting_ && GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchQueued(msg);
+  RunWhile([] { return true; });
   // Take the quit message Quit posted, if it is still waiting.
+  MSG msg{};
   PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
   return 0;
+}
+
+void Win32WindowSystem::RunWhile(const std::function<bool()>& going) {
+  MSG msg{};
+  while (!quitting_ && going() && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (msg.hwnd == wake_.get() && msg.message == kWake) {
+      RunPosted();
+      continue;
+    }
+    DispatchQueued(msg);
+    if (missed_) RunPosted();
+  }
 }
 
 void Win32WindowSystem::DoEvents() {
@@ -31,6 +57,36 @@ void Win32WindowSystem::DoEvents() {
     }
     DispatchQueued(msg);
   }
+}
+
+void Win32WindowSystem::Post(std::function<void()> work) {
+  const std::scoped_lock lock(postedLock_);
+  if (posted_.empty()) PostMessageW(wake_.get(), kWake, 0, 0);
+  posted_.push_back(std::move(work));
+}
+
+// Work that shows a message box may miss the wakes of work posted
+// meanwhile: that is run in the same round.
+void Win32WindowSystem::RunPosted() {
+  do {
+    missed_ = false;
+    std::deque<std::function<void()>> work;
+    {
+      const std::scoped_lock lock(postedLock_);
+      work.swap(posted_);
+    }
+    for (auto& step : work) {
+      if (!quitting_) step();
+    }
+  } while (missed_ && !quitting_);
+}
+
+LRESULT CALLBACK Win32WindowSystem::WakeProc(HWND hwnd, UINT message, WPARAM wParam,
+                                             LPARAM lParam) {
+  if (message != kWake) return DefWindowProcW(hwnd, message, wParam, lParam);
+  auto* self = reinterpret_cast<Win32WindowSystem*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (self != nullptr) self->missed_ = true;
+  return 0;
 }
 
 void Win32WindowSystem::Quit() {

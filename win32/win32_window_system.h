@@ -4,7 +4,12 @@
 
 #include <windows.h>
 
+#include <deque>
+#include <functional>
+#include <mutex>
+
 #include "platform/window_system.h"
+#include "win32/handles.h"
 #include "win32/units.h"
 
 namespace vantiro::win32 {
@@ -30,6 +35,8 @@ class Win32WindowSystem final : public WindowSystem {
 
   // Dispatches messages until Quit; returns the process's exit code.
   int Run();
+  // Dispatches messages, posted work included, while going() holds.
+  void RunWhile(const std::function<bool()>& going);
 
   std::unique_ptr<Window> CreateTopWindow(WindowDesign design, Window::Events events) override;
   std::unique_ptr<Timer> CreateTimer(int intervalMs, std::function<void()> tick) override;
@@ -46,13 +53,25 @@ class Win32WindowSystem final : public WindowSystem {
   Area WorkArea() const override;
 
   void Beep() override;
+  void Post(std::function<void()> work) override;
   void DoEvents() override;
   void Quit() override;
 
  private:
+  // Work posted from any thread waits in posted_; one wake message on
+  // wake_ stands for all of it. The loop of Run runs it itself; a wake that
+  // a message box's own loop took is noted in missed_ and made up for once
+  // the event that showed the box returns.
+  static LRESULT CALLBACK WakeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  void RunPosted();
+
   OleSession ole_;  // first in, last out: the windows' drop targets need it
   Scale scale_;
   bool quitting_ = false;
+  UniqueWindow wake_;
+  std::mutex postedLock_;
+  std::deque<std::function<void()>> posted_;
+  bool missed_ = false;
 };
 
 }  // namespace vantiro::win32

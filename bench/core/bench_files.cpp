@@ -5,7 +5,7 @@
 #include <string>
 
 #include "bench/core/measure.h"
-#include "tests/doubles/fake_window_system.h"
+#include "navigation/folder_chain.h"
 #include "tests/doubles/temp_drives.h"
 
 namespace vantiro::bench {
@@ -17,11 +17,9 @@ void ListFiles(int count) {
   const std::filesystem::path host = drives.HostPath("c:\\files");
   for (int i = 0; i < count; ++i) std::ofstream(host / ("File " + std::to_string(i) + ".txt"));
 
-  fake::FakeWindowSystem ws;
-  Form1 form(ws, drives);
-  form.Start();
+  FolderChain chain(drives);
   const double raw = BestSeconds([&] { (void)drives.Entries("c:\\files\\"); });
-  const double list = BestSeconds([&] { form.browser().Update_Files(0, "c:\\files\\"); });
+  const double list = BestSeconds([&] { chain.Update_Files("c:\\files\\"); });
   Report("Update_Files", count, "files", list, "enumeration", raw);
 }
 
@@ -35,9 +33,7 @@ void ListHtmlFiles(int count, std::size_t size) {
   for (int i = 0; i < count; ++i)
     std::ofstream(host / ("page" + std::to_string(i) + ".html")) << page;
 
-  fake::FakeWindowSystem ws;
-  Form1 form(ws, drives);
-  form.Start();
+  FolderChain chain(drives);
   const double raw = BestSeconds([&] {
     std::string buffer(size + 100, '\0');
     const auto entries = drives.Entries("c:\\web\\");
@@ -46,7 +42,7 @@ void ListHtmlFiles(int count, std::size_t size) {
           .read(buffer.data(), std::streamsize(buffer.size()));
     }
   });
-  const double list = BestSeconds([&] { form.browser().Update_Files(0, "c:\\web\\"); });
+  const double list = BestSeconds([&] { chain.Update_Files("c:\\web\\"); });
   Report("Update_Files", count, "HTML files of 50 KB", list, "enumeration and reading", raw);
 }
 

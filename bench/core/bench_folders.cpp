@@ -4,7 +4,7 @@
 #include <string>
 
 #include "bench/core/measure.h"
-#include "tests/doubles/fake_window_system.h"
+#include "navigation/folder_chain.h"
 #include "tests/doubles/temp_drives.h"
 
 namespace vantiro::bench {
@@ -18,11 +18,9 @@ void OpenFolder(int count) {
   for (int i = 0; i < count; ++i)
     std::filesystem::create_directory(host / ("Folder " + std::to_string(i)));
 
-  fake::FakeWindowSystem ws;
-  Form1 form(ws, drives);
-  form.Start();
+  FolderChain chain(drives);
   const double raw = BestSeconds([&] { (void)drives.Entries(folder); });
-  const double open = BestSeconds([&] { form.browser().Update_Dir(1, folder); });
+  const double open = BestSeconds([&] { chain.Update_Dir(1, folder); });
   Report("Update_Dir", count, "sub-folders", open, "enumeration", raw);
 }
 

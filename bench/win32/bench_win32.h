@@ -8,6 +8,7 @@
 #include <string>
 
 #include "bench/core/measure.h"
+#include "navigation/browser.h"
 #include "win32/win32_window_system.h"
 
 namespace vantiro::bench {
@@ -17,9 +18,13 @@ namespace vantiro::bench {
 bool FillFolderBox(win32::Win32WindowSystem& ws, const std::string& root);
 
 // Files "file 000000.txt"... in "files small\" (10,000) and "files big\"
-// (100,000), and pages "page 0000.html" of 50 KB in "web\" (1,000), listed
-// by Form1 through the adapter.
+// (100,000), and pages "page 0000.html" of 50 KB in "web\" (1,000), opened
+// by a click in Form1 as are the sub-folders of FillFolderBox.
 bool ListFilesOfFolder(win32::Win32WindowSystem& ws, const std::string& root);
+
+// Opens a folder box by box, waiting for each; the box that lists its
+// sub-folders, or -1.
+int OpenFolder(Browser& browser, const std::string& folder);
 
 // Makes the folder the program runs from in the benchmarks, and goes there:
 // a configuration that opens nothing and greets no one, and 10,000

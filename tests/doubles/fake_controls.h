@@ -100,11 +100,15 @@ class FakeListBox final : public FakeControl<ListBox> {
     selected_ = -1;
     topIndex_ = 0;
   }
+  void AddItems(std::span<const std::string> items) override {
+    items_.insert(items_.end(), items.begin(), items.end());
+  }
   int Selected() const override { return selected_; }
   void Select(int index) override {
     selected_ = index >= 0 && index < std::ssize(items_) ? index : -1;
   }
   int TopIndex() const override { return topIndex_; }
+  void SetTopIndex(int index) override { topIndex_ = index; }
   void SetBackColor(Color color) override { backColor_ = color; }
   void SetHorizontalExtent(int pixels) override { horizontalExtent_ = pixels; }
   void AcceptShellDrops() override {}
@@ -115,7 +119,6 @@ class FakeListBox final : public FakeControl<ListBox> {
   const std::vector<std::string>& Items() const { return items_; }
   Color backColor() const { return backColor_; }
   int horizontalExtent() const { return horizontalExtent_; }
-  void setTopIndex(int index) { topIndex_ = index; }
   // The user selects an entry (or the keyboard moves to it).
   void UserClick(int index) {
     Select(index);

@@ -4,8 +4,11 @@
 #pragma once
 
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
 #include <deque>
 #include <map>
+#include <mutex>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -89,6 +92,22 @@ class FakeWindowSystem final : public WindowSystem {
   void Beep() override { ++beeps; }
   void DoEvents() override {}
   void Quit() override { quit = true; }
+  void Post(std::function<void()> work) override {
+    const std::scoped_lock lock(postedLock_);
+    posted_.push_back(std::move(work));
+    postedReady_.notify_all();
+  }
+  // Runs what was posted, waiting for the first of it; false when nothing came.
+  bool RunPosted(std::chrono::milliseconds wait) {
+    std::deque<std::function<void()>> work;
+    {
+      std::unique_lock lock(postedLock_);
+      if (!postedReady_.wait_for(lock, wait, [&] { return !posted_.empty(); })) return false;
+      work.swap(posted_);
+    }
+    for (auto& step : work) step();
+    return true;
+  }
 
   // The script: answers given in order.
   std::deque<int> msgBoxAnswers;
@@ -114,6 +133,11 @@ class FakeWindowSystem final : public WindowSystem {
   FakeTimer& timer(int index) { return *timers.at(static_cast<std::size_t>(index)); }
   std::vector<FakeWindow*> windows;  // owned by the program
   std::vector<FakeTimer*> timers;
+
+ private:
+  std::mutex postedLock_;
+  std::condition_variable postedReady_;
+  std::deque<std::function<void()>> posted_;
 };
 
 class FakeWindow final : public FakeControlMaker<Window> {

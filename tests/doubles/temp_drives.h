@@ -83,13 +83,34 @@ class TempDrives final : public FileSystem {
     }
     return drives;
   }
-  std::optional<std::vector<FolderEntry>> Entries(const std::string& path) const override {
+  bool ReadEntries(const std::string& path,
+                   const std::function<bool(FolderEntry&&)>& take) const override {
     std::error_code error;
-    std::vector<FolderEntry> found;
-    for (const auto& entry : std::filesystem::directory_iterator(HostPath(path), error))
-      found.push_back(
-          {entry.path().filename().string(), {entry.is_directory(), entry.is_symlink()}});
-    return error ? std::nullopt : std::optional(found);
+    for (const auto& entry : std::filesystem::directory_iterator(HostPath(path), error)) {
+      if (!take({entry.path().filename().string(), {entry.is_directory(), entry.is_symlink()}}))
+        break;
+    }
+    return !error;
+  }
+  // A watch is told of a change only when a test calls Changed.
+  std::unique_ptr<FolderWatch> Watch(const std::string& path,
+                                     std::function<void()> changed) const override {
+    if (HostPath(path).empty()) return nullptr;
+    return std::make_unique<Watcher>(watchers_, path, std::move(changed));
+  }
+  // Tells the watches of a folder that it changed; how many there were.
+  int Changed(const std::string& folder) const {
+    int told = 0;
+    for (const Watcher* watcher : watchers_) {
+      if (SameName(watcher->path, folder)) ++told, watcher->changed();
+    }
+    return told;
+  }
+  std::vector<std::string> Watched() const {
+    std::vector<std::string> paths;
+    for (const Watcher* watcher : watchers_) paths.push_back(watcher->path);
+    std::ranges::sort(paths);
+    return paths;
   }
   std::optional<ItemInfo> Examine(const std::string& path) const override {
     std::error_code error;
@@ -179,6 +200,16 @@ class TempDrives final : public FileSystem {
   bool startFails = false;
 
  private:
+  struct Watcher final : FolderWatch {
+    Watcher(std::vector<Watcher*>& all, std::string path, std::function<void()> changed)
+        : all(all), path(std::move(path)), changed(std::move(changed)) {
+      all.push_back(this);
+    }
+    ~Watcher() override { std::erase(all, this); }
+    std::vector<Watcher*>& all;
+    std::string path;
+    std::function<void()> changed;
+  };
   struct HostFile final : InputFile {
     explicit HostFile(const std::filesystem::path& path) : stream(path, std::ios::binary) {}
     std::ptrdiff_t Read(char* buffer, std::size_t size) override {
@@ -196,6 +227,7 @@ class TempDrives final : public FileSystem {
                       [](char x, char y) { return Lower(x) == Lower(y); });
   }
   std::filesystem::path root_;
+  mutable std::vector<Watcher*> watchers_;
   std::map<char, std::optional<std::string>> drives_;  // the label, nullopt: not ready
 };
 

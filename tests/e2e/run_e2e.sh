@@ -602,15 +602,24 @@ list_bottoms() { boxes | awk '{ print $2 + $4 }' | sort -u; }
 leaf_shown() { box_count_is 4 && [[ "$(box_items 3)" == leaf.txt ]]; }
 
 # Boxes 3 and 4 hold a1 and a2 when leaf (no sub-folders) is clicked in box 2:
-# they must not stand over box 2 and the file list; nor anything after a
-# folder that cannot be opened and Cancel.
+# they must not stand over box 2 and the file list. What another program
+# does shows: a file made in leaf, and gone removed while open, which closes
+# the chain back to stale with the question; a favourite whose folder went
+# fails, and after Cancel box 0 stands alone.
 no_stale_box() {
+  local stale="${browse_folders[2]}"
   open_chain 0 c: stale a a1 && says "$(boxes)" eventually 10 box_holds 4 a2 || return 1
   click_entry 2 leaf || true
   says "after leaf: $(boxes)" eventually 10 leaf_shown || return 1
   says "bottoms: $(list_bottoms | paste -sd ' ')" test "$(list_bottoms | wc -l)" = 1 || return 1
-  rm -rf "${browse_folders[2]}/gone"
-  click_entry 2 gone || true
+  : >"$stale/leaf/made.txt"
+  says "made.txt not listed within 2 s: $(box_items 3)" eventually 2 box_holds 3 made.txt || return 1
+  click_entry 2 gone && press_key ctrl+a &&
+    says "no favourite: $(box_items 0)" eventually 5 box_holds 0 'c:\stale\gone\' || return 1
+  rm -rf "$stale/gone"
+  answer_message "$app_title" "stale\\gone\\'" Cancel &&
+    says "gone still listed: $(box_items 2)" eventually 2 eval '! box_holds 2 gone' || return 1
+  click_entry 0 'c:\stale\gone\' || true
   eventually 10 probe button-center "$app_title" Cancel &&
     click_button "$app_title" "$app_title_regex" Cancel &&
     says "after Cancel: $(boxes)" eventually 10 box_count_is 1
@@ -632,7 +641,8 @@ make_command_folders() {
 # select_file <entry>: src open, the entry of the file list (box 3) selected.
 select_file() {
   box_holds 2 src || open_chain 0 c: cmd >/dev/null || return 1
-  click_entry 2 src && eventually 10 box_holds 3 "$1" && click_entry 3 "$1"
+  eventually 10 box_holds 2 src && click_entry 2 src && eventually 10 box_holds 3 "$1" &&
+    click_entry 3 "$1"
 }
 
 exists() { says "$1 is not there: $(ls "$(dirname "$1")")" eventually 10 test -e "$1"; }
@@ -671,6 +681,7 @@ recycle_and_delete() {
 odd_folder="$WINEPREFIX/drive_c/odd"
 names_the_shell_misreads() {
   rm -rf "$odd_folder" && mkdir -p "$odd_folder"/{names,holder,target}
+  at_exit "rm -rf $(printf %q "$odd_folder")"
   echo plain >"$odd_folder/names/a.txt"
   echo dot >"$odd_folder/names/a.txt."
   echo kept >"$odd_folder/target/kept.txt"
@@ -683,9 +694,6 @@ names_the_shell_misreads() {
     click_entry 2 holder 3 && open_menu_size >/dev/null && xdotool key --delay 200 Down Down Down Return &&
     answer_message "$app_title" "holder' cannot be sent to the Recycle Bin: 'link' inside it is a link." OK &&
     says "$(ls -R "$odd_folder")" test -L "$odd_folder/holder/link" -a -f "$odd_folder/target/kept.txt"
-  local status=$?
-  rm -rf "$odd_folder"
-  return "$status"
 }
 
 
@@ -783,10 +791,10 @@ new_window_beside() {
 # file list onto box 2 is copied into box 2's folder (C:\cmd\).
 folder_mouse() {
   local -a point from to
-  select_file 'a & b.txt' && click_entry 2 dest 3 && open_menu_size >/dev/null &&
-    says "caption $(probe caption "$title")" eventually 10 caption_is "$title - dest" || return 1
+  select_file 'a & b.txt' && click_entry 2 dest 3 && open_menu_size >/dev/null || return 1
   xdotool key Escape
   eventually 5 no_menu_open || true
+  says "caption $(probe caption "$title")" eventually 10 caption_is "$title - dest" || return 1
   read -r -a point <<<"$(probe item-center "$title" 2 src)"
   click_at "$title_regex" "${point[0]}" $((point[1] + 100))
   says "below the entries: caption $(probe caption "$title"), box 2 selection \

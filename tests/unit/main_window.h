@@ -49,18 +49,27 @@ class MainWindowTest : public ::testing::Test {
   fake::FakeTimer& timer1() { return ws.timer(0); }
   const std::string& said() const { return ws.messages.back().text; }
 
-  // Clicks an entry of a folder box, or a file, as the user does.
+  // Clicks an entry of a folder box, or a file, as the user does, and lets
+  // the folders it opens come in.
   void Click(int index, const std::string& entry) { Click(box(index), entry); }
   void ClickFile(const std::string& name) { Click(files(), name); }
-  static void Click(fake::FakeListBox& list, const std::string& entry) {
+  void Click(fake::FakeListBox& list, const std::string& entry) {
     const auto& items = list.Items();
     const auto found = std::find(items.begin(), items.end(), entry);
     ASSERT_NE(found, items.end()) << "no entry '" << entry << "'";
     list.UserClick(static_cast<int>(found - items.begin()));
+    Settle();
   }
   // A press with a button on a row of a list (the first shown is row 0).
-  static void Press(fake::FakeListBox& list, int button, int row) {
+  void Press(fake::FakeListBox& list, int button, int row) {
     list.Press({button, 0, 100, row * fake::kRowHeight + 5});
+    Settle();
+  }
+  // Runs what the window's loop would: the readings' and watches' posts.
+  void Settle() {
+    using std::chrono::milliseconds;
+    while (ws.RunPosted(milliseconds(form->browser().Reading() ? 5000 : 0))) {
+    }
   }
 
   fake::FakeWindowSystem ws;

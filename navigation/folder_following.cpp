@@ -1,0 +1,119 @@
+// The folders the chain shows are read in the background and watched. A
+// reading's thread and a watch's thread only post: every change to the
+// chain and to the window happens on the window's thread, between events.
+#include <algorithm>
+#include <utility>
+
+#include "navigation/browser.h"
+
+namespace vantiro {
+
+bool Browser::Reading() const { return !readings_.empty(); }
+
+// A folder is read once at a time: a new reading replaces the one going on.
+void Browser::StartReading(const std::string& path) {
+  std::erase(readAgain_, path);
+  for (auto& reading : readings_) {
+    if (reading->path() != path) continue;
+    reading->Cancel();
+    retired_.push_back(std::move(reading));
+  }
+  std::erase(readings_, nullptr);
+  FolderReading::Handlers handlers;
+  handlers.batch = [this, path](const std::vector<FolderEntry>& entries) {
+    ShowRead(path, entries);
+  };
+  handlers.done = [this, path](FolderListing listing) {
+    const auto done = std::ranges::find(readings_, path, &FolderReading::path);
+    if (done != readings_.end()) {
+      retired_.push_back(std::move(*done));
+      readings_.erase(done);
+    }
+    Listed(std::move(listing));
+    if (std::ranges::count(readAgain_, path) > 0) StartReading(path);
+  };
+  readings_.push_back(
+      std::make_unique<FolderReading>(ws_, fs_, path, chain_.Filter(), std::move(handlers)));
+}
+
+// Rows read so far are added to what the boxes show, and the caption
+// counts them.
+void Browser::ShowRead(const std::string& path, const std::vector<FolderEntry>& entries) {
+  const int last = chain_.LastBox();
+  const std::size_t folders = chain_.box(last).entries.size();
+  const std::size_t files = chain_.files().entries.size();
+  const ChainChange change = chain_.AddRead(path, entries);
+  if (change.length) {
+    ShowChainEnd();
+    DrawBox(chain_.LastBox());
+    host_.ResizeWindow();
+  } else if (!change.boxes.empty()) {
+    const std::vector<std::string>& shown = chain_.box(last).entries;
+    Dir(last).AddItems(std::span(shown).subspan(folders));
+  }
+  if (change.files) files_->AddItems(std::span(chain_.files().entries).subspan(files));
+  if (path != opening_.path) return;
+  const std::size_t count = chain_.box(chain_.LastBox()).entries.size() * (chain_.LastBox() > 0) +
+                            chain_.files().entries.size();
+  main_.SetCaption(opening_.caption + " (" + std::to_string(count) + " listed...)");
+}
+
+// A box or the file list drawn again keeps its scroll position.
+void Browser::Draw(const ChainChange& change) {
+  if (change.length) ShowChainEnd();
+  for (int index : change.boxes) {
+    if (index > chain_.LastBox()) continue;
+    const int top = Dir(index).TopIndex();
+    DrawBox(index);
+    Dir(index).SetTopIndex(top);
+  }
+  if (change.files) {
+    const int top = files_->TopIndex();
+    DrawFiles();
+    files_->SetTopIndex(top);
+  }
+  if (change.length) host_.ResizeWindow();
+}
+
+void Browser::FollowShown() {
+  const std::vector<std::string> shown = chain_.ShownFolders();
+  const auto isShown = [&](const std::string& path) { return std::ranges::count(shown, path) > 0; };
+  for (auto& reading : readings_) {
+    if (isShown(reading->path())) continue;
+    reading->Cancel();
+    retired_.push_back(std::move(reading));
+  }
+  std::erase(readings_, nullptr);
+  std::erase_if(retired_, [](const auto& reading) { return reading->Ended(); });
+  std::erase_if(readAgain_, [&](const std::string& path) { return !isShown(path); });
+  std::erase_if(watches_, [&](const auto& watch) { return !isShown(watch.first); });
+  // A folder being opened is watched once it could be read.
+  for (const std::string& path : shown) {
+    if (watches_.contains(path) || path == opening_.path) continue;
+    std::unique_ptr<FolderWatch> watch =
+        fs_.Watch(path, [&ws = ws_, self = std::weak_ptr(self_), path] {
+          ws.Post([self, path] {
+            if (const auto browser = self.lock()) (*browser)->FolderChanged(path);
+          });
+        });
+    if (watch) {
+      watches_.emplace(path, std::move(watch));
+    } else if (!std::exchange(unwatchedSaid_, true)) {
+      ws_.MsgBox("Changes that other programs make in '" + path +
+                     "' will show only after a Refresh: Windows cannot watch it.",
+                 msgbox::kOkOnly | msgbox::kInformation, kAppTitle);
+    }
+  }
+}
+
+// A change while the folder is being read is read after that reading.
+void Browser::FolderChanged(const std::string& path) {
+  if (!watches_.contains(path)) return;
+  if (std::ranges::count(readings_, path, &FolderReading::path) > 0) {
+    if (std::ranges::count(readAgain_, path) == 0) readAgain_.push_back(path);
+    return;
+  }
+  StartReading(path);
+}
+
+}  // namespace vantiro
