@@ -57,8 +57,8 @@ class Browser {
   // Opens the folder of box index's selection; its entries come in the
   // background.
   void Dir_Click(int index);
-  // True while a folder the chain shows is being read.
-  bool Reading() const;
+  // True while a folder the chain shows is being read, or its rows drawn.
+  bool Listing() const;
   void Dir_DblClick() { host_.mnuExplore_Click(); }
   void Dir_MouseDown(int index, const MouseEvent& event);
   void Dir_MouseMove(int index, const MouseEvent& event);
@@ -66,10 +66,10 @@ class Browser {
   void Dir_DragDrop(int index, const DragEvent& event);
   void Dir_OLEDragDrop(int index, const std::vector<std::string>& files);
   void ShowHtmlList();
-  // Selects an entry again as the user would, which opens it when it was
-  // not selected, waiting for its folder unless told; false when the box
-  // has no such entry.
-  bool Reselect(int index, int entry, const std::string& text, bool wait = true);
+  // Selects an entry again as the user would, which opens it, waiting for
+  // its folder, when it was not selected; false when the box has no such
+  // entry.
+  bool Reselect(int index, int entry, const std::string& text);
 
   // The file list.
   void SetFilesHorizontalExtent();
@@ -119,9 +119,19 @@ class Browser {
   void ShowBoxesInUse();
   void ShowChainEnd();
   void PlaceFiles();
-  void DrawBox(int index);
-  void DrawFiles();
+  void DrawBox(int index, int top = -1);
+  void DrawFiles(int top = -1);
+  // Rows of a list: a box's index, or the file list.
+  static constexpr int kFileList = -1;
+  static constexpr std::size_t kDrawStep = 16'384;
+  ListBox& ListOf(int list);
+  const std::vector<std::string>* RowsOf(int list) const;
+  void DrawRows(int list, int top);
+  void PostRows(int list, int drawing, std::size_t from, int top);
+  void DrawMoreRows(int list, int drawing, std::size_t from, int top);
+  void EndRows(int list, int top);
   int RowAt(const ListBox& box, Twips y) const;
+  static std::int32_t Extent(Twips widest);
   std::int32_t HorizontalExtent(const std::vector<std::string>& texts) const;
   std::int32_t Dir0Extent();
   void TakeFocusBack();
@@ -148,6 +158,8 @@ class Browser {
   std::vector<std::string> readAgain_;                    // changed while being read
   std::map<std::string, std::unique_ptr<FolderWatch>> watches_;
   bool unwatchedSaid_ = false;
+  std::map<int, int> drawings_;  // per list, the drawing under way
+  int rowsToDraw_ = 0;           // steps of drawing posted
   // Work posted by a watch's thread finds the browser through this, or not at all.
   std::shared_ptr<Browser*> self_ = std::make_shared<Browser*>(this);
 };

@@ -15,16 +15,8 @@ void Browser::PlaceFiles() {
   files_->SetBackColor(look_.filesBackColor);
 }
 
-void Browser::DrawFiles() {
-  const FileList& files = chain_.files();
-  files_->SetItems(files.entries);
-  files_->Select(files.selected);
-  previews_.frmHTML().SetRows(files.titles);
-  SetFilesHorizontalExtent();
-}
-
 void Browser::SetFilesHorizontalExtent() {
-  files_->SetHorizontalExtent(HorizontalExtent(chain_.files().entries));
+  files_->SetHorizontalExtent(Extent(chain_.files().widest));
 }
 
 void Browser::mnuFilters_Click() {

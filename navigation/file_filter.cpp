@@ -61,6 +61,7 @@ FileFilter::FileFilter(std::string_view filter) {
     const std::size_t end = filter.find(';');
     const std::string_view part = filter.substr(0, end);
     if (Usable(part)) patterns_.push_back(LowerCase(std::string(part)));
+    matchesAll_ = matchesAll_ || part == "*" || part == "*.*";
     if (end == std::string_view::npos) break;
     filter.remove_prefix(end + 1);
   }
@@ -69,6 +70,7 @@ FileFilter::FileFilter(std::string_view filter) {
 // A pattern ending in "." asks for a name without a dot ("*." for names
 // without an extension); one ending in ".*" also takes such names.
 bool FileFilter::Matches(std::string_view name) const {
+  if (matchesAll_) return true;
   const std::string lower = LowerCase(std::string(name));
   const bool dotless = lower.find('.') == std::string::npos;
   for (std::string_view pattern : patterns_) {

@@ -17,6 +17,7 @@ class FileFilter {
  private:
   // Patterns lower-cased; one that no file name could satisfy is dropped.
   std::vector<std::string> patterns_;
+  bool matchesAll_ = false;  // "*" or "*.*" among them
 };
 
 }  // namespace vantiro

@@ -1,6 +1,8 @@
 // The file list: the files of the folder last opened that match the filter,
 // HTML files first with their titles, line i for entry i.
-#include <deque>
+#include <algorithm>
+#include <iterator>
+#include <string_view>
 
 #include "navigation/file_filter.h"
 #include "navigation/folder_chain.h"
@@ -12,10 +14,19 @@ namespace {
 
 enum class EntryKind { Program, Html, Other };
 
-EntryKind KindOf(const std::string& name) {
-  const std::string ending = LowerCase(name.substr(name.size() - 4));
-  if (ending == ".exe" || ending == ".bat" || ending == ".com") return EntryKind::Program;
-  if (ending == ".htm" || ending == "html") return EntryKind::Html;
+// Whether the name's last four characters are these, ignoring case.
+bool EndsIn(std::string_view name, std::string_view ending) {
+  const std::string_view last = name.substr(name.size() - 4);
+  return std::ranges::equal(last, ending, [](char a, char b) {
+    return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
+  });
+}
+
+EntryKind KindOf(std::string_view name) {
+  if (EndsIn(name, ".exe") || EndsIn(name, ".bat") || EndsIn(name, ".com")) {
+    return EntryKind::Program;
+  }
+  if (EndsIn(name, ".htm") || EndsIn(name, "html")) return EntryKind::Html;
   return EntryKind::Other;
 }
 
@@ -36,9 +47,7 @@ std::string TitleOf(const FileSystem& fs, const std::string& path) {
 
 }  // namespace
 
-// Names of four characters or fewer are left out. HTML files go to the top
-// as they come, so the list is built first and kept once: inserting at the
-// top one by one would be quadratic.
+// Names of four characters or fewer are left out; HTML files come first.
 FileList ListFiles(const FileSystem& fs, const std::string& path, std::vector<std::string> names,
                    const std::string& filter) {
   FileList files;
@@ -47,26 +56,28 @@ FileList ListFiles(const FileSystem& fs, const std::string& path, std::vector<st
   if (names.empty()) return files;
   SortByName(names);
   files.tag = path;
-  std::deque<std::string> entries, titles;
-  std::vector<std::string> others;
-  for (const std::string& name : names) {
+  std::vector<std::string> pages, others;
+  for (std::string& name : names) {
     if (name.size() <= 4) continue;
     switch (KindOf(name)) {
       case EntryKind::Html:
-        titles.push_front(TitleOf(fs, path + name));
-        entries.push_front(name);
+        pages.push_back(std::move(name));
         break;
       case EntryKind::Program:
-        others.push_back(ProgramEntry(name));
+        others.push_back(ProgramEntry(std::move(name)));
         break;
       case EntryKind::Other:
-        others.push_back(name);
+        others.push_back(std::move(name));
         break;
     }
   }
-  entries.insert(entries.end(), others.begin(), others.end());
-  files.entries.assign(entries.begin(), entries.end());
-  files.titles.assign(titles.begin(), titles.end());
+  // The HTML files went to the top one by one as they came: the last first.
+  files.entries.reserve(pages.size() + others.size());
+  for (auto page = pages.rbegin(); page != pages.rend(); ++page) {
+    files.titles.push_back(TitleOf(fs, path + *page));
+    files.entries.push_back(std::move(*page));
+  }
+  std::ranges::move(others, std::back_inserter(files.entries));
   return files;
 }
 
@@ -74,12 +85,13 @@ FileList ListFiles(const FileSystem& fs, const std::string& path, std::vector<st
 // of their own.
 bool FolderChain::Update_Files(const std::string& path) {
   ClearFiles();
-  if (read_.path != path || !read_.readable) read_ = ListFolder(fs_, path, filter_);
+  if (read_.path != path || !read_.readable) read_ = ListFolder(fs_, path, filter_, measure_);
   const bool readable = read_.readable;
   if (readable) {
     if (!read_.files.tag.empty()) files_.tag = read_.files.tag;
     files_.entries = std::move(read_.files.entries);
     files_.titles = std::move(read_.files.titles);
+    files_.widest = read_.files.widest;
   }
   read_ = {};
   return readable;
@@ -89,6 +101,7 @@ void FolderChain::ClearFiles() {
   files_.entries.clear();
   files_.titles.clear();
   files_.selected = -1;
+  files_.widest = 0;
 }
 
 }  // namespace vantiro

@@ -20,7 +20,8 @@ Browser::Browser(WindowSystem& ws, FileSystem& fs, Window& main, Host& host, Pre
       settingsFiles_(files),
       options_(options),
       look_(appearance),
-      chain_(fs) {
+      chain_(fs,
+             [&main](const std::vector<std::string>& texts) { return main.TextWidths(texts); }) {
   ListBox::Events events;
   events.click = [this] {
     chain_.SelectFile(files_->Selected());
@@ -68,14 +69,6 @@ void Browser::CreateDirBox() {
     Dir_OLEDragDrop(index, files);
   };
   dirs_.push_back(main_.CreateListBox(std::move(events)));
-}
-
-// What box index holds and has selected, and its scroll extent.
-void Browser::DrawBox(int index) {
-  const FolderBox& box = chain_.box(index);
-  Dir(index).SetItems(box.entries);
-  Dir(index).Select(box.selected);
-  SetHorizontalExtent(index);
 }
 
 void Browser::LoadDir0() {
@@ -128,13 +121,13 @@ void Browser::ShowBoxesInUse() {
 
 // A scroll extent a little wider than the widest text: widths in twips are
 // divided by 14, not by the 15 twips of a pixel.
+std::int32_t Browser::Extent(Twips widest) {
+  return static_cast<std::int32_t>(std::lrint(widest / 14.0));
+}
+
 std::int32_t Browser::HorizontalExtent(const std::vector<std::string>& texts) const {
-  std::int32_t widest = 0;
-  for (Twips width : main_.TextWidths(texts)) {
-    const double w = width / 14.0;
-    if (w > widest) widest = static_cast<std::int32_t>(std::lrint(w));
-  }
-  return widest;
+  const std::vector<Twips> widths = main_.TextWidths(texts);
+  return widths.empty() ? 0 : Extent(std::ranges::max(widths));
 }
 
 // Box 0's favourites are measured again only when they changed: every
@@ -153,8 +146,7 @@ std::int32_t Browser::Dir0Extent() {
 }
 
 void Browser::SetHorizontalExtent(int index) {
-  Dir(index).SetHorizontalExtent(index == 0 ? Dir0Extent()
-                                            : HorizontalExtent(chain_.box(index).entries));
+  Dir(index).SetHorizontalExtent(index == 0 ? Dir0Extent() : Extent(chain_.box(index).widest));
 }
 
 int Browser::IsFolderOk() {

@@ -1,5 +1,6 @@
 #include "navigation/folder_chain.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "navigation/file_filter.h"
@@ -65,15 +66,26 @@ std::string FolderChain::PathOf(int box) const {
   return path;
 }
 
-FolderListing ListFolder(const FileSystem& fs, const std::string& path, const std::string& filter) {
+namespace {
+
+Twips Widest(const MeasureTexts& measure, const std::vector<std::string>& texts) {
+  if (!measure || texts.empty()) return 0;
+  return std::ranges::max(measure(texts));
+}
+
+}  // namespace
+
+FolderListing ListFolder(const FileSystem& fs, const std::string& path, const std::string& filter,
+                         const MeasureTexts& measure) {
   std::optional<std::vector<FolderEntry>> entries = fs.Entries(path);
-  if (!entries) return {path, false, {}, {}};
-  return Arrange(fs, path, std::move(*entries), filter);
+  if (!entries) return {path, false, {}, {}, 0};
+  return Arrange(fs, path, std::move(*entries), filter, measure);
 }
 
 FolderListing Arrange(const FileSystem& fs, const std::string& path,
-                      std::vector<FolderEntry> entries, const std::string& filter) {
-  FolderListing listing{path, true, {}, {}};
+                      std::vector<FolderEntry> entries, const std::string& filter,
+                      const MeasureTexts& measure) {
+  FolderListing listing{path, true, {}, {}, 0};
   std::vector<std::string> files;
   for (FolderEntry& entry : entries) {
     if (entry.info.folder) {
@@ -82,8 +94,10 @@ FolderListing Arrange(const FileSystem& fs, const std::string& path,
       files.push_back(std::move(entry.name));
     }
   }
-  SortByName(listing.folders);
+  SortLowerCase(listing.folders);
   listing.files = ListFiles(fs, path, std::move(files), filter);
+  listing.foldersWidest = Widest(measure, listing.folders);
+  listing.files.widest = Widest(measure, listing.files.entries);
   return listing;
 }
 
@@ -92,11 +106,11 @@ FolderListing Arrange(const FileSystem& fs, const std::string& path,
 DirStatus FolderChain::Update_Dir(int index, const std::string& path) {
   if (index < 1 || index > LastBox() + 1) return DirStatus::Failed;
   currentFolder_ = path;
-  read_ = ListFolder(fs_, path, filter_);
+  read_ = ListFolder(fs_, path, filter_, measure_);
   if (!read_.readable) return DirStatus::Failed;  // the chain has not been touched yet
   boxes_.resize(static_cast<std::size_t>(index));
   if (read_.folders.empty()) return DirStatus::NoSubFolders;
-  boxes_.push_back({path, std::move(read_.folders), -1});
+  boxes_.push_back({path, std::move(read_.folders), -1, read_.foldersWidest});
   return DirStatus::Opened;
 }
 
@@ -119,7 +133,7 @@ ChainChange FolderChain::AddRead(const std::string& path, const std::vector<Fold
       continue;
     }
     if (boxes_.back().tag != path) {
-      boxes_.push_back({path, {}, -1});
+      boxes_.push_back({path, {}, -1, 0});
       change.length = true;
     }
     boxes_.back().entries.push_back(LowerCase(entry.name));
@@ -133,6 +147,7 @@ ChainChange FolderChain::Apply(FolderListing listing) {
   for (int k = 1; k <= LastBox(); ++k) {
     if (box(k).tag != listing.path) continue;
     if (!listing.readable) return {{}, false, false, k - 1, listing.path};
+    boxes_[static_cast<std::size_t>(k)].widest = listing.foldersWidest;
     change = ApplyToBox(k, std::move(listing.folders));
     break;
   }
@@ -147,8 +162,9 @@ ChainChange FolderChain::Apply(FolderListing listing) {
   files_.entries = std::move(listing.files.entries);
   files_.titles = std::move(listing.files.titles);
   files_.selected = IndexOf(files_.entries, chosen);
+  files_.widest = listing.files.widest;
   if (box(LastBox()).tag != currentFolder_ && !listing.folders.empty()) {
-    boxes_.push_back({currentFolder_, std::move(listing.folders), -1});
+    boxes_.push_back({currentFolder_, std::move(listing.folders), -1, listing.foldersWidest});
     change.length = true;
     change.boxes.push_back(LastBox());
   }

@@ -6,11 +6,13 @@
 // and the window draws it.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "platform/control.h"
 #include "platform/file_system.h"
 
 namespace vantiro {
@@ -18,10 +20,14 @@ namespace vantiro {
 // What Update_Dir reports, with the values the design gives them.
 enum class DirStatus { Opened = 0, Failed = 2, NoSubFolders = 7 };
 
+// How wide the window draws each of some texts; safe on any thread.
+using MeasureTexts = std::function<std::vector<Twips>(const std::vector<std::string>&)>;
+
 struct FolderBox {
   std::string tag;  // the folder listed, ending in "\"; empty for box 0
   std::vector<std::string> entries;
   int selected = -1;
+  Twips widest = 0;  // the widest entry, once the whole folder is read
 };
 
 // The files that match the filter, HTML files first; line i of titles is
@@ -30,6 +36,7 @@ struct FileList {
   std::vector<std::string> entries, titles;
   int selected = -1;
   std::string tag;  // the folder last listed with any file
+  Twips widest = 0;
 };
 
 // A folder as one read of it shows it: its sub-folders, lower case and
@@ -39,13 +46,17 @@ struct FolderListing {
   bool readable = false;
   std::vector<std::string> folders;
   FileList files;
+  Twips foldersWidest = 0;
 };
 
-// Reads a folder and arranges what it holds, on any thread.
-FolderListing ListFolder(const FileSystem& fs, const std::string& path, const std::string& filter);
+// Reads a folder and arranges what it holds, on any thread; measure, when
+// given, finds the widest names.
+FolderListing ListFolder(const FileSystem& fs, const std::string& path, const std::string& filter,
+                         const MeasureTexts& measure = {});
 // Arranges the entries of one read of a folder.
 FolderListing Arrange(const FileSystem& fs, const std::string& path,
-                      std::vector<FolderEntry> entries, const std::string& filter);
+                      std::vector<FolderEntry> entries, const std::string& filter,
+                      const MeasureTexts& measure = {});
 // The files of a folder as the file list shows them: those that match the
 // filter, HTML files first with their titles.
 FileList ListFiles(const FileSystem& fs, const std::string& path, std::vector<std::string> names,
@@ -62,7 +73,9 @@ struct ChainChange {
 
 class FolderChain {
  public:
-  explicit FolderChain(const FileSystem& fs) : fs_(fs) {}
+  explicit FolderChain(const FileSystem& fs, MeasureTexts measure = {})
+      : fs_(fs), measure_(std::move(measure)) {}
+  const MeasureTexts& Measure() const { return measure_; }
 
   // The boxes in use: box 0 to LastBox.
   const std::vector<FolderBox>& boxes() const { return boxes_; }
@@ -127,6 +140,7 @@ class FolderChain {
   ChainChange ApplyToFiles(FolderListing& listing);
 
   const FileSystem& fs_;
+  MeasureTexts measure_;
   FolderListing read_;
   std::vector<FolderBox> boxes_ = {FolderBox{}};
   int driveCount_ = 0;

@@ -27,12 +27,17 @@ void Browser::Open(int index, Wait wait) {
   previews_.HidePlayer(false);
   previews_.HideHtmlList();
   opening_ = {index, selected, chain_.PathOf(index), std::string(kCaption) + " - " + entry};
+  // The boxes beyond stand empty until the folder is read: the window takes
+  // its new width once.
+  const int lastBefore = chain_.LastBox();
   chain_.BeginOpen(index);
-  ShowChainEnd();
+  for (int i = index + 1; i <= lastBefore; ++i) {
+    ++drawings_[i];
+    Dir(i).SetItems({});
+  }
   DrawFiles();
-  host_.ResizeWindow();
   if (wait == Wait::Yes) {
-    Listed(ListFolder(fs_, opening_.path, chain_.Filter()));
+    Listed(ListFolder(fs_, opening_.path, chain_.Filter(), chain_.Measure()));
   } else {
     main_.SetCaption(opening_.caption + " (listing...)");
     StartReading(opening_.path);
@@ -41,6 +46,7 @@ void Browser::Open(int index, Wait wait) {
 }
 
 void Browser::Opened(const ChainChange& change) {
+  if (!change.length) ShowChainEnd();
   Draw(change);
   if (!change.length) SetHorizontalExtent(chain_.LastBox());
   host_.ResizeWindow();
@@ -100,7 +106,7 @@ void Browser::Lost(const ChainChange& change) {
   Reselect(change.lost, entry, entry < 0 ? "" : name.substr(0, name.size() - 1));
 }
 
-bool Browser::Reselect(int index, int entry, const std::string& text, bool wait) {
+bool Browser::Reselect(int index, int entry, const std::string& text) {
   if (index > chain_.LastBox()) return false;
   const std::vector<std::string>& entries = chain_.box(index).entries;
   if (entry < -1 || entry >= std::ssize(entries) ||
@@ -110,7 +116,7 @@ bool Browser::Reselect(int index, int entry, const std::string& text, bool wait)
   if (entry == chain_.box(index).selected) return true;
   chain_.Select(index, entry);
   Dir(index).Select(entry);
-  Open(index, wait ? Wait::Yes : Wait::No);
+  Open(index, Wait::Yes);
   return true;
 }
 

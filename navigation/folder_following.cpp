@@ -8,7 +8,7 @@
 
 namespace vantiro {
 
-bool Browser::Reading() const { return !readings_.empty(); }
+bool Browser::Listing() const { return !readings_.empty() || rowsToDraw_ > 0; }
 
 // A folder is read once at a time: a new reading replaces the one going on.
 void Browser::StartReading(const std::string& path) {
@@ -32,13 +32,14 @@ void Browser::StartReading(const std::string& path) {
     Listed(std::move(listing));
     if (std::ranges::count(readAgain_, path) > 0) StartReading(path);
   };
-  readings_.push_back(
-      std::make_unique<FolderReading>(ws_, fs_, path, chain_.Filter(), std::move(handlers)));
+  readings_.push_back(std::make_unique<FolderReading>(ws_, fs_, path, chain_.Filter(),
+                                                      chain_.Measure(), std::move(handlers)));
 }
 
 // Rows read so far are added to what the boxes show, and the caption
 // counts them.
 void Browser::ShowRead(const std::string& path, const std::vector<FolderEntry>& entries) {
+  if (path != opening_.path) return;  // a folder read again shows once whole
   const int last = chain_.LastBox();
   const std::size_t folders = chain_.box(last).entries.size();
   const std::size_t files = chain_.files().entries.size();
@@ -52,7 +53,6 @@ void Browser::ShowRead(const std::string& path, const std::vector<FolderEntry>& 
     Dir(last).AddItems(std::span(shown).subspan(folders));
   }
   if (change.files) files_->AddItems(std::span(chain_.files().entries).subspan(files));
-  if (path != opening_.path) return;
   const std::size_t count = chain_.box(chain_.LastBox()).entries.size() * (chain_.LastBox() > 0) +
                             chain_.files().entries.size();
   main_.SetCaption(opening_.caption + " (" + std::to_string(count) + " listed...)");
@@ -62,16 +62,10 @@ void Browser::ShowRead(const std::string& path, const std::vector<FolderEntry>& 
 void Browser::Draw(const ChainChange& change) {
   if (change.length) ShowChainEnd();
   for (int index : change.boxes) {
-    if (index > chain_.LastBox()) continue;
-    const int top = Dir(index).TopIndex();
-    DrawBox(index);
-    Dir(index).SetTopIndex(top);
+    const bool made = change.length && index == chain_.LastBox();
+    if (index <= chain_.LastBox()) DrawBox(index, made ? -1 : Dir(index).TopIndex());
   }
-  if (change.files) {
-    const int top = files_->TopIndex();
-    DrawFiles();
-    files_->SetTopIndex(top);
-  }
+  if (change.files) DrawFiles(files_->TopIndex());
   if (change.length) host_.ResizeWindow();
 }
 

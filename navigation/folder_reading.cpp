@@ -5,10 +5,11 @@
 namespace vantiro {
 
 FolderReading::FolderReading(WindowSystem& ws, const FileSystem& fs, const std::string& path,
-                             const std::string& filter, Handlers handlers)
+                             const std::string& filter, MeasureTexts measure, Handlers handlers)
     : path_(path), shared_(std::make_shared<Shared>()) {
   shared_->handlers = std::move(handlers);
-  thread_ = std::thread(&FolderReading::Read, std::ref(ws), std::cref(fs), path, filter, shared_);
+  thread_ = std::thread(&FolderReading::Read, std::ref(ws), std::cref(fs), path, filter,
+                        std::move(measure), shared_);
 }
 
 FolderReading::~FolderReading() {
@@ -19,7 +20,8 @@ FolderReading::~FolderReading() {
 // Each batch is handed over whole: the window's thread takes it as it
 // comes, and a cancelled reading's batches are dropped there.
 void FolderReading::Read(WindowSystem& ws, const FileSystem& fs, const std::string& path,
-                         const std::string& filter, const std::shared_ptr<Shared>& shared) {
+                         const std::string& filter, const MeasureTexts& measure,
+                         const std::shared_ptr<Shared>& shared) {
   using Clock = std::chrono::steady_clock;
   const auto deliver = [&](auto step) {
     ws.Post([shared, step = std::move(step)]() mutable {
@@ -40,8 +42,8 @@ void FolderReading::Read(WindowSystem& ws, const FileSystem& fs, const std::stri
     return !shared->cancelled;
   });
   if (!shared->cancelled) {
-    FolderListing listing = readable ? Arrange(fs, path, std::move(entries), filter)
-                                     : FolderListing{path, false, {}, {}};
+    FolderListing listing = readable ? Arrange(fs, path, std::move(entries), filter, measure)
+                                     : FolderListing{path, false, {}, {}, 0};
     deliver([listing = std::move(listing)](Handlers& to) mutable { to.done(std::move(listing)); });
   }
   shared->ended = true;

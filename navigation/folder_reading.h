@@ -27,7 +27,7 @@ class FolderReading {
   static constexpr int kBatchMs = 50;
 
   FolderReading(WindowSystem& ws, const FileSystem& fs, const std::string& path,
-                const std::string& filter, Handlers handlers);
+                const std::string& filter, MeasureTexts measure, Handlers handlers);
   // Cancels, then waits for the thread: a reading stuck on a drive that does
   // not answer is best cancelled and kept until it has ended.
   ~FolderReading();
@@ -46,7 +46,8 @@ class FolderReading {
     std::atomic<bool> ended = false;
   };
   static void Read(WindowSystem& ws, const FileSystem& fs, const std::string& path,
-                   const std::string& filter, const std::shared_ptr<Shared>& shared);
+                   const std::string& filter, const MeasureTexts& measure,
+                   const std::shared_ptr<Shared>& shared);
 
   std::string path_;
   std::shared_ptr<Shared> shared_;

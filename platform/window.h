@@ -84,7 +84,7 @@ class Window : public ControlHost {
   // height is that of a line, whatever the text (also for "").
   virtual Twips TextWidth(const std::string& text) const = 0;
   virtual Twips TextHeight(const std::string& text) const = 0;
-  // The widths of many texts, measured in one go.
+  // The widths of many texts, measured in one go; safe on any thread.
   virtual std::vector<Twips> TextWidths(const std::vector<std::string>& texts) const = 0;
 
   // Menus, by name, anywhere in the bar. A hidden top-level menu leaves the

@@ -6,8 +6,11 @@
 
 #include <windows.h>
 
+#include <array>
 #include <functional>
 #include <memory>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -101,8 +104,14 @@ class TopWindow final : public ControlMaker<Window> {
   void Move(int x, int y);
   void Resize(int width, int height);
 
+  // Pixels a text of printable ASCII takes: the sum of its characters'
+  // advances, asked of the font once, as GetTextExtentPoint32 adds them up.
+  std::optional<int> AsciiWidth(const std::string& text) const;
+
   Scale scale_;
   UniqueFont font_;
+  mutable std::once_flag advancesAsked_;
+  mutable std::array<int, 128> advances_{};
   Win32MenuBar menu_;
   Events events_;  // bound once the window exists
   UniqueWindow hwnd_;

@@ -32,13 +32,28 @@ Twips TopWindow::TextHeight(const std::string& /*text*/) const {
   return scale_.YToTwips(metrics.tmHeight);
 }
 
+// Names are mostly plain ASCII: adding up cached advances is many times
+// faster than asking GDI for each name, which counts for 100,000 of them.
 std::vector<Twips> TopWindow::TextWidths(const std::vector<std::string>& texts) const {
   const ScreenTextDC dc(font_.get());
+  std::call_once(advancesAsked_,
+                 [&] { GetCharWidth32A(dc.get(), ' ', '~', advances_.data() + ' '); });
   std::vector<Twips> widths;
   widths.reserve(texts.size());
-  for (const std::string& text : texts)
-    widths.push_back(scale_.XToTwips(Measure(dc.get(), text).cx));
+  for (const std::string& text : texts) {
+    const std::optional<int> ascii = AsciiWidth(text);
+    widths.push_back(scale_.XToTwips(ascii ? *ascii : Measure(dc.get(), text).cx));
+  }
   return widths;
+}
+
+std::optional<int> TopWindow::AsciiWidth(const std::string& text) const {
+  int width = 0;
+  for (const char c : text) {
+    if (c < ' ' || c > '~') return std::nullopt;
+    width += advances_[static_cast<std::size_t>(c)];
+  }
+  return width;
 }
 
 void TopWindow::DragByCaption() {

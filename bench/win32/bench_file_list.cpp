@@ -88,23 +88,29 @@ class AnswerWatch {
 // A click on an entry of the box that lists the benchmark's folder, timed
 // to the full list and to the idle window, with the window's worst answer.
 struct ClickTimes {
-  double full = 1e9, idle = 1e9, worstAnswer = 0;
+  double first = 1e9, full = 1e9, idle = 1e9, worstAnswer = 0;
 };
 
 ClickTimes TimeClicks(win32::Win32WindowSystem& ws, Form1& form, int box,
                       const std::string& entry) {
   Browser& browser = form.browser();
   ClickTimes times;
+  browser.Reselect(box, IndexOf(browser.chain().box(box).entries, entry), entry);
   for (int run = 0; run < 3; ++run) {
-    browser.Reselect(box, -1, "");
-    const int index = IndexOf(browser.chain().box(box).entries, entry);
     const AnswerWatch answers(reinterpret_cast<HWND>(form.window().SystemHandle()));
     const auto start = std::chrono::steady_clock::now();
-    browser.Reselect(box, index, entry, false);
-    ws.RunWhile([&] { return browser.Reading(); });
+    browser.Dir_Click(box);  // a click on the entry selected opens it again
+    std::chrono::steady_clock::time_point first{};
+    ws.RunWhile([&] {
+      const FolderChain& chain = browser.chain();
+      if (first == decltype(first){} && (!chain.files().entries.empty() || chain.LastBox() > box))
+        first = std::chrono::steady_clock::now();
+      return browser.Listing();
+    });
     const auto full = std::chrono::steady_clock::now();
     ws.DoEvents();
     const auto idle = std::chrono::steady_clock::now();
+    times.first = std::min(times.first, std::chrono::duration<double>(first - start).count());
     times.full = std::min(times.full, std::chrono::duration<double>(full - start).count());
     times.idle = std::min(times.idle, std::chrono::duration<double>(idle - start).count());
     times.worstAnswer = std::max(times.worstAnswer, answers.Worst());
@@ -159,9 +165,9 @@ bool ListFilesOfFolder(win32::Win32WindowSystem& ws, const std::string& root) {
         chain.files().entries.size() +
         (chain.LastBox() > box ? chain.box(chain.LastBox()).entries.size() : 0);
     std::printf(
-        "click on \"%s\" (%d entries): full list %.0f ms (ratio %.2f), idle %.0f ms (ratio "
-        "%.2f) against enumerate and fill %.0f ms; worst answer %.0f ms\n",
-        name, count, times.full * 1e3, times.full / baseline, times.idle * 1e3,
+        "click on \"%s\" (%d entries): first rows %.0f ms, full list %.0f ms (ratio %.2f), idle "
+        "%.0f ms (ratio %.2f) against enumerate and fill %.0f ms; worst answer %.0f ms\n",
+        name, count, times.first * 1e3, times.full * 1e3, times.full / baseline, times.idle * 1e3,
         times.idle / baseline, baseline * 1e3, times.worstAnswer * 1e3);
     listed = listed && static_cast<int>(shown) == count;
   }

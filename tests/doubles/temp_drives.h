@@ -4,6 +4,7 @@
 #pragma once
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
@@ -19,7 +20,7 @@
 
 namespace vantiro::fake {
 
-class TempDrives final : public FileSystem {
+class TempDrives : public FileSystem {
  public:
   TempDrives() {
     std::string pattern =
@@ -85,6 +86,7 @@ class TempDrives final : public FileSystem {
   }
   bool ReadEntries(const std::string& path,
                    const std::function<bool(FolderEntry&&)>& take) const override {
+    ++reads;
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(HostPath(path), error)) {
       if (!take({entry.path().filename().string(), {entry.is_directory(), entry.is_symlink()}}))
@@ -161,7 +163,8 @@ class TempDrives final : public FileSystem {
     return !host.empty() && std::filesystem::is_regular_file(host, error) &&
            std::filesystem::remove(host, error);
   }
-  int saves = 0;  // files written
+  int saves = 0;                       // files written
+  mutable std::atomic<int> reads = 0;  // folders read
   bool OpenDocument(const std::string& path) override {
     openedDocuments.push_back(path);
     return true;

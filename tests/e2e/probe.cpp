@@ -308,6 +308,22 @@ const std::map<std::wstring, std::pair<std::size_t, std::function<int(HWND, cons
             for (HWND child : Texts(top)) Print(Utf8(ControlText(child)));
             return 0;
           }}},
+        {L"answers",
+         {1,
+          [](HWND top, const Args& a) {
+            // Asks the window every 10 ms for so many ms: its longest wait to answer.
+            const DWORD start = GetTickCount(),
+                        span = static_cast<DWORD>(ParseInt(a[3]).value_or(0));
+            DWORD worst = 0;
+            while (GetTickCount() - start < span) {
+              const DWORD asked = GetTickCount();
+              DWORD_PTR result = 0;
+              SendMessageTimeoutW(top, WM_NULL, 0, 0, SMTO_NORMAL, 10'000, &result);
+              worst = std::max(worst, GetTickCount() - asked);
+              Sleep(10);
+            }
+            return Print(std::to_string(worst));
+          }}},
         {L"button-center",
          {1, [](HWND top, const Args& a) { return ShowButton(top, a[3], true); }}},
         {L"button-enabled",
@@ -328,6 +344,11 @@ const std::map<std::wstring, std::pair<std::size_t, std::function<int(HWND, cons
           [](HWND box, const Args&) {
             for (const std::string& entry : Entries(box)) Print(entry);
             return 0;
+          }}},
+        {L"count",
+         {1,
+          [](HWND box, const Args&) {
+            return Print(std::to_string(Ask(box, LB_GETCOUNT, 0, 0).value_or(LB_ERR)));
           }}},
         {L"selected",
          {1,

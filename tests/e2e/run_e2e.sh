@@ -145,6 +145,7 @@ box_count_is() { [[ "$(probe boxes "$title" | wc -l)" == "$1" ]]; }
 # The entries of box <index> (left to right), one a line.
 box_items() { probe items "$title" "$1"; }
 box_holds() { box_items "$1" | grep -qxF -- "$2"; }
+entry_count_is() { [[ "$(probe count "$title" "$1")" == "$2" ]]; }
 caption_is() { [[ "$(probe caption "$title")" == "$1" ]]; }
 texts_hold() { probe texts "$1" | grep -qxF -- "$2"; }
 # items_are <window title> <box> <entry>...: the box holds these, in order.
@@ -576,6 +577,18 @@ make_browse_folders() {
   printf '<title>Far away</title>\n' >"$long/page.htm"
   : >"$long/far.txt"
   : >"${browse_folders[2]}/leaf/leaf.txt"
+}
+
+# C:\many\ holds 100,000 files, made here: while they list, the window
+# answers another process within 100 ms, and then holds them all.
+window_answers_while_listing() {
+  local many="$WINEPREFIX/drive_c/many" worst
+  rm -rf "$many" && mkdir -p "$many" && at_exit "rm -rf $(printf %q "$many")"
+  (cd "$many" && seq -f 'file %06g.txt' 0 99999 | xargs -d '\n' touch) || return 1
+  open_chain 0 c: many && worst=$(probe answers "$title" 1500) &&
+    says "the window took $worst ms to answer" test "$worst" -le 100 &&
+    says "caption $(probe caption "$title")" eventually 30 caption_is "$title - many" &&
+    says "the file list holds $(probe count "$title" 2) files" eventually 10 entry_count_is 2 100000
 }
 
 deep_chain_opens() {
@@ -1073,6 +1086,7 @@ main() {
   make_media_folder
   check "a 100 x 80 bitmap shows flush right of the main window; left click doubles, right clicks halve; a text hides it" picture_viewer_zooms
   check "with autoplay on, a .wav plays in the player docked under the main window; a folder click leaves it; its close box closes the device" player_docks_and_plays
+  check "while 100,000 files list, the window answers another process within 100 ms" window_answers_while_listing
   check "a chain of 40 folders opens click by click, each entry on the screen" deep_chain_opens
   check "Size and colors opens centred with 80 and 120; the bars move their labels; a narrower active box asks; a colour picked repaints the boxes and is saved" size_colors_apply
   check "About opens at 53, 80 px and shows its texts, the main window not top-most meanwhile; OK closes it and top-most comes back" about_box_uncovered

@@ -2,6 +2,9 @@
 // folder does to the boxes, what box 0 and the file list hold.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <tuple>
+
 #include "navigation/folder_chain.h"
 #include "tests/doubles/temp_drives.h"
 
@@ -119,6 +122,43 @@ TEST_F(Chain, TheFileListShowsTheFilterMatchesHtmlFirstWithTheirTitles) {
   EXPECT_EQ(chain.files().tag, "c:\\web\\") << "a list without files keeps its folder";
   EXPECT_FALSE(chain.Update_Files("c:\\gone\\"));
   EXPECT_TRUE(chain.files().entries.empty() && chain.files().titles.empty());
+}
+
+// Another program changes c:\a\ and c:\a\y\ while they are open.
+TEST_F(Chain, AListingReplacesWhatTheChainShowsOfItsFolderSelectionsKeptByName) {
+  drives.MakeFolders("c:\\a\\x");
+  drives.MakeFile("c:\\a\\y\\one.txt");
+  drives.MakeFile("c:\\a\\y\\two.txt");
+  for (const auto& [box, entry, path] :
+       {std::tuple(0, "c: [SYSTEM]", "c:\\"), {1, "a", "c:\\a\\"}}) {
+    Select(box, entry);
+    chain.Update_Dir(box + 1, path);
+  }
+  Select(2, "y");
+  EXPECT_EQ(chain.Update_Dir(3, "c:\\a\\y\\"), DirStatus::NoSubFolders);
+  chain.Update_Files("c:\\a\\y\\");
+  chain.SelectFile(1);
+  EXPECT_EQ(chain.ShownFolders(), (Entries{"c:\\", "c:\\a\\", "c:\\a\\y\\"}));
+
+  drives.MakeFolders("c:\\a\\w");
+  drives.MakeFolders("c:\\a\\y\\sub");
+  drives.RemoveFile("c:\\a\\y\\one.txt");
+  ChainChange change = chain.Apply(ListFolder(drives, "c:\\a\\", "*.*"));
+  EXPECT_EQ(chain.box(2).entries, (Entries{"w", "x", "y"}));
+  EXPECT_EQ(std::tuple(chain.EntryOf(2), change.boxes, change.lost),
+            std::tuple("y", std::vector{2}, -1));
+  change = chain.Apply(ListFolder(drives, "c:\\a\\y\\", "*.*"));
+  EXPECT_EQ(chain.files().entries, Entries{"two.txt"});
+  EXPECT_EQ(chain.files().selected, 0);
+  EXPECT_TRUE(change.files && change.length);
+  EXPECT_EQ(chain.box(chain.LastBox()).entries, Entries{"sub"}) << "a first sub-folder adds a box";
+
+  std::filesystem::remove_all(drives.HostPath("c:\\a\\y"));
+  change = chain.Apply(ListFolder(drives, "c:\\a\\", "*.*"));
+  EXPECT_EQ(std::pair(change.lost, change.lostPath), std::pair(2, std::string("c:\\a\\y\\")));
+  chain.CloseTo(2);
+  EXPECT_EQ(chain.ShownFolders(), (Entries{"c:\\", "c:\\a\\"}));
+  EXPECT_EQ(chain.CurrentFolder(), "c:\\a\\");
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // The folder boxes as the window shows them: what a click, a press, a drag
 // or a drop on a box does, and what the user is told.
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -147,6 +149,59 @@ TEST_F(FolderView, AFolderThatCannotBeReadOffersRetryUntilItIsReadyOrCancelled) 
   Click(0, "a:");
   EXPECT_EQ(box(1).Items(), (Entries{"docs"}));
   EXPECT_EQ(main().Caption(), "Vantiro! - a:");
+}
+
+// Another program adds to c:\a\ and to a5, then removes a5 while it is open.
+TEST_F(FolderView, TheOpenListsFollowTheDiskKeepingSelectionAndScroll) {
+  OpenA();
+  Click(2, "a5");
+  box(2).SetTopIndex(3);
+  EXPECT_EQ(drives.Watched(), (Entries{"c:\\", "c:\\a\\", "c:\\a\\a5\\"}));
+  drives.MakeFolders("c:\\a\\a0");
+  drives.MakeFile("c:\\a\\a5\\new.txt");
+  EXPECT_EQ(drives.Changed("c:\\a\\") + drives.Changed("c:\\a\\a5\\"), 2);
+  Settle();
+  EXPECT_EQ(box(2).Items().front(), "a0");
+  EXPECT_EQ(std::pair(box(2).Selected(), box(2).TopIndex()), std::pair(5, 3));
+  EXPECT_EQ(files().Items(), Entries{"new.txt"});
+
+  std::filesystem::remove_all(drives.HostPath("c:\\a\\a5"));
+  drives.Changed("c:\\a\\");
+  Settle();
+  EXPECT_EQ(said(),
+            "Unable to open 'c:\\a\\a5\\'\rThe selected drive or folder is not ready. "
+            "Do you want to retry ?");
+  EXPECT_EQ(files().Items(), Entries{"f.txt"}) << "back to the folder that held it";
+  EXPECT_EQ(drives.Watched(), (Entries{"c:\\", "c:\\a\\"}));
+}
+
+TEST_F(FolderView, AClickReadsTheFolderOnceWhateverTheReleaseReports) {
+  OpenA();
+  const int reads = drives.reads;
+  Press(box(2), kLeftButton, 2);
+  box(2).UserClick(2);  // the release
+  Settle();
+  EXPECT_EQ(std::pair(drives.reads - reads, chain().CurrentFolder()),
+            std::pair(1, std::string("c:\\a\\a3\\")));
+  box(2).UserClick(2);  // a click on the entry selected opens it again
+  Settle();
+  EXPECT_EQ(drives.reads - reads, 2);
+}
+
+// 20,000 files are drawn in steps, the window's loop running between them.
+TEST_F(FolderView, ALongListIsDrawnWholeWithItsSelection) {
+  const std::filesystem::path b = drives.HostPath("c:\\b");
+  for (int i = 0; i < 20'000; ++i) std::ofstream(b / ("f" + std::to_string(i) + ".txt"));
+  Start();
+  Click(0, "c:");
+  Click(1, "b");
+  ASSERT_EQ(files().Items().size(), 20'000u);
+  ClickFile("f9999.txt");
+  drives.MakeFile("c:\\b\\a.txt");
+  drives.Changed("c:\\b\\");
+  Settle();
+  EXPECT_EQ(files().Items().size(), 20'001u);
+  EXPECT_EQ(files().Items()[static_cast<std::size_t>(files().Selected())], "f9999.txt");
 }
 
 }  // namespace

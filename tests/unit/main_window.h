@@ -68,7 +68,7 @@ class MainWindowTest : public ::testing::Test {
   // Runs what the window's loop would: the readings' and watches' posts.
   void Settle() {
     using std::chrono::milliseconds;
-    while (ws.RunPosted(milliseconds(form->browser().Reading() ? 5000 : 0))) {
+    while (ws.RunPosted(milliseconds(form->browser().Listing() ? 5000 : 0))) {
     }
   }
 

@@ -157,5 +157,31 @@ TEST_F(FileSystemTest, CopiesWholeOrNotAtAll) {
   EXPECT_FALSE(fs.CopyWhole(deep + "big.bin", deep + "copy.bin", false)) << "replaced unasked";
 }
 
+// A watch wakes for names made and removed in its folder, and its news
+// reaches the window's loop through Post; a watch that ended tells nothing.
+TEST_F(FileSystemTest, AWatchTellsTheLoopOfNamesMadeAndRemovedInItsFolder) {
+  Win32WindowSystem ws;
+  int changes = 0;
+  const auto waitASecondFor = [&](int count) {
+    const UINT_PTR tick = SetTimer(nullptr, 0, 50, nullptr);  // wakes the loop to look at the clock
+    const DWORD start = GetTickCount();
+    ws.RunWhile([&] { return changes < count && GetTickCount() - start < 1000; });
+    KillTimer(nullptr, tick);
+    return changes >= count;
+  };
+  auto watch = fs.Watch(root, [&] { ws.Post([&] { ++changes; }); });
+  ASSERT_NE(watch, nullptr);
+  MakeFile(root + "made.txt", "x");
+  EXPECT_TRUE(waitASecondFor(1)) << "a file made";
+  const int seen = changes;
+  ASSERT_TRUE(fs.RemoveFile(root + "made.txt"));
+  EXPECT_TRUE(waitASecondFor(seen + 1)) << "a file removed";
+  watch.reset();
+  const int before = changes;
+  MakeFile(root + "after.txt", "x");
+  EXPECT_FALSE(waitASecondFor(before + 1)) << "an ended watch";
+  EXPECT_EQ(fs.Watch(root + "missing\\", [] {}), nullptr);
+}
+
 }  // namespace
 }  // namespace vantiro::win32

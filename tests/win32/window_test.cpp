@@ -37,6 +37,18 @@ TEST_F(TopWindowTest, KeepsItsClientSizeAndRunsResizeEventsInsideTheSetters) {
   EXPECT_EQ(seen, (std::vector<std::string>{"4500x" + height, "4500x6000"})) << "none: no change";
 }
 
+// Measured in one go, a name takes what it takes measured alone.
+TEST_F(TopWindowTest, MeasuresManyTextsAsItMeasuresEachAlone) {
+  auto window =
+      ws.CreateTopWindow({"Vantiro measure", WindowKind::SizableToolWindow, 3000, 900, {}}, {});
+  const std::vector<std::string> texts = {"",        "iiii",        "WWWW",      "file 000123.txt",
+                                          "a & b~!", "caf\xC3\xA9", "tab\there", "{[(|)]}"};
+  std::vector<Twips> alone;
+  for (const std::string& text : texts) alone.push_back(window->TextWidth(text));
+  EXPECT_EQ(window->TextWidths(texts), alone);
+  EXPECT_LT(alone[1], alone[2]) << "a proportional font";
+}
+
 // Typed and OK, left as it was and OK, typed and Cancel, the close box.
 TEST_F(TopWindowTest, InputBoxShowsItsTextsAndReturnsWhatWasTypedOrNothing) {
   const std::string prompt = "New name for \"&%^\":", title = "Rename 日本", typed = "my 日本";
