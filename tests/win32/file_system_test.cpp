@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include <atomic>
+#include <climits>
 #include <thread>
 
 #include "commands/shell_gate.h"
@@ -162,24 +163,29 @@ TEST_F(FileSystemTest, CopiesWholeOrNotAtAll) {
 TEST_F(FileSystemTest, AWatchTellsTheLoopOfNamesMadeAndRemovedInItsFolder) {
   Win32WindowSystem ws;
   int changes = 0;
-  const auto waitASecondFor = [&](int count) {
+  // Runs the loop until so many changes came or the time is up; whether they came.
+  const auto waitFor = [&](int count, DWORD most) {
     const UINT_PTR tick = SetTimer(nullptr, 0, 50, nullptr);  // wakes the loop to look at the clock
     const DWORD start = GetTickCount();
-    ws.RunWhile([&] { return changes < count && GetTickCount() - start < 1000; });
+    ws.RunWhile([&] { return changes < count && GetTickCount() - start < most; });
     KillTimer(nullptr, tick);
     return changes >= count;
+  };
+  const auto settled = [&] {  // what the last step posted has come
+    waitFor(INT_MAX, 300);
+    return changes;
   };
   auto watch = fs.Watch(root, [&] { ws.Post([&] { ++changes; }); });
   ASSERT_NE(watch, nullptr);
   MakeFile(root + "made.txt", "x");
-  EXPECT_TRUE(waitASecondFor(1)) << "a file made";
-  const int seen = changes;
+  EXPECT_TRUE(waitFor(1, 1000)) << "a file made";
+  const int seen = settled();
   ASSERT_TRUE(fs.RemoveFile(root + "made.txt"));
-  EXPECT_TRUE(waitASecondFor(seen + 1)) << "a file removed";
+  EXPECT_TRUE(waitFor(seen + 1, 1000)) << "a file removed";
   watch.reset();
-  const int before = changes;
+  const int before = settled();
   MakeFile(root + "after.txt", "x");
-  EXPECT_FALSE(waitASecondFor(before + 1)) << "an ended watch";
+  EXPECT_FALSE(waitFor(before + 1, 1000)) << "an ended watch";
   EXPECT_EQ(fs.Watch(root + "missing\\", [] {}), nullptr);
 }
 
