@@ -44,7 +44,7 @@ class Commands {
   // hears why it cannot be <action>.
   bool ShellTakes(const std::string& path, const std::optional<ShellRefusal>& refusal,
                   std::string_view action);
-  void Recycle(const std::string& path, const std::optional<ShellRefusal>& refusal);
+  bool Recycle(const std::string& path, const std::optional<ShellRefusal>& refusal);
   void CopyExactly(const std::string& source, const std::string& target);
   const std::string& CurrentFolder() const { return browser_.chain().CurrentFolder(); }
 

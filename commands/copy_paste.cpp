@@ -96,7 +96,7 @@ void Commands::CopyFile(const std::string& source, const std::string& destFolder
       {main_.SystemHandle(), kFoCopy, source, destFolder, kFofSimpleProgress | kFofFilesOnly});
   if (result.code != 0) return;  // the shell has said what went wrong
   if (result.aborted) ws_.MsgBox("Operation Failed", msgbox::kOkOnly, kAppTitle);
-  browser_.Refresh_All();
+  browser_.ReadAgain(destFolder);
 }
 
 // The program's own copy asks, as the shell would, before it replaces a file.
@@ -110,7 +110,7 @@ void Commands::CopyExactly(const std::string& source, const std::string& target)
                msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
     return;
   }
-  browser_.Refresh_All();
+  browser_.ReadAgain(target.substr(0, target.find_last_of('\\') + 1));
 }
 
 }  // namespace vantiro

@@ -104,13 +104,15 @@ void Commands::mnuFileRename_Click() {
   const std::string target = CurrentFolder() + answer;
   const std::vector<std::string> names = TypedNames(answer);
   const std::optional<ShellRule> broken = CheckTypedNames(names);
-  if (broken || !fs_.RenameFile(path, TypedPath(CurrentFolder(), names))) {
+  const std::string newPath = TypedPath(CurrentFolder(), names);
+  if (broken || !fs_.RenameFile(path, newPath)) {
     const std::string why = broken ? ": the new name " + std::string(Broken(*broken)) + "." : "";
     ws_.MsgBox("Unable to rename '" + path + "' to '" + target + "'" + why,
                msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
     return;
   }
-  browser_.Refresh_All();
+  browser_.ReadAgain(CurrentFolder());
+  browser_.ReadAgain(newPath.substr(0, newPath.find_last_of('\\') + 1));  // typed "..\\x"
 }
 
 void Commands::mnuFileDelete_Click() {
@@ -126,23 +128,23 @@ void Commands::mnuFileDelete_Click() {
                kAppTitle);
     return;
   }
-  browser_.Refresh_All();
+  browser_.ReadAgain(CurrentFolder());
 }
 
 void Commands::mnuFileRecycleBin_Click() {
   if (const std::optional<std::string> selected = browser_.chain().SelectedFilePath())
-    Recycle(*selected, CheckShellPath(*selected));
+    if (Recycle(*selected, CheckShellPath(*selected))) browser_.ReadAgain(CurrentFolder());
 }
 
-// The shell asks, shows its progress and reports its errors; the view is
-// rebuilt whatever came of it. What the gate refused stays as it was.
-void Commands::Recycle(const std::string& path, const std::optional<ShellRefusal>& refusal) {
-  if (!ShellTakes(path, refusal, "sent to the Recycle Bin")) return;
+// The shell asks, shows its progress and reports its errors. False when the
+// gate refused: then nothing changed.
+bool Commands::Recycle(const std::string& path, const std::optional<ShellRefusal>& refusal) {
+  if (!ShellTakes(path, refusal, "sent to the Recycle Bin")) return false;
   FileOp.func = kFoDelete;
   FileOp.from = path;
   FileOp.flags = kFofAllowUndo;
   fs_.RunShellFileOperation(FileOp);
-  browser_.Refresh_All();
+  return true;
 }
 
 void Commands::mnuFileProperties_Click() {

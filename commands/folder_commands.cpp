@@ -39,7 +39,8 @@ void Commands::mnuFolderRecycleBin_Click() {
     return;
   }
   if (folder.ends_with('\\')) folder.pop_back();
-  Recycle(folder, CheckShellTree(fs_, folder));
+  if (Recycle(folder, CheckShellTree(fs_, folder)) && !fs_.Examine(folder))
+    browser_.CloseCurrentFolder();
 }
 
 void Commands::mnuFolderProperties_Click() {

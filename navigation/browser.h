@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -57,6 +58,10 @@ class Browser {
   // Opens the folder of box index's selection; its entries come in the
   // background.
   void Dir_Click(int index);
+  // Shows what changed in a folder the chain shows: it is read again.
+  void ReadAgain(const std::string& folder);
+  // For a folder that went: the chain closes back to the one that held it.
+  void CloseCurrentFolder();
   // True while a folder the chain shows is being read, or its rows drawn.
   bool Listing() const;
   void Dir_DblClick() { host_.mnuExplore_Click(); }
@@ -110,10 +115,12 @@ class Browser {
   void Opened(const ChainChange& change);
   bool AskRetry(const std::string& path);
   void Lost(const ChainChange& change);
+  // Box index ends the chain, with nothing selected; its folder is read again.
+  void CloseTo(int index);
   void Draw(const ChainChange& change);
   // Reads again and watches exactly the folders the chain shows.
   void FollowShown();
-  void FolderChanged(const std::string& path);
+  void CancelReadings(const std::function<bool(const std::string&)>& which);
 
   void CreateDirBox();
   void ShowBoxesInUse();

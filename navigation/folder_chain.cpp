@@ -152,10 +152,7 @@ ChainChange FolderChain::Apply(FolderListing listing) {
     break;
   }
   if (listing.path != currentFolder_ || change.lost >= 0) return change;
-  if (!listing.readable) {
-    const int opener = box(LastBox()).tag == currentFolder_ ? LastBox() - 1 : LastBox();
-    return {{}, false, false, opener, listing.path};
-  }
+  if (!listing.readable) return {{}, false, false, OpenerOfCurrent(), listing.path};
   change.files = true;
   const std::string chosen = SelectedFilePath() ? files_.entries[std::size_t(files_.selected)] : "";
   if (!listing.files.tag.empty()) files_.tag = listing.files.tag;
@@ -185,6 +182,10 @@ ChainChange FolderChain::ApplyToBox(int index, std::vector<std::string> folders)
     change.length = true;
   }
   return change;
+}
+
+int FolderChain::OpenerOfCurrent() const {
+  return box(LastBox()).tag == currentFolder_ ? LastBox() - 1 : LastBox();
 }
 
 void FolderChain::CloseTo(int index) {

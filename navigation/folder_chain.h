@@ -83,6 +83,8 @@ class FolderChain {
   int LastBox() const { return static_cast<int>(boxes_.size()) - 1; }
   // The folder last opened, ending in "\"; empty until one is.
   const std::string& CurrentFolder() const { return currentFolder_; }
+  // The box whose selected entry is the current folder.
+  int OpenerOfCurrent() const;
   const FileList& files() const { return files_; }
   // The current folder followed by the selected file; nullopt when none is.
   std::optional<std::string> SelectedFilePath() const;

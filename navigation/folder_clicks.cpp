@@ -41,8 +41,8 @@ void Browser::Open(int index, Wait wait) {
   } else {
     main_.SetCaption(opening_.caption + " (listing...)");
     StartReading(opening_.path);
+    FollowShown();
   }
-  FollowShown();
 }
 
 void Browser::Opened(const ChainChange& change) {
@@ -91,19 +91,27 @@ bool Browser::AskRetry(const std::string& path) {
 // held it, which is read again; Retry opens it again if it came back.
 void Browser::Lost(const ChainChange& change) {
   const std::string name = change.lostPath.substr(chain_.box(change.lost).tag.size());
-  if (change.lost == 0) {
-    ResetCurrentDir();
-  } else {
-    chain_.CloseTo(change.lost);
-    ShowChainEnd();
-    DrawFiles();
-    host_.ResizeWindow();
-    StartReading(chain_.CurrentFolder());
-    FollowShown();
-  }
+  CloseTo(change.lost);
   if (!AskRetry(change.lostPath) || change.lost == 0) return;
   const int entry = IndexOf(chain_.box(change.lost).entries, name.substr(0, name.size() - 1));
   Reselect(change.lost, entry, entry < 0 ? "" : name.substr(0, name.size() - 1));
+}
+
+void Browser::CloseTo(int index) {
+  if (index == 0) {
+    ResetCurrentDir();
+    return;
+  }
+  chain_.CloseTo(index);
+  ShowChainEnd();
+  DrawFiles();
+  host_.ResizeWindow();
+  StartReading(chain_.CurrentFolder());
+  FollowShown();
+}
+
+void Browser::CloseCurrentFolder() {
+  if (!chain_.CurrentFolder().empty()) CloseTo(chain_.OpenerOfCurrent());
 }
 
 bool Browser::Reselect(int index, int entry, const std::string& text) {

@@ -2,6 +2,7 @@
 // reading's thread and a watch's thread only post: every change to the
 // chain and to the window happens on the window's thread, between events.
 #include <algorithm>
+#include <functional>
 #include <utility>
 
 #include "navigation/browser.h"
@@ -10,15 +11,21 @@ namespace vantiro {
 
 bool Browser::Listing() const { return !readings_.empty() || rowsToDraw_ > 0; }
 
-// A folder is read once at a time: a new reading replaces the one going on.
-void Browser::StartReading(const std::string& path) {
-  std::erase(readAgain_, path);
+// A cancelled reading is kept until its thread has ended.
+void Browser::CancelReadings(const std::function<bool(const std::string&)>& which) {
   for (auto& reading : readings_) {
-    if (reading->path() != path) continue;
+    if (!which(reading->path())) continue;
     reading->Cancel();
     retired_.push_back(std::move(reading));
   }
   std::erase(readings_, nullptr);
+  std::erase_if(retired_, [](const auto& reading) { return reading->Ended(); });
+}
+
+// A folder is read once at a time: a new reading replaces the one going on.
+void Browser::StartReading(const std::string& path) {
+  std::erase(readAgain_, path);
+  CancelReadings([&](const std::string& read) { return read == path; });
   FolderReading::Handlers handlers;
   handlers.batch = [this, path](const std::vector<FolderEntry>& entries) {
     ShowRead(path, entries);
@@ -53,8 +60,9 @@ void Browser::ShowRead(const std::string& path, const std::vector<FolderEntry>& 
     Dir(last).AddItems(std::span(shown).subspan(folders));
   }
   if (change.files) files_->AddItems(std::span(chain_.files().entries).subspan(files));
-  const std::size_t count = chain_.box(chain_.LastBox()).entries.size() * (chain_.LastBox() > 0) +
-                            chain_.files().entries.size();
+  const int end = chain_.LastBox();
+  const std::size_t count =
+      (end > 0 ? chain_.box(end).entries.size() : 0) + chain_.files().entries.size();
   main_.SetCaption(opening_.caption + " (" + std::to_string(count) + " listed...)");
 }
 
@@ -72,13 +80,7 @@ void Browser::Draw(const ChainChange& change) {
 void Browser::FollowShown() {
   const std::vector<std::string> shown = chain_.ShownFolders();
   const auto isShown = [&](const std::string& path) { return std::ranges::count(shown, path) > 0; };
-  for (auto& reading : readings_) {
-    if (isShown(reading->path())) continue;
-    reading->Cancel();
-    retired_.push_back(std::move(reading));
-  }
-  std::erase(readings_, nullptr);
-  std::erase_if(retired_, [](const auto& reading) { return reading->Ended(); });
+  CancelReadings([&](const std::string& path) { return !isShown(path); });
   std::erase_if(readAgain_, [&](const std::string& path) { return !isShown(path); });
   std::erase_if(watches_, [&](const auto& watch) { return !isShown(watch.first); });
   // A folder being opened is watched once it could be read.
@@ -87,7 +89,7 @@ void Browser::FollowShown() {
     std::unique_ptr<FolderWatch> watch =
         fs_.Watch(path, [&ws = ws_, self = std::weak_ptr(self_), path] {
           ws.Post([self, path] {
-            if (const auto browser = self.lock()) (*browser)->FolderChanged(path);
+            if (const auto browser = self.lock()) (*browser)->ReadAgain(path);
           });
         });
     if (watch) {
@@ -101,8 +103,8 @@ void Browser::FollowShown() {
 }
 
 // A change while the folder is being read is read after that reading.
-void Browser::FolderChanged(const std::string& path) {
-  if (!watches_.contains(path)) return;
+void Browser::ReadAgain(const std::string& path) {
+  if (std::ranges::count(chain_.ShownFolders(), path) == 0) return;
   if (std::ranges::count(readings_, path, &FolderReading::path) > 0) {
     if (std::ranges::count(readAgain_, path) == 0) readAgain_.push_back(path);
     return;

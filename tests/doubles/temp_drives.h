@@ -140,9 +140,10 @@ class TempDrives : public FileSystem {
     shellOperations.push_back(operation);
     const std::filesystem::path from = HostPath(operation.from);
     std::error_code error;
+    if (operation.func == kFoDelete && !from.empty())
+      return {std::filesystem::remove_all(from, error) > 0 ? 0 : kMissingSource, false};
     if (from.empty() || !std::filesystem::is_regular_file(from, error))
       return {kMissingSource, false};
-    if (operation.func == kFoDelete) return {std::filesystem::remove(from, error) ? 0 : 1, false};
     const std::filesystem::path to = HostPath(operation.to) / from.filename();
     if (std::filesystem::exists(to, error)) return {0, true};
     std::filesystem::copy_file(from, to, error);

@@ -78,6 +78,29 @@ TEST_F(FileCommands, DeleteAsksFirstAndSaysWhenTheFileIsGone) {
   EXPECT_EQ(said(), "Unable to remove 'c:\\docs\\readme.txt'.");
 }
 
+// What the program changes itself shows without a Refresh, the chain kept;
+// a folder sent to the Recycle Bin closes the chain back to its parent.
+TEST_F(FileCommands, ItsOwnChangesShowWithTheChainKept) {
+  drives.MakeFolders("c:\\docs\\old\\inner");
+  main().ChooseMenu("mnuRefresh");
+  Click(0, "c:");
+  Click(1, "docs");
+  ws.msgBoxAnswers = {msgbox::kYes};
+  Choose("readme.txt", "mnuFileDelete");
+  ws.inputAnswers = {"..\\up.txt"};
+  Choose("run.BAT", "mnuFileRename");
+  Settle();
+  EXPECT_EQ(files().Items(), Entries{"a & b.txt"});
+  EXPECT_EQ(box(2).Items(), Entries{"old"});
+  Click(2, "old");
+  ws.msgBoxAnswers = {msgbox::kYes};
+  main().ChooseMenu("mnuFolderRecycleBin");
+  Settle();
+  EXPECT_EQ(std::tuple(chain().LastBox(), chain().CurrentFolder(), files().Items()),
+            std::tuple(1, std::string("c:\\docs\\"), Entries{"a & b.txt"}));
+  EXPECT_EQ(ws.messages.size(), 1u) << "only the delete asked: " << said();
+}
+
 // The shell's commands refuse a name it would read as another and say why;
 // Paste copies one file or none, itself where the shell would misread it.
 TEST_F(FileCommands, TheShellNeverGetsANameItWouldReadAsAnother) {

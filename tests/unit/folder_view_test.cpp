@@ -118,7 +118,8 @@ TEST_F(FolderView, AFileDroppedIsCopiedIntoTheFolderOfItsBoxOrOfTheFileListButNo
   drives.MakeFile("z:\\g.txt");
   ws.msgBoxAnswers = {msgbox::kYes};
   files().ShellDrop({"z:\\g.txt"});
-  EXPECT_EQ(files().Items(), (Entries{"f.txt", "g.txt"})) << "the folder open again";
+  Settle();
+  EXPECT_EQ(files().Items(), (Entries{"f.txt", "g.txt"})) << "the folder read again";
   EXPECT_EQ(std::pair(drives.shellOperations.size(), drives.shellOperations.back().flags),
             std::pair(std::size_t{3}, 0x180u));
 }
