@@ -30,7 +30,7 @@ void FolderReading::Read(WindowSystem& ws, const FileSystem& fs, const std::stri
   };
   std::vector<FolderEntry> entries;
   std::size_t delivered = 0;
-  auto due = Clock::now();  // the first rows go as soon as there are some
+  auto due = Clock::now() + std::chrono::milliseconds(kBatchMs);
   const bool readable = fs.ReadEntries(path, [&](FolderEntry&& entry) {
     entries.push_back(std::move(entry));
     if (entries.size() % 64 == 0 && Clock::now() >= due) {

@@ -23,7 +23,7 @@ class FolderReading {
     std::function<void(const std::vector<FolderEntry>&)> batch;
     std::function<void(FolderListing)> done;
   };
-  // The first batch goes at once; each next one waits at most this long.
+  // A batch waits at most this long after the reading starts or the last one.
   static constexpr int kBatchMs = 50;
 
   FolderReading(WindowSystem& ws, const FileSystem& fs, const std::string& path,
