@@ -94,7 +94,7 @@ FolderListing Arrange(const FileSystem& fs, const std::string& path,
       files.push_back(std::move(entry.name));
     }
   }
-  SortLowerCase(listing.folders);
+  SortByName(listing.folders);
   listing.files = ListFiles(fs, path, std::move(files), filter);
   listing.foldersWidest = Widest(measure, listing.folders);
   listing.files.widest = Widest(measure, listing.files.entries);

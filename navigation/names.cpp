@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <numeric>
-#include <tuple>
+#include <span>
 
 namespace vantiro {
 
@@ -16,43 +16,41 @@ std::string LowerCase(std::string text) {
 
 namespace {
 
-// The character of a key at a depth, or -1 past its end.
-int CharAt(const std::string& key, std::size_t depth) {
-  return depth < key.size() ? static_cast<unsigned char>(key[depth]) : -1;
+// Eight characters of a name from a depth on, lower-cased and packed in one
+// number that orders as they do; a name that ends sooner is padded with 0,
+// which no name holds.
+std::uint64_t ChunkAt(const std::string& name, std::size_t depth) {
+  std::uint64_t chunk = 0;
+  for (std::size_t i = depth; i < depth + 8; ++i) {
+    const unsigned char c = i < name.size() ? static_cast<unsigned char>(name[i]) : 0u;
+    chunk = chunk << 8 | (c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  }
+  return chunk;
 }
 
-// Orders positions by their keys a character at a time (multikey
-// quicksort): keys that share a long beginning, as "file 000001.txt" and
-// its neighbours do, are read past it once instead of at every comparison.
-void SortByKeys(std::uint32_t* order, std::size_t count, std::size_t depth,
-                const std::vector<std::string>& keys) {
-  while (count > 1) {
-    const int pivot = CharAt(keys[order[count / 2]], depth);
-    std::size_t less = 0, equal = 0,
-                greater = count;  // [0,less) < [less,equal) = [greater,count) >
-    while (equal < greater) {
-      const int c = CharAt(keys[order[equal]], depth);
-      if (c < pivot) {
-        std::swap(order[less++], order[equal++]);
-      } else if (c > pivot) {
-        std::swap(order[equal], order[--greater]);
-      } else {
-        ++equal;
-      }
+// Orders positions by their names eight characters at a time: the sort
+// reads the numbers from one array rather than the names from all over
+// memory, and only the runs that tie go on to the next eight characters.
+void SortByChunks(std::span<std::uint32_t> order, std::size_t depth,
+                  const std::vector<std::string>& names) {
+  struct Ranked {
+    std::uint64_t chunk;
+    std::uint32_t position;
+  };
+  std::vector<Ranked> ranked;
+  ranked.reserve(order.size());
+  for (std::uint32_t i : order) ranked.push_back({ChunkAt(names[i], depth), i});
+  std::ranges::sort(ranked, {}, &Ranked::chunk);
+  for (std::size_t i = 0; i < ranked.size(); ++i) order[i] = ranked[i].position;
+  for (std::size_t run = 0, end = 0; run < ranked.size(); run = end) {
+    while (end < ranked.size() && ranked[end].chunk == ranked[run].chunk) ++end;
+    if (end - run < 2) continue;
+    const std::span<std::uint32_t> tied = order.subspan(run, end - run);
+    if ((ranked[run].chunk & 0xff) != 0) {
+      SortByChunks(tied, depth + 8, names);
+    } else {  // the names ended here, equal but for case
+      std::ranges::sort(tied, {}, [&](std::uint32_t i) -> const std::string& { return names[i]; });
     }
-    // The two smaller parts are sorted by recursion, the largest in this
-    // loop: the recursion stays as deep as the halvings of count.
-    struct Part {
-      std::uint32_t* order;
-      std::size_t count, depth;
-    };
-    Part parts[] = {{order, less, depth},
-                    {order + greater, count - greater, depth},
-                    {order + less, pivot < 0 ? 0 : greater - less, depth + 1}};  // equal keys: done
-    std::ranges::sort(parts, {}, &Part::count);
-    SortByKeys(parts[0].order, parts[0].count, parts[0].depth, keys);
-    SortByKeys(parts[1].order, parts[1].count, parts[1].depth, keys);
-    std::tie(order, count, depth) = std::tuple(parts[2].order, parts[2].count, parts[2].depth);
   }
 }
 
@@ -72,27 +70,11 @@ std::vector<std::uint32_t> Positions(std::size_t count) {
 
 }  // namespace
 
-// Each name is lower-cased once, not at every comparison; names that differ
-// only in case follow each other in one stable order, by the names as they
-// are.
+// Names that differ only in case follow each other in one stable order, by
+// the names as they are.
 void SortByName(std::vector<std::string>& names) {
-  std::vector<std::string> keys;
-  keys.reserve(names.size());
-  for (const std::string& name : names) keys.push_back(LowerCase(name));
   std::vector<std::uint32_t> order = Positions(names.size());
-  SortByKeys(order.data(), order.size(), 0, keys);
-  for (auto same = order.begin(); same != order.end();) {
-    const auto end =
-        std::find_if(same, order.end(), [&](std::uint32_t i) { return keys[i] != keys[*same]; });
-    std::sort(same, end, [&](std::uint32_t a, std::uint32_t b) { return names[a] < names[b]; });
-    same = end;
-  }
-  Arrange(names, order);
-}
-
-void SortLowerCase(std::vector<std::string>& names) {
-  std::vector<std::uint32_t> order = Positions(names.size());
-  SortByKeys(order.data(), order.size(), 0, names);
+  SortByChunks(order, 0, names);
   Arrange(names, order);
 }
 

@@ -12,8 +12,6 @@ std::string LowerCase(std::string text);
 // Sorts names the way the folder and file lists show them: by name,
 // ignoring the case of ASCII letters.
 void SortByName(std::vector<std::string>& names);
-// The same for names in lower case already.
-void SortLowerCase(std::vector<std::string>& names);
 
 // Where a name stands in a list; -1 for an empty name or one not there.
 int IndexOf(const std::vector<std::string>& names, const std::string& name);
