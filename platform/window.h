@@ -74,6 +74,7 @@ class Window : public ControlHost {
   // hidden or closed, when ShowModal returns.
   virtual void ShowModal() = 0;
   virtual void Hide() = 0;
+  // Makes the window active; the control of it that had the focus keeps it.
   virtual void SetFocus() = 0;
   // Top-most on or off, without moving, sizing or showing the window.
   virtual void SetTopMost(bool topMost) = 0;

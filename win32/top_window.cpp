@@ -144,6 +144,16 @@ LRESULT TopWindow::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     case WM_GETMINMAXINFO:
       LimitTrackSize(hwnd, *reinterpret_cast<MINMAXINFO*>(lParam));
       return 0;
+    // The control that had the focus gets it back when the window is active
+    // again, after a message box or another program, as in a dialog.
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        if (HWND focus = GetFocus(); focus && IsChild(hwnd, focus)) focusedChild_ = focus;
+      } else if (focusedChild_ && IsChild(hwnd, focusedChild_)) {
+        ::SetFocus(focusedChild_);
+        return 0;
+      }
+      break;
     case WM_LBUTTONUP:
       if (events_.click) events_.click();
       return 0;
@@ -273,8 +283,11 @@ void TopWindow::Hide() {
   if (hwnd_) ShowWindow(hwnd_.get(), SW_HIDE);
 }
 
+// The window is made active; a control of it that has the focus keeps it.
 void TopWindow::SetFocus() {
-  if (hwnd_) ::SetFocus(hwnd_.get());
+  if (!hwnd_) return;
+  SetActiveWindow(hwnd_.get());
+  if (HWND focus = GetFocus(); !focus || !IsChild(hwnd_.get(), focus)) ::SetFocus(hwnd_.get());
 }
 
 void TopWindow::SetTopMost(bool topMost) {

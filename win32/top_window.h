@@ -117,6 +117,7 @@ class TopWindow final : public ControlMaker<Window> {
   UniqueWindow hwnd_;
   int nextControlId_ = 1000;
   bool dialogKeys_ = false;
+  HWND focusedChild_ = nullptr;  // when the window was last made inactive
 };
 
 }  // namespace vantiro::win32
