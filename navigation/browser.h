@@ -70,6 +70,12 @@ class Browser {
   void Dir_DragOver(int index);
   void Dir_DragDrop(int index, const DragEvent& event);
   void Dir_OLEDragDrop(int index, const std::vector<std::string>& files);
+  // Keys and typing the boxes and the file list take from their list
+  // boxes; false leaves a key to the list box.
+  bool Dir_KeyDown(int index, const KeyEvent& event);
+  bool Files_KeyDown(const KeyEvent& event);
+  bool Dir_KeyPress(int index, const KeyEvent& event) { return TypeAhead(index, event); }
+  bool Files_KeyPress(const KeyEvent& event) { return TypeAhead(kFileList, event); }
   void ShowHtmlList();
   // Selects an entry again as the user would, which opens it, waiting for
   // its folder, when it was not selected; false when the box has no such
@@ -122,6 +128,11 @@ class Browser {
   void FollowShown();
   void CancelReadings(const std::function<bool(const std::string&)>& which);
 
+  void EnterNext(int index);
+  bool TypeAhead(int list, const KeyEvent& event);
+  int LastRow(int list) const;
+  void ChooseRow(int list, int row);
+
   void CreateDirBox();
   void ShowBoxesInUse();
   void ShowChainEnd();
@@ -160,6 +171,11 @@ class Browser {
   } measuredFavorites_;
   Opening opening_;
   int pressOpened_ = -1;  // the box whose entry the last press opened
+  struct {
+    int list = kFileList - 1;  // none yet
+    std::string text;
+    std::uint32_t time = 0;
+  } typing_;  // the letters typed in a row, and the list they were typed in
   std::vector<std::unique_ptr<FolderReading>> readings_;  // one per folder being read
   std::vector<std::unique_ptr<FolderReading>> retired_;   // cancelled, maybe not yet ended
   std::vector<std::string> readAgain_;                    // changed while being read

@@ -35,6 +35,8 @@ Browser::Browser(WindowSystem& ws, FileSystem& fs, Window& main, Host& host, Pre
     return Files_OLEDragOver(offersFiles, effects);
   };
   events.shellDrop = [this](const std::vector<std::string>& files) { Files_OLEDragDrop(files); };
+  events.keyDown = [this](const KeyEvent& event) { return Files_KeyDown(event); };
+  events.keyPress = [this](const KeyEvent& event) { return Files_KeyPress(event); };
   // The file list waits beyond the design width until a folder fills it.
   files_ = main_.CreateListBox(std::move(events));
   files_->Move(main_.ClientWidth(), 0, look_.activeBoxWidth, main_.ClientHeight());
@@ -68,6 +70,8 @@ void Browser::CreateDirBox() {
   events.shellDrop = [this, index](const std::vector<std::string>& files) {
     Dir_OLEDragDrop(index, files);
   };
+  events.keyDown = [this, index](const KeyEvent& event) { return Dir_KeyDown(index, event); };
+  events.keyPress = [this, index](const KeyEvent& event) { return Dir_KeyPress(index, event); };
   dirs_.push_back(main_.CreateListBox(std::move(events)));
 }
 

@@ -78,6 +78,18 @@ void SortByName(std::vector<std::string>& names) {
   Arrange(names, order);
 }
 
+int TypedEntry(const std::vector<std::string>& entries, const std::string& typed, int current) {
+  const bool again = typed.size() > 1 && typed.find_first_not_of(typed[0]) == std::string::npos;
+  const std::string begins = LowerCase(again ? typed.substr(0, 1) : typed);
+  const std::size_t count = entries.size();
+  const std::size_t start = again && current >= 0 ? std::size_t(current) + 1 : 0;
+  for (std::size_t k = 0; k < count; ++k) {
+    const std::string& entry = entries[(start + k) % count];
+    if (LowerCase(entry.substr(0, begins.size())) == begins) return int((start + k) % count);
+  }
+  return -1;
+}
+
 int IndexOf(const std::vector<std::string>& names, const std::string& name) {
   if (name.empty()) return -1;
   const auto found = std::find(names.begin(), names.end(), name);

@@ -13,6 +13,11 @@ std::string LowerCase(std::string text);
 // ignoring the case of ASCII letters.
 void SortByName(std::vector<std::string>& names);
 
+// The entry typing jumps to: the first that begins with what was typed,
+// ignoring case; one letter typed again and again goes on from the entry
+// after current, round to the top. -1 when none begins so.
+int TypedEntry(const std::vector<std::string>& entries, const std::string& typed, int current);
+
 // Where a name stands in a list; -1 for an empty name or one not there.
 int IndexOf(const std::vector<std::string>& names, const std::string& name);
 

@@ -38,10 +38,25 @@ struct MouseEvent {
   Twips y = 0;
 };
 
+// A key pressed (keyCode a virtual key code), or a character typed
+// (keyCode the character's code).
 struct KeyEvent {
-  int keyCode = 0;  // the virtual key code (37 Left, 38 Up, 39 Right, 40 Down)
+  int keyCode = 0;
   int shift = 0;
+  std::uint32_t time = 0;  // when, in ms of a clock that wraps
 };
+
+// Virtual key codes.
+namespace key {
+inline constexpr int kBack = 8;
+inline constexpr int kReturn = 13;
+inline constexpr int kEnd = 35;
+inline constexpr int kHome = 36;
+inline constexpr int kLeft = 37;
+inline constexpr int kUp = 38;
+inline constexpr int kRight = 39;
+inline constexpr int kDown = 40;
+}  // namespace key
 
 class PictureBox;
 

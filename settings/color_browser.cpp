@@ -8,7 +8,6 @@ namespace {
 
 constexpr Twips kDefaultWidth = 2535, kDefaultHeight = 360;
 constexpr Twips kBrowseWidth = 255;  // room for its 16 x 16 picture
-constexpr int kDownKey = 40;
 
 }  // namespace
 
@@ -48,7 +47,7 @@ void ColorBrowser::cmdBrowse_Click() {
 
 // Alt alone with Down, as a drop-down list opens.
 void ColorBrowser::UserControl_KeyDown(const KeyEvent& event) {
-  if (event.keyCode == kDownKey && event.shift == kAltKey) cmdBrowse_Click();
+  if (event.keyCode == key::kDown && event.shift == kAltKey) cmdBrowse_Click();
 }
 
 // The dialog starts on black with sixteen black custom colours, whatever

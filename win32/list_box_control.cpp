@@ -80,6 +80,13 @@ LRESULT ListBoxControl::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         events_.mouseMove(Mouse(leftPressedHere_ ? kLeftButton : 0, wParam, lParam));
       }
       break;
+    case WM_KEYDOWN:
+      if (events_.keyDown && events_.keyDown(Key(wParam))) return 0;
+      break;
+    case WM_CHAR:
+      if (wParam >= 0x20 && wParam < 0x7f && events_.keyPress && events_.keyPress(Key(wParam)))
+        return 0;
+      break;
     case kDroppedFiles: {
       const auto handler = events_.shellDrop;  // it may end the box
       handler(std::exchange(dropped_, {}));
@@ -146,6 +153,10 @@ void ListBoxControl::OnDestroy(HWND hwnd) {
 
 MouseEvent ListBoxControl::Mouse(int button, WPARAM wParam, LPARAM lParam) const {
   return MouseAt(button, wParam, lParam, scale_);
+}
+
+KeyEvent ListBoxControl::Key(WPARAM code) {
+  return {static_cast<int>(code), KeyShift(), static_cast<std::uint32_t>(GetMessageTime())};
 }
 
 void ListBoxControl::Move(Twips left, Twips top, Twips width, Twips height) {

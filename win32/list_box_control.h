@@ -51,6 +51,7 @@ class ListBoxControl final : public ChildWindow<ListBox> {
   bool OnLeftDown(WPARAM wParam, LPARAM lParam);
   void OnDestroy(HWND hwnd);
   MouseEvent Mouse(int button, WPARAM wParam, LPARAM lParam) const;
+  static KeyEvent Key(WPARAM code);
   // The box of this program under a point of the screen, or nullptr.
   static ListBoxControl* BoxAt(POINT screen);
   POINT ToScreen(LPARAM clientPoint) const;

@@ -355,6 +355,14 @@ const std::map<std::wstring, std::pair<std::size_t, std::function<int(HWND, cons
           [](HWND box, const Args&) {
             return Print(std::to_string(Ask(box, LB_GETCURSEL, 0, 0).value_or(LB_ERR)));
           }}},
+        {L"focused",
+         {1,
+          [](HWND box, const Args&) {
+            GUITHREADINFO thread{};
+            thread.cbSize = sizeof thread;
+            GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &thread);
+            return thread.hwndFocus == box ? 0 : 1;
+          }}},
         {L"item-center", {2, [](HWND box, const Args& a) { return ShowItemCenter(box, a[4]); }}},
 };
 

@@ -759,6 +759,24 @@ batch_asks_first() {
     says "no marker" eventually 30 test -e "$cmd_folder/marker.txt"
 }
 
+# From box 0 to run.BAT and back by the keys alone: Right into C:\, "cm"
+# typed jumps to cmd, Right into it and "s" to src, Right into the file
+# list, "r" to run.BAT, Enter asks the batch question; Left and Backspace go
+# back a box at a time, the selections kept.
+focus_is() { says "box $1 has not the focus" eventually 5 probe focused "$title" "$1"; }
+keyboard_walk() {
+  click_entry 0 c: && eventually 10 box_holds 1 cmd && press_key Right && focus_is 1 &&
+    xdotool type --delay 100 cm && says "cmd not open" eventually 10 box_holds 2 src &&
+    xdotool key Right && focus_is 2 && xdotool type s &&
+    says "src not open" eventually 10 box_holds 3 run.BAT && xdotool key Right && focus_is 3 &&
+    xdotool type r && says "run.BAT not selected" eventually 5 selected_text_is 3 run.BAT &&
+    xdotool key Return &&
+    answer_message "$app_title" 'Warning : You are executing a bach file !' No || return 1
+  focus_window "$title_regex"
+  xdotool key Left && focus_is 2 && xdotool key BackSpace && focus_is 1 &&
+    selected_text_is 1 cmd && selected_text_is 2 src && selected_text_is 3 run.BAT
+}
+
 # The X windows of the program's main windows, one a line.
 main_windows() { xdotool search --onlyvisible --name "$title_regex" 2>/dev/null; }
 main_windows_are() { [[ "$(main_windows | wc -l)" == "$1" ]]; }
@@ -1080,6 +1098,7 @@ main() {
   check "F3 shows a Properties sheet naming the file" properties_sheet_shows
   check "Ctrl+O opens the program's own box; a program found with Browse... opens the file" open_with_a_program_found
   check "a double click on run.BAT asks first: No runs nothing, Yes runs it" batch_asks_first
+  check "by the keys alone: Right and typing open C:\\cmd\\src, Enter on run.BAT asks first; Left and Backspace go back a box, the selections kept" keyboard_walk
   check "Ctrl+N opens a second window at the old place with the same folders, this one 33 px down and right; Copy in one, Paste in the other" new_window_beside
   check "a right press on a folder opens it with FOLDER; a press below a box's entries steps back; a file dragged onto a box is copied into its folder" folder_mouse
   check "a file dragged from another process onto box 2 is copied into its folder; box 0 refuses it" shell_drop_copies

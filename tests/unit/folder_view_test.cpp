@@ -205,5 +205,54 @@ TEST_F(FolderView, ALongListIsDrawnWholeWithItsSelection) {
   EXPECT_EQ(files().Items()[static_cast<std::size_t>(files().Selected())], "f9999.txt");
 }
 
+// Keys and typing, one after another from c: selected in box 0: where the
+// focus goes and what is open (the file selected, or else the folder).
+TEST_F(FolderView, TheKeysMoveAcrossTheBoxesAndTypingJumpsToAName) {
+  drives.MakeFolders("c:\\beta\\inner");
+  drives.MakeFolders("c:\\bravo");
+  drives.MakeFile("c:\\beta\\inner\\deep.txt");
+  drives.MakeFile("c:\\beta\\inner\\ear.txt");
+  Start();
+  Click(0, "c:");
+  constexpr int kFiles = -1;
+  const std::string inner = "c:\\beta\\inner\\";
+  const struct {
+    int list, keyCode;
+    char typed;
+    std::uint32_t time;
+    int focus;
+    std::string open;
+  } steps[] = {{0, key::kRight, 0, 0, 1, "c:\\a\\"},
+               {1, 0, 'b', 100, 1, "c:\\b\\"},
+               {1, 0, 'R', 400, 1, "c:\\bravo\\"},  // "br", whatever the case
+               {1, 0, 'b', 2000, 1, "c:\\b\\"},     // a second later: a new word
+               {1, 0, 'b', 2300, 1, "c:\\beta\\"},  // the same letter again: the next
+               {1, 0, 'b', 2600, 1, "c:\\bravo\\"},
+               {1, 0, 'b', 2900, 1, "c:\\b\\"},  // round by the top
+               {1, key::kEnd, 0, 0, 1, "c:\\vantiro\\"},
+               {1, key::kHome, 0, 0, 1, "c:\\a\\"},
+               {1, 0, 'b', 5000, 1, "c:\\b\\"},
+               {1, 0, 'e', 5300, 1, "c:\\beta\\"},
+               {1, key::kRight, 0, 0, 2, inner},
+               {2, key::kReturn, 0, 0, kFiles, inner + "deep.txt"},
+               {kFiles, 0, 'e', 6000, kFiles, inner + "ear.txt"},
+               {kFiles, key::kHome, 0, 0, kFiles, inner + "deep.txt"},
+               {kFiles, key::kLeft, 0, 0, 2, inner + "deep.txt"},
+               {2, key::kBack, 0, 0, 1, inner + "deep.txt"},
+               {1, key::kLeft, 0, 0, 0, inner + "deep.txt"},
+               {0, key::kLeft, 0, 0, 0, inner + "deep.txt"}};
+  for (const auto& step : steps) {
+    fake::FakeListBox& list = step.list == kFiles ? files() : box(step.list);
+    EXPECT_TRUE(step.typed ? list.Type(step.typed, step.time) : list.Key(step.keyCode));
+    Settle();
+    const fake::FakeListBox& focused = step.focus == kFiles ? files() : box(step.focus);
+    EXPECT_TRUE(focused.HasFocus()) << step.open;
+    EXPECT_EQ(chain().SelectedFilePath().value_or(chain().CurrentFolder()), step.open);
+  }
+  EXPECT_FALSE(box(1).Key(key::kDown)) << "Up and Down are the list box's own";
+  files().Key(key::kReturn);
+  EXPECT_EQ(drives.openedDocuments.back(), inner + "deep.txt");
+}
+
 }  // namespace
 }  // namespace vantiro

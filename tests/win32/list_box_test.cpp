@@ -47,6 +47,16 @@ class ListBoxTest : public AdapterTest {
             },
         .shellDragOver = {},
         .shellDrop = {},
+        .keyDown =
+            [this, n](const KeyEvent& e) {
+              Log("key", n, e.keyCode);
+              return e.keyCode == VK_RIGHT;
+            },
+        .keyPress =
+            [this, n](const KeyEvent& e) {
+              Log("char", n, static_cast<char>(e.keyCode));
+              return true;
+            },
     });
   }
 
@@ -148,6 +158,20 @@ TEST_F(ListBoxTest, ReportsTheLeftButtonOnlyForAPressItTook) {
     SendMessageA(HandleOf(*first), message, keys, MAKELPARAM(5, 5));
   EXPECT_EQ(
       log, (Texts{"move 1 0", "down 1 1 0 75 75 selected -1", "move 1 1", "move 1 0", "move 1 0"}));
+}
+
+// A key the program takes never reaches the box; one it leaves moves the
+// selection as the box's own. Only printable ASCII is handed over typed.
+TEST_F(ListBoxTest, KeysTheProgramTakesNeverReachTheBox) {
+  first->SetItems({"apple", "banana", "cherry"});
+  first->Select(0);
+  for (const auto& [message, code] : {std::pair<UINT, WPARAM>{WM_KEYDOWN, VK_RIGHT},
+                                      {WM_KEYDOWN, VK_DOWN},
+                                      {WM_CHAR, 'c'},
+                                      {WM_CHAR, 0xE9}})
+    SendMessageA(HandleOf(*first), message, code, 0);
+  EXPECT_EQ(first->Selected(), 1);
+  EXPECT_EQ(log, (Texts{"key 1 39", "key 1 40", "click 1", "char 1 c"}));
 }
 
 // OLE's reference goes with the box, and one kept elsewhere reaches no
