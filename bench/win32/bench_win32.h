@@ -39,4 +39,12 @@ bool PreviewPictures(win32::Win32WindowSystem& ws, const std::string& root);
 // under "deep\".
 bool BrowseAtScale(win32::Win32WindowSystem& ws, const std::string& root);
 
+// Vantiro.exe started from a program folder of its own, under "start\",
+// against bench_baseline.exe beside this program: to an idle window, and
+// the memory after listing "files big\" (ListFilesOfFolder makes it).
+bool StartAndMemory(const std::string& root);
+// What "bench_win32 --start-phases" runs: a main window started, with the
+// time each step took printed.
+int StartPhases();
+
 }  // namespace vantiro::bench

@@ -31,6 +31,7 @@ void RemoveTree(const std::string& folder) {
 // without one they work in a folder of the temporary folder that goes again
 // at the end. Exits 1 when a listing came out short.
 int main(int argc, char** argv) {
+  if (argc > 1 && std::string(argv[1]) == "--start-phases") return vantiro::bench::StartPhases();
   std::string root = argc > 1 ? argv[1] : "";
   const bool temporary = root.empty();
   if (temporary) {
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
   listed = vantiro::bench::FillFolderBox(ws, root) && listed;
   listed = vantiro::bench::ListFilesOfFolder(ws, root) && listed;
   listed = vantiro::bench::BrowseAtScale(ws, root) && listed;
+  listed = vantiro::bench::StartAndMemory(root) && listed;
   if (temporary) RemoveTree(root);
   if (!listed) std::fprintf(stderr, "bench_win32: a listing came out short\n");
   return listed ? 0 : 1;

@@ -1,0 +1,246 @@
+// Vantiro.exe started as the shell starts a program, against programs of
+// our own (bench/baseline) in the same run: the time to the first painted,
+// idle window against a bare window program, and the memory's high-water
+// mark after listing 100,000 files against a program that holds the same
+// names in a list box. Then where the start goes, phase by phase, in a
+// fresh process.
+#include <windows.h>
+
+#include <psapi.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/form1.h"
+#include "bench/win32/bench_win32.h"
+#include "settings/config.h"
+#include "win32/win32_file_system.h"
+
+namespace vantiro::bench {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double SecondsSince(Clock::time_point start) {
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// Polls until done() holds, for at most so many ms.
+bool WaitUntil(DWORD most, const std::function<bool()>& done) {
+  for (const DWORD start = GetTickCount(); GetTickCount() - start < most; Sleep(10)) {
+    if (done()) return true;
+  }
+  return done();
+}
+
+// A program started from a folder, timed to its first idle moment: it has
+// painted its window and waits for input. Its windows are closed at the end.
+class Started {
+ public:
+  Started(std::string commandLine, const std::string& folder) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    const Clock::time_point start = Clock::now();
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &process_))
+      return;
+    WaitForInputIdle(process_.hProcess, 30'000);
+    seconds_ = SecondsSince(start);
+  }
+  ~Started() {
+    if (!process_.hProcess) return;
+    for (HWND window : Windows()) PostMessageA(window, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process_.hProcess, 10'000) != WAIT_OBJECT_0)
+      TerminateProcess(process_.hProcess, 1);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+  }
+  Started(const Started&) = delete;
+  Started& operator=(const Started&) = delete;
+
+  double Seconds() const { return seconds_; }
+  double PeakMegabytes() const {
+    PROCESS_MEMORY_COUNTERS counters{};
+    GetProcessMemoryInfo(process_.hProcess, &counters, sizeof counters);
+    return static_cast<double>(counters.PeakWorkingSetSize) / (1 << 20);
+  }
+  // Its visible top windows.
+  std::vector<HWND> Windows() const {
+    std::pair<DWORD, std::vector<HWND>> found{process_.dwProcessId, {}};
+    EnumWindows(
+        [](HWND window, LPARAM param) {
+          auto& [id, windows] = *reinterpret_cast<decltype(found)*>(param);
+          DWORD owner = 0;
+          GetWindowThreadProcessId(window, &owner);
+          if (owner == id && IsWindowVisible(window)) windows.push_back(window);
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found.second;
+  }
+
+ private:
+  PROCESS_INFORMATION process_{};
+  double seconds_ = 0;
+};
+
+// The visible list boxes of a window, left to right.
+std::vector<HWND> ListBoxes(HWND window) {
+  std::vector<HWND> boxes;
+  EnumChildWindows(
+      window,
+      [](HWND child, LPARAM param) {
+        char name[16] = {};
+        GetClassNameA(child, name, sizeof name);
+        if (lstrcmpiA(name, "ListBox") == 0 && IsWindowVisible(child))
+          reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&boxes));
+  std::ranges::sort(boxes, {}, [](HWND box) {
+    RECT place{};
+    GetWindowRect(box, &place);
+    return place.left;
+  });
+  return boxes;
+}
+
+// Selects the entry that begins with text in a box of the window as the
+// user's click does, once the box is there.
+bool Choose(HWND window, std::size_t box, const std::string& text) {
+  return WaitUntil(10'000, [&] {
+    const std::vector<HWND> boxes = ListBoxes(window);
+    if (box >= boxes.size()) return false;
+    const LRESULT entry =
+        SendMessageA(boxes[box], LB_FINDSTRING, WPARAM(-1), reinterpret_cast<LPARAM>(text.c_str()));
+    if (entry == LB_ERR) return false;
+    SendMessageA(boxes[box], LB_SETCURSEL, WPARAM(entry), 0);
+    SendMessageA(GetParent(boxes[box]), WM_COMMAND,
+                 MAKEWPARAM(GetDlgCtrlID(boxes[box]), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(boxes[box]));
+    return true;
+  });
+}
+
+bool Holds(HWND window, LRESULT count) {
+  return std::ranges::any_of(ListBoxes(window), [count](HWND box) {
+    return SendMessageA(box, LB_GETCOUNT, 0, 0) == count;
+  });
+}
+
+// Opens "c:\a\b\" box by box, each folder's entry clicked once its box is there.
+bool OpenPath(HWND window, const std::string& folder) {
+  std::size_t box = 0, from = 0;
+  for (std::size_t end; (end = folder.find('\\', from)) != std::string::npos; from = end + 1) {
+    std::string name = folder.substr(from, end - from);
+    std::ranges::transform(name, name.begin(), [](char c) { return char(std::tolower(c)); });
+    if (!Choose(window, box++, name)) return false;
+  }
+  return true;
+}
+
+// A program folder of its own: a configuration that opens nothing, greets no
+// one and forgets the path.
+std::string ProgramFolder(const std::string& root, const std::string& programs) {
+  const std::string folder = root + "start\\";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  Config config;
+  config.width = 3000, config.height = 6000, config.left = 450, config.top = 600;
+  config.options.rememberPath = false;
+  win32::Win32FileSystem().SaveFile(folder + kConfigFile, ConfigText(config));
+  CopyFileA((programs + "Vantiro.exe").c_str(), (folder + "Vantiro.exe").c_str(), FALSE);
+  return folder;
+}
+
+double Median(std::vector<double> values) {
+  std::ranges::sort(values);
+  return values[values.size() / 2];
+}
+
+// Milliseconds since this process was made.
+double MsSinceCreated() {
+  FILETIME created, exited, kernel, user, now;
+  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+  GetSystemTimePreciseAsFileTime(&now);
+  const auto ticks = [](FILETIME time) {
+    return ULARGE_INTEGER{{time.dwLowDateTime, time.dwHighDateTime}}.QuadPart;
+  };
+  return static_cast<double>(ticks(now) - ticks(created)) / 1e4;
+}
+
+// Runs this program again as "bench_win32 --start-phases", which prints
+// where a start goes, from a folder of its own.
+void PrintStartPhases(const std::string& self, const std::string& folder) {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+  startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+  std::string line = "\"" + self + "\" --start-phases";
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(),
+                      &startup, &process))
+    return;
+  WaitForSingleObject(process.hProcess, 30'000);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+}
+
+}  // namespace
+
+int StartPhases() {
+  const double loaded = MsSinceCreated();
+  win32::Win32WindowSystem ws;
+  win32::Win32FileSystem fs;
+  const double system = MsSinceCreated();
+  Form1 form(ws, fs);
+  const double built = MsSinceCreated();
+  form.Start();
+  const double started = MsSinceCreated();
+  ws.DoEvents();
+  const double idle = MsSinceCreated();
+  std::printf(
+      "a start in phases: loaded %.0f ms, window system %.0f ms, main window built %.0f ms, "
+      "started %.0f ms, painted and idle %.0f ms: %.0f ms\n",
+      loaded, system - loaded, built - system, started - built, idle - started, idle);
+  std::fflush(stdout);
+  return 0;
+}
+
+bool StartAndMemory(const std::string& root) {
+  char self[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  std::string programs = self;
+  programs.resize(programs.find_last_of('\\') + 1);
+  const std::string folder = ProgramFolder(root, programs);
+  const std::string baseline = "\"" + programs + "bench_baseline.exe\"";
+
+  std::vector<double> vantiro, bare, ratios;
+  for (int pair = 0; pair < 15; ++pair) {
+    vantiro.push_back(Started("\"" + folder + "Vantiro.exe\"", folder).Seconds());
+    bare.push_back(Started(baseline, folder).Seconds());
+    ratios.push_back(vantiro.back() / bare.back());
+  }
+  std::printf("start to an idle window, median of 15: %.0f ms, a bare window %.0f ms, ratio %.2f\n",
+              Median(vantiro) * 1e3, Median(bare) * 1e3, Median(ratios));
+  for (int run = 0; run < 3; ++run) PrintStartPhases(self, folder);
+
+  const std::string big = root + "files big\\";
+  const Started program("\"" + folder + "Vantiro.exe\"", folder);
+  const std::vector<HWND> windows = program.Windows();
+  const bool listed = !windows.empty() && OpenPath(windows.front(), big) &&
+                      WaitUntil(60'000, [&] { return Holds(windows.front(), 100'000); });
+  const double atStart = Started("\"" + folder + "Vantiro.exe\"", folder).PeakMegabytes();
+  const Started rows(baseline + " \"" + big.substr(0, big.size() - 1) + "\"", folder);
+  std::printf(
+      "memory's high-water mark, 100000 files listed: %.1f MB (%.1f MB at start), "
+      "a list box holding them %.1f MB, ratio %.2f\n",
+      program.PeakMegabytes(), atStart, rows.PeakMegabytes(),
+      program.PeakMegabytes() / rows.PeakMegabytes());
+  return listed;
+}
+
+}  // namespace vantiro::bench
