@@ -19,7 +19,8 @@ bool FillFolderBox(win32::Win32WindowSystem& ws, const std::string& root);
 
 // Files "file 000000.txt"... in "files small\" (10,000) and "files big\"
 // (100,000), and pages "page 0000.html" of 50 KB in "web\" (1,000), opened
-// by a click in Form1 as are the sub-folders of FillFolderBox.
+// by a click in Form1 as are the sub-folders of FillFolderBox; then Down
+// held over the 200 folders of "keys\" (500 files each).
 bool ListFilesOfFolder(win32::Win32WindowSystem& ws, const std::string& root);
 
 // Opens a folder box by box, waiting for each; the box that lists its

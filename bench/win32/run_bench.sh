@@ -51,6 +51,8 @@ main() {
   make_names "$root/files small" 10000 'file %06g.txt' touch
   make_names "$root/files big" 100000 'file %06g.txt' touch
   make_pages "$root/web" 1000
+  local i
+  for i in $(seq -f '%03g' 0 199); do make_names "$root/keys/k$i" 500 'file %03g.txt' touch; done
   mkdir -p "$root/pictures"
   convert -size 6000x4000 gradient:navy-orange -quality 90 "$root/pictures/big.jpg"
   convert -size 4000x3000 gradient:white-teal "BMP3:$root/pictures/big.bmp"

@@ -180,6 +180,14 @@ TEST_F(Chain, AListingReplacesWhatTheChainShowsOfItsFolderSelectionsKeptByName) 
   chain.CloseTo(2);
   EXPECT_EQ(chain.ShownFolders(), (Entries{"c:\\", "c:\\a\\"}));
   EXPECT_EQ(chain.CurrentFolder(), "c:\\a\\");
+
+  chain.SetFilter("*.txt");  // rows read so far show as the whole listing will
+  Select(2, "x");
+  chain.BeginOpen(2);
+  change = chain.AddRead("c:\\a\\x\\",
+                         {{"Sub", {.folder = true}}, {"b.txt", {}}, {"c.bmp", {}}, {".txt", {}}});
+  EXPECT_EQ(std::tuple(chain.box(3).entries, chain.files().entries, change.length),
+            std::tuple(Entries{"sub"}, Entries{"b.txt"}, true));
 }
 
 }  // namespace
