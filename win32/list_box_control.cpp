@@ -219,8 +219,11 @@ void ListBoxControl::SetHorizontalExtent(int pixels) {
   Send(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(pixels));
 }
 
+// What DragAcceptFiles does, without loading the shell's library at the start.
 void ListBoxControl::AcceptShellDrops() {
-  if (hwnd_) DragAcceptFiles(hwnd_.get(), TRUE);
+  if (!hwnd_) return;
+  const LONG_PTR style = GetWindowLongPtrA(hwnd_.get(), GWL_EXSTYLE);
+  SetWindowLongPtrA(hwnd_.get(), GWL_EXSTYLE, style | WS_EX_ACCEPTFILES);
 }
 
 // The control's own press would have focused the box; so Escape comes here.

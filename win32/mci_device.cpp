@@ -2,6 +2,7 @@
 
 #include <digitalv.h>
 
+#include "win32/system_library.h"
 #include "win32/wide_text.h"
 
 namespace vantiro::win32 {
@@ -20,9 +21,19 @@ Params WithCallback(MciDevice::Flags flags) {
 
 }  // namespace
 
+namespace {
+
+MCIERROR SendCommand(MCIDEVICEID id, UINT message, DWORD_PTR flags, void* params) {
+  static const auto send =
+      SystemFunction<decltype(mciSendCommandW)>(L"winmm.dll", "mciSendCommandW");
+  return send ? send(id, message, flags, reinterpret_cast<DWORD_PTR>(params))
+              : MCIERR_CANNOT_LOAD_DRIVER;
+}
+
+}  // namespace
+
 MCIERROR MciDevice::Send(UINT message, DWORD_PTR flags, void* params) const {
-  return id_ == 0 ? MCIERR_INVALID_DEVICE_ID
-                  : mciSendCommandW(id_, message, flags, reinterpret_cast<DWORD_PTR>(params));
+  return id_ == 0 ? MCIERR_INVALID_DEVICE_ID : SendCommand(id_, message, flags, params);
 }
 
 bool MciDevice::Open(const std::string& deviceType, const std::string& path, bool shareable,
@@ -35,8 +46,7 @@ bool MciDevice::Open(const std::string& deviceType, const std::string& path, boo
   const DWORD_PTR openFlags = CommandFlags(flags) | MCI_OPEN_ELEMENT |
                               (type.empty() ? 0 : MCI_OPEN_TYPE) |
                               (shareable ? MCI_OPEN_SHAREABLE : 0);
-  if (mciSendCommandW(0, MCI_OPEN, openFlags, reinterpret_cast<DWORD_PTR>(&params)) != 0)
-    return false;
+  if (SendCommand(0, MCI_OPEN, openFlags, &params) != 0) return false;
   id_ = params.wDeviceID;
   MCI_SET_PARMS format{};
   format.dwTimeFormat = MCI_FORMAT_MILLISECONDS;

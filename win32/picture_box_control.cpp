@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "win32/picture_check.h"
+#include "win32/system_library.h"
 #include "win32/wide_text.h"
 #include "win32/window_binding.h"
 
@@ -37,8 +38,10 @@ ComPtr<IPicture> LoadPictureFile(const std::string& path) {
   }
   const ComPtr<IStream> owned(stream);  // frees the memory with it
   IPicture* picture = nullptr;
-  if (FAILED(OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture,
-                            reinterpret_cast<void**>(&picture)))) {
+  static const auto load =
+      SystemFunction<decltype(OleLoadPicture)>(L"oleaut32.dll", "OleLoadPicture");
+  if (!load || FAILED(load(stream, static_cast<LONG>(size), FALSE, IID_IPicture,
+                           reinterpret_cast<void**>(&picture)))) {
     return nullptr;
   }
   return ComPtr<IPicture>(picture);
@@ -69,9 +72,10 @@ bool PictureBoxControl::LoadResourcePicture(const std::string& name) {
   description.bmp.hbitmap = static_cast<HBITMAP>(
       LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, 0));
   IPicture* picture = nullptr;
-  if (description.bmp.hbitmap &&
-      FAILED(OleCreatePictureIndirect(&description, IID_IPicture, TRUE,
-                                      reinterpret_cast<void**>(&picture)))) {
+  static const auto create = SystemFunction<decltype(OleCreatePictureIndirect)>(
+      L"oleaut32.dll", "OleCreatePictureIndirect");
+  if (description.bmp.hbitmap && (!create || FAILED(create(&description, IID_IPicture, TRUE,
+                                                           reinterpret_cast<void**>(&picture))))) {
     DeleteObject(description.bmp.hbitmap);
   }
   TakePicture(ComPtr<IPicture>(picture));

@@ -1,4 +1,5 @@
 #include "win32/shell_drop_target.h"
+#include "win32/system_library.h"
 
 #include <utility>
 
@@ -12,9 +13,16 @@ bool OffersFiles(IDataObject* data) {
   return data != nullptr && data->QueryGetData(&format) == S_OK;
 }
 
+// What DragQueryFile answers; nothing without the shell's library.
+UINT QueryFile(HDROP drop, UINT index, char* name, UINT size) {
+  static const auto query =
+      SystemFunction<decltype(DragQueryFileA)>(L"shell32.dll", "DragQueryFileA");
+  return query ? query(drop, index, name, size) : 0;
+}
+
 std::string FileName(HDROP drop, UINT index) {
-  std::string name(DragQueryFileA(drop, index, nullptr, 0), '\0');
-  DragQueryFileA(drop, index, name.data(), static_cast<UINT>(name.size() + 1));
+  std::string name(QueryFile(drop, index, nullptr, 0), '\0');
+  QueryFile(drop, index, name.data(), static_cast<UINT>(name.size() + 1));
   return name;
 }
 
@@ -25,7 +33,7 @@ std::vector<std::string> DroppedFiles(IDataObject* data) {
   std::vector<std::string> files;
   if (medium.tymed == TYMED_HGLOBAL) {
     auto drop = static_cast<HDROP>(medium.hGlobal);
-    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    const UINT count = QueryFile(drop, 0xFFFFFFFF, nullptr, 0);
     for (UINT i = 0; i < count; ++i) files.push_back(FileName(drop, i));
   }
   ReleaseStgMedium(&medium);

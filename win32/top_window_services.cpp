@@ -5,6 +5,7 @@
 
 #include <commdlg.h>
 
+#include "win32/system_library.h"
 #include "win32/wide_text.h"
 
 namespace vantiro::win32 {
@@ -84,7 +85,9 @@ std::optional<std::string> TopWindow::ChooseFile(const std::string& title,
   // The program finds its settings through the current directory: keep it.
   dialog.Flags =
       OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER | OFN_NOCHANGEDIR;
-  if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+  static const auto choose =
+      SystemFunction<decltype(GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
+  if (!choose || !choose(&dialog)) return std::nullopt;
   return Utf8(file.c_str());
 }
 

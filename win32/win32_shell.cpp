@@ -10,10 +10,21 @@
 #include <algorithm>
 
 #include "win32/handles.h"
+#include "win32/system_library.h"
 #include "win32/wide_text.h"
 #include "win32/win32_file_system.h"
 
 namespace vantiro::win32 {
+namespace {
+
+// ShellExecuteEx, false without the shell's library.
+bool RunShellExecute(SHELLEXECUTEINFOW& info) {
+  static const auto execute =
+      SystemFunction<decltype(ShellExecuteExW)>(L"shell32.dll", "ShellExecuteExW");
+  return execute && execute(&info);
+}
+
+}  // namespace
 
 bool Win32FileSystem::StartProgram(const std::string& commandLine) {
   STARTUPINFOW startup{};
@@ -40,7 +51,7 @@ bool Win32FileSystem::OpenDocument(const std::string& path) {
   info.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
   info.lpFile = file.c_str();
   info.nShow = SW_SHOWNORMAL;
-  return ShellExecuteExW(&info) != FALSE;
+  return RunShellExecute(info);
 }
 
 namespace {
@@ -48,12 +59,15 @@ namespace {
 // The sheet the item's own context menu shows: the way left where the shell
 // has no "properties" verb for ShellExecuteEx (Wine).
 void ShowPropertiesByContextMenu(const std::wstring& path, HWND owner) {
+  static const auto parse =
+      SystemFunction<decltype(SHParseDisplayName)>(L"shell32.dll", "SHParseDisplayName");
+  static const auto bind =
+      SystemFunction<decltype(SHBindToParent)>(L"shell32.dll", "SHBindToParent");
   PIDLIST_ABSOLUTE item = nullptr;
-  if (FAILED(SHParseDisplayName(path.c_str(), nullptr, &item, 0, nullptr))) return;
+  if (!parse || !bind || FAILED(parse(path.c_str(), nullptr, &item, 0, nullptr))) return;
   IShellFolder* parent = nullptr;
   PCUITEMID_CHILD child = nullptr;
-  if (SUCCEEDED(
-          SHBindToParent(item, IID_IShellFolder, reinterpret_cast<void**>(&parent), &child))) {
+  if (SUCCEEDED(bind(item, IID_IShellFolder, reinterpret_cast<void**>(&parent), &child))) {
     IContextMenu* menu = nullptr;
     if (SUCCEEDED(parent->GetUIObjectOf(owner, 1, &child, IID_IContextMenu, nullptr,
                                         reinterpret_cast<void**>(&menu)))) {
@@ -82,7 +96,9 @@ ShellFileResult Win32FileSystem::RunShellFileOperation(const ShellFileOperation&
   record.pFrom = fromList.c_str();
   record.pTo = to.empty() ? nullptr : toList.c_str();
   record.fFlags = static_cast<FILEOP_FLAGS>(operation.flags);
-  const int code = SHFileOperationW(&record);
+  static const auto operate =
+      SystemFunction<decltype(SHFileOperationW)>(L"shell32.dll", "SHFileOperationW");
+  const int code = operate ? operate(&record) : ERROR_MOD_NOT_FOUND;
   return {code, record.fAnyOperationsAborted != FALSE};
 }
 
@@ -103,11 +119,20 @@ bool Win32FileSystem::ShowOpenWith(const std::string& path, std::uintptr_t owner
 namespace {
 
 // The program that opens files of a type or of a programmatic identifier.
+// The extension as PathFindExtension finds it: from the last dot of the
+// name, if no space comes after it; "" for none.
+std::wstring ExtensionOf(const std::wstring& path) {
+  const std::size_t dot = path.find_last_of(L".\\ ");
+  return dot != std::wstring::npos && path[dot] == L'.' ? path.substr(dot) : L"";
+}
+
 std::optional<std::wstring> OpeningProgram(const std::wstring& type) {
   wchar_t program[MAX_PATH] = {};
   DWORD size = MAX_PATH;
-  if (FAILED(AssocQueryStringW(ASSOCF_INIT_IGNOREUNKNOWN, ASSOCSTR_EXECUTABLE, type.c_str(),
-                               L"open", program, &size)))
+  static const auto query =
+      SystemFunction<decltype(AssocQueryStringW)>(L"shlwapi.dll", "AssocQueryStringW");
+  if (!query || FAILED(query(ASSOCF_INIT_IGNOREUNKNOWN, ASSOCSTR_EXECUTABLE, type.c_str(), L"open",
+                             program, &size)))
     return std::nullopt;
   return program;
 }
@@ -137,7 +162,7 @@ std::vector<std::wstring> RegistryNames(const std::wstring& key, bool ofValues) 
 // applications its Open With list names, then the other applications the
 // system knows, as the shell's own Open With dialog offers them.
 std::vector<std::string> Win32FileSystem::ProgramsFor(const std::string& path) const {
-  const std::wstring type = PathFindExtensionW(Wide(path).c_str());
+  const std::wstring type = ExtensionOf(Wide(path));
   std::vector<std::optional<std::wstring>> found = {OpeningProgram(type)};
   for (const std::wstring& id : RegistryNames(type + L"\\OpenWithProgids", true))
     found.push_back(OpeningProgram(id));
@@ -166,7 +191,7 @@ void Win32FileSystem::ShowProperties(const std::string& path, std::uintptr_t own
   info.lpParameters = L"";
   info.lpDirectory = L"";
   info.nShow = SW_HIDE;
-  if (ShellExecuteExW(&info)) {
+  if (RunShellExecute(info)) {
     if (info.hProcess) CloseHandle(info.hProcess);
     return;
   }

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "win32/input_box.h"
+#include "win32/system_library.h"
 #include "win32/top_window.h"
 #include "win32/window_timer.h"
 
@@ -122,7 +123,9 @@ std::optional<Color> Win32WindowSystem::PickColor(const ColorDialogRecord& recor
   dialog.rgbResult = record.rgbResult;
   dialog.lpCustColors = custom.data();
   dialog.Flags = record.flags;
-  if (ChooseColorA(&dialog) == 0) return std::nullopt;
+  static const auto choose =
+      SystemFunction<decltype(ChooseColorA)>(L"comdlg32.dll", "ChooseColorA");
+  if (!choose || choose(&dialog) == 0) return std::nullopt;
   return dialog.rgbResult;
 }
 

@@ -36,6 +36,29 @@ bool WaitUntil(DWORD most, const std::function<bool()>& done) {
   return done();
 }
 
+// The visible top windows of a process, as EnumWindows finds them.
+struct Found {
+  DWORD process = 0;
+  std::vector<HWND> windows;
+};
+
+BOOL CALLBACK AddWindowOf(HWND window, LPARAM param) {
+  Found& found = *reinterpret_cast<Found*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == found.process && IsWindowVisible(window)) found.windows.push_back(window);
+  return TRUE;
+}
+
+// The visible list boxes of a window, as EnumChildWindows finds them.
+BOOL CALLBACK AddListBox(HWND child, LPARAM param) {
+  char name[16] = {};
+  GetClassNameA(child, name, sizeof name);
+  if (lstrcmpiA(name, "ListBox") == 0 && IsWindowVisible(child))
+    reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
+  return TRUE;
+}
+
 // A program started from a folder, timed to its first idle moment: it has
 // painted its window and waits for input. Its windows are closed at the end.
 class Started {
@@ -69,17 +92,9 @@ class Started {
   }
   // Its visible top windows.
   std::vector<HWND> Windows() const {
-    std::pair<DWORD, std::vector<HWND>> found{process_.dwProcessId, {}};
-    EnumWindows(
-        [](HWND window, LPARAM param) {
-          auto& [id, windows] = *reinterpret_cast<decltype(found)*>(param);
-          DWORD owner = 0;
-          GetWindowThreadProcessId(window, &owner);
-          if (owner == id && IsWindowVisible(window)) windows.push_back(window);
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found.second;
+    Found found{process_.dwProcessId, {}};
+    EnumWindows(&AddWindowOf, reinterpret_cast<LPARAM>(&found));
+    return found.windows;
   }
 
  private:
@@ -90,16 +105,7 @@ class Started {
 // The visible list boxes of a window, left to right.
 std::vector<HWND> ListBoxes(HWND window) {
   std::vector<HWND> boxes;
-  EnumChildWindows(
-      window,
-      [](HWND child, LPARAM param) {
-        char name[16] = {};
-        GetClassNameA(child, name, sizeof name);
-        if (lstrcmpiA(name, "ListBox") == 0 && IsWindowVisible(child))
-          reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&boxes));
+  EnumChildWindows(window, &AddListBox, reinterpret_cast<LPARAM>(&boxes));
   std::ranges::sort(boxes, {}, [](HWND box) {
     RECT place{};
     GetWindowRect(box, &place);
