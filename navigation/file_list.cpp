@@ -56,28 +56,32 @@ FileList ListFiles(const FileSystem& fs, const std::string& path, std::vector<st
   if (names.empty()) return files;
   SortByName(names);
   files.tag = path;
-  std::vector<std::string> pages, others;
-  for (std::string& name : names) {
+  // Sorted in place; only the HTML files move out, then back in front.
+  std::vector<std::string> pages;
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    std::string& name = names[i];
     if (name.size() <= 4) continue;
     switch (KindOf(name)) {
       case EntryKind::Html:
         pages.push_back(std::move(name));
         break;
       case EntryKind::Program:
-        others.push_back(ProgramEntry(std::move(name)));
+        names[kept++] = ProgramEntry(std::move(name));
         break;
       case EntryKind::Other:
-        others.push_back(std::move(name));
+        if (kept != i) names[kept] = std::move(name);
+        ++kept;
         break;
     }
   }
+  names.resize(kept);
   // The HTML files went to the top one by one as they came: the last first.
-  files.entries.reserve(pages.size() + others.size());
-  for (auto page = pages.rbegin(); page != pages.rend(); ++page) {
-    files.titles.push_back(TitleOf(fs, path + *page));
-    files.entries.push_back(std::move(*page));
-  }
-  std::ranges::move(others, std::back_inserter(files.entries));
+  std::ranges::reverse(pages);
+  for (const std::string& page : pages) files.titles.push_back(TitleOf(fs, path + page));
+  names.insert(names.begin(), std::make_move_iterator(pages.begin()),
+               std::make_move_iterator(pages.end()));
+  files.entries = std::move(names);
   return files;
 }
 

@@ -86,7 +86,10 @@ FolderListing Arrange(const FileSystem& fs, const std::string& path,
                       std::vector<FolderEntry> entries, const std::string& filter,
                       const MeasureTexts& measure) {
   FolderListing listing{path, true, {}, {}, 0};
+  const auto folders = std::ranges::count_if(entries, [](const auto& e) { return e.info.folder; });
+  listing.folders.reserve(static_cast<std::size_t>(folders));
   std::vector<std::string> files;
+  files.reserve(entries.size() - static_cast<std::size_t>(folders));
   for (FolderEntry& entry : entries) {
     if (entry.info.folder) {
       listing.folders.push_back(LowerCase(std::move(entry.name)));
@@ -94,6 +97,7 @@ FolderListing Arrange(const FileSystem& fs, const std::string& path,
       files.push_back(std::move(entry.name));
     }
   }
+  std::vector<FolderEntry>().swap(entries);  // its memory goes before the sorts take theirs
   SortByName(listing.folders);
   listing.files = ListFiles(fs, path, std::move(files), filter);
   listing.foldersWidest = Widest(measure, listing.folders);

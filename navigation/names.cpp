@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <numeric>
 #include <span>
+#include <utility>
 
 namespace vantiro {
 
@@ -54,12 +55,21 @@ void SortByChunks(std::span<std::uint32_t> order, std::size_t depth,
   }
 }
 
-// Puts names in the order of positions.
-void Arrange(std::vector<std::string>& names, const std::vector<std::uint32_t>& order) {
-  std::vector<std::string> arranged;
-  arranged.reserve(names.size());
-  for (std::uint32_t i : order) arranged.push_back(std::move(names[i]));
-  names = std::move(arranged);
+// Puts names in the order of positions (order[i] is the name to go to i),
+// in place, a cycle of moves at a time; each position done is marked.
+void Arrange(std::vector<std::string>& names, std::vector<std::uint32_t>& order) {
+  constexpr std::uint32_t kDone = UINT32_MAX;
+  for (std::uint32_t start = 0; start < order.size(); ++start) {
+    if (order[start] == kDone) continue;
+    std::string first = std::move(names[start]);
+    std::uint32_t to = start;
+    while (order[to] != start) {
+      names[to] = std::move(names[order[to]]);
+      to = std::exchange(order[to], kDone);
+    }
+    names[to] = std::move(first);
+    order[to] = kDone;
+  }
 }
 
 std::vector<std::uint32_t> Positions(std::size_t count) {
