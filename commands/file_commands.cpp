@@ -111,8 +111,7 @@ void Commands::mnuFileRename_Click() {
                msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
     return;
   }
-  browser_.ReadAgain(CurrentFolder());
-  browser_.ReadAgain(newPath.substr(0, newPath.find_last_of('\\') + 1));  // typed "..\\x"
+  browser_.ReadAgain(CurrentFolder());  // a file moved elsewhere shows in no other list
 }
 
 void Commands::mnuFileDelete_Click() {
