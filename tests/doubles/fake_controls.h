@@ -134,9 +134,9 @@ class FakeListBox final : public FakeControl<ListBox> {
     return events_.shellDragOver(offersFiles, effects);
   }
   void ShellDrop(const std::vector<std::string>& files) { events_.shellDrop(files); }
-  // A key pressed, or a character typed, at a time in ms: true when the
-  // program took it.
-  bool Key(int keyCode, std::uint32_t time = 0) { return events_.keyDown({keyCode, 0, time}); }
+  // A key pressed with shift keys held, or a character typed at a time in
+  // ms: true when the program took it.
+  bool Key(int keyCode, int shift = 0) { return events_.keyDown({keyCode, shift, 0}); }
   bool Type(char typed, std::uint32_t time) { return events_.keyPress({typed, 0, time}); }
   DragCursor dragCursor() const { return dragCursor_; }
 

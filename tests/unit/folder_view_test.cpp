@@ -250,6 +250,7 @@ TEST_F(FolderView, TheKeysMoveAcrossTheBoxesAndTypingJumpsToAName) {
     EXPECT_EQ(chain().SelectedFilePath().value_or(chain().CurrentFolder()), step.open);
   }
   EXPECT_FALSE(box(1).Key(key::kDown)) << "Up and Down are the list box's own";
+  EXPECT_FALSE(box(1).Key(key::kRight, kShiftKey)) << "and so is a key with Shift";
   files().Key(key::kReturn);
   EXPECT_EQ(drives.openedDocuments.back(), inner + "deep.txt");
 }
