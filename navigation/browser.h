@@ -72,8 +72,8 @@ class Browser {
   void Dir_OLEDragDrop(int index, const std::vector<std::string>& files);
   // Keys and typing the boxes and the file list take from their list
   // boxes; false leaves a key to the list box.
-  bool Dir_KeyDown(int index, const KeyEvent& event);
-  bool Files_KeyDown(const KeyEvent& event);
+  bool Dir_KeyDown(int index, const KeyEvent& event) { return KeyDown(index, event); }
+  bool Files_KeyDown(const KeyEvent& event) { return KeyDown(kFileList, event); }
   bool Dir_KeyPress(int index, const KeyEvent& event) { return TypeAhead(index, event); }
   bool Files_KeyPress(const KeyEvent& event) { return TypeAhead(kFileList, event); }
   void ShowHtmlList();
@@ -128,6 +128,7 @@ class Browser {
   void FollowShown();
   void CancelReadings(const std::function<bool(const std::string&)>& which);
 
+  bool KeyDown(int list, const KeyEvent& event);
   void EnterNext(int index);
   bool TypeAhead(int list, const KeyEvent& event);
   int LastRow(int list) const;
@@ -144,6 +145,7 @@ class Browser {
   static constexpr std::size_t kDrawStep = 16'384;
   ListBox& ListOf(int list);
   const std::vector<std::string>* RowsOf(int list) const;
+  int SelectedRow(int list) const;
   void DrawRows(int list, int top);
   void PostRows(int list, int drawing, std::size_t from, int top);
   void DrawMoreRows(int list, int drawing, std::size_t from, int top);

@@ -13,41 +13,28 @@ constexpr std::uint32_t kTypingMs = 1000;  // letters typed within this go on on
 
 }  // namespace
 
-bool Browser::Dir_KeyDown(int index, const KeyEvent& event) {
-  if (event.shift != 0 || index > chain_.LastBox()) return false;
+// A key in a box or in the file list; false leaves it to the list box.
+bool Browser::KeyDown(int list, const KeyEvent& event) {
+  if (event.shift != 0 || list > chain_.LastBox()) return false;
+  const bool files = list == kFileList;
   switch (event.keyCode) {
-    case key::kRight:
     case key::kReturn:
-      EnterNext(index);
+      if (files) {
+        Files_DblClick();
+        return true;
+      }
+      [[fallthrough]];
+    case key::kRight:
+      if (!files) EnterNext(list);  // the file list is the last
       return true;
     case key::kLeft:
     case key::kBack:
-      if (index > 0) Dir(index - 1).SetFocus();
+      if (files || list > 0) Dir(files ? chain_.LastBox() : list - 1).SetFocus();
       return true;
     case key::kHome:
     case key::kEnd:
-      ChooseRow(index, event.keyCode == key::kHome ? 0 : LastRow(index));
+      ChooseRow(list, event.keyCode == key::kHome ? 0 : LastRow(list));
       return true;
-  }
-  return false;
-}
-
-bool Browser::Files_KeyDown(const KeyEvent& event) {
-  if (event.shift != 0) return false;
-  switch (event.keyCode) {
-    case key::kLeft:
-    case key::kBack:
-      Dir(chain_.LastBox()).SetFocus();
-      return true;
-    case key::kReturn:
-      Files_DblClick();
-      return true;
-    case key::kHome:
-    case key::kEnd:
-      ChooseRow(kFileList, event.keyCode == key::kHome ? 0 : LastRow(kFileList));
-      return true;
-    case key::kRight:
-      return true;  // the file list is the last
   }
   return false;
 }
@@ -57,16 +44,14 @@ bool Browser::Files_KeyDown(const KeyEvent& event) {
 void Browser::EnterNext(int index) {
   const int next = index < chain_.LastBox() ? index + 1 : kFileList;
   ListOf(next).SetFocus();
-  const int selected = next == kFileList ? chain_.files().selected : chain_.box(next).selected;
-  if (selected < 0) ChooseRow(next, 0);
+  if (SelectedRow(next) < 0) ChooseRow(next, 0);
 }
 
 bool Browser::TypeAhead(int list, const KeyEvent& event) {
   const char typed = static_cast<char>(event.keyCode);
   const bool goesOn = typing_.list == list && event.time - typing_.time < kTypingMs;
   typing_ = {list, goesOn ? typing_.text + typed : std::string(1, typed), event.time};
-  const int selected = list == kFileList ? chain_.files().selected : chain_.box(list).selected;
-  ChooseRow(list, TypedEntry(*RowsOf(list), typing_.text, selected));
+  ChooseRow(list, TypedEntry(*RowsOf(list), typing_.text, SelectedRow(list)));
   return true;
 }
 

@@ -28,6 +28,10 @@ const std::vector<std::string>* Browser::RowsOf(int list) const {
   return list <= chain_.LastBox() ? &chain_.box(list).entries : nullptr;
 }
 
+int Browser::SelectedRow(int list) const {
+  return list == kFileList ? chain_.files().selected : chain_.box(list).selected;
+}
+
 void Browser::DrawRows(int list, int top) {
   const int drawing = ++drawings_[list];
   const std::vector<std::string>& rows = *RowsOf(list);
@@ -61,7 +65,7 @@ void Browser::DrawMoreRows(int list, int drawing, std::size_t from, int top) {
 }
 
 void Browser::EndRows(int list, int top) {
-  ListOf(list).Select(list == kFileList ? chain_.files().selected : chain_.box(list).selected);
+  ListOf(list).Select(SelectedRow(list));
   if (top >= 0) ListOf(list).SetTopIndex(top);
 }
 
