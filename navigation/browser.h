@@ -116,7 +116,7 @@ class Browser {
 
   void Open(int index, Wait wait);
   void StartReading(const std::string& path);
-  void ShowRead(const std::string& path, const std::vector<FolderEntry>& entries);
+  void ShowRead(const std::string& path, const ReadNames& read);
   void Listed(FolderListing listing);
   void Opened(const ChainChange& change);
   bool AskRetry(const std::string& path);

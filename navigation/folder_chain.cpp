@@ -75,31 +75,30 @@ Twips Widest(const MeasureTexts& measure, const std::vector<std::string>& texts)
 
 }  // namespace
 
-FolderListing ListFolder(const FileSystem& fs, const std::string& path, const std::string& filter,
-                         const MeasureTexts& measure) {
-  std::optional<std::vector<FolderEntry>> entries = fs.Entries(path);
-  if (!entries) return {path, false, {}, {}, 0};
-  return Arrange(fs, path, std::move(*entries), filter, measure);
+void ReadNames::Add(FolderEntry&& entry) {
+  if (entry.info.folder) {
+    folders.push_back(LowerCase(std::move(entry.name)));
+  } else {
+    files.push_back(std::move(entry.name));
+  }
 }
 
-FolderListing Arrange(const FileSystem& fs, const std::string& path,
-                      std::vector<FolderEntry> entries, const std::string& filter,
-                      const MeasureTexts& measure) {
-  FolderListing listing{path, true, {}, {}, 0};
-  const auto folders = std::ranges::count_if(entries, [](const auto& e) { return e.info.folder; });
-  listing.folders.reserve(static_cast<std::size_t>(folders));
-  std::vector<std::string> files;
-  files.reserve(entries.size() - static_cast<std::size_t>(folders));
-  for (FolderEntry& entry : entries) {
-    if (entry.info.folder) {
-      listing.folders.push_back(LowerCase(std::move(entry.name)));
-    } else {
-      files.push_back(std::move(entry.name));
-    }
-  }
-  std::vector<FolderEntry>().swap(entries);  // its memory goes before the sorts take theirs
+FolderListing ListFolder(const FileSystem& fs, const std::string& path, const std::string& filter,
+                         const MeasureTexts& measure) {
+  ReadNames names;
+  const bool readable = fs.ReadEntries(path, [&](FolderEntry&& entry) {
+    names.Add(std::move(entry));
+    return true;
+  });
+  if (!readable) return {path, false, {}, {}, 0};
+  return Arrange(fs, path, std::move(names), filter, measure);
+}
+
+FolderListing Arrange(const FileSystem& fs, const std::string& path, ReadNames names,
+                      const std::string& filter, const MeasureTexts& measure) {
+  FolderListing listing{path, true, std::move(names.folders), {}, 0};
   SortByName(listing.folders);
-  listing.files = ListFiles(fs, path, std::move(files), filter);
+  listing.files = ListFiles(fs, path, std::move(names.files), filter);
   listing.foldersWidest = Widest(measure, listing.folders);
   listing.files.widest = Widest(measure, listing.files.entries);
   return listing;
@@ -125,24 +124,23 @@ void FolderChain::BeginOpen(int index) {
   read_ = {};
 }
 
-ChainChange FolderChain::AddRead(const std::string& path, const std::vector<FolderEntry>& entries) {
+ChainChange FolderChain::AddRead(const std::string& path, const ReadNames& read) {
   ChainChange change;
   if (path != currentFolder_) return change;
   const FileFilter filter(filter_);
-  for (const FolderEntry& entry : entries) {
-    if (!entry.info.folder) {
-      if (entry.name.size() <= 4 || !filter.Matches(entry.name)) continue;
-      files_.entries.push_back(entry.name);
-      change.files = true;
-      continue;
-    }
-    if (boxes_.back().tag != path) {
-      boxes_.push_back({path, {}, -1, 0});
-      change.length = true;
-    }
-    boxes_.back().entries.push_back(LowerCase(entry.name));
-    change.boxes = {LastBox()};
+  for (const std::string& name : read.files) {
+    if (name.size() <= 4 || !filter.Matches(name)) continue;
+    files_.entries.push_back(name);
+    change.files = true;
   }
+  if (read.folders.empty()) return change;
+  if (boxes_.back().tag != path) {
+    boxes_.push_back({path, {}, -1, 0});
+    change.length = true;
+  }
+  std::vector<std::string>& shown = boxes_.back().entries;
+  shown.insert(shown.end(), read.folders.begin(), read.folders.end());
+  change.boxes = {LastBox()};
   return change;
 }
 

@@ -49,14 +49,20 @@ struct FolderListing {
   Twips foldersWidest = 0;
 };
 
+// The names one read of a folder found as it found them: its sub-folders,
+// lower case, apart from its files.
+struct ReadNames {
+  std::vector<std::string> folders, files;
+  void Add(FolderEntry&& entry);
+};
+
 // Reads a folder and arranges what it holds, on any thread; measure, when
 // given, finds the widest names.
 FolderListing ListFolder(const FileSystem& fs, const std::string& path, const std::string& filter,
                          const MeasureTexts& measure = {});
-// Arranges the entries of one read of a folder.
-FolderListing Arrange(const FileSystem& fs, const std::string& path,
-                      std::vector<FolderEntry> entries, const std::string& filter,
-                      const MeasureTexts& measure = {});
+// Arranges the names of one read of a folder.
+FolderListing Arrange(const FileSystem& fs, const std::string& path, ReadNames names,
+                      const std::string& filter, const MeasureTexts& measure = {});
 // The files of a folder as the file list shows them: those that match the
 // filter, HTML files first with their titles.
 FileList ListFiles(const FileSystem& fs, const std::string& path, std::vector<std::string> names,
@@ -122,10 +128,10 @@ class FolderChain {
   // the folder of box index's selection current: the chain ends at that
   // box and the file list is empty.
   void BeginOpen(int index);
-  // Entries read so far of the current folder show as they come, unsorted:
+  // Names read so far of the current folder show as they come, unsorted:
   // its sub-folders in a box after the last, its files that match the
   // filter in the file list.
-  ChainChange AddRead(const std::string& path, const std::vector<FolderEntry>& entries);
+  ChainChange AddRead(const std::string& path, const ReadNames& read);
   // A whole listing of a folder replaces what the chain shows of it, in
   // the box that lists its sub-folders and, when it is the current folder,
   // in the file list; each selection stays on its name.

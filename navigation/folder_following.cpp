@@ -27,9 +27,7 @@ void Browser::StartReading(const std::string& path) {
   std::erase(readAgain_, path);
   CancelReadings([&](const std::string& read) { return read == path; });
   FolderReading::Handlers handlers;
-  handlers.batch = [this, path](const std::vector<FolderEntry>& entries) {
-    ShowRead(path, entries);
-  };
+  handlers.batch = [this, path](const ReadNames& read) { ShowRead(path, read); };
   handlers.done = [this, path](FolderListing listing) {
     const auto done = std::ranges::find(readings_, path, &FolderReading::path);
     if (done != readings_.end()) {
@@ -45,12 +43,12 @@ void Browser::StartReading(const std::string& path) {
 
 // Rows read so far are added to what the boxes show, and the caption
 // counts them.
-void Browser::ShowRead(const std::string& path, const std::vector<FolderEntry>& entries) {
+void Browser::ShowRead(const std::string& path, const ReadNames& read) {
   if (path != opening_.path) return;  // a folder read again shows once whole
   const int last = chain_.LastBox();
   const std::size_t folders = chain_.box(last).entries.size();
   const std::size_t files = chain_.files().entries.size();
-  const ChainChange change = chain_.AddRead(path, entries);
+  const ChainChange change = chain_.AddRead(path, read);
   if (change.length) {
     ShowChainEnd();
     DrawBox(chain_.LastBox());

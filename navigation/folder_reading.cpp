@@ -28,21 +28,25 @@ void FolderReading::Read(WindowSystem& ws, const FileSystem& fs, const std::stri
       if (!shared->cancelled) step(shared->handlers);
     });
   };
-  std::vector<FolderEntry> entries;
-  std::size_t delivered = 0;
+  ReadNames read;
+  std::size_t count = 0, foldersSent = 0, filesSent = 0;
+  const auto since = [](const std::vector<std::string>& names, std::size_t& sent) {
+    std::vector<std::string> batch(names.begin() + std::ptrdiff_t(sent), names.end());
+    sent = names.size();
+    return batch;
+  };
   auto due = Clock::now() + std::chrono::milliseconds(kBatchMs);
   const bool readable = fs.ReadEntries(path, [&](FolderEntry&& entry) {
-    entries.push_back(std::move(entry));
-    if (entries.size() % 64 == 0 && Clock::now() >= due) {
-      std::vector<FolderEntry> batch(entries.begin() + std::ptrdiff_t(delivered), entries.end());
+    read.Add(std::move(entry));
+    if (++count % 64 == 0 && Clock::now() >= due) {
+      ReadNames batch{since(read.folders, foldersSent), since(read.files, filesSent)};
       deliver([batch = std::move(batch)](Handlers& to) { to.batch(batch); });
-      delivered = entries.size();
       due = Clock::now() + std::chrono::milliseconds(kBatchMs);
     }
     return !shared->cancelled;
   });
   if (!shared->cancelled) {
-    FolderListing listing = readable ? Arrange(fs, path, std::move(entries), filter, measure)
+    FolderListing listing = readable ? Arrange(fs, path, std::move(read), filter, measure)
                                      : FolderListing{path, false, {}, {}, 0};
     deliver([listing = std::move(listing)](Handlers& to) mutable { to.done(std::move(listing)); });
   }

@@ -1,6 +1,6 @@
 // A folder read on a thread of its own, so that the window never waits for
 // a big folder or a drive that does not answer. What the thread finds comes
-// back on the window's thread (WindowSystem::Post): the entries in batches
+// back on the window's thread (WindowSystem::Post): the names in batches
 // as they are read, then the whole listing, arranged. After Cancel nothing
 // more arrives.
 #pragma once
@@ -20,7 +20,7 @@ namespace vantiro {
 class FolderReading {
  public:
   struct Handlers {
-    std::function<void(const std::vector<FolderEntry>&)> batch;
+    std::function<void(const ReadNames&)> batch;
     std::function<void(FolderListing)> done;
   };
   // A batch waits at most this long after the reading starts or the last one.

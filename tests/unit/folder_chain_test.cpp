@@ -184,8 +184,7 @@ TEST_F(Chain, AListingReplacesWhatTheChainShowsOfItsFolderSelectionsKeptByName) 
   chain.SetFilter("*.txt");  // rows read so far show as the whole listing will
   Select(2, "x");
   chain.BeginOpen(2);
-  change = chain.AddRead("c:\\a\\x\\",
-                         {{"Sub", {.folder = true}}, {"b.txt", {}}, {"c.bmp", {}}, {".txt", {}}});
+  change = chain.AddRead("c:\\a\\x\\", {{"sub"}, {"b.txt", "c.bmp", ".txt"}});
   EXPECT_EQ(std::tuple(chain.box(3).entries, chain.files().entries, change.length),
             std::tuple(Entries{"sub"}, Entries{"b.txt"}, true));
 }

@@ -40,8 +40,9 @@ class Reading : public ::testing::Test {
     };
     return std::make_unique<FolderReading>(
         ws, drives, path, "*.*", measure,
-        FolderReading::Handlers{[this](const std::vector<FolderEntry>& batch) {
-                                  batches += static_cast<int>(batch.size());
+        FolderReading::Handlers{[this](const ReadNames& batch) {
+                                  batches +=
+                                      static_cast<int>(batch.folders.size() + batch.files.size());
                                 },
                                 [this](FolderListing done) { listing = std::move(done); }});
   }
