@@ -142,13 +142,10 @@ class Browser {
   void DrawFiles(int top = -1);
   // Rows of a list: a box's index, or the file list.
   static constexpr int kFileList = -1;
-  static constexpr std::size_t kDrawStep = 16'384;
   ListBox& ListOf(int list);
   const std::vector<std::string>* RowsOf(int list) const;
   int SelectedRow(int list) const;
   void DrawRows(int list, int top);
-  void PostRows(int list, int drawing, std::size_t from, int top);
-  void DrawMoreRows(int list, int drawing, std::size_t from, int top);
   void EndRows(int list, int top);
   int RowAt(const ListBox& box, Twips y) const;
   static std::int32_t Extent(Twips widest);
@@ -183,8 +180,6 @@ class Browser {
   std::vector<std::string> readAgain_;                    // changed while being read
   std::map<std::string, std::unique_ptr<FolderWatch>> watches_;
   bool unwatchedSaid_ = false;
-  std::map<int, int> drawings_;  // per list, the drawing under way
-  int rowsToDraw_ = 0;           // steps of drawing posted
   // Work posted by a watch's thread finds the browser through this, or not at all.
   std::shared_ptr<Browser*> self_ = std::make_shared<Browser*>(this);
 };

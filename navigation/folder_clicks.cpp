@@ -31,10 +31,7 @@ void Browser::Open(int index, Wait wait) {
   // its new width once.
   const int lastBefore = chain_.LastBox();
   chain_.BeginOpen(index);
-  for (int i = index + 1; i <= lastBefore; ++i) {
-    ++drawings_[i];
-    Dir(i).SetItems({});
-  }
+  for (int i = index + 1; i <= lastBefore; ++i) Dir(i).SetItems({});
   DrawFiles();
   if (wait == Wait::Yes) {
     Listed(ListFolder(fs_, opening_.path, chain_.Filter(), chain_.Measure()));

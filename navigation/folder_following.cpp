@@ -9,7 +9,7 @@
 
 namespace vantiro {
 
-bool Browser::Listing() const { return !readings_.empty() || rowsToDraw_ > 0; }
+bool Browser::Listing() const { return !readings_.empty(); }
 
 // A cancelled reading is kept until its thread has ended.
 void Browser::CancelReadings(const std::function<bool(const std::string&)>& which) {
@@ -46,18 +46,15 @@ void Browser::StartReading(const std::string& path) {
 void Browser::ShowRead(const std::string& path, const ReadNames& read) {
   if (path != opening_.path) return;  // a folder read again shows once whole
   const int last = chain_.LastBox();
-  const std::size_t folders = chain_.box(last).entries.size();
-  const std::size_t files = chain_.files().entries.size();
   const ChainChange change = chain_.AddRead(path, read);
   if (change.length) {
     ShowChainEnd();
     DrawBox(chain_.LastBox());
     host_.ResizeWindow();
   } else if (!change.boxes.empty()) {
-    const std::vector<std::string>& shown = chain_.box(last).entries;
-    Dir(last).AddItems(std::span(shown).subspan(folders));
+    Dir(last).ShowMoreRows(chain_.box(last).entries.size());
   }
-  if (change.files) files_->AddItems(std::span(chain_.files().entries).subspan(files));
+  if (change.files) files_->ShowMoreRows(chain_.files().entries.size());
   const int end = chain_.LastBox();
   const std::size_t count =
       (end > 0 ? chain_.box(end).entries.size() : 0) + chain_.files().entries.size();

@@ -1,9 +1,4 @@
-// The rows of the folder boxes and the file list, drawn from the chain. A
-// long list is drawn a step at a time, each step posted to the window's
-// thread: the window answers between them, and a newer drawing of the same
-// list ends an older one.
-#include <algorithm>
-
+// The rows of the folder boxes and the file list, drawn from the chain.
 #include "navigation/browser.h"
 
 namespace vantiro {
@@ -32,36 +27,14 @@ int Browser::SelectedRow(int list) const {
   return list == kFileList ? chain_.files().selected : chain_.box(list).selected;
 }
 
+// The list reads its rows from the chain as it draws them: a row gone
+// since reads "".
 void Browser::DrawRows(int list, int top) {
-  const int drawing = ++drawings_[list];
-  const std::vector<std::string>& rows = *RowsOf(list);
-  if (rows.size() <= kDrawStep) {
-    ListOf(list).SetItems(rows);
-    EndRows(list, top);
-    return;
-  }
-  ListOf(list).SetItems({rows.begin(), rows.begin() + kDrawStep});
-  PostRows(list, drawing, kDrawStep, top);
-}
-
-void Browser::PostRows(int list, int drawing, std::size_t from, int top) {
-  ++rowsToDraw_;
-  ws_.Post([self = std::weak_ptr(self_), list, drawing, from, top] {
-    if (const auto browser = self.lock()) (*browser)->DrawMoreRows(list, drawing, from, top);
+  ListOf(list).ShowRows(RowsOf(list)->size(), [this, list](std::size_t index) {
+    const std::vector<std::string>* rows = RowsOf(list);
+    return rows && index < rows->size() ? std::string_view((*rows)[index]) : std::string_view();
   });
-}
-
-void Browser::DrawMoreRows(int list, int drawing, std::size_t from, int top) {
-  --rowsToDraw_;
-  const std::vector<std::string>* rows = RowsOf(list);
-  if (drawings_[list] != drawing || !rows || from > rows->size()) return;
-  const std::size_t to = std::min(rows->size(), from + kDrawStep);
-  ListOf(list).AddItems(std::span(*rows).subspan(from, to - from));
-  if (to < rows->size()) {
-    PostRows(list, drawing, to, top);
-  } else {
-    EndRows(list, top);
-  }
+  EndRows(list, top);
 }
 
 void Browser::EndRows(int list, int top) {

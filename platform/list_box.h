@@ -1,13 +1,14 @@
 // A list box: entries of text, one selected, with in-program drags between
 // list boxes and files dropped from the shell. It shows what the program
-// gives it; the program keeps the entries itself.
+// gives it: a short list it keeps a copy of, or rows it reads from the
+// program as it draws them.
 #pragma once
 
 #include <algorithm>
 #include <cmath>
 #include <functional>
-#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/control.h"
@@ -54,10 +55,17 @@ class ListBox : public Control {
     std::function<bool(const KeyEvent&)> keyPress;
   };
 
-  // Replaces all entries in one batch, without redrawing in between.
+  // The text of row i, for any i below the count the box was given; a row
+  // that has gone since reads "".
+  using RowText = std::function<std::string_view(std::size_t)>;
+
+  // Shows copies of items, from the top, nothing selected.
   virtual void SetItems(const std::vector<std::string>& items) = 0;
-  // Adds entries after the last, keeping the selection and the scroll.
-  virtual void AddItems(std::span<const std::string> items) = 0;
+  // Shows count rows read from rows, from the top, nothing selected: the
+  // box keeps no copy, so a list of any length shows at once.
+  virtual void ShowRows(std::size_t count, RowText rows) = 0;
+  // The rows shown have grown to count, the selection and scroll kept.
+  virtual void ShowMoreRows(std::size_t count) = 0;
 
   // -1 when nothing is selected. Select only shows a selection: the click
   // handler hears the user's changes alone.

@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include "win32/drag_cursor.h"
+#include "win32/wide_text.h"
 
 namespace vantiro::win32 {
 namespace {
@@ -20,9 +21,16 @@ constexpr UINT kDroppedFiles = WM_APP + 1;
 ListBoxControl::ListBoxControl(const ChildParts& parts, Events events)
     : ChildWindow(parts.scale), events_(std::move(events)) {
   Adopt(CreateChild(parts, "LISTBOX", "",
-                    WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, kExStyle),
+                    WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+                        LBS_OWNERDRAWFIXED | LBS_NODATA,
+                    kExStyle),
         parts.font);
   if (!hwnd_) return;
+  // Only once it is made: made with LBS_HASSTRINGS, the control would keep
+  // strings of its own.
+  SetWindowLongPtrA(hwnd_.get(), GWL_STYLE,
+                    GetWindowLongPtrA(hwnd_.get(), GWL_STYLE) | LBS_HASSTRINGS);
+  SetRowHeight(parts.font);
   SetWindowLongPtrA(hwnd_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   original_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(hwnd_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
@@ -87,6 +95,18 @@ LRESULT ListBoxControl::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
       if (wParam >= 0x20 && wParam < 0x7f && events_.keyPress && events_.keyPress(Key(wParam)))
         return 0;
       break;
+    case LB_GETTEXTLEN:
+      return HasRow(wParam) ? static_cast<LRESULT>(rows_(wParam).size()) : LB_ERR;
+    case LB_GETTEXT: {
+      if (!HasRow(wParam)) return LB_ERR;
+      const std::string_view row = rows_(wParam);
+      char* to = reinterpret_cast<char*>(lParam);
+      to[row.copy(to, row.size())] = '\0';
+      return static_cast<LRESULT>(row.size());
+    }
+    case LB_FINDSTRING:
+    case LB_FINDSTRINGEXACT:
+      return FindRow(wParam, reinterpret_cast<const char*>(lParam), message == LB_FINDSTRINGEXACT);
     case kDroppedFiles: {
       const auto handler = events_.shellDrop;  // it may end the box
       handler(std::exchange(dropped_, {}));
@@ -180,24 +200,70 @@ HBRUSH ListBoxControl::OnColor(HDC dc) {
   return brush_.get();
 }
 
-void ListBoxControl::SetItems(const std::vector<std::string>& items) {
-  if (!hwnd_) return;
-  Send(WM_SETREDRAW, FALSE);
-  Send(LB_RESETCONTENT);
-  AddItems(items);
+// Drawn as the control draws a row of text: the selection in the
+// system's colours, the focus as a dotted rectangle.
+bool ListBoxControl::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  HDC dc = item.hDC;
+  RECT bounds = item.rcItem;
+  if (item.itemAction == ODA_FOCUS || !HasRow(item.itemID)) {
+    if (item.itemAction == ODA_FOCUS) DrawFocusRect(dc, &bounds);
+    return true;
+  }
+  const bool selected = (item.itemState & ODS_SELECTED) != 0;
+  HBRUSH back = brush_ ? brush_.get() : GetSysColorBrush(COLOR_WINDOW);
+  FillRect(dc, &bounds, selected ? GetSysColorBrush(COLOR_HIGHLIGHT) : back);
+  SetTextColor(dc, GetSysColor(selected                               ? COLOR_HIGHLIGHTTEXT
+                               : (item.itemState & ODS_DISABLED) != 0 ? COLOR_GRAYTEXT
+                                                                      : COLOR_WINDOWTEXT));
+  SetBkMode(dc, TRANSPARENT);
+  const std::wstring text = Wide(rows_(item.itemID));
+  ExtTextOutW(dc, bounds.left + 1, bounds.top, ETO_CLIPPED, &bounds, text.c_str(),
+              static_cast<UINT>(text.size()), nullptr);
+  if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &bounds);
+  return true;
 }
 
-// Appending keeps the fill linear; the box repaints once at the end.
-void ListBoxControl::AddItems(std::span<const std::string> items) {
+// A row as high as a line of the font, as the control makes its own.
+void ListBoxControl::SetRowHeight(HFONT font) {
+  HDC dc = GetDC(hwnd_.get());
+  HGDIOBJ previous = SelectObject(dc, font ? font : GetStockObject(SYSTEM_FONT));
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, previous);
+  ReleaseDC(hwnd_.get(), dc);
+  Send(LB_SETITEMHEIGHT, 0, metrics.tmHeight);
+}
+
+LRESULT ListBoxControl::FindRow(WPARAM start, const char* text, bool whole) const {
+  const std::wstring wanted = Wide(text);
+  const std::size_t first = HasRow(start) ? start + 1 : 0;
+  for (std::size_t step = 0; step < count_; ++step) {
+    const std::size_t index = (first + step) % count_;
+    const std::wstring row = Wide(rows_(index));
+    if (whole ? row.size() != wanted.size() : row.size() < wanted.size()) continue;
+    if (CompareStringOrdinal(row.c_str(), static_cast<int>(wanted.size()), wanted.c_str(),
+                             static_cast<int>(wanted.size()), TRUE) == CSTR_EQUAL)
+      return static_cast<LRESULT>(index);
+  }
+  return LB_ERR;
+}
+
+void ListBoxControl::SetItems(const std::vector<std::string>& items) {
+  items_ = items;
+  ShowRows(items_.size(), [this](std::size_t index) { return std::string_view(items_[index]); });
+}
+
+void ListBoxControl::ShowRows(std::size_t count, RowText rows) {
   if (!hwnd_) return;
-  Send(WM_SETREDRAW, FALSE);
-  std::size_t bytes = 0;
-  for (const std::string& text : items) bytes += text.size() + 1;
-  Send(LB_INITSTORAGE, items.size(), static_cast<LPARAM>(bytes));
-  for (const std::string& text : items)
-    Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-  Send(WM_SETREDRAW, TRUE);
-  InvalidateRect(hwnd_.get(), nullptr, TRUE);
+  Send(LB_RESETCONTENT);
+  rows_ = std::move(rows);
+  ShowMoreRows(count);
+}
+
+// The control keeps its selection and scroll as its count grows.
+void ListBoxControl::ShowMoreRows(std::size_t count) {
+  count_ = count;
+  Send(LB_SETCOUNT, count);
 }
 
 int ListBoxControl::Selected() const { return hwnd_ ? static_cast<int>(Send(LB_GETCURSEL)) : -1; }

@@ -1,6 +1,13 @@
 // A list box as the program sees it: a subclassed LISTBOX child of a host,
-// which hands the box its notifications and colour requests. A drag from the
-// box holds the mouse capture until the button is released.
+// which hands the box its notifications, colour requests and rows to draw. A
+// drag from the box holds the mouse capture until the button is released.
+//
+// The control itself holds no rows (LBS_NODATA), only their count: a folder
+// of 100,000 files shows at once and costs no second copy of its names. The
+// box draws each row it shows, and answers LB_GETTEXT, LB_GETTEXTLEN and
+// LB_FINDSTRING(EXACT) from the rows, for other programs (screen readers) as
+// for itself; its style says LBS_HASSTRINGS so that the system carries that
+// text between processes.
 #pragma once
 
 #include <windows.h>
@@ -27,9 +34,11 @@ class ListBoxControl final : public ChildWindow<ListBox> {
   void Move(Twips left, Twips top, Twips width, Twips height) override;
   void OnCommand(WORD code) override;
   HBRUSH OnColor(HDC dc) override;
+  bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
 
   void SetItems(const std::vector<std::string>& items) override;
-  void AddItems(std::span<const std::string> items) override;
+  void ShowRows(std::size_t count, RowText rows) override;
+  void ShowMoreRows(std::size_t count) override;
 
   int Selected() const override;
   void Select(int index) override;
@@ -52,6 +61,11 @@ class ListBoxControl final : public ChildWindow<ListBox> {
   void OnDestroy(HWND hwnd);
   MouseEvent Mouse(int button, WPARAM wParam, LPARAM lParam) const;
   static KeyEvent Key(WPARAM code);
+  void SetRowHeight(HFONT font);
+  bool HasRow(WPARAM index) const { return index < count_; }
+  // The first row after start (round to the top) that begins with, or is,
+  // text, ignoring case; LB_ERR when none is.
+  LRESULT FindRow(WPARAM start, const char* text, bool whole) const;
   // The box of this program under a point of the screen, or nullptr.
   static ListBoxControl* BoxAt(POINT screen);
   POINT ToScreen(LPARAM clientPoint) const;
@@ -63,6 +77,9 @@ class ListBoxControl final : public ChildWindow<ListBox> {
 
   Events events_;
   WNDPROC original_ = nullptr;
+  std::vector<std::string> items_;  // the rows of SetItems
+  RowText rows_;
+  std::size_t count_ = 0;
   UniqueBrush brush_;
   COLORREF backColor_ = 0;
   ComPtr<ShellDropTarget> dropTarget_;

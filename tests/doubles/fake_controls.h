@@ -100,8 +100,14 @@ class FakeListBox final : public FakeControl<ListBox> {
     selected_ = -1;
     topIndex_ = 0;
   }
-  void AddItems(std::span<const std::string> items) override {
-    items_.insert(items_.end(), items.begin(), items.end());
+  // The rows are read as a box draws them: when they are given.
+  void ShowRows(std::size_t count, RowText rows) override {
+    rows_ = std::move(rows);
+    SetItems({});
+    ShowMoreRows(count);
+  }
+  void ShowMoreRows(std::size_t count) override {
+    for (std::size_t row = items_.size(); row < count; ++row) items_.emplace_back(rows_(row));
   }
   int Selected() const override { return selected_; }
   void Select(int index) override {
@@ -151,6 +157,7 @@ class FakeListBox final : public FakeControl<ListBox> {
   std::vector<FakeListBox*>& living_;
   Events events_;
   std::vector<std::string> items_;
+  RowText rows_;
   int selected_ = -1, topIndex_ = 0, horizontalExtent_ = -1;
   Color backColor_ = 0;
   DragCursor dragCursor_ = DragCursor::Copy;

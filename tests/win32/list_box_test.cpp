@@ -96,6 +96,25 @@ TEST_F(ListBoxTest, ShowsItsItemsInUtf8AndClicksOnlyForTheUser) {
   EXPECT_EQ(plain->Selected(), 1) << "without a press handler the control selects";
 }
 
+// Rows read from the program: more of them keep the selection and the
+// scroll, and other programs find them by their beginning, ignoring case.
+TEST_F(ListBoxTest, ReadsItsRowsFromTheProgramAndFindsThem) {
+  std::vector<std::string> rows(50, "row");
+  rows[30] = "Target";
+  first->ShowRows(40, [&](std::size_t index) { return std::string_view(rows[index]); });
+  first->Select(30);
+  first->SetTopIndex(20);
+  first->ShowMoreRows(50);
+  EXPECT_EQ(std::pair(first->Selected(), first->TopIndex()), std::pair(30, 20));
+  const auto ask = [&](UINT message, WPARAM start, const char* text) {
+    return SendMessageA(HandleOf(*first), message, start, reinterpret_cast<LPARAM>(text));
+  };
+  EXPECT_EQ(ask(LB_FINDSTRING, WPARAM(-1), "tar"), 30);
+  EXPECT_EQ(ask(LB_FINDSTRINGEXACT, 31, "TARGET"), 30) << "round to the top";
+  EXPECT_EQ(ask(LB_FINDSTRINGEXACT, WPARAM(-1), "tar"), LB_ERR);
+  EXPECT_EQ(ask(LB_GETTEXTLEN, 50, nullptr), LB_ERR);
+}
+
 // The control takes a press after its handler, and captures the mouse until
 // the release; a release that came while the handler ran (it showed a
 // message box) leaves no capture behind.
