@@ -159,22 +159,25 @@ TEST_F(FileSystemTest, CopiesWholeOrNotAtAll) {
 }
 
 // A watch wakes for names made and removed in its folder, and its news
-// reaches the window's loop through Post; a watch that ended tells nothing.
+// reaches the window's loop through Post; a watch that ended tells nothing,
+// and the others go on.
 TEST_F(FileSystemTest, AWatchTellsTheLoopOfNamesMadeAndRemovedInItsFolder) {
   Win32WindowSystem ws;
-  int changes = 0;
+  int changes = 0, others = 0;
   // Runs the loop until so many changes came or the time is up; whether they came.
   const auto waitFor = [&](int count, DWORD most) {
     const UINT_PTR tick = SetTimer(nullptr, 0, 50, nullptr);  // wakes the loop to look at the clock
     const DWORD start = GetTickCount();
-    ws.RunWhile([&] { return changes < count && GetTickCount() - start < most; });
+    ws.RunWhile([&] { return changes + others < count && GetTickCount() - start < most; });
     KillTimer(nullptr, tick);
-    return changes >= count;
+    return changes + others >= count;
   };
   const auto settled = [&] {  // what the last step posted has come
     waitFor(INT_MAX, 300);
     return changes;
   };
+  ASSERT_TRUE(CreateDirectoryA((root + "other").c_str(), nullptr));
+  auto other = fs.Watch(root + "other\\", [&] { ws.Post([&] { ++others; }); });
   auto watch = fs.Watch(root, [&] { ws.Post([&] { ++changes; }); });
   ASSERT_NE(watch, nullptr);
   MakeFile(root + "made.txt", "x");
@@ -186,6 +189,8 @@ TEST_F(FileSystemTest, AWatchTellsTheLoopOfNamesMadeAndRemovedInItsFolder) {
   const int before = settled();
   MakeFile(root + "after.txt", "x");
   EXPECT_FALSE(waitFor(before + 1, 1000)) << "an ended watch";
+  MakeFile(root + "other\\made.txt", "x");
+  EXPECT_TRUE(waitFor(before + 1, 1000) && others == 1) << "a watch that goes on";
   EXPECT_EQ(fs.Watch(root + "missing\\", [] {}), nullptr);
 }
 
