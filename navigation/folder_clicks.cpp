@@ -128,6 +128,10 @@ bool Browser::Reselect(int index, int entry, const std::string& text) {
 // The HTML window stands flush right of the main window, top-aligned, no
 // higher than the main window's lists.
 void Browser::ShowHtmlList() {
+  if (chain_.files().titles.empty()) {
+    previews_.HideHtmlList();
+    return;
+  }
   FrmHtml& html = previews_.frmHTML();
   const std::vector<std::string>& rows = html.Rows();
   Window& htmlWindow = html.window();

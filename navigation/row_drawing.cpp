@@ -11,7 +11,7 @@ void Browser::DrawBox(int index, int top) {
 }
 
 void Browser::DrawFiles(int top) {
-  previews_.frmHTML().SetRows(chain_.files().titles);
+  previews_.SetHtmlTitles(chain_.files().titles);
   SetFilesHorizontalExtent();
   DrawRows(kFileList, top);
 }

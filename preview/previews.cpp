@@ -122,4 +122,8 @@ void Previews::HideHtmlList() {
   if (Loaded(frmHTML_)) frmHTML_->window().Hide();
 }
 
+void Previews::SetHtmlTitles(std::vector<std::string> titles) {
+  if (!titles.empty() || Loaded(frmHTML_)) frmHTML().SetRows(std::move(titles));
+}
+
 }  // namespace vantiro

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/window_system.h"
 #include "preview/html_window.h"
@@ -36,6 +37,8 @@ class Previews {
   void HidePlayer(bool evenPlaying);
   void DockPlayer();
   void HideHtmlList();
+  // The titles of the HTML files listed; the window is made for some.
+  void SetHtmlTitles(std::vector<std::string> titles);
 
   Form2& form2();
   Form3& form3();
