@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "win32/input_box.h"
+#include "win32/loop_waits.h"
 #include "win32/system_library.h"
 #include "win32/top_window.h"
 #include "win32/window_timer.h"
@@ -35,9 +36,15 @@ int Win32WindowSystem::Run() {
   return 0;
 }
 
+// Between messages the loop runs the work of the handles it waits on.
 void Win32WindowSystem::RunWhile(const std::function<bool()>& going) {
   MSG msg{};
-  while (!quitting_ && going() && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+  while (!quitting_ && going()) {
+    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      WaitForMessageOrHandle();
+      continue;
+    }
+    if (msg.message == WM_QUIT) return;
     if (msg.hwnd == wake_.get() && msg.message == kWake) {
       RunPosted();
       continue;
