@@ -55,9 +55,10 @@ void Browser::ShowRead(const std::string& path, const ReadNames& read) {
     Dir(last).ShowMoreRows(chain_.box(last).entries.size());
   }
   if (change.files) files_->ShowMoreRows(chain_.files().entries.size());
-  const int end = chain_.LastBox();
+  // The box above lists the folder's neighbours until its own sub-folders come.
+  const FolderBox& end = chain_.box(chain_.LastBox());
   const std::size_t count =
-      (end > 0 ? chain_.box(end).entries.size() : 0) + chain_.files().entries.size();
+      (end.tag == path ? end.entries.size() : 0) + chain_.files().entries.size();
   main_.SetCaption(opening_.caption + " (" + std::to_string(count) + " listed...)");
 }
 

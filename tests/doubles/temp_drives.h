@@ -15,6 +15,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <thread>
 
 #include "platform/file_system.h"
 
@@ -89,6 +90,7 @@ class TempDrives : public FileSystem {
     ++reads;
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(HostPath(path), error)) {
+      std::this_thread::sleep_for(readDelay);
       if (!take({entry.path().filename().string(), {entry.is_directory(), entry.is_symlink()}}))
         break;
     }
@@ -166,6 +168,8 @@ class TempDrives : public FileSystem {
   }
   int saves = 0;                       // files written
   mutable std::atomic<int> reads = 0;  // folders read
+  // Each entry read waits so long: a big folder then takes some batches' time.
+  std::chrono::milliseconds readDelay{0};
   bool OpenDocument(const std::string& path) override {
     openedDocuments.push_back(path);
     return true;

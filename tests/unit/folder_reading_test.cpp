@@ -2,8 +2,6 @@
 // window's thread, and that nothing does once the reading is cancelled.
 #include <gtest/gtest.h>
 
-#include <thread>
-
 #include "navigation/folder_reading.h"
 #include "tests/doubles/fake_window_system.h"
 #include "tests/doubles/temp_drives.h"
@@ -14,22 +12,12 @@ namespace {
 using Entries = std::vector<std::string>;
 using std::chrono::milliseconds;
 
-// A drive that reads an entry a millisecond: a folder of 200 takes some
-// batches' time.
-class SlowDrives final : public fake::TempDrives {
- public:
-  bool ReadEntries(const std::string& path,
-                   const std::function<bool(FolderEntry&&)>& take) const override {
-    return TempDrives::ReadEntries(path, [&](FolderEntry&& entry) {
-      std::this_thread::sleep_for(milliseconds(1));
-      return take(std::move(entry));
-    });
-  }
-};
-
 class Reading : public ::testing::Test {
  protected:
-  Reading() { drives.AddDrive('c'); }
+  Reading() {
+    drives.AddDrive('c');
+    drives.readDelay = milliseconds(1);  // a folder of 200 takes some batches' time
+  }
   // Starts a reading that records what reaches the window's thread.
   std::unique_ptr<FolderReading> Start(const std::string& path) {
     // Ten twips a character.
@@ -52,7 +40,7 @@ class Reading : public ::testing::Test {
   }
 
   fake::FakeWindowSystem ws;
-  SlowDrives drives;
+  fake::TempDrives drives;
   int batches = 0;
   std::optional<FolderListing> listing;
 };
