@@ -105,8 +105,7 @@ LRESULT ListBoxControl::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
       return static_cast<LRESULT>(row.size());
     }
     case LB_FINDSTRING:
-    case LB_FINDSTRINGEXACT:
-      return FindRow(wParam, reinterpret_cast<const char*>(lParam), message == LB_FINDSTRINGEXACT);
+      return FindRow(wParam, reinterpret_cast<const char*>(lParam));
     case kDroppedFiles: {
       const auto handler = events_.shellDrop;  // it may end the box
       handler(std::exchange(dropped_, {}));
@@ -234,14 +233,14 @@ void ListBoxControl::SetRowHeight(HFONT font) {
   Send(LB_SETITEMHEIGHT, 0, metrics.tmHeight);
 }
 
-LRESULT ListBoxControl::FindRow(WPARAM start, const char* text, bool whole) const {
+LRESULT ListBoxControl::FindRow(WPARAM start, const char* text) const {
   const std::wstring wanted = Wide(text);
   const std::size_t first = HasRow(start) ? start + 1 : 0;
   for (std::size_t step = 0; step < count_; ++step) {
     const std::size_t index = (first + step) % count_;
     const std::wstring row = Wide(rows_(index));
-    if (whole ? row.size() != wanted.size() : row.size() < wanted.size()) continue;
-    if (CompareStringOrdinal(row.c_str(), static_cast<int>(wanted.size()), wanted.c_str(),
+    if (row.size() >= wanted.size() &&
+        CompareStringOrdinal(row.c_str(), static_cast<int>(wanted.size()), wanted.c_str(),
                              static_cast<int>(wanted.size()), TRUE) == CSTR_EQUAL)
       return static_cast<LRESULT>(index);
   }

@@ -5,7 +5,7 @@
 // The control itself holds no rows (LBS_NODATA), only their count: a folder
 // of 100,000 files shows at once and costs no second copy of its names. The
 // box draws each row it shows, and answers LB_GETTEXT, LB_GETTEXTLEN and
-// LB_FINDSTRING(EXACT) from the rows, for other programs (screen readers) as
+// LB_FINDSTRING from the rows, for other programs (screen readers) as
 // for itself; its style says LBS_HASSTRINGS so that the system carries that
 // text between processes.
 #pragma once
@@ -63,9 +63,9 @@ class ListBoxControl final : public ChildWindow<ListBox> {
   static KeyEvent Key(WPARAM code);
   void SetRowHeight(HFONT font);
   bool HasRow(WPARAM index) const { return index < count_; }
-  // The first row after start (round to the top) that begins with, or is,
-  // text, ignoring case; LB_ERR when none is.
-  LRESULT FindRow(WPARAM start, const char* text, bool whole) const;
+  // The first row after start (round to the top) that begins with text,
+  // ignoring case; LB_ERR when none does.
+  LRESULT FindRow(WPARAM start, const char* text) const;
   // The box of this program under a point of the screen, or nullptr.
   static ListBoxControl* BoxAt(POINT screen);
   POINT ToScreen(LPARAM clientPoint) const;
