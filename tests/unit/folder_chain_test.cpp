@@ -92,28 +92,25 @@ TEST_F(Chain, BoxZeroKeepsItsFavouritesAfterTheDrivesAndTheSeparator) {
   EXPECT_EQ(chain.Favorites().size(), 1u);
 }
 
-// HTML files come first as the sorted names come (each on top), then the
-// others by name; programs show their extension in capitals; names of four
-// characters or fewer and folders are left out.
 // Against the plain rule, on names that share long beginnings, end inside
 // one another and differ only in case.
 TEST(Names, SortByNameOrdersIgnoringCaseThenByTheNamesAsTheyAre) {
-  Entries names;
   std::mt19937 random(7);
-  const std::string letters = "aAbB_[\xC3";
-  for (int i = 0; i < 2000; ++i) {
-    std::string name(random() % 3 * 8 + random() % 3, 'x');
-    for (int k = random() % 4; k >= 0; --k) name += letters[random() % letters.size()];
-    names.push_back(name);
+  Entries names(2000);
+  for (std::string& name : names) {
+    name.assign(random() % 3 * 8 + random() % 3, 'x');
+    for (int k = random() % 4; k >= 0; --k) name += "aAbB_[\xC3"[random() % 7];
   }
   Entries expected = names;
-  std::ranges::stable_sort(expected, [](const std::string& a, const std::string& b) {
-    return std::pair(LowerCase(a), a) < std::pair(LowerCase(b), b);
-  });
+  std::ranges::stable_sort(expected, {},
+                           [](const std::string& a) { return std::pair(LowerCase(a), a); });
   SortByName(names);
   EXPECT_EQ(names, expected);
 }
 
+// HTML files come first as the sorted names come (each on top), then the
+// others by name; programs show their extension in capitals; names of four
+// characters or fewer and folders are left out.
 TEST_F(Chain, TheFileListShowsTheFilterMatchesHtmlFirstWithTheirTitles) {
   for (const auto& [name, contents] : std::vector<std::pair<std::string, std::string>>{
            {"a.html", "<title>Alpha</title>"},
