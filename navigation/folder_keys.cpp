@@ -47,11 +47,15 @@ void Browser::EnterNext(int index) {
   if (SelectedRow(next) < 0) ChooseRow(next, 0);
 }
 
+// A box beyond the chain's end (emptied while its folder is read again)
+// shows no rows of the chain: typing there is left to the list box.
 bool Browser::TypeAhead(int list, const KeyEvent& event) {
+  const std::vector<std::string>* rows = RowsOf(list);
+  if (!rows) return false;
   const char typed = static_cast<char>(event.keyCode);
   const bool goesOn = typing_.list == list && event.time - typing_.time < kTypingMs;
   typing_ = {list, goesOn ? typing_.text + typed : std::string(1, typed), event.time};
-  ChooseRow(list, TypedEntry(*RowsOf(list), typing_.text, SelectedRow(list)));
+  ChooseRow(list, TypedEntry(*rows, typing_.text, SelectedRow(list)));
   return true;
 }
 
