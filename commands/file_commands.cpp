@@ -77,8 +77,7 @@ void Commands::mnuFileOpen_Click() {
   if (!selected) return;
   const std::string& path = *selected;
   if (!ShellTakes(path, CheckShellPath(path), "opened")) return;
-  const std::string ending = path.size() >= 3 ? path.substr(path.size() - 3) : path;
-  if ((ending == "bat" || ending == "BAT") &&
+  if (EndsIn(path, "bat") &&
       ws_.MsgBox("Warning : You are executing a bach file ! Do you want to continue ?",
                  msgbox::kYesNo | msgbox::kExclamation, kAppTitle) != msgbox::kYes) {
     return;

@@ -124,6 +124,11 @@ class Browser {
   // Box index ends the chain, with nothing selected; its folder is read again.
   void CloseTo(int index);
   void Draw(const ChainChange& change);
+  // The caption, the menus and the window's width as the chain now stands:
+  // every change of the chain ends here, whichever way it came.
+  void ShowChainState();
+  // "Vantiro! - " and the row of what box index's selection opens.
+  std::string Caption(int index) const;
   // Reads again and watches exactly the folders the chain shows.
   void FollowShown();
   void CancelReadings(const std::function<bool(const std::string&)>& which);

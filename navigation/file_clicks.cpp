@@ -3,6 +3,7 @@
 // up FILE or FOLDER, and a press below the last file that drags the window.
 #include "navigation/browser.h"
 #include "navigation/menu_names.h"
+#include "navigation/names.h"
 
 namespace vantiro {
 
@@ -53,10 +54,9 @@ void Browser::SelectFile(int row) {
 
 bool Browser::ReselectFile(int entry, const std::string& text) {
   const std::vector<std::string>& entries = chain_.files().entries;
-  if (entry < -1 || entry >= std::ssize(entries) ||
-      (entry < 0 ? "" : entries[static_cast<std::size_t>(entry)]) != text) {
-    return false;
-  }
+  if (entry < -1 || entry >= std::ssize(entries)) return false;
+  const std::string name = entry < 0 ? "" : entries[static_cast<std::size_t>(entry)];
+  if (name != text && FileRow(name) != text) return false;
   SelectFile(entry);
   return true;
 }

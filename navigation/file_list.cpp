@@ -12,32 +12,7 @@
 namespace vantiro {
 namespace {
 
-enum class EntryKind { Program, Html, Other };
-
-// Whether the name's last four characters are these, ignoring case.
-bool EndsIn(std::string_view name, std::string_view ending) {
-  const std::string_view last = name.substr(name.size() - 4);
-  return std::ranges::equal(last, ending, [](char a, char b) {
-    return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
-  });
-}
-
-EntryKind KindOf(std::string_view name) {
-  if (EndsIn(name, ".exe") || EndsIn(name, ".bat") || EndsIn(name, ".com")) {
-    return EntryKind::Program;
-  }
-  if (EndsIn(name, ".htm") || EndsIn(name, "html")) return EntryKind::Html;
-  return EntryKind::Other;
-}
-
-// Programs show their extension in capitals (setup.EXE), which still names
-// the same file.
-std::string ProgramEntry(std::string name) {
-  for (std::size_t i = name.size() - 4; i < name.size(); ++i) {
-    if (name[i] >= 'a' && name[i] <= 'z') name[i] = static_cast<char>(name[i] - 'a' + 'A');
-  }
-  return name;
-}
+bool IsPage(std::string_view name) { return EndsIn(name, ".htm") || EndsIn(name, "html"); }
 
 // A file that cannot be read still gets its line, ending in "*".
 std::string TitleOf(const FileSystem& fs, const std::string& path) {
@@ -62,17 +37,11 @@ FileList ListFiles(const FileSystem& fs, const std::string& path, std::vector<st
   for (std::size_t i = 0; i < names.size(); ++i) {
     std::string& name = names[i];
     if (name.size() <= 4) continue;
-    switch (KindOf(name)) {
-      case EntryKind::Html:
-        pages.push_back(std::move(name));
-        break;
-      case EntryKind::Program:
-        names[kept++] = ProgramEntry(std::move(name));
-        break;
-      case EntryKind::Other:
-        if (kept != i) names[kept] = std::move(name);
-        ++kept;
-        break;
+    if (IsPage(name)) {
+      pages.push_back(std::move(name));
+    } else {
+      if (kept != i) names[kept] = std::move(name);
+      ++kept;
     }
   }
   names.resize(kept);

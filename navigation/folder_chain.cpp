@@ -68,16 +68,28 @@ std::string FolderChain::PathOf(int box) const {
 
 namespace {
 
-Twips Widest(const MeasureTexts& measure, const std::vector<std::string>& texts) {
-  if (!measure || texts.empty()) return 0;
-  return std::ranges::max(measure(texts));
+// The widest row of some names, measured a few thousand rows at a time so
+// that a big folder's rows are never all made at once.
+Twips Widest(const MeasureTexts& measure, const std::vector<std::string>& names,
+             std::string (*row)(std::string_view)) {
+  constexpr std::size_t kStep = 4096;
+  Twips widest = 0;
+  if (!measure) return widest;
+  std::vector<std::string> rows;
+  for (std::size_t first = 0; first < names.size(); first += kStep) {
+    rows.clear();
+    for (std::size_t i = first; i < std::min(names.size(), first + kStep); ++i)
+      rows.push_back(row(names[i]));
+    widest = std::max(widest, std::ranges::max(measure(rows)));
+  }
+  return widest;
 }
 
 }  // namespace
 
 void ReadNames::Add(FolderEntry&& entry) {
   if (entry.info.folder) {
-    folders.push_back(LowerCase(std::move(entry.name)));
+    folders.push_back(std::move(entry.name));
   } else {
     files.push_back(std::move(entry.name));
   }
@@ -99,8 +111,8 @@ FolderListing Arrange(const FileSystem& fs, const std::string& path, ReadNames n
   FolderListing listing{path, true, std::move(names.folders), {}, 0};
   SortByName(listing.folders);
   listing.files = ListFiles(fs, path, std::move(names.files), filter);
-  listing.foldersWidest = Widest(measure, listing.folders);
-  listing.files.widest = Widest(measure, listing.files.entries);
+  listing.foldersWidest = Widest(measure, listing.folders, FolderRow);
+  listing.files.widest = Widest(measure, listing.files.entries, FileRow);
   return listing;
 }
 

@@ -23,6 +23,8 @@ enum class DirStatus { Opened = 0, Failed = 2, NoSubFolders = 7 };
 // How wide the window draws each of some texts; safe on any thread.
 using MeasureTexts = std::function<std::vector<Twips>(const std::vector<std::string>&)>;
 
+// Entries are names as the disk gave them; a row shows each as FolderRow
+// (box 1 on) or FileRow makes it.
 struct FolderBox {
   std::string tag;  // the folder listed, ending in "\"; empty for box 0
   std::vector<std::string> entries;
@@ -39,8 +41,8 @@ struct FileList {
   Twips widest = 0;
 };
 
-// A folder as one read of it shows it: its sub-folders, lower case and
-// sorted, and its files as the file list shows them under the filter.
+// A folder as one read of it shows it: its sub-folders, sorted, and its files as the file list
+// shows them under the filter.
 struct FolderListing {
   std::string path;
   bool readable = false;
@@ -49,8 +51,8 @@ struct FolderListing {
   Twips foldersWidest = 0;
 };
 
-// The names one read of a folder found as it found them: its sub-folders,
-// lower case, apart from its files.
+// The names one read of a folder found as it found them: its sub-folders
+// apart from its files.
 struct ReadNames {
   std::vector<std::string> folders, files;
   void Add(FolderEntry&& entry);
@@ -106,8 +108,8 @@ class FolderChain {
 
   void Select(int box, int entry);
   void SelectFile(int entry) { files_.selected = entry; }
-  // What the selected entry of a box opens, as the caption shows it: a
-  // drive's letter and colon, without the label ("c: [SYSTEM]" is "c:").
+  // The name of what the selected entry of a box opens: a drive's letter
+  // and colon, without the label ("c: [SYSTEM]" is "c:").
   std::string EntryOf(int box) const;
   // The folder it names: the box's tag, the entry and a closing "\".
   std::string PathOf(int box) const;

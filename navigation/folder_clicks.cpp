@@ -26,7 +26,7 @@ void Browser::Open(int index, Wait wait) {
   previews_.HidePictureViewer();
   previews_.HidePlayer(false);
   previews_.HideHtmlList();
-  opening_ = {index, selected, chain_.PathOf(index), std::string(kCaption) + " - " + entry};
+  opening_ = {index, selected, chain_.PathOf(index), Caption(index)};
   // The boxes beyond stand empty until the folder is read: the window takes
   // its new width once.
   const int lastBefore = chain_.LastBox();
@@ -46,13 +46,26 @@ void Browser::Opened(const ChainChange& change) {
   if (!change.length) ShowChainEnd();
   Draw(change);
   if (!change.length) SetHorizontalExtent(chain_.LastBox());
-  host_.ResizeWindow();
-  ShowHtmlList();
-  main_.SetMenuVisible(menu::mnuFileFunctions, false);
-  main_.SetMenuVisible(menu::mnuDirFunctions, true);
-  main_.SetCaption(opening_.caption);
   opening_ = {};
+  ShowChainState();
+  ShowHtmlList();
   FollowShown();
+}
+
+std::string Browser::Caption(int index) const {
+  const std::string entry = chain_.EntryOf(index);
+  return std::string(kCaption) + " - " + (index == 0 ? entry : FolderRow(entry));
+}
+
+// While a click's folder is read, the caption says so. After a return to
+// box 0 the current folder is kept, but no box shows it opened.
+void Browser::ShowChainState() {
+  const bool open =
+      !chain_.CurrentFolder().empty() && chain_.box(chain_.OpenerOfCurrent()).selected >= 0;
+  main_.SetMenuVisible(menu::mnuDirFunctions, open);
+  main_.SetMenuVisible(menu::mnuFileFunctions, chain_.SelectedFilePath().has_value());
+  if (opening_.path.empty()) main_.SetCaption(open ? Caption(chain_.OpenerOfCurrent()) : kCaption);
+  host_.ResizeWindow();
 }
 
 // A folder that cannot be read is asked about; on Cancel a favourite that
@@ -62,6 +75,7 @@ void Browser::Listed(FolderListing listing) {
   const ChainChange change = chain_.Apply(std::move(listing));
   if (!opened) {
     Draw(change);
+    ShowChainState();
     if (change.lost >= 0) Lost(change);
     return;
   }
@@ -102,7 +116,7 @@ void Browser::CloseTo(int index) {
   chain_.CloseTo(index);
   ShowChainEnd();
   DrawFiles();
-  host_.ResizeWindow();
+  ShowChainState();
   StartReading(chain_.CurrentFolder());
   FollowShown();
 }
@@ -111,13 +125,13 @@ void Browser::CloseCurrentFolder() {
   if (!chain_.CurrentFolder().empty()) CloseTo(chain_.OpenerOfCurrent());
 }
 
+// A configuration written before the chain kept names holds the rows' text.
 bool Browser::Reselect(int index, int entry, const std::string& text) {
   if (index > chain_.LastBox()) return false;
   const std::vector<std::string>& entries = chain_.box(index).entries;
-  if (entry < -1 || entry >= std::ssize(entries) ||
-      (entry < 0 ? "" : entries[static_cast<std::size_t>(entry)]) != text) {
-    return false;
-  }
+  if (entry < -1 || entry >= std::ssize(entries)) return false;
+  const std::string name = entry < 0 ? "" : entries[static_cast<std::size_t>(entry)];
+  if (name != text && (index == 0 || FolderRow(name) != text)) return false;
   if (entry == chain_.box(index).selected) return true;
   chain_.Select(index, entry);
   Dir(index).Select(entry);

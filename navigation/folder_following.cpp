@@ -46,15 +46,17 @@ void Browser::StartReading(const std::string& path) {
 void Browser::ShowRead(const std::string& path, const ReadNames& read) {
   if (path != opening_.path) return;  // a folder read again shows once whole
   const int last = chain_.LastBox();
+  const bool hadFiles = !chain_.files().entries.empty();
   const ChainChange change = chain_.AddRead(path, read);
   if (change.length) {
     ShowChainEnd();
     DrawBox(chain_.LastBox());
-    host_.ResizeWindow();
   } else if (!change.boxes.empty()) {
     Dir(last).ShowMoreRows(chain_.box(last).entries.size());
   }
   if (change.files) files_->ShowMoreRows(chain_.files().entries.size());
+  if (change.length || (change.files && !hadFiles))
+    host_.ResizeWindow();  // the list came into sight
   // The box above lists the folder's neighbours until its own sub-folders come.
   const FolderBox& end = chain_.box(chain_.LastBox());
   const std::size_t count =
@@ -70,7 +72,6 @@ void Browser::Draw(const ChainChange& change) {
     if (index <= chain_.LastBox()) DrawBox(index, made ? -1 : Dir(index).TopIndex());
   }
   if (change.files) DrawFiles(files_->TopIndex());
-  if (change.length) host_.ResizeWindow();
 }
 
 void Browser::FollowShown() {

@@ -15,6 +15,26 @@ std::string LowerCase(std::string text) {
   return text;
 }
 
+std::string FolderRow(std::string_view name) { return LowerCase(std::string(name)); }
+
+bool EndsIn(std::string_view name, std::string_view ending) {
+  if (name.size() < ending.size()) return false;
+  return LowerCase(std::string(name.substr(name.size() - ending.size()))) == ending;
+}
+
+bool IsProgram(std::string_view name) {
+  return EndsIn(name, ".exe") || EndsIn(name, ".bat") || EndsIn(name, ".com");
+}
+
+std::string FileRow(std::string_view name) {
+  std::string row(name);
+  if (!IsProgram(row)) return row;
+  for (std::size_t i = row.size() - 4; i < row.size(); ++i) {
+    if (row[i] >= 'a' && row[i] <= 'z') row[i] = static_cast<char>(row[i] - 'a' + 'A');
+  }
+  return row;
+}
+
 namespace {
 
 // Eight characters of a name from a depth on, lower-cased and packed in one

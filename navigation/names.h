@@ -2,12 +2,24 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vantiro {
 
 // Lower-cases the ASCII letters; other bytes (UTF-8 included) stay as they are.
 std::string LowerCase(std::string text);
+
+// The chain keeps every name as the disk gave it, and the commands use that
+// name; a row shows it as the lists show names. A folder box shows its
+// sub-folders in lower case; the file list shows a program's extension in
+// capitals (setup.EXE). Names that differ only in case stay two entries.
+std::string FolderRow(std::string_view name);
+std::string FileRow(std::string_view name);
+// Whether a name ends in ".exe", ".bat" or ".com", in any case.
+bool IsProgram(std::string_view name);
+// Whether a name ends in ending, ignoring the case of ASCII letters.
+bool EndsIn(std::string_view name, std::string_view ending);
 
 // Sorts names the way the folder and file lists show them: by name,
 // ignoring the case of ASCII letters.

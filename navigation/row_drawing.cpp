@@ -1,5 +1,6 @@
 // The rows of the folder boxes and the file list, drawn from the chain.
 #include "navigation/browser.h"
+#include "navigation/names.h"
 
 namespace vantiro {
 
@@ -28,11 +29,13 @@ int Browser::SelectedRow(int list) const {
 }
 
 // The list reads its rows from the chain as it draws them: a row gone
-// since reads "".
+// since reads "". Box 0 shows its drives and favourites as they are.
 void Browser::DrawRows(int list, int top) {
   ListOf(list).ShowRows(RowsOf(list)->size(), [this, list](std::size_t index) {
-    const std::vector<std::string>* rows = RowsOf(list);
-    return rows && index < rows->size() ? std::string_view((*rows)[index]) : std::string_view();
+    const std::vector<std::string>* names = RowsOf(list);
+    if (!names || index >= names->size()) return std::string();
+    const std::string& name = (*names)[index];
+    return list == kFileList ? FileRow(name) : list == 0 ? name : FolderRow(name);
   });
   EndRows(list, top);
 }

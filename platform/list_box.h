@@ -57,7 +57,7 @@ class ListBox : public Control {
 
   // The text of row i, for any i below the count the box was given; a row
   // that has gone since reads "".
-  using RowText = std::function<std::string_view(std::size_t)>;
+  using RowText = std::function<std::string(std::size_t)>;
 
   // Shows copies of items, from the top, nothing selected.
   virtual void SetItems(const std::vector<std::string>& items) = 0;

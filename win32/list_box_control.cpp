@@ -99,7 +99,7 @@ LRESULT ListBoxControl::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
       return HasRow(wParam) ? static_cast<LRESULT>(rows_(wParam).size()) : LB_ERR;
     case LB_GETTEXT: {
       if (!HasRow(wParam)) return LB_ERR;
-      const std::string_view row = rows_(wParam);
+      const std::string row = rows_(wParam);
       char* to = reinterpret_cast<char*>(lParam);
       to[row.copy(to, row.size())] = '\0';
       return static_cast<LRESULT>(row.size());
@@ -249,7 +249,7 @@ LRESULT ListBoxControl::FindRow(WPARAM start, const char* text) const {
 
 void ListBoxControl::SetItems(const std::vector<std::string>& items) {
   items_ = items;
-  ShowRows(items_.size(), [this](std::size_t index) { return std::string_view(items_[index]); });
+  ShowRows(items_.size(), [this](std::size_t index) { return items_[index]; });
 }
 
 void ListBoxControl::ShowRows(std::size_t count, RowText rows) {

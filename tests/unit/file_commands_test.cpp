@@ -1,5 +1,7 @@
 #include <gmock/gmock.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -43,7 +45,7 @@ TEST_F(FileCommands, OpenHandsTheFileToTheShellAfterTheBatchQuestion) {
     Choose(row.file, "mnuFileOpen");
     EXPECT_EQ(drives.openedDocuments.size(), row.opened) << row.file;
     EXPECT_EQ(drives.openedDocuments.back(),
-              "c:\\docs\\" + std::string(row.opened == 2 ? "run.BAT" : "a & b.txt"));
+              "c:\\docs\\" + std::string(row.opened == 2 ? "run.bat" : "a & b.txt"));
     EXPECT_EQ(ws.messages.size(), row.asked) << row.file;
   }
   Press(files(), kLeftButton, 20);  // below the files: none selected
@@ -67,6 +69,34 @@ TEST_F(FileCommands, CopyHandsOverThroughTempAndPasteRefusesADamagedHandOver) {
   Choose("readme.txt", "mnuCopy");
   EXPECT_EQ(ws.messages.back().text,
             "Unable to write '" + handOver + "': nothing has been copied.");
+}
+
+// Names that differ only in case are two entries whose rows read the same:
+// each command acts on the entry chosen, never on its row's text.
+TEST_F(FileCommands, ACommandActsOnTheEntryChosenNotOnItsRowsText) {
+  drives.MakeFolders("c:\\twins");
+  const std::filesystem::path twins = drives.HostPath("c:\\twins");  // made past the case rule
+  for (const char* name : {"tool.exe", "tool.EXE", "Docs/big.txt", "docs/small.txt"}) {
+    std::filesystem::create_directories((twins / name).parent_path());
+    std::ofstream(twins / name) << name;
+  }
+  main().ChooseMenu("mnuRefresh");
+  Click(1, "twins");
+  EXPECT_EQ(std::pair(box(2).Items(), files().Items()),
+            std::pair(Entries{"docs", "docs"}, Entries{"tool.EXE", "tool.EXE"}));
+  files().UserClick(1);  // tool.exe, after tool.EXE
+  main().ChooseMenu("mnuCopy");
+  EXPECT_THAT(drives.Contents(std::string(kProgramDir) + "Temp"),
+              testing::StartsWith("\"c:\\twins\\tool.exe\"\r\n"));
+  ws.msgBoxAnswers = {msgbox::kYes};
+  main().ChooseMenu("mnuFileDelete");
+  Settle();
+  EXPECT_EQ(std::pair(drives.Contents("c:\\twins\\tool.EXE"), files().Items()),
+            std::pair(std::string("tool.EXE"), Entries{"tool.EXE"}));
+  box(2).UserClick(0);  // Docs, before docs
+  Settle();
+  EXPECT_EQ(std::pair(chain().CurrentFolder(), files().Items()),
+            std::pair(std::string("c:\\twins\\Docs\\"), Entries{"big.txt"}));
 }
 
 TEST_F(FileCommands, DeleteAsksFirstAndSaysWhenTheFileIsGone) {
@@ -96,8 +126,9 @@ TEST_F(FileCommands, ItsOwnChangesShowWithTheChainKept) {
   ws.msgBoxAnswers = {msgbox::kYes};
   main().ChooseMenu("mnuFolderRecycleBin");
   Settle();
-  EXPECT_EQ(std::tuple(chain().LastBox(), chain().CurrentFolder(), files().Items()),
-            std::tuple(1, std::string("c:\\docs\\"), Entries{"a & b.txt"}));
+  EXPECT_EQ(
+      std::tuple(chain().LastBox(), chain().CurrentFolder(), files().Items(), main().Caption()),
+      std::tuple(1, std::string("c:\\docs\\"), Entries{"a & b.txt"}, "Vantiro! - docs"));
   EXPECT_EQ(ws.messages.size(), 1u) << "only the delete asked: " << said();
 }
 

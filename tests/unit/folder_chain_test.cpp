@@ -62,11 +62,11 @@ TEST_F(Chain, OpeningAFolderFillsTheNextBoxOrEndsTheChain) {
               row.index % 3 == 0 && row.lastBox == 1 ? "c:\\gone\\" : row.path)
         << "the current folder, even when it fails";
   }
-  EXPECT_EQ(chain.box(1).entries, (Entries{"empty", "full"})) << "lower case, by name";
-  chain.Update_Dir(2, "c:\\full\\");
-  EXPECT_EQ(chain.box(2).entries, (Entries{"beta", "sub"}));
-  Select(2, "beta");
-  EXPECT_EQ(chain.PathOf(2), "c:\\full\\beta\\");
+  EXPECT_EQ(chain.box(1).entries, (Entries{"empty", "Full"})) << "as on the disk, by name";
+  chain.Update_Dir(2, "c:\\Full\\");
+  EXPECT_EQ(chain.box(2).entries, (Entries{"Beta", "sub"}));
+  Select(2, "Beta");
+  EXPECT_EQ(chain.PathOf(2), "c:\\Full\\Beta\\");
   drives.MakeFolders("c:\\c: x");
   chain.Update_Dir(1, "c:\\");
   Select(1, "c: x");
@@ -109,8 +109,7 @@ TEST(Names, SortByNameOrdersIgnoringCaseThenByTheNamesAsTheyAre) {
 }
 
 // HTML files come first as the sorted names come (each on top), then the
-// others by name; programs show their extension in capitals; names of four
-// characters or fewer and folders are left out.
+// others by name; names of four characters or fewer and folders are left out.
 TEST_F(Chain, TheFileListShowsTheFilterMatchesHtmlFirstWithTheirTitles) {
   for (const auto& [name, contents] : std::vector<std::pair<std::string, std::string>>{
            {"a.html", "<title>Alpha</title>"},
@@ -126,7 +125,7 @@ TEST_F(Chain, TheFileListShowsTheFilterMatchesHtmlFirstWithTheirTitles) {
   drives.MakeFolders("c:\\web\\folder.html");
   EXPECT_TRUE(chain.Update_Files("c:\\web\\"));
   EXPECT_EQ(chain.files().entries,
-            (Entries{"Gamma.HTM", "b & c %1 ^.htm", "a.html", "notes.txt", "run.BAT",
+            (Entries{"Gamma.HTM", "b & c %1 ^.htm", "a.html", "notes.txt", "run.bat",
                      "\xC3\xBC"
                      "ber.txt"}));
   EXPECT_EQ(chain.files().titles, (Entries{"", "Odd & Sods", "Alpha"}));

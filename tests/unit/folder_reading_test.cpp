@@ -53,7 +53,7 @@ TEST_F(Reading, HandsBackTheWholeListingArrangedOnTheWindowsThread) {
   const auto reading = Start("c:\\f\\");
   RunUntilDone();
   ASSERT_TRUE(listing && listing->readable);
-  EXPECT_EQ(listing->folders, (Entries{"alpha", "zeta"}));
+  EXPECT_EQ(listing->folders, (Entries{"alpha", "Zeta"}));
   EXPECT_EQ(listing->files.titles, Entries{"Home"});
   EXPECT_EQ(std::pair(listing->foldersWidest, listing->files.widest), std::pair(50, 100));
 

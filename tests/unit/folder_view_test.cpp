@@ -174,6 +174,14 @@ TEST_F(FolderView, TheOpenListsFollowTheDiskKeepingSelectionAndScroll) {
             "Do you want to retry ?");
   EXPECT_EQ(files().Items(), Entries{"f.txt"}) << "back to the folder that held it";
   EXPECT_EQ(drives.Watched(), (Entries{"c:\\", "c:\\a\\"}));
+  EXPECT_EQ(main().Caption(), "Vantiro! - a");
+
+  Click(1, "b");  // empty: the file list waits beyond the window's edge
+  const Twips narrow = main().Width();
+  drives.MakeFile("c:\\b\\new.txt");
+  drives.Changed("c:\\b\\");
+  Settle();
+  EXPECT_EQ(main().Width() - narrow, files().Width()) << "the list comes into sight";
 }
 
 TEST_F(FolderView, AClickReadsTheFolderOnceWhateverTheReleaseReports) {
@@ -252,6 +260,8 @@ TEST_F(FolderView, TheKeysMoveAcrossTheBoxesAndTypingJumpsToAName) {
   EXPECT_FALSE(box(1).Key(key::kRight, kShiftKey)) << "and so is a key with Shift";
   files().Key(key::kReturn);
   EXPECT_EQ(drives.openedDocuments.back(), inner + "ear.txt");
+  box(2).Press({kLeftButton, 0, 100, 20 * fake::kRowHeight});  // beta read again, box 2 emptied
+  EXPECT_FALSE(box(2).Type('i', 9000) || box(2).Key(key::kEnd)) << "no rows of the chain there";
 }
 
 }  // namespace
