@@ -61,6 +61,10 @@ void Form1::Config_Load() {
   config.top = window_->Top();
   config.options = options_;
   const bool read = ReadConfig(*contents, config);
+  if (!read && !contents->empty()) {
+    if (const std::string told = settingsFiles_.SetAside(kConfigFile); !told.empty())
+      ws_.MsgBox(told, msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
+  }
   look_ = config.appearance;
   options_ = config.options;
   if (config.height != window_->Height()) window_->SetHeight(config.height);

@@ -4,7 +4,6 @@
 // the shell's copy engine, after the user confirms it, or, where the shell
 // would read a path its own way, through the program's own exact copy.
 #include "commands/commands.h"
-#include "settings/legacy_text.h"
 #include "settings/text_file.h"
 
 namespace vantiro {
@@ -16,12 +15,12 @@ constexpr unsigned kFofSimpleProgress = 0x100;
 constexpr unsigned kFofFilesOnly = 0x80;
 
 // The copied file's full path and its name, nullopt unless both are there:
-// an empty, damaged or huge file means that nothing was copied.
+// an empty or damaged file means that nothing was copied.
 std::optional<std::pair<std::string, std::string>> ReadHandOver(const FileSystem& fs,
                                                                 const std::string& path) {
-  std::optional<std::string> contents = ReadTextFile(fs, path, 64 * 1024);
+  std::optional<std::string> contents = ReadTextFile(fs, path);
   if (!contents) return std::nullopt;
-  TextFileReader file(FromLegacyText(*contents));
+  TextFileReader file(SettingsText(*contents));
   std::optional<std::string> source = file.Text();
   std::optional<std::string> name = file.Text();
   if (!source || !name || source->empty() || name->empty()) return std::nullopt;

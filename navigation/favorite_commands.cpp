@@ -5,7 +5,13 @@
 
 namespace vantiro {
 
-void Browser::Favorites_Load() { SetFavorites(ReadFavorites(settingsFiles_)); }
+void Browser::Favorites_Load() {
+  FavoritesRead read = ReadFavorites(settingsFiles_);
+  SetFavorites(std::move(read.favorites));
+  if (read.whole) return;
+  if (const std::string told = settingsFiles_.SetAside(kFavoritesFile); !told.empty())
+    ws_.MsgBox(told, msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
+}
 
 void Browser::Favorites_Save() {
   if (!SaveFavorites(settingsFiles_, chain_.Favorites())) ws_.Beep();

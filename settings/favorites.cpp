@@ -10,18 +10,18 @@ std::string FavoritesText(std::span<const std::string> favorites) {
   return file.contents();
 }
 
-std::vector<std::string> ReadFavorites(const SettingsFiles& files) {
-  std::vector<std::string> favorites;
+FavoritesRead ReadFavorites(const SettingsFiles& files) {
+  FavoritesRead read;
   std::optional<std::string> contents = files.Read(kFavoritesFile);
-  if (!contents) return favorites;
+  if (!contents) return read;
   TextFileReader file(std::move(*contents));
   while (const std::optional<std::string_view> line = file.NextLine()) {
     if (line->find_first_not_of(" \t") == std::string_view::npos) continue;
     std::optional<std::string> path = TextFileReader::ParseText(*line);
-    if (!path) break;
-    if (!path->empty()) favorites.push_back(std::move(*path));
+    if (!path) read.whole = false;
+    if (path && !path->empty()) read.favorites.push_back(std::move(*path));
   }
-  return favorites;
+  return read;
 }
 
 bool SaveFavorites(SettingsFiles& files, std::span<const std::string> favorites) {

@@ -14,9 +14,14 @@ inline constexpr const char* kFavoritesFile = "Favorites";
 
 std::string FavoritesText(std::span<const std::string> favorites);
 
-// The favourites of the file, up to the first line that is not a quoted
-// path; blank lines are passed over, duplicates kept.
-std::vector<std::string> ReadFavorites(const SettingsFiles& files);
+struct FavoritesRead {
+  std::vector<std::string> favorites;
+  bool whole = true;  // false when a line could not be read as a path
+};
+
+// Every favourite of the file, quoted or not, to its end; blank lines are
+// passed over, duplicates kept.
+FavoritesRead ReadFavorites(const SettingsFiles& files);
 
 // False when the file could not be written (it is then kept in memory).
 bool SaveFavorites(SettingsFiles& files, std::span<const std::string> favorites);

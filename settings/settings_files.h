@@ -25,8 +25,13 @@ class SettingsFiles {
   // False when the file could not be written: its contents are kept.
   bool Save(const std::string& name, const std::string& contents);
   // The contents kept in place of a file that could not be written, or the
-  // file's, an older installation's Windows-1252 turned into UTF-8.
+  // file's text (SettingsText).
   std::optional<std::string> Read(const std::string& name) const;
+  // A file the program could not read whole is copied as it stands to
+  // name + ".bak" before anything writes it; where no copy can be made, it
+  // is not written at all this run. The first time in a run, what to tell
+  // the user; later, "".
+  std::string SetAside(const std::string& name);
   void KeepUnsaved(const std::string& name, std::string contents) {
     unsaved_[name] = std::move(contents);
   }
@@ -36,6 +41,7 @@ class SettingsFiles {
   FileSystem& fs_;
   std::string programDir_;
   std::map<std::string, std::string> unsaved_;
+  std::map<std::string, bool> setAside_;  // whether the copy was made
 };
 
 }  // namespace vantiro

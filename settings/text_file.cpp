@@ -1,9 +1,12 @@
 #include "settings/text_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <memory>
+
+#include "settings/legacy_text.h"
 
 namespace vantiro {
 namespace {
@@ -110,25 +113,31 @@ std::optional<std::string> TextFileReader::Text() {
 
 std::optional<std::string> TextFileReader::ParseText(std::string_view line) {
   line = Trimmed(line);
-  if (line.size() < 2 || line.front() != '"' || line.back() != '"') return std::nullopt;
-  line = line.substr(1, line.size() - 2);
-  if (line.find('"') != std::string_view::npos) return std::nullopt;
+  if (line.size() >= 2 && line.front() == '"' && line.back() == '"')
+    line = line.substr(1, line.size() - 2);
+  const bool text = std::ranges::none_of(
+      line, [](char c) { return c == '"' || (static_cast<unsigned char>(c) < 0x20 && c != '\t'); });
+  if (!text) return std::nullopt;
   return std::string(line);
 }
 
-std::optional<std::string> ReadTextFile(const FileSystem& fs, const std::string& path,
-                                        std::size_t limit) {
+std::optional<std::string> ReadTextFile(const FileSystem& fs, const std::string& path) {
   const std::unique_ptr<InputFile> file = fs.OpenForReading(path);
   if (!file) return std::nullopt;
   std::string contents;
-  char buffer[16 * 1024];
-  while (contents.size() < limit) {
-    const std::ptrdiff_t got = file->Read(buffer, std::min(sizeof buffer, limit - contents.size()));
+  char buffer[64 * 1024];
+  for (;;) {
+    const std::ptrdiff_t got = file->Read(buffer, sizeof buffer);
     if (got < 0) return std::nullopt;
-    if (got == 0) break;
+    if (got == 0) return contents;
     contents.append(buffer, static_cast<std::size_t>(got));
   }
-  return contents;
+}
+
+std::string SettingsText(std::string_view bytes) {
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
+  return FromLegacyText(bytes);
 }
 
 }  // namespace vantiro

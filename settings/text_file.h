@@ -43,7 +43,9 @@ class TextFileReader {
   // The next line as it stands, without its line end.
   std::optional<std::string_view> NextLine();
 
-  // The text of a quoted line, nullopt when the line is not one.
+  // The text of a line: between its double quotes, or, without them, the
+  // line as it stands. nullopt for a line that holds a control character or
+  // a double quote inside: no text the program writes does.
   static std::optional<std::string> ParseText(std::string_view line);
 
  private:
@@ -54,12 +56,12 @@ class TextFileReader {
   std::size_t position_ = 0;
 };
 
-// The settings files are small: anything beyond this many bytes is ignored.
-inline constexpr std::size_t kSettingsFileLimit = 1 << 20;
-
-// The contents of a file, at most limit bytes; nullopt when it cannot be
+// The whole contents of a file, of any length; nullopt when it cannot be
 // opened or read.
-std::optional<std::string> ReadTextFile(const FileSystem& fs, const std::string& path,
-                                        std::size_t limit = kSettingsFileLimit);
+std::optional<std::string> ReadTextFile(const FileSystem& fs, const std::string& path);
+
+// The text of a settings file's bytes: a UTF-8 byte-order mark is dropped,
+// and an older installation's Windows-1252 is turned into UTF-8.
+std::string SettingsText(std::string_view bytes);
 
 }  // namespace vantiro

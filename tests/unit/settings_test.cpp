@@ -75,20 +75,42 @@ TEST(ConfigFile, ReadsTheValuesInOrderUntilTheFirstItCannot) {
   EXPECT_TRUE(config.options.animation);
 }
 
-TEST(FavoritesFile, ReadsQuotedPathsUpToTheFirstLineThatIsNone) {
+// Every line to the end is a favourite, quoted or not; a line of bytes that
+// are no text is passed over, and the file is then not read whole.
+TEST(FavoritesFile, ReadsEveryPathToTheEndOfTheFile) {
+  using namespace std::string_literals;
   fake::TempDrives drives;
   drives.AddDrive('c');
   SettingsFiles files(drives);
   files.SetProgramDir("c:\\vantiro");
-  drives.MakeFile(kFavorites,
-                  "\"c:\\temp\\\"\r\n\r\n\"d:\\\"\r\n\"c:\\temp\\\"\nnot quoted\r\n\"x:\\\"");
-  EXPECT_EQ(ReadFavorites(files), (Entries{"c:\\temp\\", "d:\\", "c:\\temp\\"}));
+  const struct {
+    std::string bytes;
+    Entries favorites;
+    bool whole;
+  } rows[] = {
+      {"\"c:\\temp\\\"\r\n\r\n\"d:\\\"\r\n\"c:\\temp\\\"\nc:\\bare\\ \r\n\"x:\\\"",
+       {"c:\\temp\\", "d:\\", "c:\\temp\\", "c:\\bare\\", "x:\\"},
+       true},
+      {"\xEF\xBB\xBF\"c:\\a\\\"\r\n", {"c:\\a\\"}, true},      // a byte-order mark
+      {"\"c:\\caf\xE9\\\"\r\n", {"c:\\caf\xC3\xA9\\"}, true},  // an older installation's
+      {"\"c:\\a\\\"\r\n\x01\x00\xFFjunk\r\n\"d\"e\"\r\n\"d:\\\""s, {"c:\\a\\", "d:\\"}, false}};
+  for (const auto& row : rows) {
+    drives.MakeFile(kFavorites, row.bytes);
+    const FavoritesRead read = ReadFavorites(files);
+    EXPECT_EQ(std::pair(read.favorites, read.whole), std::pair(row.favorites, row.whole))
+        << row.bytes;
+  }
+  const std::string line = "\"c:\\" + std::string(150, 'f') + "\\\"\r\n";
+  std::string big;
+  for (int i = 0; i < 9000; ++i) big += line;
+  drives.MakeFile(kFavorites, big);
+  EXPECT_TRUE(SaveFavorites(files, ReadFavorites(files).favorites));
+  EXPECT_EQ(drives.Contents(kFavorites), big) << "over 1 MiB, written back whole";
   drives.MakeFile(kFavorites, "\"c:\\caf\xE9\\\"\r\n");
-  EXPECT_EQ(ReadFavorites(files), Entries{"c:\\caf\xC3\xA9\\"}) << "an older installation's";
-  EXPECT_TRUE(SaveFavorites(files, ReadFavorites(files)));
+  EXPECT_TRUE(SaveFavorites(files, ReadFavorites(files).favorites));
   EXPECT_EQ(drives.Contents(kFavorites), "\"c:\\caf\xC3\xA9\\\"\r\n") << "saved as UTF-8";
   const int saves = drives.saves;
-  EXPECT_TRUE(SaveFavorites(files, ReadFavorites(files)));
+  EXPECT_TRUE(SaveFavorites(files, ReadFavorites(files).favorites));
   EXPECT_EQ(drives.saves, saves) << "a file that holds them already is not written again";
 }
 
@@ -155,7 +177,7 @@ TEST_F(Settings, ARestartBringsBackTheValuesTheFoldersAndTheFile) {
   EXPECT_TRUE(main().MenuChecked("mnuTopMost") && main().topMostCalls().back());
   EXPECT_EQ(chain().LastBox(), 0) << "the path is not remembered";
   Restart([this] { drives.MakeFile(kConfig, "1500\r\n2100\r\n0\r\n0\r\n0\r\n-99999999\r\n"); });
-  EXPECT_EQ(ws.messages.size(), 2u) << "a damaged file greets as a first run";
+  EXPECT_EQ(ws.messages.size(), 3u) << "a damaged file is set aside and greets as a first run";
 }
 
 TEST_F(Settings, StartUpFixesAWindowFarLeft) {
@@ -208,6 +230,24 @@ TEST_F(Settings, AFailedSaveBeepsKeepsTheOldFilesAndLosesNothingThisRun) {
   EXPECT_EQ(drives.Contents(kFavorites), "\"c:\\a\\\"\r\n") << "the favourites are skipped";
   EXPECT_EQ(chain().LastBox(), 2) << "the refresh still opens the folders again";
   EXPECT_EQ(box(0).Items(), (Entries{"c:", "z:", "", "c:\\a\\", "c:\\a\\"}));
+}
+
+// A settings file that cannot be read whole is kept as it was before it is
+// written, and the user is told once.
+TEST_F(Settings, AFileNotReadWholeIsKeptAsItWasBeforeItIsWritten) {
+  const std::string favorites = "\"c:\\a\\\"\r\n\x01\x02\r\n", config = "1200\r\n\x01\r\n";
+  drives.MakeFile(kFavorites, favorites);
+  drives.MakeFile(kConfig, config);
+  Launch();
+  main().ChooseMenu("mnuRefresh");
+  const auto told = std::ranges::count_if(ws.messages, [](const auto& message) {
+    return message.text.starts_with("Part of 'c:\\vantiro\\");
+  });
+  EXPECT_EQ(told, 2) << "once for each file";
+  EXPECT_EQ(std::pair(drives.Contents(kFavorites + std::string(".bak")),
+                      drives.Contents(kConfig + std::string(".bak"))),
+            std::pair(favorites, config));
+  EXPECT_EQ(drives.Contents(kFavorites), "\"c:\\a\\\"\r\n");
 }
 
 TEST_F(Settings, ResetAllDeletesTheConfigurationAndStartsAFreshCopy) {
