@@ -1,6 +1,8 @@
 // The functions of the system libraries a start does without (the shell's,
 // the common dialogs', the picture loader's, MCI's) are looked up on their
-// first use: each library loads then, not with the program.
+// first use: each library loads then, not with the program. This is the one
+// way to reach them: a library not yet loaded has no module handle, so a
+// lookup by GetModuleHandle would find nothing.
 #pragma once
 
 #include <windows.h>

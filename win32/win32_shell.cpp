@@ -103,11 +103,11 @@ ShellFileResult Win32FileSystem::RunShellFileOperation(const ShellFileOperation&
 }
 
 // Windows' own dialog where the shell has it, else the one rundll32 shows
-// on older systems. Wine has the function but not the dialog (E_NOTIMPL).
+// on systems older than Vista. Wine has the function but not the dialog
+// (E_NOTIMPL).
 bool Win32FileSystem::ShowOpenWith(const std::string& path, std::uintptr_t owner) {
-  using OpenWithDialog = HRESULT(WINAPI*)(HWND, const OPENASINFO*);
-  const auto dialog = reinterpret_cast<OpenWithDialog>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleW(L"shell32.dll"), "SHOpenWithDialog")));
+  using OpenWithDialog = HRESULT WINAPI(HWND, const OPENASINFO*);
+  static const auto dialog = SystemFunction<OpenWithDialog>(L"shell32.dll", "SHOpenWithDialog");
   if (!dialog) return StartProgram("rundll32.exe shell32.dll,OpenAs_RunDLL " + path);
   const std::wstring file = Wide(path);
   OPENASINFO info{};

@@ -727,9 +727,11 @@ notepad_chosen() {
 }
 
 # Wine's shell has no Open With dialog, nor a program for ".txt": the
-# program's own box comes, and "Browse..." finds Wine's notepad.
+# program's own box comes, and "Browse..." finds Wine's notepad. It is the
+# first shell command after a start, before the shell's library is loaded.
 open_with_a_program_found() {
-  select_file 'kept & sound.txt' && press_key ctrl+o && eventually 10 probe wait 'Open with' 0 &&
+  restart_program && select_file 'kept & sound.txt' && press_key ctrl+o &&
+    eventually 10 probe wait 'Open with' 0 &&
     says "Open with says: $(probe texts 'Open with' 2>&1)" \
       texts_hold 'Open with' "Choose the program to open 'kept & sound.txt' with:" || return 1
   click_button 'Open with' '^Open with$' 'Browse...' || true
@@ -1096,7 +1098,7 @@ main() {
   check "Del sends the file to the trash after the shell's question; Shift+Del deletes one for good after the program's" recycle_and_delete
   check "Del on a.txt. beside a.txt says why not, Shift+Del deletes a.txt. alone; a folder holding a link is refused with its reason" names_the_shell_misreads
   check "F3 shows a Properties sheet naming the file" properties_sheet_shows
-  check "Ctrl+O opens the program's own box; a program found with Browse... opens the file" open_with_a_program_found
+  check "Ctrl+O, the first shell command after a start, opens the program's own box; a program found with Browse... opens the file" open_with_a_program_found
   check "a double click on run.BAT asks first: No runs nothing, Yes runs it" batch_asks_first
   check "by the keys alone: Right and typing open C:\\cmd\\src, Enter on run.BAT asks first; Left and Backspace go back a box, the selections kept" keyboard_walk
   check "Ctrl+N opens a second window at the old place with the same folders, this one 33 px down and right; Copy in one, Paste in the other" new_window_beside

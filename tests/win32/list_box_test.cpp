@@ -91,7 +91,7 @@ TEST_F(ListBoxTest, ShowsItsRowsInUtf8AndClicksOnlyForTheUser) {
   // scroll, and other programs find them by their beginning, ignoring case.
   std::vector<std::string> rows(50, "row");
   rows[30] = "Target";
-  first->ShowRows(40, [&](std::size_t index) { return std::string_view(rows[index]); });
+  first->ShowRows(40, [&](std::size_t index) { return rows[index]; });
   first->Select(30);
   first->SetTopIndex(20);
   first->ShowMoreRows(50);
