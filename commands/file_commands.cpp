@@ -141,6 +141,7 @@ bool Commands::Recycle(const std::string& path, const std::optional<ShellRefusal
   FileOp.func = kFoDelete;
   FileOp.from = path;
   FileOp.flags = kFofAllowUndo;
+  FileOp.declineQuestions = false;
   fs_.RunShellFileOperation(FileOp);
   return true;
 }

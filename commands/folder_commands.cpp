@@ -7,6 +7,10 @@ namespace vantiro {
 namespace {
 
 constexpr Twips kNewWindowOffset = 500;
+constexpr unsigned kFoDelete = 3;
+constexpr unsigned kFofNoConfirmation = 0x10;
+constexpr unsigned kFofAllowUndo = 0x40;
+constexpr unsigned kFofWantNukeWarning = 0x4000;
 
 }  // namespace
 
@@ -31,6 +35,11 @@ void Commands::mnuNewWindow_Click() {
   }
 }
 
+// The folder goes to the Recycle Bin whole or stays. The program asks first,
+// then the gate looks through the folder, and the shell asks nothing after
+// it: no link can come in between. Where the bin cannot take the folder, the
+// shell offers to delete it for good, walking into whatever links it holds
+// by then; that offer is declined, and the user told.
 void Commands::mnuFolderRecycleBin_Click() {
   if (browser_.IsFolderOk() != msgbox::kYes) return;
   std::string folder = CurrentFolder();
@@ -39,8 +48,24 @@ void Commands::mnuFolderRecycleBin_Click() {
     return;
   }
   if (folder.ends_with('\\')) folder.pop_back();
-  if (Recycle(folder, CheckShellTree(fs_, folder)) && !fs_.Examine(folder))
+  if (ws_.MsgBox(
+          "Do you really want to send '" + folder + "' and all it holds to the Recycle Bin ?",
+          msgbox::kYesNo | msgbox::kExclamation, kAppTitle) != msgbox::kYes ||
+      !ShellTakes(folder, CheckShellTree(fs_, folder), "sent to the Recycle Bin")) {
+    return;
+  }
+  FileOp.func = kFoDelete;
+  FileOp.from = folder;
+  FileOp.flags = kFofAllowUndo | kFofNoConfirmation | kFofWantNukeWarning;
+  FileOp.declineQuestions = true;
+  const ShellFileResult result = fs_.RunShellFileOperation(FileOp);
+  if (!fs_.Examine(folder)) {
     browser_.CloseCurrentFolder();
+  } else if (result.aborted) {
+    ws_.MsgBox("'" + folder + "' cannot be sent to the Recycle Bin: the Recycle Bin cannot " +
+                   "take it. Nothing has been deleted.",
+               msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
+  }
 }
 
 void Commands::mnuFolderProperties_Click() {

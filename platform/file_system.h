@@ -24,6 +24,9 @@ struct ShellFileOperation {
   std::string from;
   std::string to;
   unsigned flags = 0;  // FOF_ values
+  // Every question the shell asks is answered No: what it offers to do
+  // instead (delete for good what the Recycle Bin cannot take) is not done.
+  bool declineQuestions = false;
 };
 
 struct ShellFileResult {

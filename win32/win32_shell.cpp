@@ -8,6 +8,8 @@
 #include <shlwapi.h>
 
 #include <algorithm>
+#include <optional>
+#include <string_view>
 
 #include "win32/handles.h"
 #include "win32/system_library.h"
@@ -84,6 +86,32 @@ void ShowPropertiesByContextMenu(const std::wstring& path, HWND owner) {
   CoTaskMemFree(item);
 }
 
+// While it lives, every dialog the shell activates on this thread is
+// answered No as it comes up.
+class QuestionsDeclined {
+ public:
+  QuestionsDeclined() : hook_(SetWindowsHookExW(WH_CBT, &Decline, nullptr, GetCurrentThreadId())) {}
+  ~QuestionsDeclined() {
+    if (hook_) UnhookWindowsHookEx(hook_);
+  }
+  QuestionsDeclined(const QuestionsDeclined&) = delete;
+  QuestionsDeclined& operator=(const QuestionsDeclined&) = delete;
+  bool active() const { return hook_ != nullptr; }
+
+ private:
+  static LRESULT CALLBACK Decline(int code, WPARAM wParam, LPARAM lParam) {
+    const auto window = reinterpret_cast<HWND>(wParam);
+    wchar_t name[8] = {};
+    if (code == HCBT_ACTIVATE && GetClassNameW(window, name, 8) > 0 &&
+        std::wstring_view(name) == L"#32770") {
+      PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(GetDlgItem(window, IDNO)));
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  HHOOK hook_;
+};
+
 }  // namespace
 
 // The shell takes lists of paths, each ended by a NUL, the list by another.
@@ -98,6 +126,9 @@ ShellFileResult Win32FileSystem::RunShellFileOperation(const ShellFileOperation&
   record.fFlags = static_cast<FILEOP_FLAGS>(operation.flags);
   static const auto operate =
       SystemFunction<decltype(SHFileOperationW)>(L"shell32.dll", "SHFileOperationW");
+  std::optional<QuestionsDeclined> declined;
+  if (operation.declineQuestions && !declined.emplace().active())
+    return {ERROR_CANCELLED, true};  // no question could be declined: nothing is done
   const int code = operate ? operate(&record) : ERROR_MOD_NOT_FOUND;
   return {code, record.fAnyOperationsAborted != FALSE};
 }

@@ -135,13 +135,15 @@ class TempDrives : public FileSystem {
     return file->stream.is_open() ? std::move(file) : nullptr;
   }
   // Copies or deletes as the shell does; a target that exists stands for the
-  // user declining to replace it.
+  // user declining to replace it. While binRefuses, a delete is one the
+  // Recycle Bin could not take: with its questions declined, nothing goes.
   ShellFileResult RunShellFileOperation(const ShellFileOperation& operation) override {
     constexpr int kMissingSource = 1026;
     constexpr unsigned kFoDelete = 3;
     shellOperations.push_back(operation);
     const std::filesystem::path from = HostPath(operation.from);
     std::error_code error;
+    if (operation.func == kFoDelete && binRefuses && operation.declineQuestions) return {0, true};
     if (operation.func == kFoDelete && !from.empty())
       return {std::filesystem::remove_all(from, error) > 0 ? 0 : kMissingSource, false};
     if (from.empty() || !std::filesystem::is_regular_file(from, error))
@@ -206,6 +208,7 @@ class TempDrives : public FileSystem {
   std::vector<std::string> openedDocuments;
   bool saveFails = false;
   bool startFails = false;
+  bool binRefuses = false;
 
  private:
   struct Watcher final : FolderWatch {

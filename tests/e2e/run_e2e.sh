@@ -705,6 +705,7 @@ names_the_shell_misreads() {
     press_key shift+Delete && answer_message "$app_title" "names\\a.txt.' ?" Yes &&
     vanished "$odd_folder/names/a.txt." && says "a.txt was touched" grep -qx plain "$odd_folder/names/a.txt" &&
     click_entry 2 holder 3 && open_menu_size >/dev/null && xdotool key --delay 200 Down Down Down Return &&
+    answer_message "$app_title" "holder' and all it holds to the Recycle Bin ?" Yes &&
     answer_message "$app_title" "holder' cannot be sent to the Recycle Bin: 'link' inside it is a link." OK &&
     says "$(ls -R "$odd_folder")" test -L "$odd_folder/holder/link" -a -f "$odd_folder/target/kept.txt"
 }

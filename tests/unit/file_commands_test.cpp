@@ -123,13 +123,21 @@ TEST_F(FileCommands, ItsOwnChangesShowWithTheChainKept) {
   EXPECT_EQ(files().Items(), Entries{"a & b.txt"});
   EXPECT_EQ(box(2).Items(), Entries{"old"});
   Click(2, "old");
+  drives.binRefuses = true;  // the shell's offer to delete for good is declined
+  ws.msgBoxAnswers = {msgbox::kYes};
+  main().ChooseMenu("mnuFolderRecycleBin");
+  EXPECT_EQ(said(),
+            "'c:\\docs\\old' cannot be sent to the Recycle Bin: the Recycle Bin cannot "
+            "take it. Nothing has been deleted.");
+  EXPECT_EQ(drives.shellOperations.back().flags, 0x4050u) << "the shell asks nothing";
+  drives.binRefuses = false;
   ws.msgBoxAnswers = {msgbox::kYes};
   main().ChooseMenu("mnuFolderRecycleBin");
   Settle();
   EXPECT_EQ(
       std::tuple(chain().LastBox(), chain().CurrentFolder(), files().Items(), main().Caption()),
       std::tuple(1, std::string("c:\\docs\\"), Entries{"a & b.txt"}, "Vantiro! - docs"));
-  EXPECT_EQ(ws.messages.size(), 1u) << "only the delete asked: " << said();
+  EXPECT_EQ(ws.messages.size(), 4u) << "the delete, the folder's question twice, the refusal";
 }
 
 // The shell's commands refuse a name it would read as another and say why;
@@ -152,6 +160,7 @@ TEST_F(FileCommands, TheShellNeverGetsANameItWouldReadAsAnother) {
   Choose("a.txt.", "mnuFileRename");
   EXPECT_EQ(drives.Contents("c:\\up.txt"), "dot");
   Click(2, "work.");
+  ws.msgBoxAnswers = {msgbox::kYes};
   main().ChooseMenu("mnuFolderRecycleBin");
   EXPECT_EQ(said(), "'c:\\docs\\work.' cannot be sent to the Recycle Bin: its name ends in a dot.");
   main().ChooseMenu("mnuExplore");

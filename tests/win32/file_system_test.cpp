@@ -115,6 +115,21 @@ TEST_F(FileSystemTest, HandsTheShellItsOperationAndTellsWhatCameOfIt) {
   }
 }
 
+// A folder on another file system than Wine's trash is one the Recycle Bin
+// cannot take: the shell's offer to delete it for good is declined before a
+// Yes can reach it, and the folder stays whole.
+TEST_F(FileSystemTest, ARecycleWhoseQuestionsAreDeclinedNeverDeletes) {
+  const std::string folder = "Z:\\dev\\shm\\vantiro-" + std::to_string(GetCurrentProcessId());
+  ASSERT_TRUE(CreateDirectoryW(FilePath(folder).c_str(), nullptr));
+  ASSERT_TRUE(fs.SaveFile(folder + "\\inner.txt", "kept"));
+  DialogAnswerer tooLate([](HWND dialog) { Press(dialog, IDYES); });
+  const ShellFileResult result = fs.RunShellFileOperation(
+      {0, FO_DELETE, folder, "", FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_WANTNUKEWARNING, true});
+  EXPECT_TRUE(result.aborted);
+  EXPECT_EQ(Contents(folder + "\\inner.txt"), "kept");
+  RemoveTree(folder);
+}
+
 // Each case is made beside the names the shell would take it for: the gate
 // refuses it, and the exact calls reach it, never the other. A name with a
 // wildcard cannot be made at all, and no pattern is matched.
