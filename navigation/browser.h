@@ -131,6 +131,7 @@ class Browser {
   std::string Caption(int index) const;
   // Reads again and watches exactly the folders the chain shows.
   void FollowShown();
+  void WatchReplaced(const std::string& folder);
   void CancelReadings(const std::function<bool(const std::string&)>& which);
 
   bool KeyDown(int list, const KeyEvent& event);

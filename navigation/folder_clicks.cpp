@@ -72,11 +72,16 @@ void Browser::ShowChainState() {
 // failed leaves box 0 and the view starts again from box 0.
 void Browser::Listed(FolderListing listing) {
   const bool opened = !opening_.path.empty() && listing.path == opening_.path;
+  const std::string path = listing.path;
   const ChainChange change = chain_.Apply(std::move(listing));
   if (!opened) {
     Draw(change);
     ShowChainState();
-    if (change.lost >= 0) Lost(change);
+    if (change.lost >= 0) {
+      Lost(change);
+    } else {
+      WatchReplaced(path);
+    }
     return;
   }
   if (change.lost < 0) {

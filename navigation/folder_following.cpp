@@ -99,6 +99,23 @@ void Browser::FollowShown() {
   }
 }
 
+// A folder renamed away or removed, and another made under its name, keeps
+// its place in the chain; its watch followed the old one. A folder read
+// again, and the folders in it, are watched anew where that happened, and
+// read again.
+void Browser::WatchReplaced(const std::string& folder) {
+  std::vector<std::string> replaced;
+  for (const auto& [path, watch] : watches_) {
+    const bool within =
+        path.starts_with(folder) && path.find('\\', folder.size()) >= path.size() - 1;
+    if (within && watch->Replaced()) replaced.push_back(path);
+  }
+  if (replaced.empty()) return;
+  for (const std::string& path : replaced) watches_.erase(path);
+  FollowShown();
+  for (const std::string& path : replaced) ReadAgain(path);
+}
+
 // A change while the folder is being read is read after that reading.
 void Browser::ReadAgain(const std::string& path) {
   if (std::ranges::count(chain_.ShownFolders(), path) == 0) return;

@@ -46,10 +46,14 @@ struct FolderEntry {
   ItemInfo info;
 };
 
-// A watch on a folder; it ends when destroyed.
+// A watch on a folder; it ends when destroyed. It follows the folder it
+// began on, even renamed away.
 class FolderWatch {
  public:
   virtual ~FolderWatch() = default;
+  // Whether its path now names another folder, or none: the folder watched
+  // was renamed away or removed, and perhaps another made in its place.
+  virtual bool Replaced() const = 0;
 };
 
 // A file open for reading; closed when destroyed.

@@ -17,6 +17,8 @@
 #include <string_view>
 #include <thread>
 
+#include <sys/stat.h>
+
 #include "platform/file_system.h"
 
 namespace vantiro::fake {
@@ -100,7 +102,7 @@ class TempDrives : public FileSystem {
   std::unique_ptr<FolderWatch> Watch(const std::string& path,
                                      std::function<void()> changed) const override {
     if (HostPath(path).empty()) return nullptr;
-    return std::make_unique<Watcher>(watchers_, path, std::move(changed));
+    return std::make_unique<Watcher>(*this, path, std::move(changed));
   }
   // Tells the watches of a folder that it changed; how many there were.
   int Changed(const std::string& folder) const {
@@ -211,15 +213,26 @@ class TempDrives : public FileSystem {
   bool binRefuses = false;
 
  private:
+  // Which folder a path names now: its host's inode.
+  std::optional<ino_t> Identity(const std::string& path) const {
+    struct stat status {};
+    if (stat(HostPath(path).c_str(), &status) != 0) return std::nullopt;
+    return status.st_ino;
+  }
   struct Watcher final : FolderWatch {
-    Watcher(std::vector<Watcher*>& all, std::string path, std::function<void()> changed)
-        : all(all), path(std::move(path)), changed(std::move(changed)) {
-      all.push_back(this);
+    Watcher(const TempDrives& drives, std::string path, std::function<void()> changed)
+        : drives(drives),
+          path(std::move(path)),
+          changed(std::move(changed)),
+          identity(drives.Identity(this->path)) {
+      drives.watchers_.push_back(this);
     }
-    ~Watcher() override { std::erase(all, this); }
-    std::vector<Watcher*>& all;
+    ~Watcher() override { std::erase(drives.watchers_, this); }
+    bool Replaced() const override { return identity != drives.Identity(path); }
+    const TempDrives& drives;
     std::string path;
     std::function<void()> changed;
+    std::optional<ino_t> identity;
   };
   struct HostFile final : InputFile {
     explicit HostFile(const std::filesystem::path& path) : stream(path, std::ios::binary) {}

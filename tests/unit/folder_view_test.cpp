@@ -184,6 +184,20 @@ TEST_F(FolderView, TheOpenListsFollowTheDiskKeepingSelectionAndScroll) {
   EXPECT_EQ(main().Width() - narrow, files().Width()) << "the list comes into sight";
 }
 
+// Another program renames the open folder away and makes another under its
+// name: the new folder is listed, and watched in place of the old.
+TEST_F(FolderView, AFolderReplacedWhileOpenIsListedAndWatchedAgain) {
+  OpenA();
+  Click(2, "a5");
+  const std::filesystem::path a5 = drives.HostPath("c:\\a\\a5");
+  std::filesystem::rename(a5, a5.string() + ".old");
+  drives.MakeFile("c:\\a\\a5\\new.txt");
+  drives.Changed("c:\\a\\");
+  Settle();
+  EXPECT_EQ(std::pair(files().Items(), drives.Changed("c:\\a\\a5\\")),
+            std::pair(Entries{"new.txt"}, 1));
+}
+
 TEST_F(FolderView, AClickReadsTheFolderOnceWhateverTheReleaseReports) {
   OpenA();
   const int reads = drives.reads;

@@ -207,6 +207,11 @@ TEST_F(FileSystemTest, AWatchTellsTheLoopOfNamesMadeAndRemovedInItsFolder) {
   MakeFile(root + "other\\made.txt", "x");
   EXPECT_TRUE(waitFor(before + 1, 1000) && others == 1) << "a watch that goes on";
   EXPECT_EQ(fs.Watch(root + "missing\\", [] {}), nullptr);
+  EXPECT_FALSE(other->Replaced());
+  ASSERT_TRUE(MoveFileA((root + "other").c_str(), (root + "moved").c_str()));
+  EXPECT_TRUE(other->Replaced()) << "renamed away";
+  ASSERT_TRUE(CreateDirectoryA((root + "other").c_str(), nullptr));
+  EXPECT_TRUE(other->Replaced()) << "another in its place";
 }
 
 }  // namespace
