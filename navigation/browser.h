@@ -6,14 +6,12 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "navigation/folder_chain.h"
-#include "navigation/folder_reading.h"
+#include "navigation/folder_loader.h"
 #include "platform/window_system.h"
 #include "preview/previews.h"
 #include "settings/options.h"
@@ -22,7 +20,7 @@
 
 namespace vantiro {
 
-class Browser {
+class Browser : private FolderLoader::Listener {
  public:
   class Host {
    public:
@@ -115,9 +113,10 @@ class Browser {
   };
 
   void Open(int index, Wait wait);
-  void StartReading(const std::string& path);
-  void ShowRead(const std::string& path, const ReadNames& read);
-  void Listed(FolderListing listing);
+  // What the loader finds.
+  void Batch(const std::string& path, const ReadNames& read) override;
+  void Listed(FolderListing listing) override;
+  void Unwatched(const std::string& path) override;
   void Opened(const ChainChange& change);
   bool AskRetry(const std::string& path);
   void Lost(const ChainChange& change);
@@ -131,8 +130,6 @@ class Browser {
   std::string Caption(int index) const;
   // Reads again and watches exactly the folders the chain shows.
   void FollowShown();
-  void WatchReplaced(const std::string& folder);
-  void CancelReadings(const std::function<bool(const std::string&)>& which);
 
   bool KeyDown(int list, const KeyEvent& event);
   void EnterNext(int index);
@@ -181,13 +178,8 @@ class Browser {
     std::string text;
     std::uint32_t time = 0;
   } typing_;  // the letters typed in a row, and the list they were typed in
-  std::vector<std::unique_ptr<FolderReading>> readings_;  // one per folder being read
-  std::vector<std::unique_ptr<FolderReading>> retired_;   // cancelled, maybe not yet ended
-  std::vector<std::string> readAgain_;                    // changed while being read
-  std::map<std::string, std::unique_ptr<FolderWatch>> watches_;
+  FolderLoader loader_{ws_, fs_, chain_, *this};
   bool unwatchedSaid_ = false;
-  // Work posted by a watch's thread finds the browser through this, or not at all.
-  std::shared_ptr<Browser*> self_ = std::make_shared<Browser*>(this);
 };
 
 }  // namespace vantiro

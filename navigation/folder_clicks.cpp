@@ -37,7 +37,7 @@ void Browser::Open(int index, Wait wait) {
     Listed(ListFolder(fs_, opening_.path, chain_.Filter(), chain_.Measure()));
   } else {
     main_.SetCaption(opening_.caption + " (listing...)");
-    StartReading(opening_.path);
+    loader_.Read(opening_.path);
     FollowShown();
   }
 }
@@ -80,7 +80,7 @@ void Browser::Listed(FolderListing listing) {
     if (change.lost >= 0) {
       Lost(change);
     } else {
-      WatchReplaced(path);
+      loader_.WatchReplaced(path);
     }
     return;
   }
@@ -122,7 +122,7 @@ void Browser::CloseTo(int index) {
   ShowChainEnd();
   DrawFiles();
   ShowChainState();
-  StartReading(chain_.CurrentFolder());
+  loader_.Read(chain_.CurrentFolder());
   FollowShown();
 }
 

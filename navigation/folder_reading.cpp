@@ -4,27 +4,23 @@
 
 namespace vantiro {
 
-FolderReading::FolderReading(WindowSystem& ws, const FileSystem& fs, const std::string& path,
+FolderReading::FolderReading(Executor& executor, const FileSystem& fs, const std::string& path,
                              const std::string& filter, MeasureTexts measure, Handlers handlers)
     : path_(path), shared_(std::make_shared<Shared>()) {
   shared_->handlers = std::move(handlers);
-  thread_ = std::thread(&FolderReading::Read, std::ref(ws), std::cref(fs), path, filter,
-                        std::move(measure), shared_);
-}
-
-FolderReading::~FolderReading() {
-  Cancel();
-  thread_.join();
+  executor.Run([&executor, &fs, path, filter, measure = std::move(measure), shared = shared_] {
+    Read(executor, fs, path, filter, measure, shared);
+  });
 }
 
 // Each batch is handed over whole: the window's thread takes it as it
 // comes, and a cancelled reading's batches are dropped there.
-void FolderReading::Read(WindowSystem& ws, const FileSystem& fs, const std::string& path,
+void FolderReading::Read(Executor& executor, const FileSystem& fs, const std::string& path,
                          const std::string& filter, const MeasureTexts& measure,
                          const std::shared_ptr<Shared>& shared) {
   using Clock = std::chrono::steady_clock;
   const auto deliver = [&](auto step) {
-    ws.Post([shared, step = std::move(step)]() mutable {
+    executor.Post([shared, step = std::move(step)]() mutable {
       if (!shared->cancelled) step(shared->handlers);
     });
   };
@@ -50,7 +46,6 @@ void FolderReading::Read(WindowSystem& ws, const FileSystem& fs, const std::stri
                                      : FolderListing{path, false, {}, {}, 0};
     deliver([listing = std::move(listing)](Handlers& to) mutable { to.done(std::move(listing)); });
   }
-  shared->ended = true;
 }
 
 }  // namespace vantiro

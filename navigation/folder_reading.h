@@ -1,19 +1,18 @@
-// A folder read on a thread of its own, so that the window never waits for
-// a big folder or a drive that does not answer. What the thread finds comes
-// back on the window's thread (WindowSystem::Post): the names in batches
-// as they are read, then the whole listing, arranged. After Cancel nothing
-// more arrives.
+// A folder read away from the window's thread, so that the window never
+// waits for a big folder or a drive that does not answer. What the reading
+// finds comes back on the window's thread: the names in batches as they are
+// read, then the whole listing, arranged. After Cancel, or once the reading
+// is destroyed, nothing more arrives, and nothing waits for it to end.
 #pragma once
 
 #include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "navigation/folder_chain.h"
-#include "platform/window_system.h"
+#include "platform/executor.h"
 
 namespace vantiro {
 
@@ -26,32 +25,27 @@ class FolderReading {
   // A batch waits at most this long after the reading starts or the last one.
   static constexpr int kBatchMs = 50;
 
-  FolderReading(WindowSystem& ws, const FileSystem& fs, const std::string& path,
+  // The executor and the file system outlive every job they are given.
+  FolderReading(Executor& executor, const FileSystem& fs, const std::string& path,
                 const std::string& filter, MeasureTexts measure, Handlers handlers);
-  // Cancels, then waits for the thread: a reading stuck on a drive that does
-  // not answer is best cancelled and kept until it has ended.
-  ~FolderReading();
+  ~FolderReading() { Cancel(); }
   FolderReading(const FolderReading&) = delete;
   FolderReading& operator=(const FolderReading&) = delete;
 
   const std::string& path() const { return path_; }
   void Cancel() { shared_->cancelled = true; }
-  bool Cancelled() const { return shared_->cancelled; }
-  bool Ended() const { return shared_->ended; }
 
  private:
   struct Shared {
     Handlers handlers;
     std::atomic<bool> cancelled = false;
-    std::atomic<bool> ended = false;
   };
-  static void Read(WindowSystem& ws, const FileSystem& fs, const std::string& path,
+  static void Read(Executor& executor, const FileSystem& fs, const std::string& path,
                    const std::string& filter, const MeasureTexts& measure,
                    const std::shared_ptr<Shared>& shared);
 
   std::string path_;
   std::shared_ptr<Shared> shared_;
-  std::thread thread_;
 };
 
 }  // namespace vantiro

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/executor.h"
 #include "platform/window.h"
 
 namespace vantiro {
@@ -53,10 +54,10 @@ class Timer {
   virtual void SetEnabled(bool enabled) = 0;
 };
 
-class WindowSystem {
+// Its Executor runs the jobs that read folders, and hands back to the
+// window's thread what they find.
+class WindowSystem : public Executor {
  public:
-  virtual ~WindowSystem() = default;
-
   // A new hidden top-level window.
   virtual std::unique_ptr<Window> CreateTopWindow(WindowDesign design, Window::Events events) = 0;
   // A timer that calls tick every intervalMs while enabled; starts disabled.
@@ -82,9 +83,6 @@ class WindowSystem {
   virtual Area WorkArea() const = 0;
 
   virtual void Beep() = 0;
-  // Runs work on the window's thread once the event being handled, and any
-  // message or input box it shows, is over. Safe on any thread.
-  virtual void Post(std::function<void()> work) = 0;
   // Lets pending window events run (paint, timer ticks).
   virtual void DoEvents() = 0;
   // Ends the program: nothing of it runs after the current event returns.

@@ -12,5 +12,5 @@ int main() {
   vantiro::win32::Win32Platform platform;
   vantiro::Form1 form(platform.windows(), platform.files());
   form.Start();
-  return platform.Run();
+  platform.Run();
 }

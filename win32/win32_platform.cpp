@@ -1,5 +1,7 @@
 #include "win32/win32_platform.h"
 
+#include <windows.h>
+
 #include "win32/win32_file_system.h"
 #include "win32/win32_window_system.h"
 
@@ -18,6 +20,9 @@ WindowSystem& Win32Platform::windows() { return adapters_->windows; }
 
 FileSystem& Win32Platform::files() { return adapters_->files; }
 
-int Win32Platform::Run() { return adapters_->windows.Run(); }
+void Win32Platform::Run() {
+  adapters_->windows.RunToQuit();
+  ExitProcess(0);
+}
 
 }  // namespace vantiro::win32

@@ -19,8 +19,9 @@ class Win32Platform {
 
   WindowSystem& windows();
   FileSystem& files();
-  // Dispatches messages until the program quits; returns the exit code.
-  int Run();
+  // Dispatches messages until the program quits, then ends the process at
+  // once: what is still being read elsewhere is let go, never waited for.
+  [[noreturn]] void Run();
 
  private:
   struct Adapters;

@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include <algorithm>
+#include <thread>
 
 #include "win32/input_box.h"
 #include "win32/loop_waits.h"
@@ -28,12 +29,11 @@ Win32WindowSystem::Win32WindowSystem() : scale_(ScreenScale()) {
   SetWindowLongPtrW(wake_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
-int Win32WindowSystem::Run() {
+void Win32WindowSystem::RunToQuit() {
   RunWhile([] { return true; });
   // Take the quit message Quit posted, if it is still waiting.
   MSG msg{};
   PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-  return 0;
 }
 
 // Between messages the loop runs the work of the handles it waits on.
@@ -66,6 +66,10 @@ void Win32WindowSystem::DoEvents() {
     DispatchQueued(msg);
   }
 }
+
+// A thread of its own that nothing joins: one stuck on a drive that does not
+// answer never holds up the window, nor the end of the process.
+void Win32WindowSystem::Run(std::function<void()> job) { std::thread(std::move(job)).detach(); }
 
 void Win32WindowSystem::Post(std::function<void()> work) {
   const std::scoped_lock lock(postedLock_);

@@ -33,8 +33,8 @@ class Win32WindowSystem final : public WindowSystem {
  public:
   Win32WindowSystem();
 
-  // Dispatches messages until Quit; returns the process's exit code.
-  int Run();
+  // Dispatches messages until Quit.
+  void RunToQuit();
   // Dispatches messages, posted work included, while going() holds.
   void RunWhile(const std::function<bool()>& going);
 
@@ -53,6 +53,7 @@ class Win32WindowSystem final : public WindowSystem {
   Area WorkArea() const override;
 
   void Beep() override;
+  void Run(std::function<void()> job) override;
   void Post(std::function<void()> work) override;
   void DoEvents() override;
   void Quit() override;

@@ -97,15 +97,22 @@ class FakeWindowSystem final : public WindowSystem {
     posted_.push_back(std::move(work));
     postedReady_.notify_all();
   }
-  // Runs what was posted, waiting for the first of it; false when nothing came.
+  // A job waits for RunPosted, which runs it on the test's thread.
+  void Run(std::function<void()> job) override { jobs_.push_back(std::move(job)); }
+  // Runs the next job, or else the next work posted, waiting for it; false
+  // when nothing came.
   bool RunPosted(std::chrono::milliseconds wait) {
-    std::deque<std::function<void()>> work;
-    {
+    std::function<void()> step;
+    if (!jobs_.empty()) {
+      step = std::move(jobs_.front());
+      jobs_.pop_front();
+    } else {
       std::unique_lock lock(postedLock_);
       if (!postedReady_.wait_for(lock, wait, [&] { return !posted_.empty(); })) return false;
-      work.swap(posted_);
+      step = std::move(posted_.front());
+      posted_.pop_front();
     }
-    for (auto& step : work) step();
+    step();
     return true;
   }
 
@@ -137,6 +144,7 @@ class FakeWindowSystem final : public WindowSystem {
  private:
   std::mutex postedLock_;
   std::condition_variable postedReady_;
+  std::deque<std::function<void()>> jobs_;
   std::deque<std::function<void()>> posted_;
 };
 

@@ -2,6 +2,10 @@
 // window's thread, and that nothing does once the reading is cancelled.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
+
+#include "navigation/folder_loader.h"
 #include "navigation/folder_reading.h"
 #include "tests/doubles/fake_window_system.h"
 #include "tests/doubles/temp_drives.h"
@@ -72,10 +76,80 @@ TEST_F(Reading, ShowsNothingOnceCancelled) {
   }
   const int shown = batches;
   cancelled->Cancel();
-  while (!cancelled->Ended()) ws.RunPosted(milliseconds(10));
-  ws.RunPosted(milliseconds(100));
+  while (ws.RunPosted(milliseconds(0))) {
+  }
   EXPECT_FALSE(listing) << "a cancelled reading hands back nothing more";
   EXPECT_EQ(batches, shown);
+}
+
+// The loader on real folders, its jobs run in order by the test: c:\ and
+// c:\a\ are shown, c:\a\ being opened.
+class Loader : public ::testing::Test, FolderLoader::Listener {
+ protected:
+  Loader() {
+    drives.AddDrive('c');
+    drives.MakeFolders("c:\\a\\inner");
+    chain.LoadDir0();
+    chain.Select(0, 0);
+    chain.Update_Dir(1, "c:\\");
+    chain.Select(1, 0);
+    chain.BeginOpen(1);
+  }
+  void Batch(const std::string& path, const ReadNames&) override { heard += "batch " + path; }
+  void Listed(FolderListing listing) override {
+    heard += (listing.readable ? "listed " : "gone ") + listing.path + " ";
+  }
+  void Unwatched(const std::string& path) override { heard += "unwatched " + path; }
+
+  fake::FakeWindowSystem ws;
+  fake::TempDrives drives;
+  FolderChain chain{drives};
+  FolderLoader loader{ws, drives, chain, *this};
+  std::string heard;
+};
+
+TEST_F(Loader, ReadsWatchesAndLetsGoOfTheFoldersShown) {
+  const struct {
+    const char* what;
+    std::function<void()> step;
+    std::string heard;
+  } rows[] = {{"a read", [&] { loader.Read("c:\\a\\"); }, "listed c:\\a\\ "},
+              {"read again while read, twice: once more after",
+               [&] {
+                 loader.Read("c:\\a\\");
+                 loader.ReadAgain("c:\\a\\");
+                 loader.ReadAgain("c:\\a\\");
+               },
+               "listed c:\\a\\ listed c:\\a\\ "},
+              {"a folder not shown is not read", [&] { loader.ReadAgain("c:\\a\\inner\\"); }, ""},
+              {"the folders shown are watched, but the one being opened",
+               [&] {
+                 loader.FollowShown("c:\\a\\");
+                 drives.Changed("c:\\");
+                 drives.Changed("c:\\a\\");
+               },
+               "listed c:\\ "},
+              {"a reading of a folder no longer shown is let go",
+               [&] {
+                 loader.Read("c:\\a\\");
+                 chain.CloseTo(1);
+                 loader.FollowShown("");
+               },
+               ""},
+              {"a folder gone",
+               [&] {
+                 std::filesystem::remove_all(drives.HostPath("c:\\a"));
+                 loader.ReadAgain("c:\\");
+                 loader.Read("c:\\a\\");
+               },
+               "listed c:\\ gone c:\\a\\ "}};
+  for (const auto& row : rows) {
+    row.step();
+    while (ws.RunPosted(milliseconds(0))) {
+    }
+    EXPECT_EQ(std::exchange(heard, ""), row.heard) << row.what;
+    EXPECT_FALSE(loader.Busy()) << row.what;
+  }
 }
 
 }  // namespace

@@ -198,6 +198,16 @@ TEST_F(FolderView, AFolderReplacedWhileOpenIsListedAndWatchedAgain) {
             std::pair(Entries{"new.txt"}, 1));
 }
 
+// A close lets go of a reading under way, which ends later and reaches nothing.
+TEST_F(FolderView, ACloseLetsGoOfTheReadingsUnderWay) {
+  Start();
+  box(0).UserClick(0);  // c:
+  form.reset();
+  EXPECT_TRUE(ws.RunPosted(std::chrono::milliseconds(0))) << "the reading was not waited for";
+  while (ws.RunPosted(std::chrono::milliseconds(0))) {
+  }
+}
+
 TEST_F(FolderView, AClickReadsTheFolderOnceWhateverTheReleaseReports) {
   OpenA();
   const int reads = drives.reads;

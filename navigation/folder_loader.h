@@ -1,0 +1,68 @@
+// The life of every folder the chain shows, apart from the window: each is
+// read through the executor, in batches and then whole; read again when it
+// changes, or when the program changed it; watched while it is shown, and
+// watched anew when another program replaces it; let go when no longer
+// shown. What it finds it reports to its listener on the window's thread.
+// It shows nothing, and nothing in it waits for a folder.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "navigation/folder_chain.h"
+#include "navigation/folder_reading.h"
+#include "platform/executor.h"
+
+namespace vantiro {
+
+class FolderLoader {
+ public:
+  class Listener {
+   public:
+    // Names of a folder read so far, before its whole listing.
+    virtual void Batch(const std::string& path, const ReadNames& names) = 0;
+    virtual void Listed(FolderListing listing) = 0;
+    // Windows cannot watch a folder shown: its changes show after a Refresh.
+    virtual void Unwatched(const std::string& path) = 0;
+
+   protected:
+    ~Listener() = default;
+  };
+
+  // The chain tells which folders are shown, and how a folder is listed.
+  FolderLoader(Executor& executor, const FileSystem& fs, const FolderChain& chain,
+               Listener& listener);
+  FolderLoader(const FolderLoader&) = delete;
+  FolderLoader& operator=(const FolderLoader&) = delete;
+
+  // True while a folder is being read.
+  bool Busy() const { return !readings_.empty(); }
+  // Reads a folder; a reading of it going on is replaced.
+  void Read(const std::string& path);
+  // Reads a folder the chain shows again; one being read, after that reading.
+  void ReadAgain(const std::string& path);
+  // Reads and watches exactly the folders the chain shows; the one being
+  // opened is watched once it could be read.
+  void FollowShown(const std::string& opening);
+  // After a folder was read again: where another program replaced it, or a
+  // folder in it, since its watch began, the new folder is watched and read.
+  void WatchReplaced(const std::string& folder);
+
+ private:
+  void Done(const std::string& path, FolderListing listing);
+  void Watch(const std::string& path);
+
+  Executor& executor_;
+  const FileSystem& fs_;
+  const FolderChain& chain_;
+  Listener& listener_;
+  std::vector<std::unique_ptr<FolderReading>> readings_;  // one per folder being read
+  std::vector<std::string> readAgain_;                    // changed while being read
+  std::map<std::string, std::unique_ptr<FolderWatch>> watches_;
+  // What a watch posts finds the loader through this, or not at all.
+  std::shared_ptr<FolderLoader*> self_ = std::make_shared<FolderLoader*>(this);
+};
+
+}  // namespace vantiro
