@@ -29,12 +29,16 @@ void Form1::Config_Save() {
   config.left = window_->Left();
   config.top = window_->Top();
   config.options = options_;
-  config.lastBox = chain.LastBox();
-  config.currentFolder = chain.CurrentFolder();
-  for (const FolderBox& box : chain.boxes())
-    config.boxes.push_back(Selection(box.selected, box.entries, box.tag));
-  const FileList& files = chain.files();
-  config.file = Selection(files.selected, files.entries, files.tag);
+  if (browser_->Restoring()) {
+    config.chain = *browser_->Restoring();  // what is not open again yet is kept
+  } else {
+    config.chain.lastBox = chain.LastBox();
+    config.chain.currentFolder = chain.CurrentFolder();
+    for (const FolderBox& box : chain.boxes())
+      config.chain.boxes.push_back(Selection(box.selected, box.entries, box.tag));
+    const FileList& files = chain.files();
+    config.chain.file = Selection(files.selected, files.entries, files.tag);
+  }
   if (!settingsFiles_.Save(kConfigFile, ConfigText(config))) {
     ws_.Beep();
     settingsFiles_.KeepUnsaved(kFavoritesFile, FavoritesText(chain.Favorites()));
@@ -45,8 +49,7 @@ void Form1::Config_Save() {
 
 // Without a file, or with one damaged before the path, the program starts as
 // on its first run. The remembered folders open box by box as clicks would,
-// then the remembered file is selected; the restoring stops silently where
-// the disk no longer matches.
+// each as it is read, then the remembered file is selected.
 void Form1::Config_Load() {
   const std::optional<std::string> contents = settingsFiles_.Read(kConfigFile);
   if (!contents) {
@@ -78,11 +81,7 @@ void Form1::Config_Load() {
     ShowFirstRunWelcome();
     return;
   }
-  for (int i = 0; i < std::ssize(config.boxes); ++i) {
-    const SavedSelection& box = config.boxes[static_cast<std::size_t>(i)];
-    if (!browser_->Reselect(i, box.index, box.text) || !box.tag) return;
-  }
-  if (config.file) browser_->ReselectFile(config.file->index, config.file->text);
+  browser_->Restore(std::move(config.chain));
 }
 
 void Form1::ShowFirstRunWelcome() {

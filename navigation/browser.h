@@ -14,6 +14,7 @@
 #include "navigation/folder_loader.h"
 #include "platform/window_system.h"
 #include "preview/previews.h"
+#include "settings/config.h"
 #include "settings/options.h"
 #include "settings/program.h"
 #include "settings/settings_files.h"
@@ -75,10 +76,14 @@ class Browser : private FolderLoader::Listener {
   bool Dir_KeyPress(int index, const KeyEvent& event) { return TypeAhead(index, event); }
   bool Files_KeyPress(const KeyEvent& event) { return TypeAhead(kFileList, event); }
   void ShowHtmlList();
-  // Selects an entry again as the user would, which opens it, waiting for
-  // its folder, when it was not selected; false when the box has no such
-  // entry.
+  // Opens a saved chain again, box by box as each folder is read, as clicks
+  // would; it stops silently where the disk no longer matches, and a click
+  // meanwhile ends it. Until it ends, Restoring holds what is left of it.
+  void Restore(SavedChain chain);
+  // Selects an entry again as the user would, which opens it when it was
+  // not selected; false when the box has no such entry.
   bool Reselect(int index, int entry, const std::string& text);
+  const SavedChain* Restoring() const { return restoring_ ? &restoring_->chain : nullptr; }
 
   // The file list.
   void SetFilesHorizontalExtent();
@@ -94,7 +99,6 @@ class Browser : private FolderLoader::Listener {
   void Titles_MouseDown(int row, int button);
   // Selects a file as a click would, previewing it when it was not selected.
   void SelectFile(int row);
-  bool ReselectFile(int entry, const std::string& text);
 
   // The favourites, box 0's entries after the separator.
   void Favorites_Load();
@@ -105,14 +109,16 @@ class Browser : private FolderLoader::Listener {
   void mnuResetFavorites_Click();
 
  private:
-  enum class Wait { No, Yes };
   // The folder being opened by a click, for the question when it fails.
   struct Opening {
     int box = -1, entry = -1;
     std::string path, caption;
   };
 
-  void Open(int index, Wait wait);
+  void Open(int index);
+  bool ReselectFile(int entry, const std::string& text);
+  // The next step of the restore, once the folder it opened last is read.
+  void RestoreNext();
   // What the loader finds.
   void Batch(const std::string& path, const ReadNames& read) override;
   void Listed(FolderListing listing) override;
@@ -179,6 +185,11 @@ class Browser : private FolderLoader::Listener {
     std::uint32_t time = 0;
   } typing_;  // the letters typed in a row, and the list they were typed in
   FolderLoader loader_{ws_, fs_, chain_, *this};
+  struct ChainRestore {
+    SavedChain chain;
+    std::size_t next = 0;  // the box to select again next
+  };
+  std::optional<ChainRestore> restoring_;
   bool unwatchedSaid_ = false;
 };
 

@@ -28,7 +28,9 @@ void Browser::mnuFilters_Click() {
   Refresh_All();
 }
 
+// A file chosen ends the restore of a saved chain.
 void Browser::Files_Click() {
+  restoring_.reset();
   const std::optional<std::string> path = chain_.SelectedFilePath();
   if (!path) return;
   const std::string& name =

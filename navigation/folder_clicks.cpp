@@ -9,11 +9,14 @@
 
 namespace vantiro {
 
-void Browser::Dir_Click(int index) { Open(index, Wait::No); }
+// A click ends the restore of a saved chain.
+void Browser::Dir_Click(int index) {
+  restoring_.reset();
+  Open(index);
+}
 
-// The chain ends at the box clicked while the folder is read; the restore of
-// a saved chain waits for each folder, as the next box needs it.
-void Browser::Open(int index, Wait wait) {
+// The chain ends at the box clicked while the folder is read.
+void Browser::Open(int index) {
   if (main_.Left() + main_.Width() < 0) main_.SetLeft(0);
   const std::string entry = chain_.EntryOf(index);
   const int selected = chain_.box(index).selected;
@@ -33,13 +36,9 @@ void Browser::Open(int index, Wait wait) {
   chain_.BeginOpen(index);
   for (int i = index + 1; i <= lastBefore; ++i) Dir(i).SetItems({});
   DrawFiles();
-  if (wait == Wait::Yes) {
-    Listed(ListFolder(fs_, opening_.path, chain_.Filter(), chain_.Measure()));
-  } else {
-    main_.SetCaption(opening_.caption + " (listing...)");
-    loader_.Read(opening_.path);
-    FollowShown();
-  }
+  main_.SetCaption(opening_.caption + " (listing...)");
+  loader_.Read(opening_.path);
+  FollowShown();
 }
 
 void Browser::Opened(const ChainChange& change) {
@@ -50,6 +49,7 @@ void Browser::Opened(const ChainChange& change) {
   ShowChainState();
   ShowHtmlList();
   FollowShown();
+  RestoreNext();
 }
 
 std::string Browser::Caption(int index) const {
@@ -89,8 +89,9 @@ void Browser::Listed(FolderListing listing) {
     return;
   }
   const Opening failed = std::exchange(opening_, {});
+  restoring_.reset();
   if (AskRetry(failed.path)) {
-    Open(failed.box, Wait::No);
+    Open(failed.box);
     return;
   }
   if (failed.box == 0 && chain_.RemoveFavorite(failed.entry)) DrawBox(0);
@@ -140,8 +141,34 @@ bool Browser::Reselect(int index, int entry, const std::string& text) {
   if (entry == chain_.box(index).selected) return true;
   chain_.Select(index, entry);
   Dir(index).Select(entry);
-  Open(index, Wait::Yes);
+  Open(index);
   return true;
+}
+
+void Browser::Restore(SavedChain chain) {
+  restoring_ = ChainRestore{std::move(chain), 0};
+  RestoreNext();
+}
+
+// Each remembered box is selected again in turn, then the file; a box that
+// opens a folder goes on once the folder is read. The restore stops
+// silently where the disk no longer matches, or the file was cut short.
+void Browser::RestoreNext() {
+  while (restoring_) {
+    const std::size_t index = restoring_->next++;
+    if (index == restoring_->chain.boxes.size()) {
+      const std::optional<SavedSelection> file = std::move(restoring_->chain.file);
+      restoring_.reset();
+      if (file) ReselectFile(file->index, file->text);
+      return;
+    }
+    const SavedSelection box = restoring_->chain.boxes[index];
+    if (!Reselect(static_cast<int>(index), box.index, box.text) || !box.tag) {
+      restoring_.reset();
+      return;
+    }
+    if (!opening_.path.empty()) return;
+  }
 }
 
 // The HTML window stands flush right of the main window, top-aligned, no

@@ -76,30 +76,30 @@ std::string ConfigText(const Config& config) {
   for (const bool option : {config.options.rememberPath, config.options.animation,
                             config.options.autoPlay, config.options.topMost})
     file.Boolean(option);
-  file.Integer(config.lastBox);
-  file.Text(config.currentFolder);
-  for (const SavedSelection& box : config.boxes) WriteSelection(file, box);
-  if (config.file) WriteSelection(file, *config.file);
+  file.Integer(config.chain.lastBox);
+  file.Text(config.chain.currentFolder);
+  for (const SavedSelection& box : config.chain.boxes) WriteSelection(file, box);
+  if (config.chain.file) WriteSelection(file, *config.chain.file);
   return file.contents();
 }
 
 bool ReadConfig(std::string contents, Config& config) {
   TextFileReader file(std::move(contents));
   if (!ReadSettings(file, config)) return false;
-  config.boxes.clear();
-  config.file.reset();
+  config.chain.boxes.clear();
+  config.chain.file.reset();
   if (!config.options.rememberPath) return true;
   const std::optional<std::int16_t> lastBox = file.Int16();
   if (!lastBox) return false;
-  config.lastBox = *lastBox;
+  config.chain.lastBox = *lastBox;
   std::optional<std::string> currentFolder = file.Text();
   if (!currentFolder) return true;
-  config.currentFolder = std::move(*currentFolder);
-  for (int i = 0; i <= config.lastBox; ++i) {
-    if (!ReadSelection(file, config.boxes)) return true;
+  config.chain.currentFolder = std::move(*currentFolder);
+  for (int i = 0; i <= config.chain.lastBox; ++i) {
+    if (!ReadSelection(file, config.chain.boxes)) return true;
   }
   std::vector<SavedSelection> files;
-  if (ReadSelection(file, files) || !files.empty()) config.file = std::move(files.front());
+  if (ReadSelection(file, files) || !files.empty()) config.chain.file = std::move(files.front());
   return true;
 }
 

@@ -21,16 +21,21 @@ struct SavedSelection {
   std::optional<std::string> tag;  // missing where the file was cut
 };
 
-struct Config {
-  Appearance appearance;
-  Twips width = 0, height = 0, left = 0, top = 0;  // the window's; the width is never read back
-  Options options;
+// The chain of folders (and the file) open when the file was saved.
+struct SavedChain {
   int lastBox = 0;
   std::string currentFolder;
   // The selection of box 0, 1...; then of the file list, once all boxes
   // were read. On reading, as many as the file holds whole.
   std::vector<SavedSelection> boxes;
   std::optional<SavedSelection> file;
+};
+
+struct Config {
+  Appearance appearance;
+  Twips width = 0, height = 0, left = 0, top = 0;  // the window's; the width is never read back
+  Options options;
+  SavedChain chain;
 };
 
 std::string ConfigText(const Config& config);

@@ -786,6 +786,7 @@ keyboard_walk() {
 # The X windows of the program's main windows, one a line.
 main_windows() { xdotool search --onlyvisible --name "$title_regex" 2>/dev/null; }
 main_windows_are() { [[ "$(main_windows | wc -l)" == "$1" ]]; }
+windows_named() { [[ "$(xdotool search --onlyvisible --name "$2" 2>/dev/null | wc -l)" == "$1" ]]; }
 
 # "x y" of an X window on the screen.
 x_position() {
@@ -810,8 +811,10 @@ new_window_beside() {
   says "first at $before then $(x_position "$first"); second at $(x_position "$second")" \
     test "$(x_position "$first")" = "$((old[0] + 33)) $((old[1] + 33))" \
     -a "$(x_position "$second")" = "$before" || return 1
-  # The second window shows the same folders at the old place: dest's entry
-  # lies where it lay in the first.
+  # The second window shows the same folders at the old place, once read:
+  # dest's entry lies where it lay in the first.
+  says "the second window did not open src again" eventually 20 windows_named 2 '^Vantiro! - src$' ||
+    return 1
   # shellcheck disable=SC2086
   click_at "^Vantiro! - src\$" $dest
   eventually 10 probe wait "$title - dest" 0 && focus_window "^Vantiro! - dest\$" &&

@@ -81,6 +81,7 @@ TEST_F(FileCommands, ACommandActsOnTheEntryChosenNotOnItsRowsText) {
     std::ofstream(twins / name) << name;
   }
   main().ChooseMenu("mnuRefresh");
+  Settle();
   Click(1, "twins");
   EXPECT_EQ(std::pair(box(2).Items(), files().Items()),
             std::pair(Entries{"docs", "docs"}, Entries{"tool.EXE", "tool.EXE"}));
@@ -110,6 +111,7 @@ TEST_F(FileCommands, DeleteAsksFirstAndSaysWhenTheFileIsGone) {
 TEST_F(FileCommands, ItsOwnChangesShowWithTheChainKept) {
   drives.MakeFolders("c:\\docs\\old\\inner");
   main().ChooseMenu("mnuRefresh");
+  Settle();
   Click(0, "c:");
   Click(1, "docs");
   ws.msgBoxAnswers = {msgbox::kYes};
@@ -145,6 +147,7 @@ TEST_F(FileCommands, TheShellNeverGetsANameItWouldReadAsAnother) {
   drives.MakeFile(longFolder + "\\s.txt", "long");
   drives.MakeFolders("c:\\docs\\work.");
   main().ChooseMenu("mnuRefresh");
+  Settle();
   Choose("a.txt.", "mnuFileOpen");
   EXPECT_EQ(said(), "'c:\\docs\\a.txt.' cannot be opened: its name ends in a dot.");
   Choose("a.txt.", "mnuFileOpenWith");

@@ -43,9 +43,11 @@ TEST_F(FileView, TheHtmlWindowStandsFlushRightNoHigherThanTheMainWindow) {
   EXPECT_LE(titles().Height(), main().ClientHeight());
   ws.inputAnswers = {"b*"};
   main().ChooseMenu("mnuFilters");
+  Settle();
   EXPECT_EQ(files().Items(), Entries{"b.html"}) << "a new filter rebuilds the view";
   main().ChooseMenu("mnuRememberPath");
   main().ChooseMenu("mnuRefresh");
+  Settle();
   EXPECT_FALSE(html().Visible()) << "a refresh that opens nothing again leaves no titles";
 }
 

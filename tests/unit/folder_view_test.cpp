@@ -42,6 +42,7 @@ TEST_F(FolderView, TheSeparatorAndRefreshStartAgainFromBoxZero) {
   drives.AddDrive('d');
   main().ChooseMenu("mnuRememberPath");  // off: the refresh opens nothing again
   main().ChooseMenu("mnuRefresh");
+  Settle();
   EXPECT_EQ(form->browser().DirCount(), 1);
   EXPECT_EQ(main().listBoxes().size(), 2u) << "the file list and a new box 0";
   EXPECT_EQ(box(0).Items(), (Entries{"c:", "d:", "z:", ""})) << "re-read from the disk";

@@ -27,6 +27,7 @@ class MainWindowTest : public ::testing::Test {
   Form1& Launch() {
     form = std::make_unique<Form1>(ws, drives);
     form->Start();
+    Settle();  // the remembered folders, read
     return *form;
   }
   // Starts it and forgets the first-run welcome: most tests are about what

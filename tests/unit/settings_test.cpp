@@ -11,6 +11,8 @@
 namespace vantiro {
 namespace {
 
+using namespace std::string_literals;
+
 using Entries = std::vector<std::string>;
 
 const std::string kConfig = std::string(kProgramDir) + "Config";
@@ -175,6 +177,26 @@ TEST_F(Settings, ARestartBringsBackTheValuesTheFoldersAndTheFile) {
   EXPECT_EQ(ws.messages.size(), 3u) << "a damaged file is set aside and greets as a first run";
 }
 
+// The window shows box 0 at once and each remembered folder as it is read;
+// a close meanwhile keeps the whole chain, and a click ends the restore.
+TEST_F(Settings, TheRememberedChainComesAsItIsRead) {
+  const auto restart = [this] {
+    main().Close();
+    form = std::make_unique<Form1>(ws, drives);
+    form->Start();
+  };
+  Start();
+  OpenB();
+  restart();
+  EXPECT_EQ(std::pair(chain().LastBox(), chain().CurrentFolder()), std::pair(0, "c:\\"s));
+  restart();
+  Settle();
+  EXPECT_EQ(chain().CurrentFolder(), "c:\\a\\b\\");
+  restart();
+  Click(0, "c:");
+  EXPECT_EQ(std::pair(chain().LastBox(), chain().box(1).selected), std::pair(1, -1));
+}
+
 TEST_F(Settings, StartUpFixesAWindowFarLeft) {
   std::string config = Twelve("#FALSE#");
   config.replace(config.find("\r\n150\r\n"), 7, "\r\n-99999\r\n");
@@ -220,6 +242,7 @@ TEST_F(Settings, AFailedSaveBeepsKeepsTheOldFilesAndLosesNothingThisRun) {
   drives.saveFails = true;
   const int beeps = ws.beeps;
   main().ChooseMenu("mnuRefresh");
+  Settle();
   EXPECT_EQ(ws.beeps, beeps + 1);
   EXPECT_EQ(drives.Contents(kConfig), old);
   EXPECT_EQ(drives.Contents(kFavorites), "\"c:\\a\\\"\r\n") << "the favourites are skipped";
@@ -235,6 +258,7 @@ TEST_F(Settings, AFileNotReadWholeIsKeptAsItWasBeforeItIsWritten) {
   drives.MakeFile(kConfig, config);
   Launch();
   main().ChooseMenu("mnuRefresh");
+  Settle();
   EXPECT_EQ(std::ranges::count_if(ws.messages, [](auto& m) { return m.text.starts_with("Part"); }),
             2)
       << "once for each file";
