@@ -21,7 +21,7 @@
 
 namespace vantiro {
 
-class Browser : private FolderLoader::Listener {
+class Browser final : private FolderLoader::Listener {
  public:
   class Host {
    public:

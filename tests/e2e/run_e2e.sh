@@ -987,7 +987,8 @@ sizes_say() { texts_hold "$sizes_title" "$1" && texts_hold "$sizes_title" "$2"; 
 # in the system's dialog reaches the folder boxes and the configuration.
 size_colors_apply() {
   local -a dialog cells box point
-  local i config pixel
+  local i config pixel before
+  before=$(probe caption "$title")
   menu_keys Down Down Return
   eventually 10 probe wait "$sizes_title" 0 &&
     says "dialog: $(probe texts "$sizes_title" 2>&1 | tr '\n' ' ')" sizes_say 80 120 || return 1
@@ -1008,6 +1009,9 @@ size_colors_apply() {
   click_button "$sizes_title" "^$sizes_title\$" OK
   answer_message 'Are you sure' 'Boxes width should be lower' Yes &&
     probe gone "$sizes_title" 10 >/dev/null || return 1
+  # The folders open again as they are read.
+  says "not open again: $(probe caption "$title")" \
+    eventually 15 eval '[[ "$(probe caption "$title")" == "$before" ]]' || return 1
   # The last folder box, which the window keeps on the screen, above its
   # scroll bar.
   read -r -a box <<<"$(boxes | tail -n 2 | head -n 1)"
