@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -14,6 +13,7 @@
 
 #include "app/form1.h"
 #include "bench/win32/bench_win32.h"
+#include "navigation/names.h"
 #include "win32/win32_file_system.h"
 
 namespace vantiro::bench {
@@ -31,11 +31,12 @@ bool WriteFile(const std::string& path, const std::string& contents) {
 
 // Selects the entry in the box as a click does, which opens it; a drive's
 // entry may go on with its label.
-bool Open(Browser& browser, int box, const std::string& entry) {
+bool Open(win32::Win32WindowSystem& ws, Browser& browser, int box, const std::string& entry) {
   const std::vector<std::string>& items = browser.chain().box(box).entries;
   for (int i = 0; i < static_cast<int>(items.size()); ++i) {
-    const std::string& item = items[static_cast<std::size_t>(i)];
-    if (item == entry || item.starts_with(entry + " ")) return browser.Reselect(box, i, item);
+    const std::string item = items[static_cast<std::size_t>(i)];
+    if (LowerCase(item) == entry || item.starts_with(entry + " "))
+      return Choose(ws, browser, box, i, item);
   }
   return false;
 }
@@ -88,15 +89,21 @@ bool WatchedIdleAndAChange(win32::Win32WindowSystem& ws, Browser& browser,
 
 }  // namespace
 
-// The boxes show names in lower case.
-int OpenFolder(Browser& browser, const std::string& folder) {
-  std::string lower = folder;
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  if (!Open(browser, 0, lower.substr(0, 2))) return -1;
+bool Choose(win32::Win32WindowSystem& ws, Browser& browser, int box, int entry,
+            const std::string& text) {
+  const bool found = browser.Reselect(box, entry, text);
+  ws.RunWhile([&] { return browser.Listing(); });
+  return found;
+}
+
+// Names are matched whatever their case.
+int OpenFolder(win32::Win32WindowSystem& ws, Browser& browser, const std::string& folder) {
+  const std::string lower = LowerCase(folder);
+  if (!Open(ws, browser, 0, lower.substr(0, 2))) return -1;
   int box = 1;
   for (std::size_t start = 3, end; (end = lower.find('\\', start)) != std::string::npos;
        start = end + 1, ++box) {
-    if (!Open(browser, box, lower.substr(start, end - start))) return -1;
+    if (!Open(ws, browser, box, lower.substr(start, end - start))) return -1;
   }
   return box;
 }
@@ -163,7 +170,7 @@ bool BrowseAtScale(win32::Win32WindowSystem& ws, const std::string& root) {
     CreateDirectoryA(path.c_str(), nullptr);
   }
   std::printf("idle for 30 s with no folder open: %.1f ms of CPU\n", IdleCpuSeconds(ws) * 1e3);
-  const int deepest = OpenFolder(browser, path) - 1, second = deepest - kDepth + 2;
+  const int deepest = OpenFolder(ws, browser, path) - 1, second = deepest - kDepth + 2;
   ok = ok && deepest > kDepth;
   ok = WatchedIdleAndAChange(ws, browser, path + "made.txt") && ok;
   const auto click = [&](int box) {

@@ -97,7 +97,7 @@ ClickTimes TimeClicks(win32::Win32WindowSystem& ws, Form1& form, int box,
                       const std::string& entry) {
   Browser& browser = form.browser();
   ClickTimes times;
-  browser.Reselect(box, IndexOf(browser.chain().box(box).entries, entry), entry);
+  Choose(ws, browser, box, IndexOf(browser.chain().box(box).entries, entry), entry);
   for (int run = 0; run < 6; ++run) {
     std::optional<AnswerWatch> answers;
     if (run >= 3) answers.emplace(reinterpret_cast<HWND>(form.window().SystemHandle()));
@@ -151,10 +151,10 @@ double EnumerateAndFill(win32::Win32WindowSystem& ws, HWND box, const std::strin
 bool HoldDown(win32::Win32WindowSystem& ws, Form1& form, int box) {
   constexpr int kRepeats = 60;
   Browser& browser = form.browser();
-  if (!browser.Reselect(box, IndexOf(browser.chain().box(box).entries, "keys"), "keys"))
+  if (!Choose(ws, browser, box, IndexOf(browser.chain().box(box).entries, "keys"), "keys"))
     return false;
   const int keys = box + 1;
-  browser.Reselect(keys, 0, browser.chain().box(keys).entries.front());
+  Choose(ws, browser, keys, 0, browser.chain().box(keys).entries.front());
   browser.Dir(keys).SetFocus();
   HWND list = GetFocus();
   std::atomic<bool> typed = false;
@@ -182,7 +182,7 @@ bool ListFilesOfFolder(win32::Win32WindowSystem& ws, const std::string& root) {
   Form1 form(ws, fs);
   form.Start();
   form.window().Show();
-  const int box = OpenFolder(form.browser(), root);
+  const int box = OpenFolder(ws, form.browser(), root);
   if (box < 0) return false;
   auto window =
       ws.CreateTopWindow({"Vantiro bench", WindowKind::SizableToolWindow, 3000, 6000, {}}, {});

@@ -25,7 +25,12 @@ bool ListFilesOfFolder(win32::Win32WindowSystem& ws, const std::string& root);
 
 // Opens a folder box by box, waiting for each; the box that lists its
 // sub-folders, or -1.
-int OpenFolder(Browser& browser, const std::string& folder);
+int OpenFolder(win32::Win32WindowSystem& ws, Browser& browser, const std::string& folder);
+
+// Selects an entry as a click does, and runs the window's loop until the
+// folder it opens is read; false when the box has no such entry.
+bool Choose(win32::Win32WindowSystem& ws, Browser& browser, int box, int entry,
+            const std::string& text);
 
 // Makes the folder the program runs from in the benchmarks, and goes there:
 // a configuration that opens nothing and greets no one, and 10,000
