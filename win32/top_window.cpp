@@ -219,9 +219,12 @@ void TopWindow::Move(int x, int y) {
     SetWindowPos(hwnd_.get(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// WM_SIZE, and so the resize event, runs before SetWindowPos returns.
+// WM_SIZE, and so the resize event, runs before SetWindowPos returns. The
+// window is laid out at every change of what it shows: a size it has
+// already costs nothing.
 void TopWindow::Resize(int width, int height) {
-  if (hwnd_) {
+  const RECT bounds = Bounds();
+  if (hwnd_ && (bounds.right - bounds.left != width || bounds.bottom - bounds.top != height)) {
     SetWindowPos(hwnd_.get(), nullptr, 0, 0, width, height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
