@@ -61,7 +61,7 @@ class Browser final : private FolderLoader::Listener {
   void ReadAgain(const std::string& folder);
   // For a folder that went: the chain closes back to the one that held it.
   void CloseCurrentFolder();
-  // True while a folder the chain shows is being read, or its rows drawn.
+  // True while a folder the chain shows is being read.
   bool Listing() const;
   void Dir_DblClick() { host_.mnuExplore_Click(); }
   void Dir_MouseDown(int index, const MouseEvent& event);
@@ -78,12 +78,13 @@ class Browser final : private FolderLoader::Listener {
   void ShowHtmlList();
   // Opens a saved chain again, box by box as each folder is read, as clicks
   // would; it stops silently where the disk no longer matches, and a click
-  // meanwhile ends it. Until it ends, Restoring holds what is left of it.
+  // meanwhile ends it. Until it ends, Restoring is the chain it opens: what
+  // a save keeps.
   void Restore(SavedChain chain);
+  const SavedChain* Restoring() const { return restoring_ ? &restoring_->chain : nullptr; }
   // Selects an entry again as the user would, which opens it when it was
   // not selected; false when the box has no such entry.
   bool Reselect(int index, int entry, const std::string& text);
-  const SavedChain* Restoring() const { return restoring_ ? &restoring_->chain : nullptr; }
 
   // The file list.
   void SetFilesHorizontalExtent();
