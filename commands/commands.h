@@ -44,7 +44,10 @@ class Commands {
   // hears why it cannot be <action>.
   bool ShellTakes(const std::string& path, const std::optional<ShellRefusal>& refusal,
                   std::string_view action);
-  bool Recycle(const std::string& path, const std::optional<ShellRefusal>& refusal);
+  // Hands the shell a path for the Recycle Bin through FileOp; askNothing:
+  // the shell asks no question, and declines its own offer to delete for
+  // good what the bin cannot take.
+  ShellFileResult Recycle(const std::string& path, bool askNothing);
   void CopyExactly(const std::string& source, const std::string& target);
   const std::string& CurrentFolder() const { return browser_.chain().CurrentFolder(); }
 

@@ -12,7 +12,9 @@ namespace vantiro {
 namespace {
 
 constexpr unsigned kFoDelete = 3;
+constexpr unsigned kFofNoConfirmation = 0x10;
 constexpr unsigned kFofAllowUndo = 0x40;
+constexpr unsigned kFofWantNukeWarning = 0x4000;
 
 // The names of a typed path, read as Windows reads what is typed: "/" is
 // "\\" and empty names go.
@@ -129,21 +131,21 @@ void Commands::mnuFileDelete_Click() {
   browser_.ReadAgain(CurrentFolder());
 }
 
+// The shell asks, shows its progress and reports its errors.
 void Commands::mnuFileRecycleBin_Click() {
-  if (const std::optional<std::string> selected = browser_.chain().SelectedFilePath())
-    if (Recycle(*selected, CheckShellPath(*selected))) browser_.ReadAgain(CurrentFolder());
+  const std::optional<std::string> selected = browser_.chain().SelectedFilePath();
+  if (!selected || !ShellTakes(*selected, CheckShellPath(*selected), "sent to the Recycle Bin"))
+    return;
+  Recycle(*selected, false);
+  browser_.ReadAgain(CurrentFolder());
 }
 
-// The shell asks, shows its progress and reports its errors. False when the
-// gate refused: then nothing changed.
-bool Commands::Recycle(const std::string& path, const std::optional<ShellRefusal>& refusal) {
-  if (!ShellTakes(path, refusal, "sent to the Recycle Bin")) return false;
+ShellFileResult Commands::Recycle(const std::string& path, bool askNothing) {
   FileOp.func = kFoDelete;
   FileOp.from = path;
-  FileOp.flags = kFofAllowUndo;
-  FileOp.declineQuestions = false;
-  fs_.RunShellFileOperation(FileOp);
-  return true;
+  FileOp.flags = kFofAllowUndo | (askNothing ? kFofNoConfirmation | kFofWantNukeWarning : 0);
+  FileOp.declineQuestions = askNothing;
+  return fs_.RunShellFileOperation(FileOp);
 }
 
 void Commands::mnuFileProperties_Click() {

@@ -7,10 +7,6 @@ namespace vantiro {
 namespace {
 
 constexpr Twips kNewWindowOffset = 500;
-constexpr unsigned kFoDelete = 3;
-constexpr unsigned kFofNoConfirmation = 0x10;
-constexpr unsigned kFofAllowUndo = 0x40;
-constexpr unsigned kFofWantNukeWarning = 0x4000;
 
 }  // namespace
 
@@ -54,11 +50,7 @@ void Commands::mnuFolderRecycleBin_Click() {
       !ShellTakes(folder, CheckShellTree(fs_, folder), "sent to the Recycle Bin")) {
     return;
   }
-  FileOp.func = kFoDelete;
-  FileOp.from = folder;
-  FileOp.flags = kFofAllowUndo | kFofNoConfirmation | kFofWantNukeWarning;
-  FileOp.declineQuestions = true;
-  const ShellFileResult result = fs_.RunShellFileOperation(FileOp);
+  const ShellFileResult result = Recycle(folder, true);
   if (!fs_.Examine(folder)) {
     browser_.CloseCurrentFolder();
   } else if (result.aborted) {

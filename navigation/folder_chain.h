@@ -41,8 +41,8 @@ struct FileList {
   Twips widest = 0;
 };
 
-// A folder as one read of it shows it: its sub-folders, sorted, and its files as the file list
-// shows them under the filter.
+// A folder as one read of it shows it: its sub-folders, sorted, and its
+// files as the file list shows them under the filter.
 struct FolderListing {
   std::string path;
   bool readable = false;

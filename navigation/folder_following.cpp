@@ -1,7 +1,5 @@
 // What the loader finds of the folders the chain shows, drawn: the rows of a
 // folder being opened as they are read, and any folder read again whole.
-#include <algorithm>
-#include <functional>
 #include <utility>
 
 #include "navigation/browser.h"
