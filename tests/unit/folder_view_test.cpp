@@ -167,6 +167,15 @@ TEST_F(FolderView, TheOpenListsFollowTheDiskKeepingSelectionAndScroll) {
   EXPECT_EQ(std::pair(box(2).Selected(), box(2).TopIndex()), std::pair(5, 3));
   EXPECT_EQ(files().Items(), Entries{"new.txt"});
 
+  // a5 renamed away and another made under its name: listed, and watched instead.
+  const std::filesystem::path a5 = drives.HostPath("c:\\a\\a5");
+  std::filesystem::rename(a5, a5.string() + ".old");
+  drives.MakeFile("c:\\a\\a5\\other.txt");
+  drives.Changed("c:\\a\\");
+  Settle();
+  EXPECT_EQ(std::pair(files().Items(), drives.Changed("c:\\a\\a5\\")),
+            std::pair(Entries{"other.txt"}, 1));
+
   std::filesystem::remove_all(drives.HostPath("c:\\a\\a5"));
   drives.Changed("c:\\a\\");
   Settle();
@@ -183,30 +192,6 @@ TEST_F(FolderView, TheOpenListsFollowTheDiskKeepingSelectionAndScroll) {
   drives.Changed("c:\\b\\");
   Settle();
   EXPECT_EQ(main().Width() - narrow, files().Width()) << "the list comes into sight";
-}
-
-// Another program renames the open folder away and makes another under its
-// name: the new folder is listed, and watched in place of the old.
-TEST_F(FolderView, AFolderReplacedWhileOpenIsListedAndWatchedAgain) {
-  OpenA();
-  Click(2, "a5");
-  const std::filesystem::path a5 = drives.HostPath("c:\\a\\a5");
-  std::filesystem::rename(a5, a5.string() + ".old");
-  drives.MakeFile("c:\\a\\a5\\new.txt");
-  drives.Changed("c:\\a\\");
-  Settle();
-  EXPECT_EQ(std::pair(files().Items(), drives.Changed("c:\\a\\a5\\")),
-            std::pair(Entries{"new.txt"}, 1));
-}
-
-// A close lets go of a reading under way, which ends later and reaches nothing.
-TEST_F(FolderView, ACloseLetsGoOfTheReadingsUnderWay) {
-  Start();
-  box(0).UserClick(0);  // c:
-  form.reset();
-  EXPECT_TRUE(ws.RunPosted(std::chrono::milliseconds(0))) << "the reading was not waited for";
-  while (ws.RunPosted(std::chrono::milliseconds(0))) {
-  }
 }
 
 TEST_F(FolderView, AClickReadsTheFolderOnceWhateverTheReleaseReports) {
