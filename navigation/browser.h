@@ -123,6 +123,7 @@ class Browser final : private FolderLoader::Listener {
   // What the loader finds.
   void Batch(const std::string& path, const ReadNames& read) override;
   void Listed(FolderListing listing) override;
+  void Titled(const std::string& path, std::vector<std::string> titles) override;
   void Unwatched(const std::string& path) override;
   void Opened(const ChainChange& change);
   bool AskRetry(const std::string& path);

@@ -22,8 +22,23 @@ std::string TitleOf(const FileSystem& fs, const std::string& path) {
 
 }  // namespace
 
+std::size_t PageCount(const std::vector<std::string>& entries) {
+  return static_cast<std::size_t>(std::ranges::find_if_not(entries, IsPage) - entries.begin());
+}
+
+std::optional<std::vector<std::string>> ReadTitles(const FileSystem& fs, const std::string& path,
+                                                   const std::vector<std::string>& entries,
+                                                   const std::function<bool()>& stopped) {
+  std::vector<std::string> titles;
+  for (std::size_t i = 0; i < PageCount(entries); ++i) {
+    if (stopped()) return std::nullopt;
+    titles.push_back(TitleOf(fs, path + entries[i]));
+  }
+  return titles;
+}
+
 // Names of four characters or fewer are left out; HTML files come first.
-FileList ListFiles(const FileSystem& fs, const std::string& path, std::vector<std::string> names,
+FileList ListFiles(const std::string& path, std::vector<std::string> names,
                    const std::string& filter) {
   FileList files;
   const FileFilter matcher(filter);
@@ -47,27 +62,10 @@ FileList ListFiles(const FileSystem& fs, const std::string& path, std::vector<st
   names.resize(kept);
   // The HTML files went to the top one by one as they came: the last first.
   std::ranges::reverse(pages);
-  for (const std::string& page : pages) files.titles.push_back(TitleOf(fs, path + page));
   names.insert(names.begin(), std::make_move_iterator(pages.begin()),
                std::make_move_iterator(pages.end()));
   files.entries = std::move(names);
   return files;
-}
-
-// The files come from the pass that opened the folder, or else from a pass
-// of their own.
-bool FolderChain::Update_Files(const std::string& path) {
-  ClearFiles();
-  if (read_.path != path || !read_.readable) read_ = ListFolder(fs_, path, filter_, measure_);
-  const bool readable = read_.readable;
-  if (readable) {
-    if (!read_.files.tag.empty()) files_.tag = read_.files.tag;
-    files_.entries = std::move(read_.files.entries);
-    files_.titles = std::move(read_.files.titles);
-    files_.widest = read_.files.widest;
-  }
-  read_ = {};
-  return readable;
 }
 
 void FolderChain::ClearFiles() {

@@ -103,37 +103,23 @@ FolderListing ListFolder(const FileSystem& fs, const std::string& path, const st
     return true;
   });
   if (!readable) return {path, false, {}, {}, 0};
-  return Arrange(fs, path, std::move(names), filter, measure);
+  return Arrange(path, std::move(names), filter, measure);
 }
 
-FolderListing Arrange(const FileSystem& fs, const std::string& path, ReadNames names,
-                      const std::string& filter, const MeasureTexts& measure) {
+FolderListing Arrange(const std::string& path, ReadNames names, const std::string& filter,
+                      const MeasureTexts& measure) {
   FolderListing listing{path, true, std::move(names.folders), {}, 0};
   SortByName(listing.folders);
-  listing.files = ListFiles(fs, path, std::move(names.files), filter);
+  listing.files = ListFiles(path, std::move(names.files), filter);
   listing.foldersWidest = Widest(measure, listing.folders, FolderRow);
   listing.files.widest = Widest(measure, listing.files.entries, FileRow);
   return listing;
-}
-
-// One pass over the folder gives both its sub-folders and its files: the
-// files wait for Update_Files.
-DirStatus FolderChain::Update_Dir(int index, const std::string& path) {
-  if (index < 1 || index > LastBox() + 1) return DirStatus::Failed;
-  currentFolder_ = path;
-  read_ = ListFolder(fs_, path, filter_, measure_);
-  if (!read_.readable) return DirStatus::Failed;  // the chain has not been touched yet
-  boxes_.resize(static_cast<std::size_t>(index));
-  if (read_.folders.empty()) return DirStatus::NoSubFolders;
-  boxes_.push_back({path, std::move(read_.folders), -1, read_.foldersWidest});
-  return DirStatus::Opened;
 }
 
 void FolderChain::BeginOpen(int index) {
   currentFolder_ = PathOf(index);
   boxes_.resize(static_cast<std::size_t>(index) + 1);
   ClearFiles();
-  read_ = {};
 }
 
 ChainChange FolderChain::AddRead(const std::string& path, const ReadNames& read) {
@@ -162,18 +148,13 @@ ChainChange FolderChain::Apply(FolderListing listing) {
     if (box(k).tag != listing.path) continue;
     if (!listing.readable) return {{}, false, false, k - 1, listing.path};
     boxes_[static_cast<std::size_t>(k)].widest = listing.foldersWidest;
-    change = ApplyToBox(k, std::move(listing.folders));
+    change = Update_Dir(k, std::move(listing.folders));
     break;
   }
   if (listing.path != currentFolder_ || change.lost >= 0) return change;
   if (!listing.readable) return {{}, false, false, OpenerOfCurrent(), listing.path};
   change.files = true;
-  const std::string chosen = SelectedFilePath() ? files_.entries[std::size_t(files_.selected)] : "";
-  if (!listing.files.tag.empty()) files_.tag = listing.files.tag;
-  files_.entries = std::move(listing.files.entries);
-  files_.titles = std::move(listing.files.titles);
-  files_.selected = IndexOf(files_.entries, chosen);
-  files_.widest = listing.files.widest;
+  Update_Files(std::move(listing.files));
   if (box(LastBox()).tag != currentFolder_ && !listing.folders.empty()) {
     boxes_.push_back({currentFolder_, std::move(listing.folders), -1, listing.foldersWidest});
     change.length = true;
@@ -182,7 +163,28 @@ ChainChange FolderChain::Apply(FolderListing listing) {
   return change;
 }
 
-ChainChange FolderChain::ApplyToBox(int index, std::vector<std::string> folders) {
+// A folder read again keeps its titles until its own are read, when its
+// pages are the same.
+void FolderChain::Update_Files(FileList files) {
+  const std::string chosen = SelectedFilePath() ? files_.entries[std::size_t(files_.selected)] : "";
+  const std::size_t pages = PageCount(files.entries);
+  const auto newPages = files.entries.begin() + std::ptrdiff_t(pages);
+  const bool samePages = files_.titles.size() == pages &&
+                         std::equal(files.entries.begin(), newPages, files_.entries.begin());
+  if (!files.tag.empty()) files_.tag = std::move(files.tag);
+  files_.entries = std::move(files.entries);
+  if (!samePages) files_.titles.clear();
+  files_.selected = IndexOf(files_.entries, chosen);
+  files_.widest = files.widest;
+}
+
+bool FolderChain::SetTitles(const std::string& path, std::vector<std::string> titles) {
+  if (path != currentFolder_ || titles.size() != PageCount(files_.entries)) return false;
+  files_.titles = std::move(titles);
+  return true;
+}
+
+ChainChange FolderChain::Update_Dir(int index, std::vector<std::string> folders) {
   ChainChange change{{index}, false, false, -1, {}};
   FolderBox& updated = boxes_[static_cast<std::size_t>(index)];
   const std::string chosen = EntryOf(index);
@@ -207,7 +209,6 @@ void FolderChain::CloseTo(int index) {
   boxes_.back().selected = -1;
   currentFolder_ = boxes_.back().tag;
   ClearFiles();
-  read_ = {};
 }
 
 std::vector<std::string> FolderChain::ShownFolders() const {

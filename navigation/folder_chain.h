@@ -17,9 +17,6 @@
 
 namespace vantiro {
 
-// What Update_Dir reports, with the values the design gives them.
-enum class DirStatus { Opened = 0, Failed = 2, NoSubFolders = 7 };
-
 // How wide the window draws each of some texts; safe on any thread.
 using MeasureTexts = std::function<std::vector<Twips>(const std::vector<std::string>&)>;
 
@@ -33,7 +30,7 @@ struct FolderBox {
 };
 
 // The files that match the filter, HTML files first; line i of titles is
-// the page title of entry i for every HTML file.
+// the page title of entry i for every HTML file, once the titles are read.
 struct FileList {
   std::vector<std::string> entries, titles;
   int selected = -1;
@@ -58,17 +55,23 @@ struct ReadNames {
   void Add(FolderEntry&& entry);
 };
 
-// Reads a folder and arranges what it holds, on any thread; measure, when
-// given, finds the widest names.
+// Reads a folder's names and arranges them, on any thread; measure, when
+// given, finds the widest names. The page titles are left to ReadTitles.
 FolderListing ListFolder(const FileSystem& fs, const std::string& path, const std::string& filter,
                          const MeasureTexts& measure = {});
 // Arranges the names of one read of a folder.
-FolderListing Arrange(const FileSystem& fs, const std::string& path, ReadNames names,
-                      const std::string& filter, const MeasureTexts& measure = {});
+FolderListing Arrange(const std::string& path, ReadNames names, const std::string& filter,
+                      const MeasureTexts& measure = {});
 // The files of a folder as the file list shows them: those that match the
-// filter, HTML files first with their titles.
-FileList ListFiles(const FileSystem& fs, const std::string& path, std::vector<std::string> names,
+// filter, HTML files first.
+FileList ListFiles(const std::string& path, std::vector<std::string> names,
                    const std::string& filter);
+// How many entries of a file list, from the first, are HTML files.
+std::size_t PageCount(const std::vector<std::string>& entries);
+// The titles of those HTML files, read one by one until stopped says so.
+std::optional<std::vector<std::string>> ReadTitles(const FileSystem& fs, const std::string& path,
+                                                   const std::vector<std::string>& entries,
+                                                   const std::function<bool()>& stopped);
 
 // What taking in a listing changed in the chain.
 struct ChainChange {
@@ -114,14 +117,6 @@ class FolderChain {
   // The folder it names: the box's tag, the entry and a closing "\".
   std::string PathOf(int box) const;
 
-  // Opens a folder into box index (1 or more): its sub-folders become that
-  // box, the last of the chain; a folder without any ends the chain at
-  // index - 1. The current folder is the path even when it fails.
-  DirStatus Update_Dir(int index, const std::string& path);
-  // Lists the files of a folder that match the filter, from the pass that
-  // opened it, or else from a pass of their own; false, the list emptied,
-  // when the folder cannot be read.
-  bool Update_Files(const std::string& path);
   void ClearFiles();
   const std::string& Filter() const { return filter_; }
   void SetFilter(std::string filter) { filter_ = std::move(filter); }
@@ -138,6 +133,9 @@ class FolderChain {
   // the box that lists its sub-folders and, when it is the current folder,
   // in the file list; each selection stays on its name.
   ChainChange Apply(FolderListing listing);
+  // The titles read for the file list of a folder; false when the list
+  // shows another folder, or other pages, by now.
+  bool SetTitles(const std::string& path, std::vector<std::string> titles);
   // The chain ends at box index, nothing selected there: its folder is
   // current, with no files until they are read.
   void CloseTo(int index);
@@ -146,12 +144,13 @@ class FolderChain {
   std::vector<std::string> ShownFolders() const;
 
  private:
-  ChainChange ApplyToBox(int index, std::vector<std::string> folders);
-  ChainChange ApplyToFiles(FolderListing& listing);
+  // Box index lists the folders read in its folder now.
+  ChainChange Update_Dir(int index, std::vector<std::string> folders);
+  // The file list shows the current folder's files as read now.
+  void Update_Files(FileList files);
 
   const FileSystem& fs_;
   MeasureTexts measure_;
-  FolderListing read_;
   std::vector<FolderBox> boxes_ = {FolderBox{}};
   int driveCount_ = 0;
   std::string currentFolder_;

@@ -19,6 +19,13 @@ void Browser::Unwatched(const std::string& path) {
              msgbox::kOkOnly | msgbox::kInformation, kAppTitle);
 }
 
+// Titles of the file list's HTML files, read after its names.
+void Browser::Titled(const std::string& path, std::vector<std::string> titles) {
+  if (!chain_.SetTitles(path, std::move(titles))) return;
+  previews_.SetHtmlTitles(chain_.files().titles);
+  ShowHtmlList();
+}
+
 // Rows read so far are added to what the boxes show, and the caption
 // counts them.
 void Browser::Batch(const std::string& path, const ReadNames& read) {

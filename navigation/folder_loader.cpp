@@ -10,25 +10,52 @@ FolderLoader::FolderLoader(Executor& executor, const FileSystem& fs, const Folde
     : executor_(executor), fs_(fs), chain_(chain), listener_(listener) {}
 
 void FolderLoader::Read(const std::string& path) {
-  std::erase(readAgain_, path);
-  std::erase_if(readings_, [&](const auto& reading) { return reading->path() == path; });
+  LetGo([&](const std::string& other) { return other == path; });
   FolderReading::Handlers handlers;
   handlers.batch = [this, path](const ReadNames& names) { listener_.Batch(path, names); };
   handlers.done = [this, path](FolderListing listing) { Done(path, std::move(listing)); };
+  handlers.titles = [this, path](std::vector<std::string> titles) {
+    Titled(path, std::move(titles));
+  };
   readings_.push_back(std::make_unique<FolderReading>(executor_, fs_, path, chain_.Filter(),
                                                       chain_.Measure(), std::move(handlers)));
 }
 
-// The reading goes once its handler, which calls this, has returned.
-void FolderLoader::Done(const std::string& path, FolderListing listing) {
-  std::unique_ptr<FolderReading> ended;
-  const auto done = std::ranges::find(readings_, path, &FolderReading::path);
-  if (done != readings_.end()) {
-    ended = std::move(*done);
-    readings_.erase(done);
+namespace {
+
+// Takes a folder's reading out of a list; it goes once the handler that
+// called for it has returned.
+std::unique_ptr<FolderReading> TakeOut(std::vector<std::unique_ptr<FolderReading>>& readings,
+                                       const std::string& path) {
+  std::unique_ptr<FolderReading> taken;
+  const auto found = std::ranges::find(readings, path, &FolderReading::path);
+  if (found != readings.end()) {
+    taken = std::move(*found);
+    readings.erase(found);
   }
+  return taken;
+}
+
+}  // namespace
+
+// A listing with HTML files keeps its reading for the titles to come.
+void FolderLoader::Done(const std::string& path, FolderListing listing) {
+  std::unique_ptr<FolderReading> ended = TakeOut(readings_, path);
+  if (ended && PageCount(listing.files.entries) > 0) titling_.push_back(std::move(ended));
   listener_.Listed(std::move(listing));
   if (std::ranges::count(readAgain_, path) > 0) Read(path);
+}
+
+void FolderLoader::Titled(const std::string& path, std::vector<std::string> titles) {
+  const std::unique_ptr<FolderReading> ended = TakeOut(titling_, path);
+  listener_.Titled(path, std::move(titles));
+}
+
+void FolderLoader::LetGo(const std::function<bool(const std::string&)>& which) {
+  const auto reads = [&](const auto& reading) { return which(reading->path()); };
+  std::erase_if(readings_, reads);
+  std::erase_if(titling_, reads);
+  std::erase_if(readAgain_, which);
 }
 
 void FolderLoader::ReadAgain(const std::string& path) {
@@ -43,8 +70,7 @@ void FolderLoader::ReadAgain(const std::string& path) {
 void FolderLoader::FollowShown(const std::string& opening) {
   const std::vector<std::string> shown = chain_.ShownFolders();
   const auto hidden = [&](const std::string& path) { return std::ranges::count(shown, path) == 0; };
-  std::erase_if(readings_, [&](const auto& reading) { return hidden(reading->path()); });
-  std::erase_if(readAgain_, hidden);
+  LetGo(hidden);
   std::erase_if(watches_, [&](const auto& watch) { return hidden(watch.first); });
   for (const std::string& path : shown) {
     if (!watches_.contains(path) && path != opening) Watch(path);
@@ -53,10 +79,8 @@ void FolderLoader::FollowShown(const std::string& opening) {
 
 void FolderLoader::Watch(const std::string& path) {
   std::unique_ptr<FolderWatch> watch =
-      fs_.Watch(path, [&executor = executor_, self = std::weak_ptr(self_), path] {
-        executor.Post([self, path] {
-          if (const auto loader = self.lock()) (*loader)->ReadAgain(path);
-        });
+      fs_.Watch(path, [this, &executor = executor_, ended = lifetime_.ended(), path] {
+        executor.Post(Lifetime::Guard(ended, [this, path] { ReadAgain(path); }));
       });
   if (watch) {
     watches_.emplace(path, std::move(watch));

@@ -1,5 +1,6 @@
 // The life of every folder the chain shows, apart from the window: each is
-// read through the executor, in batches and then whole; read again when it
+// read through the executor, in batches, then whole, then the titles of its
+// HTML files; read again when it
 // changes, or when the program changed it; watched while it is shown, and
 // watched anew when another program replaces it; let go when no longer
 // shown. What it finds it reports to its listener on the window's thread.
@@ -24,6 +25,7 @@ class FolderLoader {
     // Names of a folder read so far, before its whole listing.
     virtual void Batch(const std::string& path, const ReadNames& names) = 0;
     virtual void Listed(FolderListing listing) = 0;
+    virtual void Titled(const std::string& path, std::vector<std::string> titles) = 0;
     // Windows cannot watch a folder shown: its changes show after a Refresh.
     virtual void Unwatched(const std::string& path) = 0;
 
@@ -37,8 +39,8 @@ class FolderLoader {
   FolderLoader(const FolderLoader&) = delete;
   FolderLoader& operator=(const FolderLoader&) = delete;
 
-  // True while a folder is being read.
-  bool Busy() const { return !readings_.empty(); }
+  // True while a folder, or its titles, is being read.
+  bool Busy() const { return !readings_.empty() || !titling_.empty(); }
   // Reads a folder; a reading of it going on is replaced.
   void Read(const std::string& path);
   // Reads a folder the chain shows again; one being read, after that reading.
@@ -52,17 +54,20 @@ class FolderLoader {
 
  private:
   void Done(const std::string& path, FolderListing listing);
+  void Titled(const std::string& path, std::vector<std::string> titles);
   void Watch(const std::string& path);
+  void LetGo(const std::function<bool(const std::string&)>& which);
 
   Executor& executor_;
   const FileSystem& fs_;
   const FolderChain& chain_;
   Listener& listener_;
-  std::vector<std::unique_ptr<FolderReading>> readings_;  // one per folder being read
-  std::vector<std::string> readAgain_;                    // changed while being read
+  using Readings = std::vector<std::unique_ptr<FolderReading>>;
+  Readings readings_;                   // one per folder whose names are being read
+  Readings titling_;                    // one per folder listed whose titles are being read
+  std::vector<std::string> readAgain_;  // changed while being read
   std::map<std::string, std::unique_ptr<FolderWatch>> watches_;
-  // What a watch posts finds the loader through this, or not at all.
-  std::shared_ptr<FolderLoader*> self_ = std::make_shared<FolderLoader*>(this);
+  Lifetime lifetime_;  // what a watch posts comes to nothing once the loader went
 };
 
 }  // namespace vantiro

@@ -6,23 +6,21 @@ namespace vantiro {
 
 FolderReading::FolderReading(Executor& executor, const FileSystem& fs, const std::string& path,
                              const std::string& filter, MeasureTexts measure, Handlers handlers)
-    : path_(path), shared_(std::make_shared<Shared>()) {
-  shared_->handlers = std::move(handlers);
-  executor.Run([&executor, &fs, path, filter, measure = std::move(measure), shared = shared_] {
-    Read(executor, fs, path, filter, measure, shared);
-  });
+    : path_(path) {
+  executor.Run([&executor, &fs,
+                job = Job{path, filter, std::move(measure),
+                          std::make_shared<const Handlers>(std::move(handlers)),
+                          lifetime_.ended()}] { Read(executor, fs, job); });
 }
 
 // Each batch is handed over whole: the window's thread takes it as it
-// comes, and a cancelled reading's batches are dropped there.
-void FolderReading::Read(Executor& executor, const FileSystem& fs, const std::string& path,
-                         const std::string& filter, const MeasureTexts& measure,
-                         const std::shared_ptr<Shared>& shared) {
+// comes, and a cancelled reading's batches are dropped there. The titles
+// come last: reading a page may wait, the names never wait for it.
+void FolderReading::Read(Executor& executor, const FileSystem& fs, const Job& job) {
   using Clock = std::chrono::steady_clock;
   const auto deliver = [&](auto step) {
-    executor.Post([shared, step = std::move(step)]() mutable {
-      if (!shared->cancelled) step(shared->handlers);
-    });
+    executor.Post(Lifetime::Guard(
+        job.cancelled, [to = job.handlers, step = std::move(step)]() mutable { step(*to); }));
   };
   ReadNames read;
   std::size_t count = 0, foldersSent = 0, filesSent = 0;
@@ -32,20 +30,29 @@ void FolderReading::Read(Executor& executor, const FileSystem& fs, const std::st
     return batch;
   };
   auto due = Clock::now() + std::chrono::milliseconds(kBatchMs);
-  const bool readable = fs.ReadEntries(path, [&](FolderEntry&& entry) {
+  const bool readable = fs.ReadEntries(job.path, [&](FolderEntry&& entry) {
     read.Add(std::move(entry));
     if (++count % 64 == 0 && Clock::now() >= due) {
       ReadNames batch{since(read.folders, foldersSent), since(read.files, filesSent)};
-      deliver([batch = std::move(batch)](Handlers& to) { to.batch(batch); });
+      deliver([batch = std::move(batch)](const Handlers& to) { to.batch(batch); });
       due = Clock::now() + std::chrono::milliseconds(kBatchMs);
     }
-    return !shared->cancelled;
+    return !*job.cancelled;
   });
-  if (!shared->cancelled) {
-    FolderListing listing = readable ? Arrange(fs, path, std::move(read), filter, measure)
-                                     : FolderListing{path, false, {}, {}, 0};
-    deliver([listing = std::move(listing)](Handlers& to) mutable { to.done(std::move(listing)); });
-  }
+  if (*job.cancelled) return;
+  FolderListing listing = readable ? Arrange(job.path, std::move(read), job.filter, job.measure)
+                                   : FolderListing{job.path, false, {}, {}, 0};
+  const std::vector<std::string> pages(
+      listing.files.entries.begin(),
+      listing.files.entries.begin() + std::ptrdiff_t(PageCount(listing.files.entries)));
+  deliver(
+      [listing = std::move(listing)](const Handlers& to) mutable { to.done(std::move(listing)); });
+  if (pages.empty()) return;
+  auto titles = ReadTitles(fs, job.path, pages, [&] { return bool(*job.cancelled); });
+  if (titles)
+    deliver([titles = std::move(*titles)](const Handlers& to) mutable {
+      to.titles(std::move(titles));
+    });
 }
 
 }  // namespace vantiro

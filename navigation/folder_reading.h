@@ -1,11 +1,11 @@
 // A folder read away from the window's thread, so that the window never
 // waits for a big folder or a drive that does not answer. What the reading
 // finds comes back on the window's thread: the names in batches as they are
-// read, then the whole listing, arranged. After Cancel, or once the reading
-// is destroyed, nothing more arrives, and nothing waits for it to end.
+// read, then the whole listing, arranged, then the titles of its HTML files.
+// After Cancel, or once the reading is destroyed, nothing more arrives, and
+// nothing waits for it to end.
 #pragma once
 
-#include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
@@ -21,6 +21,8 @@ class FolderReading {
   struct Handlers {
     std::function<void(const ReadNames&)> batch;
     std::function<void(FolderListing)> done;
+    // Only for a listing with HTML files.
+    std::function<void(std::vector<std::string>)> titles;
   };
   // A batch waits at most this long after the reading starts or the last one.
   static constexpr int kBatchMs = 50;
@@ -28,24 +30,23 @@ class FolderReading {
   // The executor and the file system outlive every job they are given.
   FolderReading(Executor& executor, const FileSystem& fs, const std::string& path,
                 const std::string& filter, MeasureTexts measure, Handlers handlers);
-  ~FolderReading() { Cancel(); }
   FolderReading(const FolderReading&) = delete;
   FolderReading& operator=(const FolderReading&) = delete;
 
   const std::string& path() const { return path_; }
-  void Cancel() { shared_->cancelled = true; }
+  void Cancel() { lifetime_.End(); }
 
  private:
-  struct Shared {
-    Handlers handlers;
-    std::atomic<bool> cancelled = false;
+  struct Job {
+    std::string path, filter;
+    MeasureTexts measure;
+    std::shared_ptr<const Handlers> handlers;  // kept by the work posted too
+    Lifetime::Flag cancelled;
   };
-  static void Read(Executor& executor, const FileSystem& fs, const std::string& path,
-                   const std::string& filter, const MeasureTexts& measure,
-                   const std::shared_ptr<Shared>& shared);
+  static void Read(Executor& executor, const FileSystem& fs, const Job& job);
 
   std::string path_;
-  std::shared_ptr<Shared> shared_;
+  Lifetime lifetime_;
 };
 
 }  // namespace vantiro

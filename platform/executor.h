@@ -3,7 +3,9 @@
 // nothing ever waits for; the tests run the jobs in order when they say.
 #pragma once
 
+#include <atomic>
 #include <functional>
+#include <memory>
 
 namespace vantiro {
 
@@ -15,6 +17,37 @@ class Executor {
   // Runs work on the window's thread once the event being handled, and any
   // message or input box it shows, is over. Safe on any thread.
   virtual void Post(std::function<void()> work) = 0;
+};
+
+// The one way work handed to an executor learns that what it serves is
+// gone: the owner keeps a Lifetime, which ends when it is destroyed or told
+// to. A job asks its flag as it goes; work wrapped by Guard does nothing
+// once the lifetime ended. Safe on any thread.
+class Lifetime {
+ public:
+  using Flag = std::shared_ptr<const std::atomic<bool>>;
+
+  Lifetime() = default;
+  Lifetime(const Lifetime&) = delete;
+  Lifetime& operator=(const Lifetime&) = delete;
+  ~Lifetime() { End(); }
+
+  void End() { *ended_ = true; }
+  // True once ended; the flag outlives the owner.
+  Flag ended() const { return ended_; }
+  template <typename Work>
+  static std::function<void()> Guard(Flag ended, Work work) {
+    return [ended = std::move(ended), work = std::move(work)]() mutable {
+      if (!*ended) work();
+    };
+  }
+  template <typename Work>
+  std::function<void()> Guard(Work work) const {
+    return Guard(ended(), std::move(work));
+  }
+
+ private:
+  std::shared_ptr<std::atomic<bool>> ended_ = std::make_shared<std::atomic<bool>>(false);
 };
 
 }  // namespace vantiro

@@ -28,6 +28,12 @@ class Chain : public ::testing::Test {
     chain.Select(
         box, static_cast<int>(std::find(entries.begin(), entries.end(), entry) - entries.begin()));
   }
+  // Opens an entry's folder, as a click does once the folder is read.
+  ChainChange Open(int box, const std::string& entry) {
+    Select(box, entry);
+    chain.BeginOpen(box);
+    return chain.Apply(ListFolder(drives, chain.CurrentFolder(), chain.Filter()));
+  }
 
   fake::TempDrives drives;
   FolderChain chain{drives};
@@ -43,32 +49,29 @@ TEST_F(Chain, OpeningAFolderFillsTheNextBoxOrEndsTheChain) {
   Select(0, "c: [SYSTEM]");
   EXPECT_EQ(chain.EntryOf(0) + " " + chain.PathOf(0), "c: c:\\");
   const struct {
-    int index;
-    const char* path;
-    DirStatus status;
-    int lastBox;
-  } rows[] = {{1, "c:\\", DirStatus::Opened, 1},
-              {2, "c:\\full\\", DirStatus::Opened, 2},
-              {3, "c:\\full\\sub\\", DirStatus::NoSubFolders, 2},
-              {2, "c:\\empty\\", DirStatus::NoSubFolders, 1},  // the clicked box ends the chain
-              {2, "a:\\", DirStatus::Failed, 1},               // not ready: nothing changes
-              {2, "c:\\gone\\", DirStatus::Failed, 1},
-              {3, "c:\\", DirStatus::Failed, 1},   // no box can be skipped
-              {0, "c:\\", DirStatus::Failed, 1}};  // nor box 0 filled
+    int box;
+    const char* entry;
+    int lastBox, lost;
+  } rows[] = {{0, "c: [SYSTEM]", 1, -1},
+              {1, "Full", 2, -1},
+              {2, "sub", 2, -1},  // no sub-folders: the clicked box ends the chain
+              {1, "empty", 1, -1},
+              {0, "a:", 0, 0}};  // not ready: the box that opened it is told
   for (const auto& row : rows) {
-    EXPECT_EQ(chain.Update_Dir(row.index, row.path), row.status) << row.path;
-    EXPECT_EQ(chain.LastBox(), row.lastBox) << row.path;
-    EXPECT_EQ(chain.CurrentFolder(),
-              row.index % 3 == 0 && row.lastBox == 1 ? "c:\\gone\\" : row.path)
+    const ChainChange change = Open(row.box, row.entry);
+    EXPECT_EQ(std::pair(chain.LastBox(), change.lost), std::pair(row.lastBox, row.lost))
+        << row.entry;
+    EXPECT_EQ(chain.CurrentFolder(), chain.PathOf(row.box))
         << "the current folder, even when it fails";
   }
+  Open(0, "c: [SYSTEM]");
   EXPECT_EQ(chain.box(1).entries, (Entries{"empty", "Full"})) << "as on the disk, by name";
-  chain.Update_Dir(2, "c:\\Full\\");
+  Open(1, "Full");
   EXPECT_EQ(chain.box(2).entries, (Entries{"Beta", "sub"}));
   Select(2, "Beta");
   EXPECT_EQ(chain.PathOf(2), "c:\\Full\\Beta\\");
   drives.MakeFolders("c:\\c: x");
-  chain.Update_Dir(1, "c:\\");
+  Open(0, "c: [SYSTEM]");
   Select(1, "c: x");
   EXPECT_EQ(chain.PathOf(1), "c:\\c: x\\") << "a label is cut in box 0 only";
 }
@@ -123,22 +126,34 @@ TEST_F(Chain, TheFileListShowsTheFilterMatchesHtmlFirstWithTheirTitles) {
             ""}})
     drives.MakeFile("c:\\web\\" + name, contents);
   drives.MakeFolders("c:\\web\\folder.html");
-  EXPECT_TRUE(chain.Update_Files("c:\\web\\"));
+  Open(0, "c: [SYSTEM]");
+  Open(1, "web");
   EXPECT_EQ(chain.files().entries,
             (Entries{"Gamma.HTM", "b & c %1 ^.htm", "a.html", "notes.txt", "run.bat",
                      "\xC3\xBC"
                      "ber.txt"}));
+  EXPECT_TRUE(chain.files().titles.empty()) << "the titles come after the names";
+  const auto read = [&](bool stop) {
+    return ReadTitles(drives, "c:\\web\\", chain.files().entries, [stop] { return stop; });
+  };
+  EXPECT_EQ(read(true), std::nullopt);
+  EXPECT_FALSE(chain.SetTitles("c:\\", *read(false)));
+  EXPECT_FALSE(chain.SetTitles("c:\\web\\", {"one"}));
+  EXPECT_TRUE(chain.SetTitles("c:\\web\\", *read(false)));
   EXPECT_EQ(chain.files().titles, (Entries{"", "Odd & Sods", "Alpha"}));
+  chain.SelectFile(5);
+  drives.MakeFile("c:\\web\\new.txt");
+  chain.Apply(ListFolder(drives, "c:\\web\\", "*.*"));
+  EXPECT_EQ(std::pair(chain.files().titles.size(), chain.files().selected), std::pair(3ul, 6))
+      << "the same pages keep their titles, the file its selection";
   chain.SetFilter("*.txt");
   chain.SelectFile(0);
-  EXPECT_TRUE(chain.Update_Files("c:\\web\\"));
-  EXPECT_EQ(chain.files().entries.size(), 2u);
-  EXPECT_EQ(chain.files().selected, -1);
+  chain.Apply(ListFolder(drives, "c:\\web\\", chain.Filter()));
+  EXPECT_EQ(chain.files().entries.size(), 3u);
+  EXPECT_TRUE(chain.files().selected == -1 && chain.files().titles.empty());
   chain.SetFilter("*.none");
-  EXPECT_TRUE(chain.Update_Files("c:\\"));
+  Open(0, "c: [SYSTEM]");
   EXPECT_EQ(chain.files().tag, "c:\\web\\") << "a list without files keeps its folder";
-  EXPECT_FALSE(chain.Update_Files("c:\\gone\\"));
-  EXPECT_TRUE(chain.files().entries.empty() && chain.files().titles.empty());
 }
 
 // Another program changes c:\a\ and c:\a\y\ while they are open.
@@ -146,14 +161,10 @@ TEST_F(Chain, AListingReplacesWhatTheChainShowsOfItsFolderSelectionsKeptByName) 
   drives.MakeFolders("c:\\a\\x");
   drives.MakeFile("c:\\a\\y\\one.txt");
   drives.MakeFile("c:\\a\\y\\two.txt");
-  for (const auto& [box, entry, path] :
-       {std::tuple(0, "c: [SYSTEM]", "c:\\"), {1, "a", "c:\\a\\"}}) {
-    Select(box, entry);
-    chain.Update_Dir(box + 1, path);
-  }
-  Select(2, "y");
-  EXPECT_EQ(chain.Update_Dir(3, "c:\\a\\y\\"), DirStatus::NoSubFolders);
-  chain.Update_Files("c:\\a\\y\\");
+  Open(0, "c: [SYSTEM]");
+  Open(1, "a");
+  Open(2, "y");
+  EXPECT_EQ(chain.LastBox(), 2);
   chain.SelectFile(1);
   EXPECT_EQ(chain.ShownFolders(), (Entries{"c:\\", "c:\\a\\", "c:\\a\\y\\"}));
 

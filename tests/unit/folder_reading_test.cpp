@@ -31,16 +31,18 @@ class Reading : public ::testing::Test {
     return std::make_unique<FolderReading>(
         ws, drives, path, "*.*", measure,
         FolderReading::Handlers{[](const ReadNames&) {},
-                                [this](FolderListing done) { listing = std::move(done); }});
+                                [this](FolderListing done) { listing = std::move(done); },
+                                [this](Entries read) { titles = std::move(read); }});
   }
   void RunUntilDone() {
-    while (!listing && ws.RunPosted(milliseconds(5000))) {
+    while (ws.RunPosted(milliseconds(0))) {
     }
   }
 
   fake::FakeWindowSystem ws;
   fake::TempDrives drives;
   std::optional<FolderListing> listing;
+  Entries titles;
 };
 
 TEST_F(Reading, HandsBackTheWholeListingArrangedOnTheWindowsThread) {
@@ -52,7 +54,7 @@ TEST_F(Reading, HandsBackTheWholeListingArrangedOnTheWindowsThread) {
   RunUntilDone();
   ASSERT_TRUE(listing && listing->readable);
   EXPECT_EQ(listing->folders, (Entries{"alpha", "Zeta"}));
-  EXPECT_EQ(listing->files.titles, Entries{"Home"});
+  EXPECT_EQ(titles, Entries{"Home"}) << "after the names";
   EXPECT_EQ(std::pair(listing->foldersWidest, listing->files.widest), std::pair(50, 100));
 
   listing.reset();
@@ -71,13 +73,17 @@ class Loader : public ::testing::Test, FolderLoader::Listener {
     drives.MakeFolders("c:\\a\\inner");
     chain.LoadDir0();
     chain.Select(0, 0);
-    chain.Update_Dir(1, "c:\\");
+    chain.BeginOpen(0);
+    chain.Apply(ListFolder(drives, "c:\\", "*.*"));
     chain.Select(1, 0);
     chain.BeginOpen(1);
   }
   void Batch(const std::string& path, const ReadNames&) override { heard += "batch " + path; }
   void Listed(FolderListing listing) override {
     heard += (listing.readable ? "listed " : "gone ") + listing.path + " ";
+  }
+  void Titled(const std::string& path, std::vector<std::string> titles) override {
+    heard += "titled " + path + " " + std::to_string(titles.size()) + " ";
   }
   void Unwatched(const std::string& path) override { heard += "unwatched " + path; }
 
@@ -101,6 +107,15 @@ TEST_F(Loader, ReadsWatchesAndLetsGoOfTheFoldersShown) {
                  loader.ReadAgain("c:\\a\\");
                },
                "listed c:\\a\\ listed c:\\a\\ "},
+              {"names, then titles; titles of a reading replaced never come",
+               [&] {
+                 drives.MakeFile("c:\\a\\page.html");
+                 loader.Read("c:\\a\\");
+                 ws.RunPosted(milliseconds(0));  // the reading
+                 ws.RunPosted(milliseconds(0));  // its listing
+                 loader.ReadAgain("c:\\a\\");
+               },
+               "listed c:\\a\\ listed c:\\a\\ titled c:\\a\\ 1 "},
               {"a folder not shown is not read", [&] { loader.ReadAgain("c:\\a\\inner\\"); }, ""},
               {"the folders shown are watched, but the one being opened",
                [&] {
