@@ -1,6 +1,5 @@
 #include "app/form1.h"
 
-#include "commands/commands.h"
 #include "help/help_menu.h"
 #include "navigation/menu_names.h"
 #include "settings/size_colors.h"
@@ -31,8 +30,9 @@ Form1::Form1(WindowSystem& ws, FileSystem& fs) : ws_(ws), fs_(fs), settingsFiles
   Browser::Host& host = *this;
   browser_ = std::make_unique<Browser>(ws_, fs_, *window_, host, *previews_, settingsFiles_,
                                        options_, look_);
-  commands_ = std::make_unique<Commands>(ws_, fs_, *window_, *browser_, settingsFiles_,
-                                         [this] { Config_Save(); });
+  Commands::Lists& lists = *this;
+  commands_ = std::make_unique<Commands>(ws_, fs_, *window_, browser_->chain(), lists,
+                                         settingsFiles_, [this] { Config_Save(); });
   help_ = std::make_unique<HelpMenu>(
       ws_, fs_, *window_, settingsFiles_.ProgramDir(),
       [this](bool coverable) { coverable ? ApplyTopMost() : ClearAllTopMost(); });
@@ -54,17 +54,17 @@ void Form1::Form_Load() {
   window_->SetMenuVisible(menu::mnuRestore, false);
   settingsFiles_.SetProgramDir(fs_.CurrentDirectory());
   look_ = Appearance{};
-  browser_->Files().SetWidth(look_.activeBoxWidth);
-  browser_->Files().SetBackColor(look_.filesBackColor);
+  browser_->lists().Files().SetWidth(look_.activeBoxWidth);
+  browser_->lists().Files().SetBackColor(look_.filesBackColor);
   browser_->LoadDir0();
   window_->SetLeft(450);
   window_->SetTop(600);
   Config_Load();
-  browser_->Dir(0).SetWidth(look_.activeBoxWidth);
+  browser_->lists().Dir(0).SetWidth(look_.activeBoxWidth);
   ResizeWindow();
   if (window_->Left() + window_->Width() < 0) window_->SetLeft(0);
   SetTimer1Enabled(true);
-  browser_->Files().AcceptShellDrops();
+  browser_->lists().Files().AcceptShellDrops();
 }
 
 void Form1::Form_Unload() {

@@ -9,17 +9,17 @@
 #include <string_view>
 #include <vector>
 
+#include "commands/commands.h"
 #include "navigation/browser.h"
 #include "settings/options.h"
 #include "settings/settings_files.h"
 
 namespace vantiro {
 
-class Commands;
 class Form4;
 class HelpMenu;
 
-class Form1 final : private Browser::Host {
+class Form1 final : private Browser::Host, private Commands::Lists {
  public:
   Form1(WindowSystem& ws, FileSystem& fs);
   ~Form1();
@@ -74,6 +74,9 @@ class Form1 final : private Browser::Host {
   void CopyFile(const std::string& source, const std::string& destFolder) override;
   void mnuFileOpen_Click() override;
   void mnuExplore_Click() override;
+  // What the commands ask of the lists.
+  void ReadAgain(const std::string& folder) override { browser_->ReadAgain(folder); }
+  void CloseCurrentFolder() override { browser_->CloseCurrentFolder(); }
 
   WindowSystem& ws_;
   FileSystem& fs_;

@@ -19,9 +19,9 @@ void Form1::ResizeWindow() {
   const FolderChain& chain = browser_->chain();
   std::int64_t width = FrameWidth(*window_) + std::int64_t{chain.LastBox()} * look_.boxesWidth +
                        look_.activeBoxWidth;
-  if (!chain.files().entries.empty()) width += browser_->Files().Width();
+  if (!chain.files().entries.empty()) width += browser_->lists().Files().Width();
   window_->SetWidth(ClampTwips(width));
-  window_->SetHeight(FrameHeight(*window_) + browser_->Dir(0).Height());
+  window_->SetHeight(FrameHeight(*window_) + browser_->lists().Dir(0).Height());
   KeepActiveBoxOnScreen();
 }
 
@@ -37,7 +37,7 @@ void Form1::KeepActiveBoxOnScreen() {
 
 void Form1::Form_Resize() {
   // The window system may report a size while the window is being created.
-  if (!window_ || !browser_ || browser_->DirCount() == 0) return;
+  if (!window_ || !browser_ || browser_->lists().DirCount() == 0) return;
   if (Reduced) {
     if (!window_->MenuVisible(menu::mnuReduce)) {
       mnuRestore_Click();
@@ -47,12 +47,13 @@ void Form1::Form_Resize() {
   }
   if (window_->State() != WindowState::Normal) return;
   const Twips clientHeight = window_->ClientHeight();
-  ListBox& files = browser_->Files();
-  if (browser_->Dir(0).Height() != clientHeight) {
-    for (int i = 0; i < browser_->DirCount(); ++i) browser_->Dir(i).SetHeight(clientHeight);
+  ListBox& files = browser_->lists().Files();
+  if (browser_->lists().Dir(0).Height() != clientHeight) {
+    for (int i = 0; i < browser_->lists().DirCount(); ++i)
+      browser_->lists().Dir(i).SetHeight(clientHeight);
     files.SetHeight(clientHeight);
     // The lists show whole rows: snap the window to the height they took.
-    window_->SetHeight(FrameHeight(*window_) + browser_->Dir(0).Height());
+    window_->SetHeight(FrameHeight(*window_) + browser_->lists().Dir(0).Height());
   }
   const Twips room = window_->ClientWidth() - files.Left();
   if (room > 0) files.SetWidth(room);
@@ -63,7 +64,7 @@ Twips Form1::AnimationStep() const { return std::abs(look_.activeBoxWidth - look
 void Form1::Timer1_Timer() {
   const Twips step = AnimationStep(), narrow = look_.boxesWidth;
   for (int i = 0; i < browser_->chain().LastBox(); ++i) {
-    ListBox& box = browser_->Dir(i);
+    ListBox& box = browser_->lists().Dir(i);
     if (box.Width() >= narrow + step) box.SetWidth(box.Width() - step);
     if (box.Width() <= narrow - step) box.SetWidth(box.Width() + step);
     if (box.Width() > narrow - step && box.Width() < narrow + step) box.SetWidth(narrow);
@@ -74,7 +75,7 @@ void Form1::Timer1_Timer() {
 bool Form1::AnyBoxMoving() {
   if (AnimationStep() == 0) return false;
   for (int i = 0; i < browser_->chain().LastBox(); ++i) {
-    if (browser_->Dir(i).Width() != look_.boxesWidth) return true;
+    if (browser_->lists().Dir(i).Width() != look_.boxesWidth) return true;
   }
   return false;
 }

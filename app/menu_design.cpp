@@ -52,6 +52,9 @@ std::vector<MenuItem> Form1::DesignMenuBar() {
   const auto browser = [this](void (Browser::*handler)()) {
     return [this, handler] { ((*browser_).*handler)(); };
   };
+  const auto favorite = [this](void (FavoriteList::*handler)()) {
+    return [this, handler] { (browser_->favorites().*handler)(); };
+  };
   const auto commands = [this](void (Commands::*handler)()) {
     return [this, handler] { ((*commands_).*handler)(); };
   };
@@ -71,12 +74,12 @@ std::vector<MenuItem> Form1::DesignMenuBar() {
             Separator("mnuNone12"),
             Item(menu::mnuTopMost, "Stay always on top", {}, command(&Form1::mnuTopMost_Click))});
 
-  MenuItem favorites =
-      Menu("mnuFavorites", "Favorites",
-           {Enabled(Item(menu::mnuRemoveFavorites, "Remove selected", {},
-                         browser(&Browser::mnuRemoveFavorites_Click)),
-                    false),
-            Item("mnuResetFavorites", "Reset", {}, browser(&Browser::mnuResetFavorites_Click))});
+  MenuItem favorites = Menu(
+      "mnuFavorites", "Favorites",
+      {Enabled(Item(menu::mnuRemoveFavorites, "Remove selected", {},
+                    favorite(&FavoriteList::mnuRemoveFavorites_Click)),
+               false),
+       Item("mnuResetFavorites", "Reset", {}, favorite(&FavoriteList::mnuResetFavorites_Click))});
 
   MenuItem file = Menu(
       "mnuFile1", "File",
@@ -94,21 +97,21 @@ std::vector<MenuItem> Form1::DesignMenuBar() {
                         Separator("mnuNone2"),
                         Item("mnuAbout", "About...", {}, helpMenu(&HelpMenu::mnuAbout_Click))});
 
-  MenuItem folder =
-      Visible(Menu(menu::mnuDirFunctions, "FOLDER",
-                   {Item("mnuExplore", "Explore     (Double-Click)", {},
-                         commands(&Commands::mnuExplore_Click)),
-                    Item("mnuNewWindow", "Open in a new window", "Ctrl+N",
-                         commands(&Commands::mnuNewWindow_Click)),
-                    Item("mnuFolderRecycleBin", "Send to Recycle Bin", {},
-                         commands(&Commands::mnuFolderRecycleBin_Click)),
-                    Item("mnuPaste", "Paste", "Ctrl+V", commands(&Commands::mnuPaste_Click)),
-                    Separator("mnuNone6"),
-                    Item("mnuAdd", "Add to Favorites", "Ctrl+A", browser(&Browser::mnuAdd_Click)),
-                    Separator("mnuNone10"),
-                    Item("mnuFolderProperties", "Folder Properties...", "F4",
-                         commands(&Commands::mnuFolderProperties_Click))}),
-              false);
+  MenuItem folder = Visible(
+      Menu(menu::mnuDirFunctions, "FOLDER",
+           {Item("mnuExplore", "Explore     (Double-Click)", {},
+                 commands(&Commands::mnuExplore_Click)),
+            Item("mnuNewWindow", "Open in a new window", "Ctrl+N",
+                 commands(&Commands::mnuNewWindow_Click)),
+            Item("mnuFolderRecycleBin", "Send to Recycle Bin", {},
+                 commands(&Commands::mnuFolderRecycleBin_Click)),
+            Item("mnuPaste", "Paste", "Ctrl+V", commands(&Commands::mnuPaste_Click)),
+            Separator("mnuNone6"),
+            Item("mnuAdd", "Add to Favorites", "Ctrl+A", favorite(&FavoriteList::mnuAdd_Click)),
+            Separator("mnuNone10"),
+            Item("mnuFolderProperties", "Folder Properties...", "F4",
+                 commands(&Commands::mnuFolderProperties_Click))}),
+      false);
 
   MenuItem fileFunctions = Visible(
       Menu(menu::mnuFileFunctions, "FILE",

@@ -44,7 +44,7 @@ void Form1::Config_Save() {
     settingsFiles_.KeepUnsaved(kFavoritesFile, FavoritesText(chain.Favorites()));
     return;
   }
-  browser_->Favorites_Save();
+  browser_->favorites().Favorites_Save();
 }
 
 // Without a file, or with one damaged before the path, the program starts as
@@ -56,7 +56,7 @@ void Form1::Config_Load() {
     ShowFirstRunWelcome();
     return;
   }
-  browser_->Favorites_Load();
+  browser_->favorites().Favorites_Load();
   Config config;  // what was not read stays as it is
   config.appearance = look_;
   config.height = window_->Height();
@@ -75,8 +75,8 @@ void Form1::Config_Load() {
   window_->SetTop(config.top);
   ShowOptions();
   // Box 0 and the file list were made before the colours were known.
-  browser_->Dir(0).SetBackColor(look_.foldersBackColor);
-  browser_->Files().SetBackColor(look_.filesBackColor);
+  browser_->lists().Dir(0).SetBackColor(look_.foldersBackColor);
+  browser_->lists().Files().SetBackColor(look_.filesBackColor);
   if (!read) {
     ShowFirstRunWelcome();
     return;

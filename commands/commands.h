@@ -1,5 +1,5 @@
 // The commands of the FILE and FOLDER menus, copy and paste: on the file
-// selected in the browser's chain, or on its current folder. Rename, Delete
+// selected in the chain, or on its current folder. Rename, Delete
 // and the copy of a name the shell would misread are the program's own
 // exact calls; the others go to the shell through its gate.
 #pragma once
@@ -11,13 +11,27 @@
 #include <string_view>
 
 #include "commands/shell_gate.h"
-#include "navigation/browser.h"
+#include "navigation/chain_lists.h"
+#include "settings/program.h"
+#include "settings/settings_files.h"
 
 namespace vantiro {
 
 class Commands {
  public:
-  Commands(WindowSystem& ws, FileSystem& fs, Window& main, Browser& browser,
+  // What the commands ask of the lists that show the chain.
+  class Lists {
+   public:
+    // A folder a command changed is read again, when it is shown.
+    virtual void ReadAgain(const std::string& folder) = 0;
+    // The current folder went: the chain closes back to the one that held it.
+    virtual void CloseCurrentFolder() = 0;
+
+   protected:
+    ~Lists() = default;
+  };
+
+  Commands(WindowSystem& ws, FileSystem& fs, Window& main, const FolderChain& chain, Lists& lists,
            const SettingsFiles& files, std::function<void()> configSave);
 
   // FILE: without a selected file each does nothing.
@@ -49,12 +63,14 @@ class Commands {
   // good what the bin cannot take.
   ShellFileResult Recycle(const std::string& path, bool askNothing);
   void CopyExactly(const std::string& source, const std::string& target);
-  const std::string& CurrentFolder() const { return browser_.chain().CurrentFolder(); }
+  const std::string& CurrentFolder() const { return chain_.CurrentFolder(); }
+  int IsFolderOk() { return vantiro::IsFolderOk(ws_, chain_); }
 
   WindowSystem& ws_;
   FileSystem& fs_;
   Window& main_;
-  Browser& browser_;
+  const FolderChain& chain_;
+  Lists& lists_;
   const SettingsFiles& settingsFiles_;
   std::function<void()> configSave_;
   // The Recycle Bin's request to the shell, kept from one use to the next;

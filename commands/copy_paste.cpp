@@ -30,7 +30,7 @@ std::optional<std::pair<std::string, std::string>> ReadHandOver(const FileSystem
 }  // namespace
 
 void Commands::mnuCopy_Click() {
-  const std::optional<std::string> path = browser_.chain().SelectedFilePath();
+  const std::optional<std::string> path = chain_.SelectedFilePath();
   if (!path) return;
   TextFileWriter file;
   file.Text(*path);
@@ -47,7 +47,7 @@ void Commands::mnuCopy_Click() {
 }
 
 void Commands::mnuPaste_Click() {
-  if (browser_.IsFolderOk() != msgbox::kYes) return;
+  if (IsFolderOk() != msgbox::kYes) return;
   const auto copied = ReadHandOver(fs_, settingsFiles_.ProgramDir() + kHandOverFile);
   if (!copied) {
     ws_.MsgBox("You must first select a file and click 'Copy' from the 'FILE' menu.",
@@ -95,7 +95,7 @@ void Commands::CopyFile(const std::string& source, const std::string& destFolder
       {main_.SystemHandle(), kFoCopy, source, destFolder, kFofSimpleProgress | kFofFilesOnly});
   if (result.code != 0) return;  // the shell has said what went wrong
   if (result.aborted) ws_.MsgBox("Operation Failed", msgbox::kOkOnly, kAppTitle);
-  browser_.ReadAgain(destFolder);
+  lists_.ReadAgain(destFolder);
 }
 
 // The program's own copy asks, as the shell would, before it replaces a file.
@@ -109,7 +109,7 @@ void Commands::CopyExactly(const std::string& source, const std::string& target)
                msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
     return;
   }
-  browser_.ReadAgain(target.substr(0, target.find_last_of('\\') + 1));
+  lists_.ReadAgain(target.substr(0, target.find_last_of('\\') + 1));
 }
 
 }  // namespace vantiro

@@ -55,12 +55,13 @@ std::optional<ShellRule> CheckTypedNames(const std::vector<std::string>& names) 
 
 }  // namespace
 
-Commands::Commands(WindowSystem& ws, FileSystem& fs, Window& main, Browser& browser,
-                   const SettingsFiles& files, std::function<void()> configSave)
+Commands::Commands(WindowSystem& ws, FileSystem& fs, Window& main, const FolderChain& chain,
+                   Lists& lists, const SettingsFiles& files, std::function<void()> configSave)
     : ws_(ws),
       fs_(fs),
       main_(main),
-      browser_(browser),
+      chain_(chain),
+      lists_(lists),
       settingsFiles_(files),
       configSave_(std::move(configSave)) {}
 
@@ -75,7 +76,7 @@ bool Commands::ShellTakes(const std::string& path, const std::optional<ShellRefu
 // The shell opens the file itself: no command interpreter reads its name, so
 // "&", "^" or "%" in it run nothing else.
 void Commands::mnuFileOpen_Click() {
-  const std::optional<std::string> selected = browser_.chain().SelectedFilePath();
+  const std::optional<std::string> selected = chain_.SelectedFilePath();
   if (!selected) return;
   const std::string& path = *selected;
   if (!ShellTakes(path, CheckShellPath(path), "opened")) return;
@@ -88,7 +89,7 @@ void Commands::mnuFileOpen_Click() {
 }
 
 void Commands::mnuFileOpenWith_Click() {
-  const std::optional<std::string> selected = browser_.chain().SelectedFilePath();
+  const std::optional<std::string> selected = chain_.SelectedFilePath();
   if (!selected || !ShellTakes(*selected, CheckShellPath(*selected), "opened with a program"))
     return;
   if (!fs_.ShowOpenWith(*selected, main_.SystemHandle()))
@@ -96,7 +97,7 @@ void Commands::mnuFileOpenWith_Click() {
 }
 
 void Commands::mnuFileRename_Click() {
-  const std::optional<std::string> selected = browser_.chain().SelectedFilePath();
+  const std::optional<std::string> selected = chain_.SelectedFilePath();
   if (!selected) return;
   const std::string& path = *selected;
   const std::string oldName = path.substr(CurrentFolder().size());
@@ -112,11 +113,11 @@ void Commands::mnuFileRename_Click() {
                msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
     return;
   }
-  browser_.ReadAgain(CurrentFolder());  // a file moved elsewhere shows in no other list
+  lists_.ReadAgain(CurrentFolder());  // a file moved elsewhere shows in no other list
 }
 
 void Commands::mnuFileDelete_Click() {
-  const std::optional<std::string> selected = browser_.chain().SelectedFilePath();
+  const std::optional<std::string> selected = chain_.SelectedFilePath();
   if (!selected) return;
   const std::string& path = *selected;
   if (ws_.MsgBox("Do you really want to delete '" + path + "' ?",
@@ -128,16 +129,16 @@ void Commands::mnuFileDelete_Click() {
                kAppTitle);
     return;
   }
-  browser_.ReadAgain(CurrentFolder());
+  lists_.ReadAgain(CurrentFolder());
 }
 
 // The shell asks, shows its progress and reports its errors.
 void Commands::mnuFileRecycleBin_Click() {
-  const std::optional<std::string> selected = browser_.chain().SelectedFilePath();
+  const std::optional<std::string> selected = chain_.SelectedFilePath();
   if (!selected || !ShellTakes(*selected, CheckShellPath(*selected), "sent to the Recycle Bin"))
     return;
   Recycle(*selected, false);
-  browser_.ReadAgain(CurrentFolder());
+  lists_.ReadAgain(CurrentFolder());
 }
 
 ShellFileResult Commands::Recycle(const std::string& path, bool askNothing) {
@@ -149,7 +150,7 @@ ShellFileResult Commands::Recycle(const std::string& path, bool askNothing) {
 }
 
 void Commands::mnuFileProperties_Click() {
-  if (const std::optional<std::string> selected = browser_.chain().SelectedFilePath())
+  if (const std::optional<std::string> selected = chain_.SelectedFilePath())
     ShowProperties(*selected, main_.SystemHandle());
 }
 

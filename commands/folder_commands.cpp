@@ -11,7 +11,7 @@ constexpr Twips kNewWindowOffset = 500;
 }  // namespace
 
 void Commands::mnuExplore_Click() {
-  if (browser_.IsFolderOk() != msgbox::kYes ||
+  if (IsFolderOk() != msgbox::kYes ||
       !ShellTakes(CurrentFolder(), CheckShellPath(CurrentFolder()), "opened in Explorer")) {
     return;
   }
@@ -21,7 +21,7 @@ void Commands::mnuExplore_Click() {
 // The new process opens where this window was, with the same folders, from
 // the configuration saved first; this window steps aside.
 void Commands::mnuNewWindow_Click() {
-  if (browser_.IsFolderOk() != msgbox::kYes) return;
+  if (IsFolderOk() != msgbox::kYes) return;
   configSave_();
   main_.SetTop(main_.Top() + kNewWindowOffset);
   main_.SetLeft(main_.Left() + kNewWindowOffset);
@@ -37,7 +37,7 @@ void Commands::mnuNewWindow_Click() {
 // shell offers to delete it for good, walking into whatever links it holds
 // by then; that offer is declined, and the user told.
 void Commands::mnuFolderRecycleBin_Click() {
-  if (browser_.IsFolderOk() != msgbox::kYes) return;
+  if (IsFolderOk() != msgbox::kYes) return;
   std::string folder = CurrentFolder();
   if (folder.ends_with(":\\")) {
     ws_.MsgBox("Please select a valid folder.", msgbox::kOkOnly | msgbox::kInformation, kAppTitle);
@@ -52,7 +52,7 @@ void Commands::mnuFolderRecycleBin_Click() {
   }
   const ShellFileResult result = Recycle(folder, true);
   if (!fs_.Examine(folder)) {
-    browser_.CloseCurrentFolder();
+    lists_.CloseCurrentFolder();
   } else if (result.aborted) {
     ws_.MsgBox("'" + folder + "' cannot be sent to the Recycle Bin: the Recycle Bin cannot " +
                    "take it. Nothing has been deleted.",
@@ -61,7 +61,7 @@ void Commands::mnuFolderRecycleBin_Click() {
 }
 
 void Commands::mnuFolderProperties_Click() {
-  if (browser_.IsFolderOk() == msgbox::kYes) ShowProperties(CurrentFolder(), main_.SystemHandle());
+  if (IsFolderOk() == msgbox::kYes) ShowProperties(CurrentFolder(), main_.SystemHandle());
 }
 
 }  // namespace vantiro

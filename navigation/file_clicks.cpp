@@ -1,24 +1,11 @@
-// The file list beside the active box: its filling, and under the mouse a
-// click that selects a file and shows the FILE menu, a right click that pops
-// up FILE or FOLDER, and a press below the last file that drags the window.
+// The file list beside the active box: its filter, a click that selects a
+// file and shows the FILE menu, a right click that pops up FILE or FOLDER,
+// and the titles of its HTML files beside the window.
 #include "navigation/browser.h"
 #include "navigation/menu_names.h"
 #include "navigation/names.h"
 
 namespace vantiro {
-
-// The file list stands right of the active box.
-void Browser::PlaceFiles() {
-  files_->SetLeft(
-      ClampTwips(std::int64_t{chain_.LastBox()} * look_.boxesWidth + look_.activeBoxWidth));
-  files_->SetHeight(Dir(0).Height());
-  files_->SetWidth(look_.activeBoxWidth);
-  files_->SetBackColor(look_.filesBackColor);
-}
-
-void Browser::SetFilesHorizontalExtent() {
-  files_->SetHorizontalExtent(Extent(chain_.files().widest));
-}
 
 void Browser::mnuFilters_Click() {
   const std::string answer = ws_.InputBox("Please enter one or more filters (i.e. *.bmp)",
@@ -43,28 +30,19 @@ void Browser::Files_Click() {
 void Browser::TakeFocusBack() {
   main_.Show();
   main_.SetFocus();
-  files_->SetFocus();
+  lists_.Files().SetFocus();
 }
 
 void Browser::SelectFile(int row) {
   if (row < -1 || row >= std::ssize(chain_.files().entries)) row = -1;
   if (row == chain_.files().selected) return;
   chain_.SelectFile(row);
-  files_->Select(row);
+  lists_.Files().Select(row);
   Files_Click();
 }
 
-bool Browser::ReselectFile(int entry, const std::string& text) {
-  const std::vector<std::string>& entries = chain_.files().entries;
-  if (entry < -1 || entry >= std::ssize(entries)) return false;
-  const std::string name = entry < 0 ? "" : entries[static_cast<std::size_t>(entry)];
-  if (name != text && FileRow(name) != text) return false;
-  SelectFile(entry);
-  return true;
-}
-
 void Browser::Files_MouseDown(const MouseEvent& event) {
-  int row = RowAt(*files_, event.y);
+  int row = lists_.RowAt(lists_.Files(), event.y);
   if (row > std::ssize(chain_.files().entries) - 1) {
     row = -1;
     main_.SetMenuVisible(menu::mnuFileFunctions, false);
@@ -72,11 +50,11 @@ void Browser::Files_MouseDown(const MouseEvent& event) {
   SelectFile(row);
   if (row <= std::ssize(chain_.files().titles) - 1) previews_.frmHTML().List1().Select(row);
   if (event.button == kLeftButton && row != -1) {
-    files_->SetDragCursor(DragCursor::Copy);
-    files_->BeginDrag();  // dropped on a folder box, it copies the file there
+    lists_.Files().SetDragCursor(DragCursor::Copy);
+    lists_.Files().BeginDrag();  // dropped on a folder box, it copies the file there
   }
   if (event.button == kRightButton) {
-    files_->SetFocus();
+    lists_.Files().SetFocus();
     main_.PopupMenu(main_.MenuVisible(menu::mnuFileFunctions) ? menu::mnuFileFunctions
                                                               : menu::mnuDirFunctions);
   }
@@ -93,27 +71,33 @@ void Browser::Titles_MouseDown(int row, int button) {
   }
 }
 
-void Browser::Files_MouseMove(const MouseEvent& event) {
-  if (event.button == kLeftButton) main_.DragByCaption();
-}
-
-// Over the file list itself a drop does nothing: the plain arrow says so.
-void Browser::Files_DragOver(const DragEvent& /*event*/) {
-  files_->SetDragCursor(DragCursor::Arrow);
-}
-
-int Browser::Files_OLEDragOver(bool offersFiles, int effects) {
-  return offersFiles ? (effects & kDropCopy) : kDropNone;
-}
-
-// Files dropped from the shell: the first one is copied into the current
-// folder, when there is one.
-void Browser::Files_OLEDragDrop(const std::vector<std::string>& files) {
-  if (files.empty() || chain_.CurrentFolder().empty()) {
-    ws_.MsgBox("Invalid file.", msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
+// The HTML window stands flush right of the main window, top-aligned, no
+// higher than the main window's lists.
+void Browser::ShowHtmlList() {
+  if (chain_.files().titles.empty()) {
+    previews_.HideHtmlList();
     return;
   }
-  host_.CopyFile(files.front(), chain_.CurrentFolder());
+  FrmHtml& html = previews_.frmHTML();
+  const std::vector<std::string>& rows = html.Rows();
+  Window& htmlWindow = html.window();
+  if (rows.empty()) {
+    htmlWindow.Hide();
+    return;
+  }
+  ListBox& list = html.List1();
+  const std::int64_t wanted = std::int64_t{std::ssize(rows) + 1} * htmlWindow.TextHeight(rows[0]);
+  list.SetHeight(ClampTwips(std::min<std::int64_t>(wanted, main_.ClientHeight())));
+  const Twips frameWidth = htmlWindow.Width() - htmlWindow.ClientWidth();
+  htmlWindow.SetWidth(ClampTwips(frameWidth + 2 * std::int64_t{look_.activeBoxWidth}));
+  list.SetBackColor(look_.filesBackColor);
+  htmlWindow.SetHeight(htmlWindow.Height() - htmlWindow.ClientHeight() + list.Height());
+  htmlWindow.SetWidth(htmlWindow.Width() - htmlWindow.ClientWidth() + list.Width());
+  htmlWindow.SetLeft(ClampTwips(std::int64_t{main_.Left()} + main_.Width()));
+  htmlWindow.SetTop(main_.Top());
+  htmlWindow.Show();
+  main_.Show();
+  main_.SetFocus();
 }
 
 }  // namespace vantiro

@@ -1,5 +1,6 @@
-// A click on an entry of a folder box opens it: its sub-folders in the next
-// box, its files in the file list, its HTML titles beside the window.
+// A click or a press on an entry of a folder box opens it: its sub-folders
+// in the next box, its files in the file list; a folder that cannot be read,
+// or that went, is asked about.
 #include <algorithm>
 #include <utility>
 
@@ -34,17 +35,17 @@ void Browser::Open(int index) {
   // its new width once.
   const int lastBefore = chain_.LastBox();
   chain_.BeginOpen(index);
-  for (int i = index + 1; i <= lastBefore; ++i) Dir(i).SetItems({});
-  DrawFiles();
+  for (int i = index + 1; i <= lastBefore; ++i) lists_.Dir(i).SetItems({});
+  lists_.DrawFiles();
   main_.SetCaption(opening_.caption + " (listing...)");
   loader_.Read(opening_.path);
   FollowShown();
 }
 
 void Browser::Opened(const ChainChange& change) {
-  if (!change.length) ShowChainEnd();
-  Draw(change);
-  if (!change.length) SetHorizontalExtent(chain_.LastBox());
+  if (!change.length) lists_.ShowChainEnd();
+  lists_.Draw(change);
+  if (!change.length) lists_.SetHorizontalExtent(chain_.LastBox());
   opening_ = {};
   ShowChainState();
   ShowHtmlList();
@@ -75,7 +76,7 @@ void Browser::Listed(FolderListing listing) {
   const std::string path = listing.path;
   const ChainChange change = chain_.Apply(std::move(listing));
   if (!opened) {
-    Draw(change);
+    lists_.Draw(change);
     ShowChainState();
     if (change.lost >= 0) {
       Lost(change);
@@ -94,7 +95,7 @@ void Browser::Listed(FolderListing listing) {
     Open(failed.box);
     return;
   }
-  if (failed.box == 0 && chain_.RemoveFavorite(failed.entry)) DrawBox(0);
+  if (failed.box == 0 && chain_.RemoveFavorite(failed.entry)) lists_.DrawBox(0);
   ResetCurrentDir();
 }
 
@@ -120,8 +121,8 @@ void Browser::CloseTo(int index) {
     return;
   }
   chain_.CloseTo(index);
-  ShowChainEnd();
-  DrawFiles();
+  lists_.ShowChainEnd();
+  lists_.DrawFiles();
   ShowChainState();
   loader_.Read(chain_.CurrentFolder());
   FollowShown();
@@ -131,73 +132,27 @@ void Browser::CloseCurrentFolder() {
   if (!chain_.CurrentFolder().empty()) CloseTo(chain_.OpenerOfCurrent());
 }
 
-// A configuration written before the chain kept names holds the rows' text.
-bool Browser::Reselect(int index, int entry, const std::string& text) {
-  if (index > chain_.LastBox()) return false;
-  const std::vector<std::string>& entries = chain_.box(index).entries;
-  if (entry < -1 || entry >= std::ssize(entries)) return false;
-  const std::string name = entry < 0 ? "" : entries[static_cast<std::size_t>(entry)];
-  if (name != text && (index == 0 || FolderRow(name) != text)) return false;
-  if (entry == chain_.box(index).selected) return true;
-  chain_.Select(index, entry);
-  Dir(index).Select(entry);
-  Open(index);
-  return true;
-}
-
-void Browser::Restore(SavedChain chain) {
-  restoring_ = ChainRestore{std::move(chain), 0};
-  RestoreNext();
-}
-
-// Each remembered box is selected again in turn, then the file; a box that
-// opens a folder goes on once the folder is read. The restore stops
-// silently where the disk no longer matches, or the file was cut short.
-void Browser::RestoreNext() {
-  while (restoring_) {
-    const std::size_t index = restoring_->next++;
-    if (index == restoring_->chain.boxes.size()) {
-      const std::optional<SavedSelection> file = std::move(restoring_->chain.file);
-      restoring_.reset();
-      if (file) ReselectFile(file->index, file->text);
-      return;
+// A press selects the folder under the pointer for either button, a press
+// below the last entry steps back one level, and a right press pops up
+// FOLDER.
+void Browser::Dir_MouseDown(int index, const MouseEvent& event) {
+  pressOpened_ = -1;
+  if (index > chain_.LastBox()) return;
+  const int row = lists_.RowAt(lists_.Dir(index), event.y);
+  if (row > std::ssize(chain_.box(index).entries) - 1) {
+    if (index > 0) {
+      Dir_Click(index - 1);  // the folder of the box to the left, opened again
+    } else {
+      ResetCurrentDir();
     }
-    const SavedSelection box = restoring_->chain.boxes[index];
-    if (!Reselect(static_cast<int>(index), box.index, box.text) || !box.tag) {
-      restoring_.reset();
-      return;
-    }
-    if (!opening_.path.empty()) return;
+  } else if (row != chain_.box(index).selected) {
+    chain_.Select(index, row);
+    lists_.Dir(index).Select(row);
+    Dir_Click(index);
+    pressOpened_ = index;
   }
-}
-
-// The HTML window stands flush right of the main window, top-aligned, no
-// higher than the main window's lists.
-void Browser::ShowHtmlList() {
-  if (chain_.files().titles.empty()) {
-    previews_.HideHtmlList();
-    return;
-  }
-  FrmHtml& html = previews_.frmHTML();
-  const std::vector<std::string>& rows = html.Rows();
-  Window& htmlWindow = html.window();
-  if (rows.empty()) {
-    htmlWindow.Hide();
-    return;
-  }
-  ListBox& list = html.List1();
-  const std::int64_t wanted = std::int64_t{std::ssize(rows) + 1} * htmlWindow.TextHeight(rows[0]);
-  list.SetHeight(ClampTwips(std::min<std::int64_t>(wanted, main_.ClientHeight())));
-  const Twips frameWidth = htmlWindow.Width() - htmlWindow.ClientWidth();
-  htmlWindow.SetWidth(ClampTwips(frameWidth + 2 * std::int64_t{look_.activeBoxWidth}));
-  list.SetBackColor(look_.filesBackColor);
-  htmlWindow.SetHeight(htmlWindow.Height() - htmlWindow.ClientHeight() + list.Height());
-  htmlWindow.SetWidth(htmlWindow.Width() - htmlWindow.ClientWidth() + list.Width());
-  htmlWindow.SetLeft(ClampTwips(std::int64_t{main_.Left()} + main_.Width()));
-  htmlWindow.SetTop(main_.Top());
-  htmlWindow.Show();
-  main_.Show();
-  main_.SetFocus();
+  if (event.button == kRightButton && (index != 0 || chain_.box(0).selected >= 0))
+    main_.PopupMenu(menu::mnuDirFunctions);
 }
 
 }  // namespace vantiro

@@ -155,7 +155,7 @@ bool HoldDown(win32::Win32WindowSystem& ws, Form1& form, int box) {
     return false;
   const int keys = box + 1;
   Choose(ws, browser, keys, 0, browser.chain().box(keys).entries.front());
-  browser.Dir(keys).SetFocus();
+  browser.lists().Dir(keys).SetFocus();
   HWND list = GetFocus();
   std::atomic<bool> typed = false;
   const AnswerWatch answers(reinterpret_cast<HWND>(form.window().SystemHandle()));

@@ -31,7 +31,7 @@ TEST_F(FolderView, TheSeparatorAndRefreshStartAgainFromBoxZero) {
   OpenA();
   Click(2, "a1");
   Click(0, "");
-  EXPECT_EQ(std::pair(chain().LastBox(), form->browser().DirCount()), std::pair(0, 3));
+  EXPECT_EQ(std::pair(chain().LastBox(), form->browser().lists().DirCount()), std::pair(0, 3));
   EXPECT_TRUE(box(0).Visible());
   EXPECT_FALSE(box(1).Visible() || box(2).Visible()) << "kept for reuse, out of sight";
   EXPECT_EQ(box(2).Items(), (Entries{"a1", "a2", "a3", "a4", "a5", "a6", "a7", "a8", "a9"}));
@@ -43,7 +43,7 @@ TEST_F(FolderView, TheSeparatorAndRefreshStartAgainFromBoxZero) {
   main().ChooseMenu("mnuRememberPath");  // off: the refresh opens nothing again
   main().ChooseMenu("mnuRefresh");
   Settle();
-  EXPECT_EQ(form->browser().DirCount(), 1);
+  EXPECT_EQ(form->browser().lists().DirCount(), 1);
   EXPECT_EQ(main().listBoxes().size(), 2u) << "the file list and a new box 0";
   EXPECT_EQ(box(0).Items(), (Entries{"c:", "d:", "z:", ""})) << "re-read from the disk";
   EXPECT_TRUE(box(0).Visible());

@@ -41,9 +41,11 @@ class MainWindowTest : public ::testing::Test {
   const FolderChain& chain() { return form->browser().chain(); }
   fake::FakeWindow& main() { return ws.window(0); }
   fake::FakeListBox& box(int index) {
-    return static_cast<fake::FakeListBox&>(form->browser().Dir(index));
+    return static_cast<fake::FakeListBox&>(form->browser().lists().Dir(index));
   }
-  fake::FakeListBox& files() { return static_cast<fake::FakeListBox&>(form->browser().Files()); }
+  fake::FakeListBox& files() {
+    return static_cast<fake::FakeListBox&>(form->browser().lists().Files());
+  }
   fake::FakeListBox& titles() {
     return static_cast<fake::FakeListBox&>(form->previews().frmHTML().List1());
   }

@@ -1,0 +1,134 @@
+#include "navigation/browser.h"
+
+#include <utility>
+
+#include "navigation/menu_names.h"
+
+namespace vantiro {
+
+Browser::Browser(WindowSystem& ws, FileSystem& fs, Window& main, Host& host, Previews& previews,
+                 SettingsFiles& files, const Options& options, const Appearance& appearance)
+    : ws_(ws),
+      main_(main),
+      host_(host),
+      previews_(previews),
+      options_(options),
+      look_(appearance),
+      chain_(fs, [&main](const std::vector<std::string>& texts) { return main.TextWidths(texts); }),
+      lists_(ws, main, chain_, previews, options, appearance, ListEvents()),
+      keys_(chain_, lists_,
+            {[this](int list, int row) { ChooseRow(list, row); }, [this] { Files_DblClick(); }}),
+      drags_(ws, main, chain_, lists_,
+             [this](const std::string& source, const std::string& destFolder) {
+               host_.CopyFile(source, destFolder);
+             }),
+      favorites_(ws, chain_, lists_, files),
+      loader_(ws, fs, chain_, *this) {}
+
+Browser::~Browser() = default;
+
+// What the user does in each list, handed to its handler.
+ChainLists::Events Browser::ListEvents() {
+  ChainLists::Events events;
+  events.box = [this](int index) {
+    ListBox::Events box;
+    // The release of a press that opened an entry reports the same selection
+    // again; a click on the entry already selected opens it again.
+    box.click = [this, index] {
+      const int row = lists_.Dir(index).Selected();
+      if (index > chain_.LastBox() ||
+          (std::exchange(pressOpened_, -1) == index && row == chain_.box(index).selected)) {
+        return;
+      }
+      chain_.Select(index, row);
+      Dir_Click(index);
+    };
+    box.dblClick = [this] { Dir_DblClick(); };
+    box.mouseDown = [this, index](const MouseEvent& event) { Dir_MouseDown(index, event); };
+    box.mouseMove = [this, index](const MouseEvent& event) { drags_.Dir_MouseMove(index, event); };
+    box.dragOver = [this, index](const DragEvent&) { drags_.Dir_DragOver(index); };
+    box.dragDrop = [this, index](const DragEvent& event) { drags_.Dir_DragDrop(index, event); };
+    box.shellDragOver = [this](bool offersFiles, int effects) {
+      return drags_.Files_OLEDragOver(offersFiles, effects);
+    };
+    box.shellDrop = [this, index](const std::vector<std::string>& files) {
+      drags_.Dir_OLEDragDrop(index, files);
+    };
+    box.keyDown = [this, index](const KeyEvent& event) { return keys_.Dir_KeyDown(index, event); };
+    box.keyPress = [this, index](const KeyEvent& event) {
+      return keys_.Dir_KeyPress(index, event);
+    };
+    return box;
+  };
+  ListBox::Events& files = events.files;
+  files.click = [this] {
+    chain_.SelectFile(lists_.Files().Selected());
+    Files_Click();
+  };
+  files.dblClick = [this] { Files_DblClick(); };
+  files.mouseDown = [this](const MouseEvent& event) { Files_MouseDown(event); };
+  files.mouseMove = [this](const MouseEvent& event) { drags_.Files_MouseMove(event); };
+  files.dragOver = [this](const DragEvent&) { drags_.Files_DragOver(); };
+  files.shellDragOver = [this](bool offersFiles, int effects) {
+    return drags_.Files_OLEDragOver(offersFiles, effects);
+  };
+  files.shellDrop = [this](const std::vector<std::string>& dropped) {
+    drags_.Files_OLEDragDrop(dropped);
+  };
+  files.keyDown = [this](const KeyEvent& event) { return keys_.Files_KeyDown(event); };
+  files.keyPress = [this](const KeyEvent& event) { return keys_.Files_KeyPress(event); };
+  events.chainEndShown = [this] { host_.WakeTimer1(); };
+  return events;
+}
+
+void Browser::LoadDir0() {
+  main_.SetMenuVisible(menu::mnuFileFunctions, false);
+  main_.SetMenuVisible(menu::mnuDirFunctions, false);
+  main_.SetCaption(kCaption);
+  chain_.LoadDir0();
+  lists_.ShowDir0();
+}
+
+// Box 0 is rebuilt out of sight: shown, a box of thousands of favourites
+// would redraw its scroll bars as it empties and fills again. The
+// favourites are saved first, as every return to box 0 does.
+void Browser::ResetCurrentDir() {
+  favorites_.Favorites_Save();
+  lists_.Dir(0).SetVisible(false);
+  LoadDir0();
+  chain_.ClearFiles();
+  lists_.DrawFiles();
+  host_.ResizeWindow();
+  lists_.Dir(0).SetVisible(true);
+  previews_.HidePictureViewer();
+  previews_.HidePlayer(true);
+  previews_.HideHtmlList();
+  FollowShown();
+}
+
+void Browser::Refresh_All() {
+  host_.Config_Save();
+  lists_.Clear();
+  chain_.ClearFiles();
+  lists_.DrawFiles();
+  previews_.HideHtmlList();  // the titles went with the file list; reopened folders show them again
+  LoadDir0();
+  lists_.Dir(0).SetVisible(false);  // filled with the favourites out of sight, as above
+  host_.Config_Load();
+  lists_.Dir(0).SetVisible(true);
+  host_.ResizeWindow();
+  FollowShown();
+}
+
+void Browser::ChooseRow(int list, int row) {
+  if (row < 0) return;
+  if (list == ChainLists::kFileList) {
+    SelectFile(row);
+  } else if (row != chain_.box(list).selected) {
+    chain_.Select(list, row);
+    lists_.Dir(list).Select(row);
+    Dir_Click(list);
+  }
+}
+
+}  // namespace vantiro

@@ -1,0 +1,35 @@
+#include "navigation/favorite_list.h"
+
+#include "settings/favorites.h"
+#include "settings/program.h"
+
+namespace vantiro {
+
+void FavoriteList::Favorites_Load() {
+  FavoritesRead read = ReadFavorites(settingsFiles_);
+  SetFavorites(std::move(read.favorites));
+  if (read.whole) return;
+  if (const std::string told = settingsFiles_.SetAside(kFavoritesFile); !told.empty())
+    ws_.MsgBox(told, msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
+}
+
+void FavoriteList::Favorites_Save() {
+  if (!SaveFavorites(settingsFiles_, chain_.Favorites())) ws_.Beep();
+}
+
+void FavoriteList::SetFavorites(std::vector<std::string> favorites) {
+  chain_.SetFavorites(std::move(favorites));
+  lists_.DrawBox(0);
+}
+
+void FavoriteList::mnuAdd_Click() {
+  if (IsFolderOk(ws_, chain_) != msgbox::kYes) return;
+  chain_.AddFavorite(chain_.CurrentFolder());
+  lists_.DrawBox(0);
+}
+
+void FavoriteList::mnuRemoveFavorites_Click() {
+  if (chain_.RemoveFavorite(chain_.box(0).selected)) lists_.DrawBox(0);
+}
+
+}  // namespace vantiro

@@ -1,0 +1,59 @@
+#include "navigation/list_keys.h"
+
+#include "navigation/names.h"
+
+namespace vantiro {
+namespace {
+
+constexpr std::uint32_t kTypingMs = 1000;  // letters typed within this go on one word
+
+}  // namespace
+
+bool ListKeys::KeyDown(int list, const KeyEvent& event) {
+  if (event.shift != 0 || list > chain_.LastBox()) return false;
+  const bool files = list == ChainLists::kFileList;
+  switch (event.keyCode) {
+    case key::kReturn:
+      if (files) {
+        actions_.openFile();
+        return true;
+      }
+      [[fallthrough]];
+    case key::kRight:
+      if (!files) EnterNext(list);  // the file list is the last
+      return true;
+    case key::kLeft:
+    case key::kBack:
+      if (files || list > 0) lists_.Dir(files ? chain_.LastBox() : list - 1).SetFocus();
+      return true;
+    case key::kHome:
+    case key::kEnd:
+      actions_.choose(list, event.keyCode == key::kHome
+                                ? 0
+                                : static_cast<int>(lists_.RowsOf(list)->size()) - 1);
+      return true;
+  }
+  return false;
+}
+
+// Into the box the selection opened, or the file list after the last box;
+// a list entered with nothing selected selects its first entry.
+void ListKeys::EnterNext(int index) {
+  const int next = index < chain_.LastBox() ? index + 1 : ChainLists::kFileList;
+  lists_.ListOf(next).SetFocus();
+  if (lists_.SelectedRow(next) < 0) actions_.choose(next, 0);
+}
+
+// A box beyond the chain's end (emptied while its folder is read again)
+// shows no rows of the chain: typing there is left to the list box.
+bool ListKeys::TypeAhead(int list, const KeyEvent& event) {
+  const std::vector<std::string>* rows = lists_.RowsOf(list);
+  if (!rows) return false;
+  const char typed = static_cast<char>(event.keyCode);
+  const bool goesOn = typing_.list == list && event.time - typing_.time < kTypingMs;
+  typing_ = {list, goesOn ? typing_.text + typed : std::string(1, typed), event.time};
+  actions_.choose(list, TypedEntry(*rows, typing_.text, lists_.SelectedRow(list)));
+  return true;
+}
+
+}  // namespace vantiro
