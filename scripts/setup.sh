@@ -18,6 +18,7 @@ packages=(
   wine wine64                                 # runs the x86_64 exe (wine32:i386 below, where it can)
   xvfb x11-utils xdotool imagemagick          # a virtual display, clicks and keys, screenshots
   python3                                     # the mutation check (scripts/mutate.py)
+  python3-fusepy                              # a folder that stops answering, for the end-to-end test
 )
 
 installed() {

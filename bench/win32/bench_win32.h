@@ -5,13 +5,47 @@
 // better made natively first: bench/win32/run_bench.sh does that.
 #pragma once
 
+#include <windows.h>
+
+#include <atomic>
+#include <chrono>
 #include <string>
+#include <thread>
 
 #include "bench/core/measure.h"
 #include "navigation/browser.h"
 #include "win32/win32_window_system.h"
 
 namespace vantiro::bench {
+
+// Another thread keeps asking the window for an answer, as another program
+// would, and keeps the longest wait.
+class AnswerWatch {
+ public:
+  explicit AnswerWatch(HWND window)
+      : thread_([this, window] {
+          while (!stop_) {
+            const auto asked = std::chrono::steady_clock::now();
+            DWORD_PTR result = 0;
+            SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+            worst_ = std::max(worst_.load(), Seconds(asked));
+            Sleep(5);
+          }
+        }) {}
+  ~AnswerWatch() {
+    stop_ = true;
+    thread_.join();
+  }
+  double Worst() const { return worst_; }
+
+ private:
+  static double Seconds(std::chrono::steady_clock::time_point since) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+  }
+  std::atomic<bool> stop_ = false;
+  std::atomic<double> worst_ = 0;
+  std::thread thread_;
+};
 
 // Sub-folders "folder 000000"... in "small\" (10,000) and "big\" (100,000),
 // filled into a real list box and measured.

@@ -591,6 +591,42 @@ window_answers_while_listing() {
     says "the file list holds $(probe count "$title" 2) files" eventually 10 entry_count_is 2 100000
 }
 
+# A folder that stopped answering (FUSE: a listing of it never comes back)
+# holds only its own box: the window answers while it is read, after a click
+# and at a start that remembers it, and a close ends the program within 1 s.
+stuck_folder_holds_nothing() {
+  local mount="$WINEPREFIX/drive_c/e2e stuck" worst
+  mkdir -p "$mount"
+  /usr/bin/python3 "$here/stuck_folder.py" "$mount" 2>"$VANTIRO_BUILD/e2e-fuse.log" &
+  local fuse_pid=$!
+  at_exit "kill -9 $fuse_pid 2>/dev/null; umount -l $(printf %q "$mount") 2>/dev/null"
+  says "FUSE did not mount: $(cat "$VANTIRO_BUILD/e2e-fuse.log")" eventually 10 mountpoint -q "$mount" &&
+    open_chain 0 c: "e2e stuck" && worst=$(probe answers "$title" 1000) &&
+    says "after the click the window took $worst ms to answer" test "$worst" -le 100 &&
+    says "caption \"$(probe caption "$title")\"" caption_is "$title - e2e stuck (listing...)" &&
+    closes_at_once && start_program again && probe wait "$title" 30 >/dev/null &&
+    says "box 1 shows no 'e2e stuck'" eventually 10 selected_text_is 1 "e2e stuck" &&
+    worst=$(probe answers "$title" 1000) &&
+    says "at the start the window took $worst ms to answer" test "$worst" -le 100 &&
+    closes_at_once && kill -9 "$fuse_pid" && umount -l "$mount" && start_program again &&
+    probe wait "$title" 30 >/dev/null
+}
+
+# The close box ends the program within a second of the close.
+closes_at_once() {
+  local start took
+  probe close "$title" >/dev/null
+  start=$(now_ms)
+  while program_running && (($(now_ms) - start < 3000)); do sleep 0.05; done
+  took=$(($(now_ms) - start))
+  says "the program ended $took ms after the close" test "$took" -le 1000
+}
+
+now_ms() {
+  local microseconds=${EPOCHREALTIME/./}
+  echo $((microseconds / 1000))
+}
+
 deep_chain_opens() {
   local -a chain=(c: deep)
   for ((i = 1; i <= 40; i++)); do chain+=("d$i"); done
@@ -1119,6 +1155,7 @@ main() {
   check "a 100 x 80 bitmap shows flush right of the main window; left click doubles, right clicks halve; a text hides it" picture_viewer_zooms
   check "with autoplay on, a .wav plays in the player docked under the main window; a folder click leaves it; its close box closes the device" player_docks_and_plays
   check "while 100,000 files list, the window answers another process within 100 ms" window_answers_while_listing
+  check "a folder that does not answer holds neither the window, after a click or at a start that remembers it, nor its close, which ends the program within 1 s" stuck_folder_holds_nothing
   check "a chain of 40 folders opens click by click, each entry on the screen" deep_chain_opens
   check "Size and colors opens centred with 80 and 120; the bars move their labels; a narrower active box asks; a colour picked repaints the boxes and is saved" size_colors_apply
   check "About opens at 53, 80 px and shows its texts, the main window not top-most meanwhile; OK closes it and top-most comes back" about_box_uncovered
