@@ -14,8 +14,7 @@ FolderReading::FolderReading(Executor& executor, const FileSystem& fs, const std
 }
 
 // Each batch is handed over whole: the window's thread takes it as it
-// comes, and a cancelled reading's batches are dropped there. The titles
-// come last: reading a page may wait, the names never wait for it.
+// comes, and a cancelled reading's batches are dropped there.
 void FolderReading::Read(Executor& executor, const FileSystem& fs, const Job& job) {
   using Clock = std::chrono::steady_clock;
   const auto deliver = [&](auto step) {
@@ -42,17 +41,30 @@ void FolderReading::Read(Executor& executor, const FileSystem& fs, const Job& jo
   if (*job.cancelled) return;
   FolderListing listing = readable ? Arrange(job.path, std::move(read), job.filter, job.measure)
                                    : FolderListing{job.path, false, {}, {}, 0};
-  const std::vector<std::string> pages(
+  std::vector<std::string> pages(
       listing.files.entries.begin(),
       listing.files.entries.begin() + std::ptrdiff_t(PageCount(listing.files.entries)));
-  deliver(
-      [listing = std::move(listing)](const Handlers& to) mutable { to.done(std::move(listing)); });
-  if (pages.empty()) return;
-  auto titles = ReadTitles(fs, job.path, pages, [&] { return bool(*job.cancelled); });
-  if (titles)
-    deliver([titles = std::move(*titles)](const Handlers& to) mutable {
-      to.titles(std::move(titles));
+  deliver([&executor, &fs, job, listing = std::move(listing),
+           pages = std::move(pages)](const Handlers& to) mutable {
+    to.done(std::move(listing));
+    if (pages.empty() || *job.cancelled) return;
+    executor.Run([&executor, &fs, job, pages = std::move(pages)] {
+      ReadPageTitles(executor, fs, job, pages);
     });
+  });
+}
+
+// The titles are read once the window has shown the names: a reading of
+// many pages would otherwise slow the window's own work on them.
+void FolderReading::ReadPageTitles(Executor& executor, const FileSystem& fs, const Job& job,
+                                   const std::vector<std::string>& pages) {
+  std::optional<std::vector<std::string>> titles =
+      ReadTitles(fs, job.path, pages, [&] { return bool(*job.cancelled); });
+  if (!titles) return;
+  executor.Post(
+      Lifetime::Guard(job.cancelled, [to = job.handlers, titles = std::move(*titles)]() mutable {
+        to->titles(std::move(titles));
+      }));
 }
 
 }  // namespace vantiro

@@ -44,6 +44,8 @@ class FolderReading {
     Lifetime::Flag cancelled;
   };
   static void Read(Executor& executor, const FileSystem& fs, const Job& job);
+  static void ReadPageTitles(Executor& executor, const FileSystem& fs, const Job& job,
+                             const std::vector<std::string>& pages);
 
   std::string path_;
   Lifetime lifetime_;

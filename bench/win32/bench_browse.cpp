@@ -130,7 +130,7 @@ bool MakeProgramFolder(const std::string& folder) {
   }
   return WriteFile(folder + "Config",
                    "1200\r\n1800\r\n16777215\r\n-2147483628\r\n3000\r\n6000\r\n450\r\n600\r\n"
-                   "#FALSE#\r\n#FALSE#\r\n#FALSE#\r\n#FALSE#\r\n") &&
+                   "#TRUE#\r\n#FALSE#\r\n#FALSE#\r\n#FALSE#\r\n0\r\n") &&
          WriteFile(folder + "Favorites", favorites) && SetCurrentDirectoryA(folder.c_str());
 }
 

@@ -213,10 +213,9 @@ bool ListFilesOfFolder(win32::Win32WindowSystem& ws, const std::string& root) {
       Report("HTML pages' names listed", count, "pages", times.listed, "as many text files",
              webTextListed);
   }
-  listed = TimeRefresh(ws, form, box) && listed;
   const std::vector<std::string>& titles = form.previews().frmHTML().Rows();
   listed = listed && !titles.empty() && titles.front() == "A page";
-  return HoldDown(ws, form, box) && listed;
+  return HoldDown(ws, form, box) && TimeRefresh(ws, form, box) && listed;
 }
 
 }  // namespace vantiro::bench

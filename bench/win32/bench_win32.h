@@ -67,8 +67,8 @@ bool Choose(win32::Win32WindowSystem& ws, Browser& browser, int box, int entry,
             const std::string& text);
 
 // Makes the folder the program runs from in the benchmarks, and goes there:
-// a configuration that opens nothing and greets no one, and 10,000
-// favourites.
+// a configuration that remembers the path, opens nothing yet and greets no
+// one, and 10,000 favourites.
 bool MakeProgramFolder(const std::string& folder);
 
 // "big.jpg" (6000 x 4000) and "big.bmp" (4000 x 3000) in "pictures\",
