@@ -20,7 +20,10 @@ void Form1::ResizeWindow() {
   std::int64_t width = FrameWidth(*window_) + std::int64_t{chain.LastBox()} * look_.boxesWidth +
                        look_.activeBoxWidth;
   if (!chain.files().entries.empty()) width += browser_->lists().Files().Width();
-  window_->SetWidth(ClampTwips(width));
+  // While a saved chain opens again (at the start, or after F5) the window
+  // only widens: narrowed and widened again at each box, it would spend a
+  // new layout on each, and the chain mostly comes back as wide as it was.
+  if (!browser_->Restoring() || width > window_->Width()) window_->SetWidth(ClampTwips(width));
   window_->SetHeight(FrameHeight(*window_) + browser_->lists().Dir(0).Height());
   KeepActiveBoxOnScreen();
 }

@@ -69,7 +69,7 @@ class Browser final : private FolderLoader::Listener {
   // Opens a saved chain again, box by box as each folder is read, as clicks
   // would; it stops silently where the disk no longer matches, and a click
   // meanwhile ends it. Until it ends, Restoring is the chain it opens: what
-  // a save keeps.
+  // a save keeps; and the window does not narrow.
   void Restore(SavedChain chain);
   const SavedChain* Restoring() const { return restoring_ ? &restoring_->chain : nullptr; }
   // Selects an entry again as the user would, which opens it when it was
@@ -99,6 +99,7 @@ class Browser final : private FolderLoader::Listener {
   bool ReselectFile(int entry, const std::string& text);
   // The next step of the restore, once the folder it opened last is read.
   void RestoreNext();
+  void EndRestore();
   // What the loader finds.
   void Batch(const std::string& path, const ReadNames& read) override;
   void Listed(FolderListing listing) override;

@@ -33,17 +33,25 @@ void Browser::RestoreNext() {
     const std::size_t index = restoring_->next++;
     if (index == restoring_->chain.boxes.size()) {
       const std::optional<SavedSelection> file = std::move(restoring_->chain.file);
-      restoring_.reset();
+      EndRestore();
       if (file) ReselectFile(file->index, file->text);
       return;
     }
     const SavedSelection box = restoring_->chain.boxes[index];
     if (!Reselect(static_cast<int>(index), box.index, box.text) || !box.tag) {
-      restoring_.reset();
+      EndRestore();
       return;
     }
     if (!opening_.path.empty()) return;
   }
+}
+
+// The window kept its width while the chain opened again; it now takes the
+// width of the chain as it stands.
+void Browser::EndRestore() {
+  if (!restoring_) return;
+  restoring_.reset();
+  host_.ResizeWindow();
 }
 
 bool Browser::ReselectFile(int entry, const std::string& text) {

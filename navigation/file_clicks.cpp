@@ -17,7 +17,7 @@ void Browser::mnuFilters_Click() {
 
 // A file chosen ends the restore of a saved chain.
 void Browser::Files_Click() {
-  restoring_.reset();
+  EndRestore();
   const std::optional<std::string> path = chain_.SelectedFilePath();
   if (!path) return;
   const std::string& name =

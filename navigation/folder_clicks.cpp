@@ -12,7 +12,7 @@ namespace vantiro {
 
 // A click ends the restore of a saved chain.
 void Browser::Dir_Click(int index) {
-  restoring_.reset();
+  EndRestore();
   Open(index);
 }
 
@@ -90,7 +90,7 @@ void Browser::Listed(FolderListing listing) {
     return;
   }
   const Opening failed = std::exchange(opening_, {});
-  restoring_.reset();
+  EndRestore();
   if (AskRetry(failed.path)) {
     Open(failed.box);
     return;

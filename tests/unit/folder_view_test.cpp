@@ -27,6 +27,17 @@ class FolderView : public MainWindowTest {
   }
 };
 
+// F5 opens the saved chain again; meanwhile the window keeps its width.
+TEST_F(FolderView, RefreshKeepsTheWidthUntilTheChainIsOpenAgain) {
+  OpenA();
+  const Twips wide = main().Width();
+  std::filesystem::remove_all(drives.HostPath("c:\\a"));
+  main().ChooseMenu("mnuRefresh");
+  EXPECT_EQ(main().Width(), wide);
+  Settle();
+  EXPECT_EQ(main().Width(), fake::kFrameWidth + 1200 + 1800) << "c:\\ alone, without a";
+}
+
 TEST_F(FolderView, TheSeparatorAndRefreshStartAgainFromBoxZero) {
   OpenA();
   Click(2, "a1");
