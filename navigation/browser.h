@@ -108,6 +108,8 @@ class Browser final : private FolderLoader::Listener {
   void Opened(const ChainChange& change);
   bool AskRetry(const std::string& path);
   void Lost(const ChainChange& change);
+  // Once the box that held a folder that went is read after Retry.
+  void Retried(const std::string& path);
   // Box index ends the chain, with nothing selected; its folder is read again.
   void CloseTo(int index);
   // The caption, the menus and the window's width as the chain now stands:
@@ -140,6 +142,11 @@ class Browser final : private FolderLoader::Listener {
     std::size_t next = 0;  // the box to select again next
   };
   std::optional<ChainRestore> restoring_;
+  struct Retry {
+    int box = -1;
+    std::string name;
+  };
+  std::optional<Retry> retrying_;  // a folder that went, to open again if it came back
   bool unwatchedSaid_ = false;
 };
 

@@ -18,6 +18,7 @@ void Browser::Dir_Click(int index) {
 
 // The chain ends at the box clicked while the folder is read.
 void Browser::Open(int index) {
+  retrying_.reset();
   if (main_.Left() + main_.Width() < 0) main_.SetLeft(0);
   const std::string entry = chain_.EntryOf(index);
   const int selected = chain_.box(index).selected;
@@ -82,6 +83,7 @@ void Browser::Listed(FolderListing listing) {
       Lost(change);
     } else {
       loader_.WatchReplaced(path);
+      Retried(path);
     }
     return;
   }
@@ -106,13 +108,22 @@ bool Browser::AskRetry(const std::string& path) {
 }
 
 // An open folder that went away: the chain closes back to the folder that
-// held it, which is read again; Retry opens it again if it came back.
+// held it. After Retry that folder is read again, from then on: the one
+// that went opens again if it came back meanwhile.
 void Browser::Lost(const ChainChange& change) {
   const std::string name = change.lostPath.substr(chain_.box(change.lost).tag.size());
   CloseTo(change.lost);
   if (!AskRetry(change.lostPath) || change.lost == 0) return;
-  const int entry = IndexOf(chain_.box(change.lost).entries, name.substr(0, name.size() - 1));
-  Reselect(change.lost, entry, entry < 0 ? "" : name.substr(0, name.size() - 1));
+  retrying_ = Retry{change.lost, name.substr(0, name.size() - 1)};
+  loader_.Read(chain_.CurrentFolder());
+}
+
+void Browser::Retried(const std::string& path) {
+  if (!retrying_ || retrying_->box > chain_.LastBox() || chain_.box(retrying_->box).tag != path)
+    return;
+  const Retry retry = *std::exchange(retrying_, std::nullopt);
+  const int entry = IndexOf(chain_.box(retry.box).entries, retry.name);
+  if (entry >= 0) Reselect(retry.box, entry, retry.name);
 }
 
 void Browser::CloseTo(int index) {

@@ -118,9 +118,10 @@ class FakeListBox final : public FakeControl<ListBox> {
   void SetBackColor(Color color) override { backColor_ = color; }
   void SetHorizontalExtent(int pixels) override { horizontalExtent_ = pixels; }
   void AcceptShellDrops() override {}
-  void BeginDrag() override {}
+  void BeginDrag() override { ++drags; }
   void SetDragCursor(DragCursor cursor) override { dragCursor_ = cursor; }
 
+  int drags = 0;  // begun by the program
   // What the box shows, and what a test drives as the user.
   const std::vector<std::string>& Items() const { return items_; }
   Color backColor() const { return backColor_; }

@@ -176,6 +176,8 @@ TEST_F(FileCommands, TheShellNeverGetsANameItWouldReadAsAnother) {
     main().ChooseMenu("mnuPaste");
     EXPECT_THAT(said(), EndsWith(says));
   }
+  Settle();
+  EXPECT_EQ(files().Items(), std::vector<std::string>{"s.txt"}) << "the copy shows";
   EXPECT_TRUE(drives.shellOperations.empty() && drives.openedDocuments.empty() &&
               drives.startedPrograms.empty());
   Click(1, "docs");

@@ -93,6 +93,9 @@ TEST_F(Chain, BoxZeroKeepsItsFavouritesAfterTheDrivesAndTheSeparator) {
   EXPECT_TRUE(chain.RemoveFavorite(4));
   EXPECT_EQ(chain.box(0).selected, -1);
   EXPECT_EQ(chain.Favorites().size(), 1u);
+  chain.Select(0, 1);
+  chain.Select(0, 9);
+  EXPECT_EQ(chain.box(0).selected, -1) << "no such entry: none selected";
 }
 
 // Against the plain rule, on names that share long beginnings, end inside

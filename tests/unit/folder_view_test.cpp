@@ -196,6 +196,14 @@ TEST_F(FolderView, TheOpenListsFollowTheDiskKeepingSelectionAndScroll) {
   EXPECT_EQ(files().Items(), Entries{"f.txt"}) << "back to the folder that held it";
   EXPECT_EQ(drives.Watched(), (Entries{"c:\\", "c:\\a\\"}));
   EXPECT_EQ(main().Caption(), "Vantiro! - a");
+  Click(2, "a6");
+  std::filesystem::remove_all(drives.HostPath("c:\\a\\a6"));
+  ws.onMessage = [this] { drives.MakeFolders("c:\\a\\a6"); };  // back before Retry
+  ws.msgBoxAnswers = {msgbox::kRetry};
+  drives.Changed("c:\\a\\");
+  Settle();
+  ws.onMessage = {};
+  EXPECT_EQ(main().Caption(), "Vantiro! - a6") << "opened again";
 
   Click(1, "b");  // empty: the file list waits beyond the window's edge
   const Twips narrow = main().Width();

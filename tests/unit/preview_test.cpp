@@ -90,6 +90,7 @@ TEST_F(PreviewsTest, ABigPictureZoomsAroundThePointAndScrollsWithTheKeys) {
   viewer().SetLeft(0);
   viewer().SetTop(0);
   Press(kLeftButton, 3000, 6000);
+  EXPECT_TRUE(image().Visible());
   EXPECT_EQ(Geometry(), (std::vector<Twips>{-3000, -4080, 20000, 15000, 17000, 10920}));
   EXPECT_EQ(viewer().Top() + viewer().Height(), ws.ScreenHeight());
   EXPECT_EQ(viewer().Caption(), "big.bmp ");

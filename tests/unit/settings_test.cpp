@@ -168,6 +168,12 @@ TEST_F(Settings, ARestartBringsBackTheValuesTheFoldersAndTheFile) {
   EXPECT_EQ(std::pair(chain().LastBox(), box(3).Selected()), std::pair(3, -1));
   EXPECT_EQ(chain().SelectedFilePath(), "c:\\a\\b\\photo.bmp");
   EXPECT_EQ(files().Selected(), 1);
+  // "a" became "A": its row still reads "a", as a file from before names were kept holds.
+  Restart([this] {
+    const std::filesystem::path a = drives.HostPath("c:\\a");
+    std::filesystem::rename(a, a.parent_path() / "A");
+  });
+  EXPECT_EQ(chain().CurrentFolder(), "c:\\A\\b\\");
 
   Restart([this] { drives.MakeFile(kConfig, Twelve("#FALSE#", "#TRUE#")); });
   EXPECT_EQ(box(0).backColor(), 0x80000014u) << "box 0 takes the colour read";
@@ -203,6 +209,9 @@ TEST_F(Settings, StartUpFixesAWindowFarLeft) {
   drives.MakeFile(kConfig, config);
   Launch();
   EXPECT_EQ(main().Left(), 0);
+  main().SetLeft(-99999);
+  Click(0, "c:");
+  EXPECT_EQ(main().Left(), 0) << "and so does a click";
 }
 
 // A damaged path section restores the levels before the damage, and never

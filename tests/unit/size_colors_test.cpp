@@ -49,6 +49,8 @@ TEST_F(SizeColors, OpensCentredWithTheValuesInPixelsAndAppliesThemOnOk) {
             (std::vector<Color>{1950, 0x80000014, 0x8000000F}));
   EXPECT_TRUE(window.closed() && !form->form4());
   EXPECT_EQ(main().topMostCalls().back(), true) << "on top again";
+  Open().Command2_Click();
+  EXPECT_EQ(main().topMostCalls().back(), true) << "and after Cancel";
 }
 
 // The dialog starts on black with sixteen black custom colours; only a
