@@ -178,6 +178,9 @@ TEST_F(FileCommands, TheShellNeverGetsANameItWouldReadAsAnother) {
   }
   Settle();
   EXPECT_EQ(files().Items(), std::vector<std::string>{"s.txt"}) << "the copy shows";
+  ws.msgBoxAnswers = {msgbox::kYes, msgbox::kNo};  // continue, but not over the copy
+  main().ChooseMenu("mnuPaste");
+  EXPECT_EQ(said(), "Operation Failed");
   EXPECT_TRUE(drives.shellOperations.empty() && drives.openedDocuments.empty() &&
               drives.startedPrograms.empty());
   Click(1, "docs");

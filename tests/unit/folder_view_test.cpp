@@ -162,6 +162,13 @@ TEST_F(FolderView, AFolderThatCannotBeReadOffersRetryUntilItIsReadyOrCancelled) 
   Click(0, "a:");
   EXPECT_EQ(box(1).Items(), (Entries{"docs"}));
   EXPECT_EQ(main().Caption(), "Vantiro! - a:");
+
+  Click(0, "c:\\a\\");  // a favourite that goes while open: back to box 0 alone
+  std::filesystem::remove_all(drives.HostPath("c:\\a"));
+  drives.Changed("c:\\a\\");
+  Settle();
+  EXPECT_EQ(said().substr(0, 22), "Unable to open 'c:\\a\\'");
+  EXPECT_EQ(chain().LastBox(), 0);
 }
 
 // Another program adds to c:\a\ and to a5, then removes a5 while it is open.

@@ -80,9 +80,14 @@ TEST_F(Layout, MinKeepsCaptionAndMenuBarAndMaxRestoresTheNormalHeight) {
   main().ChooseMenu("mnuTopMost");
   EXPECT_TRUE(main().topMostCalls().back());
   bool uncovered = false;
-  ws.onModal = [&](fake::FakeWindow&) { uncovered = !main().topMostCalls().back(); };
+  std::pair<Twips, Twips> about;
+  ws.onModal = [&](fake::FakeWindow& box) {
+    uncovered = !main().topMostCalls().back();
+    about = {box.Left(), box.Top()};
+  };
   main().ChooseMenu("mnuAbout");
   EXPECT_TRUE(uncovered && main().topMostCalls().back()) << "nothing covers the about box";
+  EXPECT_EQ(about, std::pair(800, 1200));
 
   main().ChooseMenu("mnuReduce");
   main().UserResize(main().Width() + 300, main().Height() + 300);

@@ -64,6 +64,9 @@ TEST_F(PreviewsTest, PicturesStandBesideTheWindowSoundsPlayUnderItAndAPlayingSou
                               "FileName c:\\p\\song.wav", "Open", "Play"}));
   EXPECT_EQ(std::pair(player().Top(), player().Width()),
             std::pair(main().Top() + main().Height(), main().Width()));
+  EXPECT_EQ(std::pair(strip().Width(), strip().Height()),
+            std::pair(player().ClientWidth(), player().ClientHeight()))
+      << "the strip fills the player";
   ClickFile("readme.txt");
   Click(1, "p");
   EXPECT_TRUE(player().Visible()) << "playing on";
@@ -102,6 +105,7 @@ TEST_F(PreviewsTest, ABigPictureZoomsAroundThePointAndScrollsWithTheKeys) {
   EXPECT_EQ(image().Width(), 20000);
   EXPECT_EQ(viewer().Caption(), "big.bmp ");
   Press(kRightButton, 100, 100);  // back within the screen: no offset left
+  EXPECT_TRUE(image().Visible() && image().Stretch());
   EXPECT_EQ((std::vector<Twips>{image().Left(), image().Top(), image().Width()}),
             (std::vector<Twips>{0, 0, 10000}));
 }
