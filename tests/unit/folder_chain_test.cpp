@@ -140,9 +140,9 @@ TEST_F(Chain, TheFileListShowsTheFilterMatchesHtmlFirstWithTheirTitles) {
     return ReadTitles(drives, "c:\\web\\", chain.files().entries, [stop] { return stop; });
   };
   EXPECT_EQ(read(true), std::nullopt);
-  EXPECT_FALSE(chain.SetTitles("c:\\", *read(false)));
-  EXPECT_FALSE(chain.SetTitles("c:\\web\\", {"one"}));
-  EXPECT_TRUE(chain.SetTitles("c:\\web\\", *read(false)));
+  EXPECT_EQ(std::tuple(chain.SetTitles("c:\\", *read(false)), chain.SetTitles("c:\\web\\", {"one"}),
+                       chain.SetTitles("c:\\web\\", *read(false))),
+            std::tuple(false, false, true));
   EXPECT_EQ(chain.files().titles, (Entries{"", "Odd & Sods", "Alpha"}));
   chain.SelectFile(5);
   drives.MakeFile("c:\\web\\new.txt");
@@ -152,8 +152,8 @@ TEST_F(Chain, TheFileListShowsTheFilterMatchesHtmlFirstWithTheirTitles) {
   chain.SetFilter("*.txt");
   chain.SelectFile(0);
   chain.Apply(ListFolder(drives, "c:\\web\\", chain.Filter()));
-  EXPECT_EQ(chain.files().entries.size(), 3u);
-  EXPECT_TRUE(chain.files().selected == -1 && chain.files().titles.empty());
+  EXPECT_EQ(std::tuple(chain.files().entries.size(), chain.files().selected, chain.files().titles),
+            std::tuple(3u, -1, Entries{}));
   chain.SetFilter("*.none");
   Open(0, "c: [SYSTEM]");
   EXPECT_EQ(chain.files().tag, "c:\\web\\") << "a list without files keeps its folder";
