@@ -49,9 +49,9 @@ void ListKeys::EnterNext(int index) {
 bool ListKeys::TypeAhead(int list, const KeyEvent& event) {
   const std::vector<std::string>* rows = lists_.RowsOf(list);
   if (!rows) return false;
-  const char typed = static_cast<char>(event.keyCode);
+  const std::string typed = Utf8Of(static_cast<char32_t>(event.keyCode));
   const bool goesOn = typing_.list == list && event.time - typing_.time < kTypingMs;
-  typing_ = {list, goesOn ? typing_.text + typed : std::string(1, typed), event.time};
+  typing_ = {list, goesOn ? typing_.text + typed : typed, event.time};
   actions_.choose(list, TypedEntry(*rows, typing_.text, lists_.SelectedRow(list)));
   return true;
 }

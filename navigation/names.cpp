@@ -108,16 +108,70 @@ void SortByName(std::vector<std::string>& names) {
   Arrange(names, order);
 }
 
-int TypedEntry(const std::vector<std::string>& entries, const std::string& typed, int current) {
-  const bool again = typed.size() > 1 && typed.find_first_not_of(typed[0]) == std::string::npos;
-  const std::string begins = LowerCase(again ? typed.substr(0, 1) : typed);
-  const std::size_t count = entries.size();
-  const std::size_t start = again && current >= 0 ? std::size_t(current) + 1 : 0;
-  for (std::size_t k = 0; k < count; ++k) {
-    const std::string& entry = entries[(start + k) % count];
-    if (LowerCase(entry.substr(0, begins.size())) == begins) return int((start + k) % count);
+namespace {
+
+// The length of the UTF-8 sequence a lead byte begins; 0 for no lead byte.
+std::size_t SequenceLength(unsigned char lead) {
+  if (lead < 0x80) return 1;
+  if (lead < 0xC2) return 0;
+  return lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 0;
+}
+
+// The character at the front of text, taken off it; U+FFFD for bytes that
+// are no character.
+char32_t TakeCharacter(std::string_view& text) {
+  const auto lead = static_cast<unsigned char>(text[0]);
+  const std::size_t length = SequenceLength(lead);
+  char32_t c = length <= 1 ? lead : lead & (0x7F >> length);
+  std::size_t taken = 1;
+  for (; taken < length && taken < text.size(); ++taken) {
+    const auto next = static_cast<unsigned char>(text[taken]);
+    if ((next & 0xC0) != 0x80) break;
+    c = c << 6 | (next & 0x3F);
+  }
+  text.remove_prefix(taken);
+  return length > 0 && taken == length ? c : 0xFFFD;
+}
+
+std::u32string UpperCharacters(std::string_view text) {
+  std::u32string characters;
+  while (!text.empty()) characters += UpperCase(TakeCharacter(text));
+  return characters;
+}
+
+bool BeginsWith(std::string_view name, std::u32string_view upperWord) {
+  for (const char32_t c : upperWord) {
+    if (name.empty() || UpperCase(TakeCharacter(name)) != c) return false;
+  }
+  return true;
+}
+
+// The first entry from start on, round to the top, that begins with the word.
+int FirstBeginning(const std::vector<std::string>& entries, std::u32string_view upperWord,
+                   std::size_t start) {
+  for (std::size_t k = 0; k < entries.size(); ++k) {
+    const std::size_t index = (start + k) % entries.size();
+    if (BeginsWith(entries[index], upperWord)) return static_cast<int>(index);
   }
   return -1;
+}
+
+}  // namespace
+
+std::string Utf8Of(char32_t c) {
+  if (c < 0x80) return std::string(1, static_cast<char>(c));
+  const int length = c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+  std::string bytes(static_cast<std::size_t>(length), '\0');
+  for (int i = length - 1; i > 0; --i, c >>= 6) bytes[i] = static_cast<char>(0x80 | (c & 0x3F));
+  bytes[0] = static_cast<char>((0xF00 >> length) | c);
+  return bytes;
+}
+
+int TypedEntry(const std::vector<std::string>& entries, const std::string& typed, int current) {
+  const std::u32string word = UpperCharacters(typed);
+  const int found = FirstBeginning(entries, word, 0);
+  if (found >= 0 || word.size() < 2 || word.find_first_not_of(word[0]) != word.npos) return found;
+  return FirstBeginning(entries, word.substr(0, 1), current >= 0 ? std::size_t(current) + 1 : 0);
 }
 
 int IndexOf(const std::vector<std::string>& names, const std::string& name) {

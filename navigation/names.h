@@ -25,10 +25,17 @@ bool EndsIn(std::string_view name, std::string_view ending);
 // ignoring the case of ASCII letters.
 void SortByName(std::vector<std::string>& names);
 
-// The entry typing jumps to: the first that begins with what was typed,
-// ignoring case; one letter typed again and again goes on from the entry
-// after current, round to the top. -1 when none begins so.
+// The entry typing jumps to: the first that begins with the word typed,
+// ignoring case in any script. A word of one letter typed again and again
+// that no entry begins with goes on to the next entry after current that
+// begins with the letter, round to the top. -1 when none begins so.
 int TypedEntry(const std::vector<std::string>& entries, const std::string& typed, int current);
+
+// A character's upper case as Windows compares names ignoring case: its
+// simple mapping in Unicode, the character itself where it has none.
+char32_t UpperCase(char32_t c);
+// A character's bytes in UTF-8.
+std::string Utf8Of(char32_t c);
 
 // Where a name stands in a list; -1 for an empty name or one not there.
 int IndexOf(const std::vector<std::string>& names, const std::string& name);

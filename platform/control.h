@@ -39,7 +39,7 @@ struct MouseEvent {
 };
 
 // A key pressed (keyCode a virtual key code), or a character typed
-// (keyCode the character's code).
+// (keyCode its Unicode code point, whatever the keyboard or input method).
 struct KeyEvent {
   int keyCode = 0;
   int shift = 0;

@@ -48,9 +48,9 @@ class ListBox : public Control {
     // a drop target for the shell.
     std::function<int(bool offersFiles, int effects)> shellDragOver;
     std::function<void(const std::vector<std::string>& files)> shellDrop;
-    // A key pressed, or a printable ASCII character typed, while the box has
-    // the focus: true when the program took it, and the box does nothing
-    // of its own with it.
+    // A key pressed, or a character typed (no control character), while the
+    // box has the focus: true when the program took it, and the box does
+    // nothing of its own with it.
     std::function<bool(const KeyEvent&)> keyDown;
     std::function<bool(const KeyEvent&)> keyPress;
   };

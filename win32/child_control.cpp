@@ -1,6 +1,7 @@
 #include "win32/child_control.h"
 
 #include "win32/picture_box_control.h"
+#include "win32/wide_text.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -8,7 +9,7 @@
 namespace vantiro::win32 {
 namespace {
 
-constexpr const char* kControlProperty = "Vantiro.Control";
+constexpr const wchar_t* kControlProperty = L"Vantiro.Control";
 
 }  // namespace
 
@@ -17,12 +18,12 @@ constexpr const char* kControlProperty = "Vantiro.Control";
 ChildControl* ChildControl::FromHandle(HWND hwnd) {
   if (hwnd == nullptr || GetWindowThreadProcessId(hwnd, nullptr) != GetCurrentThreadId())
     return nullptr;
-  return static_cast<ChildControl*>(GetPropA(hwnd, kControlProperty));
+  return static_cast<ChildControl*>(GetPropW(hwnd, kControlProperty));
 }
 
-void ChildControl::Bind(HWND hwnd) { SetPropA(hwnd, kControlProperty, this); }
+void ChildControl::Bind(HWND hwnd) { SetPropW(hwnd, kControlProperty, this); }
 
-void ChildControl::Unbind(HWND hwnd) { RemovePropA(hwnd, kControlProperty); }
+void ChildControl::Unbind(HWND hwnd) { RemovePropW(hwnd, kControlProperty); }
 
 bool ForwardToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   ChildControl* child = nullptr;
@@ -72,10 +73,10 @@ bool ForwardToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 
 std::string TextOf(HWND hwnd) {
   if (hwnd == nullptr) return {};
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
   text.resize(
-      static_cast<std::size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
-  return text;
+      static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+  return Utf8(text);
 }
 
 RECT ChildBounds(HWND hwnd) {
@@ -96,22 +97,22 @@ void PlaceChild(HWND hwnd, const RECT& bounds) {
 void SetToolTipOf(HWND hwnd, UniqueWindow& toolTip, const std::string& text) {
   if (hwnd == nullptr) return;
   if (!toolTip) {
-    toolTip.reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+    toolTip.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                   WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, GetParent(hwnd),
-                                  nullptr, GetModuleHandleA(nullptr), nullptr));
+                                  nullptr, GetModuleHandleW(nullptr), nullptr));
     if (!toolTip) return;
   }
-  TTTOOLINFOA tool{};
-  tool.cbSize = TTTOOLINFOA_V2_SIZE;  // also understood by the version 5 controls
+  TTTOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;  // also understood by the version 5 controls
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   tool.hwnd = GetParent(hwnd);
   tool.uId = reinterpret_cast<UINT_PTR>(hwnd);
-  SendMessageA(toolTip.get(), TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(toolTip.get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   if (text.empty()) return;
-  std::string copy = text;  // the message takes a writable text
+  std::wstring copy = Wide(text);  // the message takes a writable text
   tool.lpszText = copy.data();
-  SendMessageA(toolTip.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(toolTip.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 int KeyShift() {
@@ -147,11 +148,11 @@ void DcCanvas::DrawPicture(const PictureBox& source, Twips left, Twips top) {
                                                          scale_.YToPixels(top));
 }
 
-HWND CreateChild(const ChildParts& parts, const char* windowClass, const std::string& text,
+HWND CreateChild(const ChildParts& parts, const wchar_t* windowClass, const std::string& text,
                  DWORD style, DWORD exStyle) {
-  return CreateWindowExA(exStyle, windowClass, text.c_str(), WS_CHILD | style, 0, 0, 0, 0,
+  return CreateWindowExW(exStyle, windowClass, Wide(text).c_str(), WS_CHILD | style, 0, 0, 0, 0,
                          parts.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(parts.id)),
-                         GetModuleHandleA(nullptr), nullptr);
+                         GetModuleHandleW(nullptr), nullptr);
 }
 
 }  // namespace vantiro::win32

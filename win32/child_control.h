@@ -137,7 +137,7 @@ class ChildWindow : public Interface, public ChildControl {
   }
 
   bool Visible() const override {
-    return hwnd_ && (GetWindowLongPtrA(hwnd_.get(), GWL_STYLE) & WS_VISIBLE) != 0;
+    return hwnd_ && (GetWindowLongPtrW(hwnd_.get(), GWL_STYLE) & WS_VISIBLE) != 0;
   }
   void SetVisible(bool visible) override {
     if (hwnd_) ShowWindow(hwnd_.get(), visible ? SW_SHOWNA : SW_HIDE);
@@ -176,7 +176,7 @@ class ChildWindow : public Interface, public ChildControl {
     static_cast<void>(hwnd_.release());
   }
   LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
-    return hwnd_ ? SendMessageA(hwnd_.get(), message, wParam, lParam) : 0;
+    return hwnd_ ? SendMessageW(hwnd_.get(), message, wParam, lParam) : 0;
   }
 
   Scale scale_;
@@ -185,7 +185,7 @@ class ChildWindow : public Interface, public ChildControl {
 };
 
 // A child window of a standard class ("BUTTON", "LISTBOX", ...).
-HWND CreateChild(const ChildParts& parts, const char* windowClass, const std::string& text,
+HWND CreateChild(const ChildParts& parts, const wchar_t* windowClass, const std::string& text,
                  DWORD style, DWORD exStyle = 0);
 
 }  // namespace vantiro::win32

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "win32/wide_text.h"
+
 namespace vantiro::win32 {
 namespace {
 
@@ -12,7 +14,7 @@ int IdOf(ButtonRole role, int id) {
 }
 
 void SetText(HWND hwnd, const std::string& text) {
-  if (hwnd) SetWindowTextA(hwnd, text.c_str());
+  if (hwnd) SetWindowTextW(hwnd, Wide(text).c_str());
 }
 
 }  // namespace
@@ -23,7 +25,7 @@ ButtonControl::ButtonControl(const ChildParts& parts, const std::string& caption
   ChildParts withId = parts;
   withId.id = IdOf(role, parts.id);
   const DWORD style = role == ButtonRole::Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-  Adopt(CreateChild(withId, "BUTTON", caption, WS_TABSTOP | style), parts.font);
+  Adopt(CreateChild(withId, L"BUTTON", caption, WS_TABSTOP | style), parts.font);
 }
 
 void ButtonControl::OnCommand(WORD code) {
@@ -34,23 +36,24 @@ void ButtonControl::SetCaption(const std::string& caption) { SetText(hwnd_.get()
 
 // The bitmap's grey becomes the face colour of buttons.
 void ButtonControl::SetImage(const std::string& resourceName) {
-  image_.reset(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), resourceName.c_str(),
-                                               IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS)));
+  image_.reset(
+      static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), Wide(resourceName).c_str(),
+                                      IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS)));
   if (!hwnd_ || !image_) return;
-  SetWindowLongPtrA(hwnd_.get(), GWL_STYLE, GetWindowLongPtrA(hwnd_.get(), GWL_STYLE) | BS_BITMAP);
+  SetWindowLongPtrW(hwnd_.get(), GWL_STYLE, GetWindowLongPtrW(hwnd_.get(), GWL_STYLE) | BS_BITMAP);
   Send(BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(image_.get()));
 }
 
 LabelControl::LabelControl(const ChildParts& parts, const std::string& caption)
     : ChildWindow(parts.scale) {
-  Adopt(CreateChild(parts, "STATIC", caption, SS_LEFT | SS_NOPREFIX), parts.font);
+  Adopt(CreateChild(parts, L"STATIC", caption, SS_LEFT | SS_NOPREFIX), parts.font);
 }
 
 void LabelControl::SetCaption(const std::string& caption) { SetText(hwnd_.get(), caption); }
 
 CheckBoxControl::CheckBoxControl(const ChildParts& parts, const std::string& caption, Events events)
     : ChildWindow(parts.scale), events_(std::move(events)) {
-  Adopt(CreateChild(parts, "BUTTON", caption, WS_TABSTOP | BS_AUTOCHECKBOX), parts.font);
+  Adopt(CreateChild(parts, L"BUTTON", caption, WS_TABSTOP | BS_AUTOCHECKBOX), parts.font);
 }
 
 // The box has toggled itself when BN_CLICKED comes.
@@ -66,7 +69,7 @@ void CheckBoxControl::SetChecked(bool checked) {
 
 ScrollBarControl::ScrollBarControl(const ChildParts& parts, Events events)
     : ChildWindow(parts.scale), events_(std::move(events)) {
-  Adopt(CreateChild(parts, "SCROLLBAR", "", WS_TABSTOP | SBS_HORZ), nullptr);
+  Adopt(CreateChild(parts, L"SCROLLBAR", "", WS_TABSTOP | SBS_HORZ), nullptr);
   SetRange(min_, max_);
 }
 

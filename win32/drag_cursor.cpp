@@ -65,14 +65,14 @@ UniqueCursor MakeCopyCursor() {
       if (pixel == 'o') xorPlane[byte] |= bit;
     }
   }
-  return UniqueCursor(CreateCursor(GetModuleHandleA(nullptr), 0, 0, kSize, kSize, andPlane.data(),
+  return UniqueCursor(CreateCursor(GetModuleHandleW(nullptr), 0, 0, kSize, kSize, andPlane.data(),
                                    xorPlane.data()));
 }
 
 }  // namespace
 
 HCURSOR DragCursorHandle(DragCursor cursor) {
-  if (cursor == DragCursor::Arrow) return LoadCursorA(nullptr, IDC_ARROW);
+  if (cursor == DragCursor::Arrow) return LoadCursorW(nullptr, IDC_ARROW);
   static const UniqueCursor copy = MakeCopyCursor();
   return copy.get();
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "win32/child_control.h"
+#include "win32/wide_text.h"
 
 namespace vantiro::win32 {
 namespace {
@@ -28,8 +29,8 @@ constexpr ItemLayout kItems[] = {
     {kButton, kChild | WS_TABSTOP | BS_PUSHBUTTON, 186, 25, 50, 14, IDCANCEL},
 };
 
-// An in-memory DLGTEMPLATE; the texts are set at WM_INITDIALOG in the ANSI
-// code page, so the template's own strings stay empty.
+// An in-memory DLGTEMPLATE; the texts are set at WM_INITDIALOG, so the
+// template's own strings stay empty.
 class DialogTemplate {
  public:
   DialogTemplate() {
@@ -86,22 +87,22 @@ std::string DialogItemText(HWND dialog, int id) { return TextOf(GetDlgItem(dialo
 
 INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
-    SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+    SetWindowLongPtrW(dialog, DWLP_USER, lParam);
     const auto* state = reinterpret_cast<const InputBoxState*>(lParam);
-    SetWindowTextA(dialog, state->title.c_str());
-    SetDlgItemTextA(dialog, kInputBoxPromptId, state->prompt.c_str());
-    SetDlgItemTextA(dialog, IDOK, "OK");
-    SetDlgItemTextA(dialog, IDCANCEL, "Cancel");
+    SetWindowTextW(dialog, Wide(state->title).c_str());
+    SetDlgItemTextW(dialog, kInputBoxPromptId, Wide(state->prompt).c_str());
+    SetDlgItemTextW(dialog, IDOK, L"OK");
+    SetDlgItemTextW(dialog, IDCANCEL, L"Cancel");
     HWND edit = GetDlgItem(dialog, kInputBoxEditId);
-    SetWindowTextA(edit, state->defaultText.c_str());
-    SendMessageA(edit, EM_SETSEL, 0, -1);
+    SetWindowTextW(edit, Wide(state->defaultText).c_str());
+    SendMessageW(edit, EM_SETSEL, 0, -1);
     SetFocus(edit);
     return FALSE;  // the focus is set
   }
   if (message != WM_COMMAND) return FALSE;
   const WORD id = LOWORD(wParam);
   if (id == IDOK) {
-    reinterpret_cast<InputBoxState*>(GetWindowLongPtrA(dialog, DWLP_USER))->result =
+    reinterpret_cast<InputBoxState*>(GetWindowLongPtrW(dialog, DWLP_USER))->result =
         DialogItemText(dialog, kInputBoxEditId);
   }
   if (id == IDOK || id == IDCANCEL) EndDialog(dialog, id);
@@ -114,7 +115,7 @@ std::string RunInputBox(HWND owner, const std::string& prompt, const std::string
                         const std::string& defaultText) {
   const DialogTemplate dialog;
   InputBoxState state{prompt, title, defaultText, {}};
-  DialogBoxIndirectParamA(GetModuleHandleA(nullptr), dialog.get(), owner, &InputBoxProc,
+  DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialog.get(), owner, &InputBoxProc,
                           reinterpret_cast<LPARAM>(&state));
   return state.result;
 }

@@ -20,7 +20,7 @@ constexpr UINT kDroppedFiles = WM_APP + 1;
 
 ListBoxControl::ListBoxControl(const ChildParts& parts, Events events)
     : ChildWindow(parts.scale), events_(std::move(events)) {
-  Adopt(CreateChild(parts, "LISTBOX", "",
+  Adopt(CreateChild(parts, L"LISTBOX", "",
                     WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
                         LBS_OWNERDRAWFIXED | LBS_NODATA,
                     kExStyle),
@@ -28,16 +28,16 @@ ListBoxControl::ListBoxControl(const ChildParts& parts, Events events)
   if (!hwnd_) return;
   // Only once it is made: made with LBS_HASSTRINGS, the control would keep
   // strings of its own.
-  SetWindowLongPtrA(hwnd_.get(), GWL_STYLE,
-                    GetWindowLongPtrA(hwnd_.get(), GWL_STYLE) | LBS_HASSTRINGS);
+  SetWindowLongPtrW(hwnd_.get(), GWL_STYLE,
+                    GetWindowLongPtrW(hwnd_.get(), GWL_STYLE) | LBS_HASSTRINGS);
   SetRowHeight(parts.font);
-  SetWindowLongPtrA(hwnd_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrW(hwnd_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   original_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(hwnd_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
+      SetWindowLongPtrW(hwnd_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
   if (events_.shellDrop) {
     dropTarget_ = ShellDropTarget::Create(events_.shellDragOver, [this](const auto& files) {
       dropped_ = files;
-      PostMessageA(hwnd_.get(), kDroppedFiles, 0, 0);
+      PostMessageW(hwnd_.get(), kDroppedFiles, 0, 0);
     });
     RegisterDragDrop(hwnd_.get(), dropTarget_.get());
   }
@@ -52,7 +52,7 @@ ListBoxControl::~ListBoxControl() {
 // box: every message of a fill comes here, and the user data is read without
 // the trip to the window server that a property costs under Wine.
 ListBoxControl* ListBoxControl::Of(HWND hwnd) {
-  return reinterpret_cast<ListBoxControl*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  return reinterpret_cast<ListBoxControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
 LRESULT CALLBACK ListBoxControl::SubclassProc(HWND hwnd, UINT message, WPARAM wParam,
@@ -91,21 +91,22 @@ LRESULT ListBoxControl::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     case WM_KEYDOWN:
       if (events_.keyDown && events_.keyDown(Key(wParam))) return 0;
       break;
+    // An input method's characters come one by one, as typed ones do.
     case WM_CHAR:
-      if (wParam >= 0x20 && wParam < 0x7f && events_.keyPress && events_.keyPress(Key(wParam)))
-        return 0;
+    case WM_IME_CHAR:
+      if (OnCharacter(static_cast<wchar_t>(wParam))) return 0;
       break;
     case LB_GETTEXTLEN:
-      return HasRow(wParam) ? static_cast<LRESULT>(rows_(wParam).size()) : LB_ERR;
+      return HasRow(wParam) ? static_cast<LRESULT>(Wide(rows_(wParam)).size()) : LB_ERR;
     case LB_GETTEXT: {
       if (!HasRow(wParam)) return LB_ERR;
-      const std::string row = rows_(wParam);
-      char* to = reinterpret_cast<char*>(lParam);
-      to[row.copy(to, row.size())] = '\0';
+      const std::wstring row = Wide(rows_(wParam));
+      wchar_t* to = reinterpret_cast<wchar_t*>(lParam);
+      to[row.copy(to, row.size())] = L'\0';
       return static_cast<LRESULT>(row.size());
     }
     case LB_FINDSTRING:
-      return FindRow(wParam, reinterpret_cast<const char*>(lParam));
+      return FindRow(wParam, reinterpret_cast<const wchar_t*>(lParam));
     case kDroppedFiles: {
       const auto handler = events_.shellDrop;  // it may end the box
       handler(std::exchange(dropped_, {}));
@@ -116,12 +117,12 @@ LRESULT ListBoxControl::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
       break;
     case WM_NCDESTROY: {
       const WNDPROC original = original_;
-      SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
       Abandon();
-      return CallWindowProcA(original, hwnd, message, wParam, lParam);
+      return CallWindowProcW(original, hwnd, message, wParam, lParam);
     }
   }
-  return CallWindowProcA(original_, hwnd, message, wParam, lParam);
+  return CallWindowProcW(original_, hwnd, message, wParam, lParam);
 }
 
 // A drag begun by the handler takes the press: the control's own capture
@@ -172,6 +173,21 @@ void ListBoxControl::OnDestroy(HWND hwnd) {
 
 MouseEvent ListBoxControl::Mouse(int button, WPARAM wParam, LPARAM lParam) const {
   return MouseAt(button, wParam, lParam, scale_);
+}
+
+// A character outside the basic plane comes as two halves, joined here;
+// a control character is the box's own.
+bool ListBoxControl::OnCharacter(wchar_t unit) {
+  if (IS_HIGH_SURROGATE(unit)) {
+    highSurrogate_ = unit;
+    return true;
+  }
+  const wchar_t high = std::exchange(highSurrogate_, L'\0');
+  if (unit < 0x20 || unit == 0x7f || !events_.keyPress) return false;
+  const char32_t character = IS_LOW_SURROGATE(unit) && high != L'\0'
+                                 ? 0x10000 + ((char32_t(high) - 0xD800) << 10) + (unit - 0xDC00)
+                                 : char32_t(unit);
+  return events_.keyPress(Key(character));
 }
 
 KeyEvent ListBoxControl::Key(WPARAM code) {
@@ -233,14 +249,14 @@ void ListBoxControl::SetRowHeight(HFONT font) {
   Send(LB_SETITEMHEIGHT, 0, metrics.tmHeight);
 }
 
-LRESULT ListBoxControl::FindRow(WPARAM start, const char* text) const {
-  const std::wstring wanted = Wide(text);
+LRESULT ListBoxControl::FindRow(WPARAM start, const wchar_t* text) const {
+  const std::wstring_view wanted = text;
   const std::size_t first = HasRow(start) ? start + 1 : 0;
   for (std::size_t step = 0; step < count_; ++step) {
     const std::size_t index = (first + step) % count_;
     const std::wstring row = Wide(rows_(index));
     if (row.size() >= wanted.size() &&
-        CompareStringOrdinal(row.c_str(), static_cast<int>(wanted.size()), wanted.c_str(),
+        CompareStringOrdinal(row.c_str(), static_cast<int>(wanted.size()), wanted.data(),
                              static_cast<int>(wanted.size()), TRUE) == CSTR_EQUAL)
       return static_cast<LRESULT>(index);
   }
@@ -287,8 +303,8 @@ void ListBoxControl::SetHorizontalExtent(int pixels) {
 // What DragAcceptFiles does, without loading the shell's library at the start.
 void ListBoxControl::AcceptShellDrops() {
   if (!hwnd_) return;
-  const LONG_PTR style = GetWindowLongPtrA(hwnd_.get(), GWL_EXSTYLE);
-  SetWindowLongPtrA(hwnd_.get(), GWL_EXSTYLE, style | WS_EX_ACCEPTFILES);
+  const LONG_PTR style = GetWindowLongPtrW(hwnd_.get(), GWL_EXSTYLE);
+  SetWindowLongPtrW(hwnd_.get(), GWL_EXSTYLE, style | WS_EX_ACCEPTFILES);
 }
 
 // The control's own press would have focused the box; so Escape comes here.
@@ -319,7 +335,7 @@ ListBoxControl* ListBoxControl::BoxAt(POINT screen) {
   HWND hwnd = WindowFromPoint(screen);
   if (hwnd == nullptr || GetWindowThreadProcessId(hwnd, nullptr) != GetCurrentThreadId())
     return nullptr;
-  const auto proc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC));
+  const auto proc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC));
   return proc == &SubclassProc ? Of(hwnd) : nullptr;
 }
 

@@ -60,12 +60,13 @@ class ListBoxControl final : public ChildWindow<ListBox> {
   bool OnLeftDown(WPARAM wParam, LPARAM lParam);
   void OnDestroy(HWND hwnd);
   MouseEvent Mouse(int button, WPARAM wParam, LPARAM lParam) const;
+  bool OnCharacter(wchar_t unit);
   static KeyEvent Key(WPARAM code);
   void SetRowHeight(HFONT font);
   bool HasRow(WPARAM index) const { return index < count_; }
   // The first row after start (round to the top) that begins with text,
   // ignoring case; LB_ERR when none does.
-  LRESULT FindRow(WPARAM start, const char* text) const;
+  LRESULT FindRow(WPARAM start, const wchar_t* text) const;
   // The box of this program under a point of the screen, or nullptr.
   static ListBoxControl* BoxAt(POINT screen);
   POINT ToScreen(LPARAM clientPoint) const;
@@ -88,6 +89,7 @@ class ListBoxControl final : public ChildWindow<ListBox> {
   bool dragging_ = false;
   bool doubleClickDragged_ = false;  // the drag began with a double click
   bool leftPressedHere_ = false;     // and not yet released
+  wchar_t highSurrogate_ = L'\0';    // the first half of a character typed
 };
 
 }  // namespace vantiro::win32

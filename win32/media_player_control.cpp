@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "win32/wide_text.h"
 #include "win32/window_binding.h"
 
 namespace vantiro::win32 {
@@ -97,15 +98,15 @@ void DrawStroke(HDC dc, const Stroke& stroke, POINT origin, int eighth) {
 }  // namespace
 
 MediaPlayerControl::MediaPlayerControl(const ChildParts& parts) : ChildWindow(parts.scale) {
-  CreateWindowExA(0, BoundWindowClass<MediaPlayerControl>(), "", WS_CHILD | WS_CLIPCHILDREN, 0, 0,
+  CreateWindowExW(0, BoundWindowClass<MediaPlayerControl>(), L"", WS_CHILD | WS_CLIPCHILDREN, 0, 0,
                   0, 0, parts.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(parts.id)),
-                  GetModuleHandleA(nullptr), this);
+                  GetModuleHandleW(nullptr), this);
   if (!hwnd_) return;
   for (int i = 0; i < kButtons; ++i) {
-    buttons_[i] = CreateWindowExA(0, "BUTTON", kCommands[i],
+    buttons_[i] = CreateWindowExW(0, L"BUTTON", Wide(kCommands[i]).c_str(),
                                   WS_CHILD | WS_VISIBLE | WS_DISABLED | BS_OWNERDRAW, 0, 0, 0, 0,
                                   hwnd_.get(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(i + 1)),
-                                  GetModuleHandleA(nullptr), nullptr);
+                                  GetModuleHandleW(nullptr), nullptr);
   }
 }
 
@@ -236,7 +237,7 @@ LRESULT MediaPlayerControl::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LP
       FollowMode();
       return 0;
   }
-  return DefWindowProcA(hwnd, message, wParam, lParam);
+  return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 }  // namespace vantiro::win32

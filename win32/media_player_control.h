@@ -17,7 +17,7 @@ namespace vantiro::win32 {
 
 class MediaPlayerControl final : public ChildWindow<MediaPlayer> {
  public:
-  static constexpr const char* kClassName = "VantiroMediaPlayer";
+  static constexpr const wchar_t* kClassName = L"VantiroMediaPlayer";
   enum Button { Prev, Next, Play, Pause, Back, Step, Stop, Record, Eject, kButtons };
 
   explicit MediaPlayerControl(const ChildParts& parts);

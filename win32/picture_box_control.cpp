@@ -49,9 +49,9 @@ ComPtr<IPicture> LoadPictureFile(const std::string& path) {
 
 PictureBoxControl::PictureBoxControl(const ChildParts& parts, Events events)
     : ChildWindow(parts.scale), events_(std::move(events)) {
-  CreateWindowExA(0, BoundWindowClass<PictureBoxControl>(), "", WS_CHILD | WS_TABSTOP, 0, 0, 0, 0,
+  CreateWindowExW(0, BoundWindowClass<PictureBoxControl>(), L"", WS_CHILD | WS_TABSTOP, 0, 0, 0, 0,
                   parts.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(parts.id)),
-                  GetModuleHandleA(nullptr), this);
+                  GetModuleHandleW(nullptr), this);
 }
 
 PictureBoxControl::~PictureBoxControl() {
@@ -70,7 +70,7 @@ bool PictureBoxControl::LoadResourcePicture(const std::string& name) {
   description.cbSizeofstruct = sizeof description;
   description.picType = PICTYPE_BITMAP;
   description.bmp.hbitmap = static_cast<HBITMAP>(
-      LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, 0));
+      LoadImageW(GetModuleHandleW(nullptr), Wide(name).c_str(), IMAGE_BITMAP, 0, 0, 0));
   IPicture* picture = nullptr;
   static const auto create = SystemFunction<decltype(OleCreatePictureIndirect)>(
       L"oleaut32.dll", "OleCreatePictureIndirect");
@@ -177,7 +177,7 @@ LRESULT PictureBoxControl::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPA
       pressed_ = false;  // the window is being dragged away, say
       break;
   }
-  return DefWindowProcA(hwnd, message, wParam, lParam);
+  return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 }  // namespace vantiro::win32

@@ -14,7 +14,7 @@ namespace vantiro::win32 {
 
 class PictureBoxControl final : public ChildWindow<PictureBox> {
  public:
-  static constexpr const char* kClassName = "VantiroPicture";
+  static constexpr const wchar_t* kClassName = L"VantiroPicture";
 
   PictureBoxControl(const ChildParts& parts, Events events);
   ~PictureBoxControl() override;

@@ -1,5 +1,6 @@
 #include "win32/shell_drop_target.h"
 #include "win32/system_library.h"
+#include "win32/wide_text.h"
 
 #include <utility>
 
@@ -14,16 +15,16 @@ bool OffersFiles(IDataObject* data) {
 }
 
 // What DragQueryFile answers; nothing without the shell's library.
-UINT QueryFile(HDROP drop, UINT index, char* name, UINT size) {
+UINT QueryFile(HDROP drop, UINT index, wchar_t* name, UINT size) {
   static const auto query =
-      SystemFunction<decltype(DragQueryFileA)>(L"shell32.dll", "DragQueryFileA");
+      SystemFunction<decltype(DragQueryFileW)>(L"shell32.dll", "DragQueryFileW");
   return query ? query(drop, index, name, size) : 0;
 }
 
 std::string FileName(HDROP drop, UINT index) {
-  std::string name(QueryFile(drop, index, nullptr, 0), '\0');
+  std::wstring name(QueryFile(drop, index, nullptr, 0), L'\0');
   QueryFile(drop, index, name.data(), static_cast<UINT>(name.size() + 1));
-  return name;
+  return Utf8(name);
 }
 
 std::vector<std::string> DroppedFiles(IDataObject* data) {

@@ -34,11 +34,11 @@ Styles StylesOf(WindowKind kind) {
 // gets its frame alone around it.
 void LimitTrackSize(HWND hwnd, MINMAXINFO& limits) {
   limits.ptMaxTrackSize = {SHRT_MAX, SHRT_MAX};
-  const auto style = static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE));
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE));
   if (style & WS_THICKFRAME) return;
   RECT frame{};
   AdjustWindowRectEx(&frame, style, GetMenu(hwnd) != nullptr,
-                     static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_EXSTYLE)));
+                     static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)));
   limits.ptMinTrackSize = {frame.right - frame.left, frame.bottom - frame.top};
 }
 
@@ -64,10 +64,10 @@ std::vector<HWND> DisableOthers(HWND keep) {
 }
 
 UniqueFont MessageFont() {
-  NONCLIENTMETRICSA metrics{};
+  NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
-  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-  return UniqueFont(CreateFontIndirectA(&metrics.lfMessageFont));
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  return UniqueFont(CreateFontIndirectW(&metrics.lfMessageFont));
 }
 
 }  // namespace
@@ -80,9 +80,9 @@ TopWindow::TopWindow(WindowDesign design, Events events, Scale scale)
   HMENU bar = menu_.Empty() ? nullptr : menu_.handle();
   RECT frame{0, 0, width, height};
   AdjustWindowRectEx(&frame, styles.style, bar != nullptr, styles.exStyle);
-  CreateWindowExA(styles.exStyle, BoundWindowClass<TopWindow>(), design.caption.c_str(),
+  CreateWindowExW(styles.exStyle, BoundWindowClass<TopWindow>(), Wide(design.caption).c_str(),
                   styles.style, CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
-                  frame.bottom - frame.top, nullptr, bar, GetModuleHandleA(nullptr), this);
+                  frame.bottom - frame.top, nullptr, bar, GetModuleHandleW(nullptr), this);
   if (!hwnd_) return;
   if (bar != nullptr) menu_.Attach(hwnd_.get());
   FitClientSize(width, height);
@@ -97,23 +97,23 @@ TopWindow::~TopWindow() {
 
 TopWindow* TopWindow::FromHandle(HWND hwnd) {
   static const ATOM atom = LOWORD(reinterpret_cast<UINT_PTR>(BoundWindowClass<TopWindow>()));
-  if (hwnd == nullptr || GetClassLongPtrA(hwnd, GCW_ATOM) != atom ||
+  if (hwnd == nullptr || GetClassLongPtrW(hwnd, GCW_ATOM) != atom ||
       GetWindowThreadProcessId(hwnd, nullptr) != GetCurrentThreadId())
     return nullptr;
-  return reinterpret_cast<TopWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  return reinterpret_cast<TopWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
 bool TopWindow::PreTranslate(MSG& msg) {
   if (!hwnd_) return false;
   if (menu_.TranslateShortcut(msg)) return true;
-  return dialogKeys_ && IsDialogMessageA(hwnd_.get(), &msg);
+  return dialogKeys_ && IsDialogMessageW(hwnd_.get(), &msg);
 }
 
 void DispatchQueued(MSG& msg) {
   TopWindow* top = TopWindow::FromHandle(msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr);
   if (top != nullptr && top->PreTranslate(msg)) return;
   TranslateMessage(&msg);
-  DispatchMessageA(&msg);
+  DispatchMessageW(&msg);
 }
 
 // The menu bar may take more lines than AdjustWindowRectEx assumes.
@@ -167,7 +167,7 @@ LRESULT TopWindow::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
   }
   LRESULT result = 0;
   if (ForwardToChild(message, wParam, lParam, result)) return result;
-  return DefWindowProcA(hwnd, message, wParam, lParam);
+  return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 // The class's brush clears the area first; the program draws over it.
@@ -183,7 +183,7 @@ std::string TopWindow::Caption() const { return TextOf(hwnd_.get()); }
 
 // An unchanged caption is not drawn again.
 void TopWindow::SetCaption(const std::string& caption) {
-  if (hwnd_ && Caption() != caption) SetWindowTextA(hwnd_.get(), caption.c_str());
+  if (hwnd_ && Caption() != caption) SetWindowTextW(hwnd_.get(), Wide(caption).c_str());
 }
 
 RECT TopWindow::Bounds() const {
@@ -251,7 +251,7 @@ WindowState TopWindow::State() const {
 }
 
 bool TopWindow::Visible() const {
-  return hwnd_ && (GetWindowLongPtrA(hwnd_.get(), GWL_STYLE) & WS_VISIBLE) != 0;
+  return hwnd_ && (GetWindowLongPtrW(hwnd_.get(), GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
 void TopWindow::Show() {
@@ -269,7 +269,7 @@ void TopWindow::ShowModal() {
   SetActiveWindow(hwnd_.get());
   MSG msg{};
   while (hwnd_ && IsWindowVisible(hwnd_.get())) {
-    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got <= 0) {
       if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
       break;

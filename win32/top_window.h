@@ -28,7 +28,7 @@ void DispatchQueued(MSG& msg);
 
 class TopWindow final : public ControlMaker<Window> {
  public:
-  static constexpr const char* kClassName = "VantiroWindow";
+  static constexpr const wchar_t* kClassName = L"VantiroWindow";
 
   TopWindow(WindowDesign design, Events events, Scale scale);
   ~TopWindow() override;

@@ -13,7 +13,8 @@ namespace {
 
 SIZE Measure(HDC dc, const std::string& text) {
   SIZE size{};
-  GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
+  const std::wstring wide = Wide(text);
+  GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &size);
   return size;
 }
 
@@ -28,8 +29,8 @@ Twips TopWindow::TextWidth(const std::string& text) const {
 // extent is 0 for "" under Wine.
 Twips TopWindow::TextHeight(const std::string& /*text*/) const {
   const ScreenTextDC dc(font_.get());
-  TEXTMETRICA metrics{};
-  GetTextMetricsA(dc.get(), &metrics);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc.get(), &metrics);
   return scale_.YToTwips(metrics.tmHeight);
 }
 
@@ -38,7 +39,7 @@ Twips TopWindow::TextHeight(const std::string& /*text*/) const {
 std::vector<Twips> TopWindow::TextWidths(const std::vector<std::string>& texts) const {
   const ScreenTextDC dc(font_.get());
   std::call_once(advancesAsked_,
-                 [&] { GetCharWidth32A(dc.get(), ' ', '~', advances_.data() + ' '); });
+                 [&] { GetCharWidth32W(dc.get(), ' ', '~', advances_.data() + ' '); });
   std::vector<Twips> widths;
   widths.reserve(texts.size());
   for (const std::string& text : texts) {
@@ -60,11 +61,11 @@ std::optional<int> TopWindow::AsciiWidth(const std::string& text) const {
 void TopWindow::DragByCaption() {
   if (!hwnd_) return;
   ReleaseCapture();
-  SendMessageA(hwnd_.get(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+  SendMessageW(hwnd_.get(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }
 
 void TopWindow::ShowHelp(const std::string& helpFile, unsigned command) {
-  WinHelpA(hwnd_.get(), helpFile.c_str(), command, 0);
+  WinHelpW(hwnd_.get(), Wide(helpFile).c_str(), command, 0);
 }
 
 // The filter is "<name> (<pattern>)", NUL, "<pattern>", two NULs.

@@ -7,10 +7,10 @@ namespace vantiro::win32 {
 UserControlWindow::UserControlWindow(const ChildParts& parts, Events events)
     : ChildWindow(parts.scale), font_(parts.font) {
   // WS_EX_CONTROLPARENT: Tab goes on into the children.
-  CreateWindowExA(WS_EX_CONTROLPARENT, BoundWindowClass<UserControlWindow>(), "",
+  CreateWindowExW(WS_EX_CONTROLPARENT, BoundWindowClass<UserControlWindow>(), L"",
                   WS_CHILD | WS_TABSTOP | WS_CLIPCHILDREN, 0, 0, 0, 0, parts.parent,
                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(parts.id)),
-                  GetModuleHandleA(nullptr), this);
+                  GetModuleHandleW(nullptr), this);
   events_ = std::move(events);  // only now: the sizes of its creation are no one's
 }
 
@@ -58,7 +58,7 @@ LRESULT UserControlWindow::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPA
       Paint();
       return 0;
   }
-  return DefWindowProcA(hwnd, message, wParam, lParam);
+  return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 }  // namespace vantiro::win32

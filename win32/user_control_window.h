@@ -56,7 +56,7 @@ class ControlMaker : public Interface {
 
 class UserControlWindow final : public ChildWindow<ControlMaker<UserControl>> {
  public:
-  static constexpr const char* kClassName = "VantiroUserControl";
+  static constexpr const wchar_t* kClassName = L"VantiroUserControl";
 
   UserControlWindow(const ChildParts& parts, Events events);
   ~UserControlWindow() override;

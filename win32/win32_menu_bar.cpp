@@ -5,6 +5,8 @@
 #include <charconv>
 #include <utility>
 
+#include "win32/wide_text.h"
+
 namespace vantiro::win32 {
 namespace {
 
@@ -58,7 +60,7 @@ Win32MenuBar::Win32MenuBar(std::vector<MenuItem> design)
   }
   if (!shortcuts.empty()) {
     accelerators_.reset(
-        CreateAcceleratorTableA(shortcuts.data(), static_cast<int>(shortcuts.size())));
+        CreateAcceleratorTableW(shortcuts.data(), static_cast<int>(shortcuts.size())));
   }
 }
 
@@ -67,7 +69,7 @@ int Win32MenuBar::Build(MenuItem& item, int parent, std::vector<ACCEL>& shortcut
   Entry& entry = entries_.emplace_back();
   entry.name = std::move(item.name);
   entry.separator = item.caption == "-";
-  entry.text = item.shortcut.empty() ? item.caption : item.caption + "\t" + item.shortcut;
+  entry.text = Wide(item.shortcut.empty() ? item.caption : item.caption + "\t" + item.shortcut);
   entry.checked = item.checked;
   entry.enabled = item.enabled;
   entry.visible = item.visible;
@@ -125,7 +127,7 @@ WORD Win32MenuBar::CommandId(const Entry& entry) const {
 }
 
 void Win32MenuBar::Insert(Entry& entry) {
-  MENUITEMINFOA info{};
+  MENUITEMINFOW info{};
   info.cbSize = sizeof info;
   info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID;
   info.fType = entry.separator ? MFT_SEPARATOR : MFT_STRING;
@@ -139,7 +141,7 @@ void Win32MenuBar::Insert(Entry& entry) {
     info.fMask |= MIIM_SUBMENU;
     info.hSubMenu = entry.detached.release();
   }
-  InsertMenuItemA(Container(entry), Position(entry), TRUE, &info);
+  InsertMenuItemW(Container(entry), Position(entry), TRUE, &info);
 }
 
 void Win32MenuBar::Remove(Entry& entry) {
@@ -229,7 +231,7 @@ void Win32MenuBar::Command(WORD id, bool fromAccelerator) {
 bool Win32MenuBar::TranslateShortcut(MSG& msg) const {
   if (owner_ == nullptr || !accelerators_) return false;
   if (msg.hwnd != owner_ && !IsChild(owner_, msg.hwnd)) return false;
-  return TranslateAcceleratorA(owner_, accelerators_.get(), &msg) != 0;
+  return TranslateAcceleratorW(owner_, accelerators_.get(), &msg) != 0;
 }
 
 }  // namespace vantiro::win32

@@ -47,7 +47,7 @@ class Win32MenuBar {
  private:
   struct Entry {
     std::string name;
-    std::string text;  // the caption, then a tab and the shortcut
+    std::wstring text;  // the caption, then a tab and the shortcut
     bool separator = false;
     bool checked = false;
     bool enabled = true;

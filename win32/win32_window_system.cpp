@@ -9,6 +9,7 @@
 #include "win32/loop_waits.h"
 #include "win32/system_library.h"
 #include "win32/top_window.h"
+#include "win32/wide_text.h"
 #include "win32/window_timer.h"
 
 namespace vantiro::win32 {
@@ -33,14 +34,14 @@ void Win32WindowSystem::RunToQuit() {
   RunWhile([] { return true; });
   // Take the quit message Quit posted, if it is still waiting.
   MSG msg{};
-  PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+  PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
 // Between messages the loop runs the work of the handles it waits on.
 void Win32WindowSystem::RunWhile(const std::function<bool()>& going) {
   MSG msg{};
   while (!quitting_ && going()) {
-    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
       WaitForMessageOrHandle();
       continue;
     }
@@ -56,7 +57,7 @@ void Win32WindowSystem::RunWhile(const std::function<bool()>& going) {
 
 void Win32WindowSystem::DoEvents() {
   MSG msg{};
-  while (!quitting_ && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+  while (!quitting_ && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
       // Someone else's quit: leave it for the loop that waits for it.
       quitting_ = true;
@@ -116,7 +117,8 @@ std::unique_ptr<Timer> Win32WindowSystem::CreateTimer(int intervalMs, std::funct
 }
 
 int Win32WindowSystem::MsgBox(const std::string& text, int style, const std::string& title) {
-  return MessageBoxA(GetActiveWindow(), text.c_str(), title.c_str(), static_cast<UINT>(style));
+  return MessageBoxW(GetActiveWindow(), Wide(text).c_str(), Wide(title).c_str(),
+                     static_cast<UINT>(style));
 }
 
 std::string Win32WindowSystem::InputBox(const std::string& prompt, const std::string& title,
@@ -127,15 +129,15 @@ std::string Win32WindowSystem::InputBox(const std::string& prompt, const std::st
 std::optional<Color> Win32WindowSystem::PickColor(const ColorDialogRecord& record) {
   std::array<COLORREF, 16> custom{};
   std::ranges::copy(record.customColors, custom.begin());
-  CHOOSECOLORA dialog{};
+  CHOOSECOLORW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = reinterpret_cast<HWND>(record.owner);
-  dialog.hInstance = reinterpret_cast<HWND>(GetModuleHandleA(nullptr));
+  dialog.hInstance = reinterpret_cast<HWND>(GetModuleHandleW(nullptr));
   dialog.rgbResult = record.rgbResult;
   dialog.lpCustColors = custom.data();
   dialog.Flags = record.flags;
   static const auto choose =
-      SystemFunction<decltype(ChooseColorA)>(L"comdlg32.dll", "ChooseColorA");
+      SystemFunction<decltype(ChooseColorW)>(L"comdlg32.dll", "ChooseColorW");
   if (!choose || choose(&dialog) == 0) return std::nullopt;
   return dialog.rgbResult;
 }
@@ -150,7 +152,7 @@ Twips Win32WindowSystem::ScreenHeight() const {
 
 WindowSystem::Area Win32WindowSystem::WorkArea() const {
   RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   return {scale_.XToTwips(work.left), scale_.YToTwips(work.top),
           scale_.XToTwips(work.right - work.left), scale_.YToTwips(work.bottom - work.top)};
 }

@@ -11,8 +11,8 @@ constexpr UINT_PTR kTimerId = 1;
 
 WindowTimer::WindowTimer(int intervalMs, std::function<void()> tick)
     : intervalMs_(static_cast<UINT>(intervalMs)), tick_(std::move(tick)) {
-  CreateWindowExA(0, BoundWindowClass<WindowTimer>(), "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                  GetModuleHandleA(nullptr), this);
+  CreateWindowExW(0, BoundWindowClass<WindowTimer>(), L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                  GetModuleHandleW(nullptr), this);
 }
 
 // Reset first, so that WM_NCDESTROY finds the handle already given up.
@@ -29,7 +29,7 @@ void WindowTimer::SetEnabled(bool enabled) {
 }
 
 LRESULT WindowTimer::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message != WM_TIMER) return DefWindowProcA(hwnd, message, wParam, lParam);
+  if (message != WM_TIMER) return DefWindowProcW(hwnd, message, wParam, lParam);
   if (enabled_ && tick_) tick_();
   return 0;
 }

@@ -13,7 +13,7 @@ namespace vantiro::win32 {
 
 class WindowTimer final : public Timer {
  public:
-  static constexpr const char* kClassName = "VantiroTimer";
+  static constexpr const wchar_t* kClassName = L"VantiroTimer";
 
   WindowTimer(int intervalMs, std::function<void()> tick);
   ~WindowTimer() override;

@@ -828,6 +828,19 @@ keyboard_walk() {
     selected_text_is 1 cmd && selected_text_is 2 src && selected_text_is 3 run.BAT
 }
 
+# C:\scripts\ holds folders named in four scripts: "м" typed in its box
+# opens Москва, whose sub-folder lists, with no UTF-8 code page applied.
+typing_in_any_script() {
+  local scripts="$WINEPREFIX/drive_c/scripts"
+  rm -rf "$scripts" && mkdir -p "$scripts"/{alpha,Ελλάδα,Москва/кремль,日本}
+  at_exit "rm -rf $(printf %q "$scripts")"
+  open_chain 0 c: scripts alpha || return 1
+  focus_window "$title_regex"
+  xdotool type м
+  says "box 2 holds $(box_items 2 | paste -sd '|'), selected $(probe selected "$title" 2)" \
+    eventually 10 box_holds 3 кремль && selected_text_is 2 Москва
+}
+
 # The X windows of the program's main windows, one a line.
 main_windows() { xdotool search --onlyvisible --name "$title_regex" 2>/dev/null; }
 main_windows_are() { [[ "$(main_windows | wc -l)" == "$1" ]]; }
@@ -1157,6 +1170,7 @@ main() {
   check "Ctrl+O, the first shell command after a start, opens the program's own box; a program found with Browse... opens the file" open_with_a_program_found
   check "a double click on run.BAT asks first: No runs nothing, Yes runs it" batch_asks_first
   check "by the keys alone: Right and typing open C:\\cmd\\src, Enter on run.BAT asks first; Left and Backspace go back a box, the selections kept" keyboard_walk
+  check "a letter typed in another script opens the folder it begins, the names listed as the disk has them" typing_in_any_script
   check "Ctrl+N opens a second window at the old place with the same folders, this one 33 px down and right; Copy in one, Paste in the other" new_window_beside
   check "a right press on a folder opens it with FOLDER; a press below a box's entries steps back; a file dragged onto a box is copied into its folder" folder_mouse
   check "a file dragged from another process onto box 2 is copied into its folder; box 0 refuses it" shell_drop_copies

@@ -109,7 +109,7 @@ TEST_F(FileSystemTest, HandsTheShellItsOperationAndTellsWhatCameOfIt) {
     EXPECT_EQ(result.aborted, aborted) << what;
     EXPECT_EQ(answerer.answered(), asks) << what;
     EXPECT_EQ(owner, asks ? HandleOf(*window) : nullptr) << what;
-    EXPECT_EQ(GetFileAttributesA(copy.c_str()) != INVALID_FILE_ATTRIBUTES,
+    EXPECT_EQ(GetFileAttributesW(FilePath(copy).c_str()) != INVALID_FILE_ATTRIBUTES,
               func == FO_COPY && succeeds)
         << what;
   }

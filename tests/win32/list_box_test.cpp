@@ -96,10 +96,10 @@ TEST_F(ListBoxTest, ShowsItsRowsInUtf8AndClicksOnlyForTheUser) {
   first->SetTopIndex(20);
   first->ShowMoreRows(50);
   EXPECT_EQ(std::pair(first->Selected(), first->TopIndex()), std::pair(30, 20));
-  const auto ask = [&](UINT message, WPARAM start, const char* text) {
-    return SendMessageA(HandleOf(*first), message, start, reinterpret_cast<LPARAM>(text));
+  const auto ask = [&](UINT message, WPARAM start, const wchar_t* text) {
+    return SendMessageW(HandleOf(*first), message, start, reinterpret_cast<LPARAM>(text));
   };
-  EXPECT_EQ(ask(LB_FINDSTRING, 31, "TAR"), 30) << "round to the top";
+  EXPECT_EQ(ask(LB_FINDSTRING, 31, L"TAR"), 30) << "round to the top";
   EXPECT_EQ(ask(LB_GETTEXTLEN, 50, nullptr), LB_ERR);
 }
 
@@ -168,13 +168,14 @@ TEST_F(ListBoxTest, ReportsTheLeftButtonOnlyForAPressItTook) {
 }
 
 // A key the program takes never reaches the box; one it leaves moves the
-// selection as the box's own. Only printable ASCII is handed over typed.
+// selection as the box's own. Characters come whole, from the keyboard or
+// an input method, in any script; control characters stay the box's.
 TEST_F(ListBoxTest, KeysTheProgramTakesNeverReachTheBox) {
-  std::string typed;
+  std::u32string typed;
   ListBox::Events events;
   events.keyDown = [](const KeyEvent& e) { return e.keyCode == VK_RIGHT; };
   events.keyPress = [&](const KeyEvent& e) {
-    typed += static_cast<char>(e.keyCode);
+    typed += static_cast<char32_t>(e.keyCode);
     return true;
   };
   auto box = window->CreateListBox(std::move(events));
@@ -183,9 +184,14 @@ TEST_F(ListBoxTest, KeysTheProgramTakesNeverReachTheBox) {
   for (const auto& [message, code] : {std::pair<UINT, WPARAM>{WM_KEYDOWN, VK_RIGHT},
                                       {WM_KEYDOWN, VK_DOWN},
                                       {WM_CHAR, 'c'},
-                                      {WM_CHAR, 0xE9}})
-    SendMessageA(HandleOf(*box), message, code, 0);
-  EXPECT_EQ(std::pair(box->Selected(), typed), std::pair(1, std::string("c")));
+                                      {WM_CHAR, VK_ESCAPE},
+                                      {WM_CHAR, 0xE9},
+                                      {WM_IME_CHAR, 0x43C},
+                                      {WM_CHAR, 0xD83D},
+                                      {WM_CHAR, 0xDE00},
+                                      {WM_IME_CHAR, 0x65E5}})
+    SendMessageW(HandleOf(*box), message, code, 0);
+  EXPECT_EQ(std::pair(box->Selected(), typed), std::pair(1, std::u32string(U"céм😀日")));
 }
 
 // OLE's reference goes with the box, and one kept elsewhere reaches no

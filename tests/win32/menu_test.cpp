@@ -12,9 +12,9 @@ using Texts = std::vector<std::string>;
 Texts MenuTexts(HMENU menu) {
   Texts texts;
   for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-    char text[128] = {};
-    GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
-    texts.emplace_back(text);
+    wchar_t text[128] = {};
+    GetMenuStringW(menu, static_cast<UINT>(i), text, std::size(text), MF_BYPOSITION);
+    texts.push_back(Utf8(text));
   }
   return texts;
 }

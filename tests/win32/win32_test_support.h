@@ -13,6 +13,7 @@
 
 #include "win32/list_box_control.h"
 #include "win32/top_window.h"
+#include "win32/wide_text.h"
 #include "win32/win32_window_system.h"
 
 namespace vantiro::win32::testing {
@@ -22,7 +23,7 @@ namespace vantiro::win32::testing {
 class DialogAnswerer {
  public:
   explicit DialogAnswerer(std::function<void(HWND)> answer)
-      : hook_(SetWindowsHookExA(WH_CBT, &Hook, nullptr, GetCurrentThreadId())) {
+      : hook_(SetWindowsHookExW(WH_CBT, &Hook, nullptr, GetCurrentThreadId())) {
     answer_ = std::move(answer);
   }
   ~DialogAnswerer() {
@@ -37,9 +38,9 @@ class DialogAnswerer {
  private:
   static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
     auto* window = reinterpret_cast<HWND>(wParam);
-    char name[16] = {};
-    if (code == HCBT_ACTIVATE && answer_ && GetClassNameA(window, name, sizeof name) &&
-        std::string(name) == "#32770") {
+    wchar_t name[16] = {};
+    if (code == HCBT_ACTIVATE && answer_ && GetClassNameW(window, name, std::size(name)) &&
+        std::wstring_view(name) == L"#32770") {
       std::exchange(answer_, {})(window);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -55,9 +56,9 @@ inline void Press(HWND dialog, int button) {
 }
 
 inline std::string WindowText(HWND hwnd) {
-  char text[256] = {};
-  GetWindowTextA(hwnd, text, sizeof text);
-  return text;
+  wchar_t text[256] = {};
+  GetWindowTextW(hwnd, text, static_cast<int>(std::size(text)));
+  return Utf8(text);
 }
 
 // The size of a window's client area, in pixels.
@@ -70,6 +71,9 @@ inline Pixels ClientSize(HWND hwnd) {
 
 inline HWND HandleOf(Window& window) { return static_cast<TopWindow&>(window).handle(); }
 inline HWND HandleOf(Control& control) { return dynamic_cast<ChildControl&>(control).handle(); }
+
+// A name in three scripts, the caption of Help's one item.
+inline constexpr const char* kScripts = "Ελλάδα Москва 日本";
 
 struct MenuClicks {
   int refresh = 0;
@@ -99,7 +103,7 @@ class AdapterTest : public ::testing::Test {
                entry("mnuNone11", "-"),
                entry("mnuRefresh", "Refresh", {}, true, "F5", &clicks.refresh),
                entry("mnuExit", "Exit", {}, true, "Ctrl+F4")}),
-        entry("mnuHelp", "Help", {entry("mnuAbout", "About...")}),
+        entry("mnuHelp", "Help", {entry("mnuAbout", kScripts)}),
         entry("mnuReduce", "Min"),
         entry("mnuRestore", "Max", {}, false),
         entry("mnuDirFunctions", "FOLDER", {entry("mnuExplore", "Explore")}, false),

@@ -49,6 +49,24 @@ TEST_F(TopWindowTest, MeasuresManyTextsAsItMeasuresEachAlone) {
   EXPECT_LT(alone[1], alone[2]) << "a proportional font";
 }
 
+// A name in three scripts comes back unchanged from a box's row, a menu
+// item and a message box: no code page stands between.
+TEST_F(TopWindowTest, NamesInAnyScriptPassUnchanged) {
+  auto box = window->CreateListBox({});
+  box->SetItems({kScripts});
+  wchar_t row[32] = {}, item[32] = {};
+  SendMessageW(HandleOf(*box), LB_GETTEXT, 0, reinterpret_cast<LPARAM>(row));
+  GetMenuStringW(GetSubMenu(GetMenu(hwnd()), 1), 0, item, std::size(item), MF_BYPOSITION);
+  std::vector<std::string> shown = {Utf8(row), Utf8(item)};
+  DialogAnswerer answerer([&](HWND dialog) {
+    shown.push_back(WindowText(dialog));
+    shown.push_back(WindowText(GetDlgItem(dialog, 0xFFFF)));
+    Press(dialog, IDOK);
+  });
+  ws.MsgBox(kScripts, msgbox::kOkOnly, kScripts);
+  EXPECT_EQ(shown, std::vector<std::string>(4, kScripts));
+}
+
 // Typed and OK, left as it was and OK, typed and Cancel, the close box.
 TEST_F(TopWindowTest, InputBoxShowsItsTextsAndReturnsWhatWasTypedOrNothing) {
   const std::string prompt = "New name for \"&%^\":", title = "Rename 日本", typed = "my 日本";
@@ -66,7 +84,7 @@ TEST_F(TopWindowTest, InputBoxShowsItsTextsAndReturnsWhatWasTypedOrNothing) {
       SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&selStart),
                    reinterpret_cast<LPARAM>(&selEnd));
       selEnd -= static_cast<DWORD>(GetWindowTextLengthW(edit));
-      if (types) SetWindowTextA(edit, typed.c_str());
+      if (types) SetWindowTextW(edit, Wide(typed).c_str());
       if (close == 0) PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
       if (close != 0) Press(dialog, close);
     });
