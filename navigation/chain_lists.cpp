@@ -11,8 +11,9 @@ namespace vantiro {
 namespace {
 
 // A scroll extent a little wider than the widest text: widths in twips are
-// divided by 14, not by the 15 twips of a pixel.
-std::int32_t Extent(Twips widest) { return static_cast<std::int32_t>(std::lrint(widest / 14.0)); }
+// divided by 14, not by the 15 twips of a pixel at 96 DPI, and those
+// pixels given back as twips for the screen's own scale.
+Twips Extent(Twips widest) { return static_cast<Twips>(std::lrint(widest / 14.0)) * 15; }
 
 }  // namespace
 
@@ -131,18 +132,17 @@ void ChainLists::DrawRows(int list, int top) {
   if (top >= 0) ListOf(list).SetTopIndex(top);
 }
 
-std::int32_t ChainLists::HorizontalExtent(const std::vector<std::string>& texts) const {
+Twips ChainLists::HorizontalExtent(const std::vector<std::string>& texts) const {
   const std::vector<Twips> widths = main_.TextWidths(texts);
   return widths.empty() ? 0 : Extent(std::ranges::max(widths));
 }
 
 // Box 0's favourites are measured again only when they changed: every
 // rebuild of box 0 puts back the same, maybe thousands, of them.
-std::int32_t ChainLists::Dir0Extent() {
+Twips ChainLists::Dir0Extent() {
   const std::vector<std::string>& entries = chain_.box(0).entries;
   const std::span<const std::string> favorites = chain_.Favorites();
-  const std::int32_t drives =
-      HorizontalExtent({entries.begin(), entries.end() - std::ssize(favorites)});
+  const Twips drives = HorizontalExtent({entries.begin(), entries.end() - std::ssize(favorites)});
   if (favorites.empty()) return drives;
   if (!std::ranges::equal(favorites, measuredFavorites_.texts)) {
     measuredFavorites_.texts.assign(favorites.begin(), favorites.end());

@@ -60,8 +60,8 @@ class ChainLists {
   void ShowBoxesInUse();
   void PlaceFiles();
   void DrawRows(int list, int top);
-  std::int32_t HorizontalExtent(const std::vector<std::string>& texts) const;
-  std::int32_t Dir0Extent();
+  Twips HorizontalExtent(const std::vector<std::string>& texts) const;
+  Twips Dir0Extent();
 
   WindowSystem& ws_;
   Window& main_;
@@ -74,7 +74,7 @@ class ChainLists {
   std::unique_ptr<ListBox> files_;
   struct {
     std::vector<std::string> texts;
-    std::int32_t widest = 0;
+    Twips widest = 0;
   } measuredFavorites_;
 };
 

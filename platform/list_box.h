@@ -75,7 +75,8 @@ class ListBox : public Control {
   virtual void SetTopIndex(int index) = 0;
 
   virtual void SetBackColor(Color color) = 0;
-  virtual void SetHorizontalExtent(int pixels) = 0;
+  // How far the box scrolls sideways: no scroll bar while it is as wide.
+  virtual void SetHorizontalExtent(Twips width) = 0;
   // Lets the shell drop files on the box (DragAcceptFiles).
   virtual void AcceptShellDrops() = 0;
   // Drags from this box within the program until the button is released,

@@ -296,8 +296,8 @@ void ListBoxControl::SetBackColor(Color color) {
   InvalidateRect(hwnd_.get(), nullptr, TRUE);
 }
 
-void ListBoxControl::SetHorizontalExtent(int pixels) {
-  Send(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(pixels));
+void ListBoxControl::SetHorizontalExtent(Twips width) {
+  Send(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(scale_.XToPixels(width)));
 }
 
 // What DragAcceptFiles does, without loading the shell's library at the start.

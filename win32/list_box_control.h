@@ -46,7 +46,7 @@ class ListBoxControl final : public ChildWindow<ListBox> {
   void SetTopIndex(int index) override;
 
   void SetBackColor(Color color) override;
-  void SetHorizontalExtent(int pixels) override;
+  void SetHorizontalExtent(Twips width) override;
   void AcceptShellDrops() override;
   void BeginDrag() override;
   void SetDragCursor(DragCursor cursor) override;

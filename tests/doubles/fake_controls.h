@@ -116,7 +116,7 @@ class FakeListBox final : public FakeControl<ListBox> {
   int TopIndex() const override { return topIndex_; }
   void SetTopIndex(int index) override { topIndex_ = index; }
   void SetBackColor(Color color) override { backColor_ = color; }
-  void SetHorizontalExtent(int pixels) override { horizontalExtent_ = pixels; }
+  void SetHorizontalExtent(Twips width) override { horizontalExtent_ = width; }
   void AcceptShellDrops() override {}
   void BeginDrag() override { ++drags; }
   void SetDragCursor(DragCursor cursor) override { dragCursor_ = cursor; }

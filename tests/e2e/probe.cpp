@@ -14,6 +14,7 @@
 //                                       each entry (box position in the window's client area)
 //   e2e_probe items <title> <box>       the entries of box <box> (left-to-right index), one a line
 //   e2e_probe selected <title> <box>    the selected index, -1 when none
+//   e2e_probe extent <title> <box>      how far the box scrolls sideways, and its client width
 //   e2e_probe item-center <title> <box> <item>
 //                                       screen x y of an entry, by index or by text (the
 //                                       text alone or followed by a blank and more, "c:")
@@ -364,6 +365,14 @@ const std::map<std::wstring, std::pair<std::size_t, std::function<int(HWND, cons
             return thread.hwndFocus == box ? 0 : 1;
           }}},
         {L"item-center", {2, [](HWND box, const Args& a) { return ShowItemCenter(box, a[4]); }}},
+        {L"extent",  // how far the box scrolls sideways, and its client width
+         {1,
+          [](HWND box, const Args&) {
+            RECT client{};
+            GetClientRect(box, &client);
+            return Print(std::to_string(Ask(box, LB_GETHORIZONTALEXTENT, 0, 0).value_or(-1)) + " " +
+                         std::to_string(client.right));
+          }}},
 };
 
 int Usage() {

@@ -1114,6 +1114,20 @@ $(probe texts About | tr '\n' '|')" eval '((about[0] == 53 && about[1] == 80)) &
   return "$status"
 }
 
+set_dpi() { wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f &>/dev/null; }
+
+# At 144 DPI (Wine's LogPixels) box 1 of the chain the restart opens again,
+# holding C:\'s folders, is narrower than "program files (x86)" and scrolls
+# sideways: its extent is wider.
+box_scrolls_at_144_dpi() {
+  local -a extent
+  at_exit 'set_dpi 96'
+  set_dpi 144 && restart_program && says "$(boxes)" eventually 10 box1_holds_c_folders || return 1
+  read -r -a extent <<<"$(probe extent "$title" 1)"
+  set_dpi 96
+  says "box 1 scrolls ${extent[0]:-?} pixels within ${extent[1]:-?}" test "${extent[0]:-0}" -gt "${extent[1]:-0}"
+}
+
 # ---- main ------------------------------------------------------------------------
 
 main() {
@@ -1183,6 +1197,7 @@ main() {
   check "Size and colors opens centred with 80 and 120; the bars move their labels; a narrower active box asks; a colour picked repaints the boxes and is saved" size_colors_apply
   check "About opens at 53, 80 px and shows its texts, the main window not top-most meanwhile; OK closes it and top-most comes back" about_box_uncovered
   check "F1 opens the help viewer on HowTo.hlp, with the buttons the file defines" help_opens
+  check "at 144 DPI a box narrower than its widest name scrolls sideways to all of it" box_scrolls_at_144_dpi
   check "the close box ends the program" close_box_ends_program
 
   echo "$passed passed, $failed failed"

@@ -66,18 +66,18 @@ TEST_F(FolderView, HorizontalExtentIsTheWidestEntryInTwipsOver14) {
   drives.MakeFolders("c:\\wide");
   ws.textWidths = {{"f.txt", 2800}, {"a", 700}};
   Start();
-  // 1400 / 14 = 100; halves round to even: 100.5 -> 100, 101.5 -> 102.
-  for (auto [wide, extent] : {std::pair{1400, 100}, {1407, 100}, {1421, 102}}) {
+  // 1400 / 14 = 100 pixels of 15 twips; halves round to even: 100.5 -> 100, 101.5 -> 102.
+  for (auto [wide, extent] : {std::pair{1400, 1500}, {1407, 1500}, {1421, 1530}}) {
     ws.textWidths["wide"] = wide;
     Click(0, "");
     Click(0, "c:");
     EXPECT_EQ(box(1).horizontalExtent(), extent) << wide;
   }
   Click(1, "a");
-  EXPECT_EQ(files().horizontalExtent(), 200) << "the file list too";
+  EXPECT_EQ(files().horizontalExtent(), 3000) << "the file list too";
   ws.textWidths["c:\\a\\"] = 2800;
   main().ChooseMenu("mnuAdd");
-  EXPECT_EQ(box(0).horizontalExtent(), 200) << "box 0 with a new favourite";
+  EXPECT_EQ(box(0).horizontalExtent(), 3000) << "box 0 with a new favourite";
 }
 
 TEST_F(FolderView, APressSelectsTheRowUnderThePointerOrStepsBackBelowTheEntries) {

@@ -127,7 +127,7 @@ TEST_F(ListBoxTest, ShowsWholeRowsAndScrollsSidewaysWhenWiderThanItself) {
     EXPECT_EQ(first->Height(), (rows * row + 4) * 15) << "the client edge is 2 + 2 pixels";
   }
   for (int pixels : {100, 2500, 0}) {
-    first->SetHorizontalExtent(pixels);
+    first->SetHorizontalExtent(pixels * 15);
     EXPECT_EQ(SendMessageA(HandleOf(*first), LB_GETHORIZONTALEXTENT, 0, 0), pixels);
     EXPECT_EQ((GetWindowLongPtrA(HandleOf(*first), GWL_STYLE) & WS_HSCROLL) != 0, pixels > 120)
         << "scrolls sideways only when wider than the box: " << pixels;
