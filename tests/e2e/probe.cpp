@@ -24,7 +24,6 @@
 //   e2e_probe button-center <title> <text>
 //                                       screen x y of the button with that text ("&" ignored)
 //   e2e_probe item-rect <title> <id>    screen left top right bottom of a dialog item
-//   e2e_probe topmost <title>           1 when the window is top-most, else 0
 //   e2e_probe button-enabled <title> <text>
 //                                       1 when that button is enabled, else 0
 //   e2e_probe wait <title> <seconds>    succeeds once the window is visible
@@ -298,11 +297,6 @@ const std::map<std::wstring, std::pair<std::size_t, std::function<int(HWND, cons
         {L"menu", {0, [](HWND top, const Args&) { return ShowMenu(top); }}},
         {L"close",
          {0, [](HWND top, const Args&) { return PostMessageW(top, WM_CLOSE, 0, 0) ? 0 : 1; }}},
-        {L"topmost",
-         {0,
-          [](HWND top, const Args&) {
-            return Print((GetWindowLongPtrW(top, GWL_EXSTYLE) & WS_EX_TOPMOST) ? "1" : "0");
-          }}},
         {L"texts",
          {0,
           [](HWND top, const Args&) {

@@ -165,7 +165,6 @@ selected_text_is() {
 }
 
 boxes() { probe boxes "$title"; }
-selected_is() { [[ "$(probe selected "$title" "$1")" == "$2" ]]; }
 # shown <name regex>: a window of that name is on the screen.
 shown() { [[ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]]; }
 
@@ -376,70 +375,6 @@ html_window_holds_titles() {
     eventually 5 html_window_beside || return 1
   says "titles: $(probe items "$html_title" 0 | paste -sd '|')" \
     items_are "$html_title" 0 "${all_titles[@]}"
-}
-
-# The size of the last menu of the menu bar: F10 highlights the first menu,
-# Left reaches the system menu, Left again the last menu, Down opens it. The
-# first Escape closes it, the second leaves the menu bar.
-bar_last_menu_size() {
-  press_key F10
-  sleep 0.3
-  xdotool key --delay 200 Left Left Down
-  open_menu_size || true
-  xdotool key --delay 200 Escape Escape
-  eventually 5 no_menu_open
-}
-
-# context_menu_size <entry> | below: the size of the menu a right click on an
-# entry of the file list pops up, or two rows below its last entry.
-context_menu_size() {
-  if [[ "$1" == below ]]; then
-    local -a first second last
-    read -r -a first <<<"$(probe item-center "$title" 2 0)"
-    read -r -a second <<<"$(probe item-center "$title" 2 1)"
-    read -r -a last <<<"$(probe item-center "$title" 2 $(($(box_items 2 | wc -l) - 1)))"
-    ((${#first[@]} == 2 && ${#second[@]} == 2 && ${#last[@]} == 2)) || return 1
-    click_at "$title_regex" "${last[0]}" $((last[1] + 2 * (second[1] - first[1]))) 3
-  else
-    click_entry 2 "$1" 3 || return 1
-  fi
-  open_menu_size || true
-  xdotool key Escape
-  eventually 5 no_menu_open
-}
-
-folder_menu_ends_the_bar() {
-  local bar folder
-  bar=$(bar_last_menu_size || true)
-  folder=$(context_menu_size below || true)
-  says "last menu of the bar: ${bar:-none}; menu below the files: ${folder:-none}" \
-    test -n "$bar" -a "$bar" = "$folder"
-}
-
-# A right click on b.htm (entry 1) selects it, and its title, line 1.
-file_menu_ends_the_bar() {
-  local folder file bar selected titled
-  folder=$(context_menu_size below || true)
-  file=$(context_menu_size b.htm || true)
-  selected=$(probe selected "$title" 2 || true)
-  titled=$(probe selected "$html_title" 0 || true)
-  bar=$(bar_last_menu_size || true)
-  says "menu on b.htm: ${file:-none}, below the files: ${folder:-none}, last of the bar: \
-${bar:-none}; selected file ${selected:-?}, title ${titled:-?}" \
-    test -n "$file" -a "$file" != "$folder" -a "$file" = "$bar" -a "$selected" = 1 -a "$titled" = 1
-}
-
-# A press on the second title selects the second HTML file in the file list.
-title_selects_file() {
-  local point
-  point=$(probe item-center "$html_title" 0 1) || return 1
-  # shellcheck disable=SC2086
-  click_at "^$html_title\$" $point
-  says "file list selection: $(probe selected "$title" 2)" \
-    eventually 10 selected_is 2 1
-  local found=$?
-  click_entry 2 1 || true # the main window active again, for the keys to come
-  return "$found"
 }
 
 filters_box_says() {
@@ -1031,7 +966,7 @@ player_docks_and_plays() {
   probe gone tone.wav 10 >/dev/null && says "tone.wav still held" eventually 10 eval '! holding tone.wav'
 }
 
-# ---- settings, help, about ----------------------------------------------------------
+# ---- settings, help, DPI -------------------------------------------------------------
 
 # The pixel of the screen at x y as #RRGGBB.
 screen_pixel() {
@@ -1092,28 +1027,6 @@ help_opens() {
   return "$status"
 }
 
-topmost_is() { [[ "$(probe topmost "$title")" == "$1" ]]; }
-about_says() { [[ "$(probe texts About | grep -c -e '^Version 2.10$' -e '^News and updates')" == 2 ]]; }
-
-# With "Stay always on top", About opens at 53, 80 px with the main window
-# not top-most; OK closes it and the main window is top-most again.
-about_box_uncovered() {
-  local -a about
-  menu_keys Down Right Down Down Down Return # Stay always on top
-  eventually 5 topmost_is 1 || true
-  menu_keys Right Down Down Return
-  eventually 10 probe wait About 0 && read -r -a about <<<"$(geometry About)" &&
-    says "about: ${about[*]}, main top-most: $(probe topmost "$title"), texts: \
-$(probe texts About | tr '\n' '|')" eval '((about[0] == 53 && about[1] == 80)) && topmost_is 0 && about_says' ||
-    return 1
-  click_button About '^About$' OK
-  probe gone About 10 >/dev/null &&
-    says "after OK: main top-most $(probe topmost "$title")" eventually 5 topmost_is 1
-  local status=$?
-  menu_keys Down Right Down Down Down Return # the option off again
-  return "$status"
-}
-
 set_dpi() { wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f &>/dev/null; }
 
 # At 144 DPI (Wine's LogPixels) box 1 of the chain the restart opens again,
@@ -1165,9 +1078,6 @@ main() {
   check "a click on a folder lists its files right of the boxes at 200 pixels (3000 twips): HTML files first, then by name, programs in capitals, short names left out" folder_lists_its_files
   check "the caption names the folder clicked: \"$title - $html_entry\"" caption_names "$html_entry"
   check "the \"$html_title\" window stands flush right of the main window, holding the page titles line for line with the HTML files" html_window_holds_titles
-  check "after a folder click the menu bar ends with FOLDER, not FILE: its last menu is the one a right click below the files pops up" folder_menu_ends_the_bar
-  check "a right click on a file selects it and its title and pops up FILE, which then ends the menu bar" file_menu_ends_the_bar
-  check "a press on the second title in \"$html_title\" selects the second HTML file in the file list" title_selects_file
   check "Ctrl+F asks for the filter, \"*.*\" at first; with \"$filter\" the folder lists only those files and the \"$html_title\" window goes" filter_lists_the_matches
   check "F5 rebuilds the view from the disk: the drives in box 0, the new folder in C:\\" refresh_reads_the_disk
   check "a restart re-opens the folders and re-selects the file of the last run" restart_restores_the_path
@@ -1195,7 +1105,6 @@ main() {
   check "a folder that does not answer holds neither the window, after a click or at a start that remembers it, nor its close, which ends the program within 1 s" stuck_folder_holds_nothing
   check "a chain of 40 folders opens click by click, each entry on the screen" deep_chain_opens
   check "Size and colors opens centred with 80 and 120; the bars move their labels; a narrower active box asks; a colour picked repaints the boxes and is saved" size_colors_apply
-  check "About opens at 53, 80 px and shows its texts, the main window not top-most meanwhile; OK closes it and top-most comes back" about_box_uncovered
   check "F1 opens the help viewer on HowTo.hlp, with the buttons the file defines" help_opens
   check "at 144 DPI a box narrower than its widest name scrolls sideways to all of it" box_scrolls_at_144_dpi
   check "the close box ends the program" close_box_ends_program

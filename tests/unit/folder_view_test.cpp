@@ -85,6 +85,7 @@ TEST_F(FolderView, APressSelectsTheRowUnderThePointerOrStepsBackBelowTheEntries)
   Press(box(2), kRightButton, 2);
   EXPECT_EQ(chain().CurrentFolder(), "c:\\a\\a3\\") << "opened by the selection";
   EXPECT_EQ(main().popups(), std::vector<std::string>{"mnuDirFunctions"});
+  EXPECT_TRUE(main().MenuVisible("mnuDirFunctions") && !main().MenuVisible("mnuFileFunctions"));
   box(2).SetTopIndex(4);  // scrolled
   Press(box(2), kLeftButton, 2);
   EXPECT_EQ(std::pair(box(2).Selected(), chain().box(2).selected), std::pair(6, 6));
