@@ -24,8 +24,6 @@
 //   e2e_probe button-center <title> <text>
 //                                       screen x y of the button with that text ("&" ignored)
 //   e2e_probe item-rect <title> <id>    screen left top right bottom of a dialog item
-//   e2e_probe button-enabled <title> <text>
-//                                       1 when that button is enabled, else 0
 //   e2e_probe wait <title> <seconds>    succeeds once the window is visible
 //   e2e_probe gone <title> <seconds>    succeeds once no such window is visible
 //   e2e_probe close <title>             posts WM_CLOSE to the window
@@ -241,7 +239,7 @@ int ShowCloseBox(HWND top) {
 }
 
 // Button texts as a person reads them: without the "&" of the access key.
-int ShowButton(HWND top, std::wstring text, bool center) {
+int ShowButton(HWND top, std::wstring text) {
   const auto plain = [](std::wstring caption) { return std::erase(caption, L'&'), caption; };
   const std::vector<HWND> texts = Texts(top);
   const auto button = std::find_if(texts.begin(), texts.end(), [&](HWND child) {
@@ -250,8 +248,7 @@ int ShowButton(HWND top, std::wstring text, bool center) {
   if (button == texts.end()) return Fail("no button " + Utf8(text));
   RECT rect{};
   GetWindowRect(*button, &rect);
-  return Print(center ? Join({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2})
-                      : std::to_string(IsWindowEnabled(*button) ? 1 : 0));
+  return Print(Join({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}));
 }
 
 int ShowRect(HWND window, bool asSize) {
@@ -319,10 +316,7 @@ const std::map<std::wstring, std::pair<std::size_t, std::function<int(HWND, cons
             }
             return Print(std::to_string(worst));
           }}},
-        {L"button-center",
-         {1, [](HWND top, const Args& a) { return ShowButton(top, a[3], true); }}},
-        {L"button-enabled",
-         {1, [](HWND top, const Args& a) { return ShowButton(top, a[3], false); }}},
+        {L"button-center", {1, [](HWND top, const Args& a) { return ShowButton(top, a[3]); }}},
         {L"item-rect",
          {1,
           [](HWND top, const Args& a) {
