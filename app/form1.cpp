@@ -26,7 +26,7 @@ Form1::Form1(WindowSystem& ws, FileSystem& fs) : ws_(ws), fs_(fs), settingsFiles
     browser_->Titles_MouseDown(row, button);
   };
   previewEvents.html.dblClick = [this] { commands_->mnuFileOpen_Click(); };
-  previews_ = std::make_unique<Previews>(ws_, *window_, options_, std::move(previewEvents));
+  previews_ = std::make_unique<Previews>(ws_, fs_, *window_, options_, std::move(previewEvents));
   Browser::Host& host = *this;
   browser_ = std::make_unique<Browser>(ws_, fs_, *window_, host, *previews_, settingsFiles_,
                                        options_, look_);

@@ -66,6 +66,7 @@ class Form1 final : private Browser::Host, private Commands::Lists {
   void mnuRememberPath_Click();
   void mnuAnimation_Click();
   void mnuAutoPlay_Click();
+  void mnuFileDetails_Click();
   void mnuSizeColors_Click();
   void ApplyAppearance(const Appearance& chosen, bool animation);
   void mnuReset_Click();

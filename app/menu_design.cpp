@@ -71,6 +71,9 @@ std::vector<MenuItem> Form1::DesignMenuBar() {
                  command(&Form1::mnuAnimation_Click)),
             Item(menu::mnuAutoPlay, "Automatically start playing audio and video files", {},
                  command(&Form1::mnuAutoPlay_Click)),
+            Checked(Item(menu::mnuFileDetails, "Show file details", {},
+                         command(&Form1::mnuFileDetails_Click)),
+                    true),
             Separator("mnuNone12"),
             Item(menu::mnuTopMost, "Stay always on top", {}, command(&Form1::mnuTopMost_Click))});
 

@@ -102,6 +102,7 @@ void Form1::ShowOptions() {
   window_->SetMenuChecked(menu::mnuRememberPath, options_.rememberPath);
   window_->SetMenuChecked(menu::mnuAnimation, options_.animation);
   window_->SetMenuChecked(menu::mnuAutoPlay, options_.autoPlay);
+  window_->SetMenuChecked(menu::mnuFileDetails, options_.fileDetails);
   window_->SetMenuChecked(menu::mnuTopMost, options_.topMost);
   if (options_.topMost) ApplyTopMost();
 }
@@ -120,6 +121,11 @@ void Form1::mnuAnimation_Click() {
 void Form1::mnuAutoPlay_Click() {
   options_.autoPlay = !options_.autoPlay;
   window_->SetMenuChecked(menu::mnuAutoPlay, options_.autoPlay);
+}
+
+void Form1::mnuFileDetails_Click() {
+  options_.fileDetails = !options_.fileDetails;
+  window_->SetMenuChecked(menu::mnuFileDetails, options_.fileDetails);
 }
 
 // Modeless: the main window stays usable. Nothing covers the dialog while

@@ -1,6 +1,7 @@
 #include "navigation/list_keys.h"
 
 #include "navigation/names.h"
+#include "settings/legacy_text.h"
 
 namespace vantiro {
 namespace {

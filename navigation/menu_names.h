@@ -9,6 +9,7 @@ namespace vantiro::menu {
 inline constexpr std::string_view mnuRememberPath = "mnuRememberPath";
 inline constexpr std::string_view mnuAnimation = "mnuAnimation";
 inline constexpr std::string_view mnuAutoPlay = "mnuAutoPlay";
+inline constexpr std::string_view mnuFileDetails = "mnuFileDetails";
 inline constexpr std::string_view mnuTopMost = "mnuTopMost";
 inline constexpr std::string_view mnuRemoveFavorites = "mnuRemoveFavorites";
 inline constexpr std::string_view mnuReduce = "mnuReduce";

@@ -158,15 +158,6 @@ int FirstBeginning(const std::vector<std::string>& entries, std::u32string_view 
 
 }  // namespace
 
-std::string Utf8Of(char32_t c) {
-  if (c < 0x80) return std::string(1, static_cast<char>(c));
-  const int length = c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
-  std::string bytes(static_cast<std::size_t>(length), '\0');
-  for (int i = length - 1; i > 0; --i, c >>= 6) bytes[i] = static_cast<char>(0x80 | (c & 0x3F));
-  bytes[0] = static_cast<char>((0xF00 >> length) | c);
-  return bytes;
-}
-
 int TypedEntry(const std::vector<std::string>& entries, const std::string& typed, int current) {
   const std::u32string word = UpperCharacters(typed);
   const int found = FirstBeginning(entries, word, 0);

@@ -34,8 +34,6 @@ int TypedEntry(const std::vector<std::string>& entries, const std::string& typed
 // A character's upper case as Windows compares names ignoring case: its
 // simple mapping in Unicode, the character itself where it has none.
 char32_t UpperCase(char32_t c);
-// A character's bytes in UTF-8.
-std::string Utf8Of(char32_t c);
 
 // Where a name stands in a list; -1 for an empty name or one not there.
 int IndexOf(const std::vector<std::string>& names, const std::string& name);

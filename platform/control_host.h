@@ -27,6 +27,9 @@ class ControlHost {
   virtual std::unique_ptr<Button> CreateButton(const std::string& caption, ButtonRole role,
                                                Button::Events events) = 0;
   virtual std::unique_ptr<Label> CreateLabel(const std::string& caption) = 0;
+  // Lines of text in a fixed-pitch font that the user can scroll and
+  // select, not change.
+  virtual std::unique_ptr<Label> CreateTextBlock() = 0;
   virtual std::unique_ptr<CheckBox> CreateCheckBox(const std::string& caption,
                                                    CheckBox::Events events) = 0;
   virtual std::unique_ptr<ScrollBar> CreateHScrollBar(ScrollBar::Events events) = 0;

@@ -41,6 +41,12 @@ struct ItemInfo {
   bool link = false;
 };
 
+// A file's size and the local time it last changed.
+struct FileFacts {
+  std::uint64_t size = 0;
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0;
+};
+
 struct FolderEntry {
   std::string name;
   ItemInfo info;
@@ -107,6 +113,9 @@ class FileSystem {
   // copies to the same place. A file at the new path is replaced only when
   // told. False when it cannot.
   virtual bool CopyWhole(const std::string& from, const std::string& to, bool replace) = 0;
+
+  // A file's size and last change; nullopt when nothing can tell them.
+  virtual std::optional<FileFacts> Facts(const std::string& path) const = 0;
 
   // Opens a file to read it; nullptr when it cannot be opened.
   virtual std::unique_ptr<InputFile> OpenForReading(const std::string& path) const = 0;

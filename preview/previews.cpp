@@ -36,8 +36,9 @@ bool Loaded(const std::unique_ptr<Form>& form) {
 
 }  // namespace
 
-Previews::Previews(WindowSystem& ws, Window& main, const Options& options, Events events)
-    : ws_(ws), main_(main), options_(options), events_(std::move(events)) {}
+Previews::Previews(WindowSystem& ws, const FileSystem& fs, Window& main, const Options& options,
+                   Events events)
+    : ws_(ws), fs_(fs), main_(main), options_(options), events_(std::move(events)) {}
 
 template <typename Form, typename... Args>
 Form& Previews::MadeOnFirstUse(std::unique_ptr<Form>& form, Args&&... args) {
@@ -51,14 +52,18 @@ Form& Previews::MadeOnFirstUse(std::unique_ptr<Form>& form, Args&&... args) {
 Form2& Previews::form2() { return MadeOnFirstUse(form2_); }
 Form3& Previews::form3() { return MadeOnFirstUse(form3_); }
 FrmHtml& Previews::frmHTML() { return MadeOnFirstUse(frmHTML_, events_.html); }
+FrmDetails& Previews::frmDetails() { return MadeOnFirstUse(frmDetails_); }
 
-// A picture or a sound keeps the keys with the main window; a video keeps
-// the player in front.
+// A picture, a file's details or a sound keeps the keys with the main
+// window; a video keeps the player in front.
 bool Previews::Preview(const std::string& fileName, const std::string& fullPath) {
   const std::string key = PreviewKey(fullPath);
   bool takeKeysBack = false;
   if (std::ranges::find(kPictureKeys, key) != kPictureKeys.end()) {
     ShowPicture(fileName, fullPath);
+    takeKeysBack = true;
+  } else if (options_.fileDetails && !FindMediaKind(key) && key != ".htm" && key != "html") {
+    ShowDetails(fileName, fullPath);
     takeKeysBack = true;
   } else {
     HidePictureViewer();
@@ -79,9 +84,30 @@ void Previews::ShowPicture(const std::string& fileName, const std::string& fullP
   if (viewer.image().height > ws_.ScreenHeight() || viewer.image().width > ws_.ScreenWidth())
     viewer.ZoomOut(0, 0);
   viewer.Resize();
-  viewer.window().SetLeft(ClampTwips(std::int64_t{main_.Left()} + main_.Width()));
-  viewer.window().SetTop(main_.Top());
+  PlaceBeside(viewer.window());
+  if (Loaded(frmDetails_)) frmDetails_->window().Hide();
   viewer.ShowImage();
+}
+
+// Flush right of the main window, top edges aligned.
+void Previews::PlaceBeside(Window& window) {
+  window.SetLeft(ClampTwips(std::int64_t{main_.Left()} + main_.Width()));
+  window.SetTop(main_.Top());
+}
+
+// The main window keeps the keys: the user goes on choosing files.
+void Previews::ShowDetails(const std::string& fileName, const std::string& fullPath) {
+  if (Loaded(form2_)) form2_->window().Hide();
+  const int asked = ++detailsAsked_;
+  ws_.Run([&ws = ws_, &fs = fs_, fileName, fullPath, asked, ended = lifetime_.ended(), this] {
+    ws.Post(Lifetime::Guard(ended, [this, asked, details = ReadDetails(fs, fullPath, fileName)] {
+      if (asked != detailsAsked_) return;
+      PlaceBeside(frmDetails().window());
+      frmDetails().Show(details);
+      main_.Show();
+      main_.SetFocus();
+    }));
+  });
 }
 
 void Previews::ShowMultimedia(const std::string& fileName, const std::string& fullPath) {
@@ -112,6 +138,8 @@ void Previews::DockPlayer() {
 
 void Previews::HidePictureViewer() {
   if (Loaded(form2_)) form2_->window().Hide();
+  if (Loaded(frmDetails_)) frmDetails_->window().Hide();
+  ++detailsAsked_;  // and what is still being read stays unshown
 }
 
 void Previews::HidePlayer(bool evenPlaying) {

@@ -1,5 +1,6 @@
-// The windows beside the main window: the picture viewer, the player docked
-// under it and the HTML files list. Each is made, hidden, on first use;
+// The windows beside the main window: the picture viewer (or the details of
+// any other file in its place), the player docked under it and the HTML
+// files list. Each is made, hidden, on first use;
 // closed with its close box it is unloaded, and the next use makes it anew.
 // Which file goes where is decided here, by its extension.
 #pragma once
@@ -10,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/executor.h"
 #include "platform/window_system.h"
+#include "preview/details_window.h"
 #include "preview/html_window.h"
 #include "preview/picture_viewer.h"
 #include "preview/player_window.h"
@@ -24,7 +27,8 @@ class Previews {
     std::function<void()> made;  // a window was made: the top-most option applies to it
     FrmHtml::Events html;
   };
-  Previews(WindowSystem& ws, Window& main, const Options& options, Events events);
+  Previews(WindowSystem& ws, const FileSystem& fs, Window& main, const Options& options,
+           Events events);
 
   // Shows a file in the preview its extension calls for, and hides the
   // others; true when the main window should take the keys back, so that
@@ -32,6 +36,10 @@ class Previews {
   bool Preview(const std::string& fileName, const std::string& fullPath);
   void ShowPicture(const std::string& fileName, const std::string& fullPath);
   void ShowMultimedia(const std::string& fileName, const std::string& fullPath);
+  // Read away from the window's thread; a later file's details replace
+  // these unshown.
+  void ShowDetails(const std::string& fileName, const std::string& fullPath);
+  // The details too, which stand in its place.
   void HidePictureViewer();
   // Hidden, the player plays on.
   void HidePlayer(bool evenPlaying);
@@ -43,24 +51,31 @@ class Previews {
   Form2& form2();
   Form3& form3();
   FrmHtml& frmHTML();
+  FrmDetails& frmDetails();
   // The windows the top-most option covers besides the main window, made
   // if need be: a new one applies the option itself, which must not undo a
   // change under way.
-  std::array<Window*, 3> Windows() {
-    return {&form2().window(), &form3().window(), &frmHTML().window()};
+  std::array<Window*, 4> Windows() {
+    return {&form2().window(), &form3().window(), &frmHTML().window(), &frmDetails().window()};
   }
 
  private:
   template <typename Form, typename... Args>
   Form& MadeOnFirstUse(std::unique_ptr<Form>& form, Args&&... args);
 
+  void PlaceBeside(Window& window);
+
   WindowSystem& ws_;
+  const FileSystem& fs_;
   Window& main_;
   const Options& options_;
   Events events_;
   std::unique_ptr<Form2> form2_;
   std::unique_ptr<Form3> form3_;
   std::unique_ptr<FrmHtml> frmHTML_;
+  std::unique_ptr<FrmDetails> frmDetails_;
+  int detailsAsked_ = 0;  // the details wanted are those of the last ask
+  Lifetime lifetime_;     // ends first: no details reach a Previews gone
 };
 
 }  // namespace vantiro

@@ -63,6 +63,26 @@ bool ReadSettings(TextFileReader& file, Config& config) {
          Take(file.Boolean(), set(options.autoPlay)) && Take(file.Boolean(), set(options.topMost));
 }
 
+// Lines before the option that ends the file: the twelve values, the last
+// box and the current folder.
+constexpr int kLinesBeforeLastOption = 14;
+
+// The option written after the chain, whose last line is always a quoted
+// text: a last line that is a boolean is the option, taken off the
+// contents. A file from before it has none, and the option stays as it is.
+void TakeLastOption(std::string& contents, bool& option) {
+  std::string_view text = contents;
+  while (text.ends_with('\n') || text.ends_with('\r')) text.remove_suffix(1);
+  const std::size_t last = text.find_last_of("\r\n") + 1;  // 0 for a file of one line
+  const std::optional<bool> value = TextFileReader(std::string(text.substr(last))).Boolean();
+  TextFileReader before(std::string(text.substr(0, last)));
+  int lines = 0;
+  while (before.NextLine()) ++lines;
+  if (!value || lines < kLinesBeforeLastOption) return;
+  option = *value;
+  contents.resize(last);
+}
+
 }  // namespace
 
 std::string ConfigText(const Config& config) {
@@ -80,10 +100,12 @@ std::string ConfigText(const Config& config) {
   file.Text(config.chain.currentFolder);
   for (const SavedSelection& box : config.chain.boxes) WriteSelection(file, box);
   if (config.chain.file) WriteSelection(file, *config.chain.file);
+  file.Boolean(config.options.fileDetails);
   return file.contents();
 }
 
 bool ReadConfig(std::string contents, Config& config) {
+  TakeLastOption(contents, config.options.fileDetails);
   TextFileReader file(std::move(contents));
   if (!ReadSettings(file, config)) return false;
   config.chain.boxes.clear();

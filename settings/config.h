@@ -1,6 +1,7 @@
 // The configuration file "Config" beside the program: the pane widths and
 // colours, the window's place, the options, and the chain of folders (and
-// the file) open when it was saved. One value a line, in this order.
+// the file) open when it was saved, and last the option to show file
+// details. One value a line, in this order.
 #pragma once
 
 #include <optional>

@@ -53,30 +53,43 @@ std::size_t ValidSequence(std::string_view text) {
   return length;
 }
 
-void AppendUtf8(std::string& out, char16_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
 std::string FromWindows1252(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() * 2);
   for (const char byte : bytes) {
     const auto c = static_cast<unsigned char>(byte);
-    AppendUtf8(out, c >= 0x80 && c <= 0x9F ? kHighControls[c - 0x80] : char16_t{c});
+    out += Utf8Of(c >= 0x80 && c <= 0x9F ? kHighControls[c - 0x80] : char16_t{c});
   }
   return out;
 }
 
 }  // namespace
+
+std::string Utf8Of(char32_t c) {
+  if (c < 0x80) return std::string(1, static_cast<char>(c));
+  const int length = c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+  std::string bytes(static_cast<std::size_t>(length), '\0');
+  for (int i = length - 1; i > 0; --i, c >>= 6) bytes[i] = static_cast<char>(0x80 | (c & 0x3F));
+  bytes[0] = static_cast<char>((0xF00 >> length) | c);
+  return bytes;
+}
+
+std::string FromUtf16(std::string_view bytes, bool bigEndian) {
+  const auto unit = [&](std::size_t i) -> char32_t {
+    const auto first = static_cast<unsigned char>(bytes[i]);
+    const auto second = static_cast<unsigned char>(bytes[i + 1]);
+    return bigEndian ? first << 8 | second : second << 8 | first;
+  };
+  std::string out;
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    char32_t c = unit(i);
+    const bool pair = c >= 0xD800 && c < 0xDC00 && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 &&
+                      unit(i + 2) < 0xE000;
+    if (pair) c = 0x10000 + ((c - 0xD800) << 10) + (unit(i += 2) - 0xDC00);
+    out += Utf8Of(!pair && c >= 0xD800 && c < 0xE000 ? char32_t{0xFFFD} : c);
+  }
+  return out;
+}
 
 bool IsUtf8(std::string_view text) {
   while (!text.empty()) {

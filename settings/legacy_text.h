@@ -9,6 +9,13 @@
 
 namespace vantiro {
 
+// A character's bytes in UTF-8.
+std::string Utf8Of(char32_t c);
+
+// UTF-16 text in bytes of either order, turned into UTF-8; a lone
+// surrogate becomes U+FFFD and an odd last byte is dropped.
+std::string FromUtf16(std::string_view bytes, bool bigEndian);
+
 // Strict: no overlong forms, no surrogates, nothing beyond U+10FFFF.
 bool IsUtf8(std::string_view text);
 

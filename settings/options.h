@@ -1,4 +1,4 @@
-// The four options of File > Options and the appearance the size and colours
+// The options of File > Options and the appearance the size and colours
 // dialog sets: plain values, kept in Config. A menu mark shows an option;
 // it does not store it.
 #pragma once
@@ -15,6 +15,7 @@ struct Options {
   bool animation = false;    // "Use animation when exploring folders"
   bool autoPlay = false;     // "Automatically start playing audio and video files"
   bool topMost = false;      // "Stay always on top"
+  bool fileDetails = true;   // "Show file details"
 };
 
 // The widths of the boxes that the dialog offers, in twips: from 20 pixels,

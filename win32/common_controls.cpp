@@ -51,6 +51,40 @@ LabelControl::LabelControl(const ChildParts& parts, const std::string& caption)
 
 void LabelControl::SetCaption(const std::string& caption) { SetText(hwnd_.get(), caption); }
 
+namespace {
+
+UniqueFont FixedPitchLike(HFONT font) {
+  LOGFONTW look{};
+  GetObjectW(font ? font : GetStockObject(DEFAULT_GUI_FONT), sizeof look, &look);
+  look.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+  look.lfFaceName[0] = L'\0';
+  return UniqueFont(CreateFontIndirectW(&look));
+}
+
+// The edit box's lines end in CR LF; the program's in LF.
+std::string Replaced(std::string text, std::string_view from, std::string_view to) {
+  for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
+    text.replace(at, from.size(), to);
+  return text;
+}
+
+}  // namespace
+
+TextBlockControl::TextBlockControl(const ChildParts& parts)
+    : ChildWindow(parts.scale), font_(FixedPitchLike(parts.font)) {
+  constexpr DWORD kStyle = WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY |
+                           ES_AUTOVSCROLL | ES_AUTOHSCROLL;
+  Adopt(CreateChild(parts, L"EDIT", "", kStyle, WS_EX_CLIENTEDGE), font_.get());
+}
+
+std::string TextBlockControl::Caption() const {
+  return Replaced(TextOf(hwnd_.get()), "\r\n", "\n");
+}
+
+void TextBlockControl::SetCaption(const std::string& caption) {
+  SetText(hwnd_.get(), Replaced(caption, "\n", "\r\n"));
+}
+
 CheckBoxControl::CheckBoxControl(const ChildParts& parts, const std::string& caption, Events events)
     : ChildWindow(parts.scale), events_(std::move(events)) {
   Adopt(CreateChild(parts, L"BUTTON", caption, WS_TABSTOP | BS_AUTOCHECKBOX), parts.font);

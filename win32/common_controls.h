@@ -1,5 +1,5 @@
-// The standard controls: push buttons, labels, check boxes and horizontal
-// scroll bars, each a child window of the system's own class.
+// The standard controls: push buttons, labels, blocks of text, check boxes
+// and horizontal scroll bars, each a child window of the system's own class.
 #pragma once
 
 #include <windows.h>
@@ -35,6 +35,19 @@ class LabelControl final : public ChildWindow<Label> {
 
   std::string Caption() const override { return TextOf(hwnd_.get()); }
   void SetCaption(const std::string& caption) override;
+};
+
+// A read-only edit box in a fixed-pitch font as high as the window's:
+// the text can be scrolled, selected and copied, and read by other programs.
+class TextBlockControl final : public ChildWindow<Label> {
+ public:
+  explicit TextBlockControl(const ChildParts& parts);
+
+  std::string Caption() const override;
+  void SetCaption(const std::string& caption) override;
+
+ private:
+  UniqueFont font_;  // goes after the window
 };
 
 class CheckBoxControl final : public ChildWindow<CheckBox> {

@@ -30,6 +30,9 @@ class ControlMaker : public Interface {
   std::unique_ptr<Label> CreateLabel(const std::string& caption) override {
     return std::make_unique<LabelControl>(NextParts(), caption);
   }
+  std::unique_ptr<Label> CreateTextBlock() override {
+    return std::make_unique<TextBlockControl>(NextParts());
+  }
   std::unique_ptr<CheckBox> CreateCheckBox(const std::string& caption,
                                            CheckBox::Events events) override {
     UsesDialogKeys();

@@ -107,6 +107,19 @@ std::optional<ItemInfo> Win32FileSystem::Examine(const std::string& path) const 
   return InfoOf(data.dwFileAttributes);
 }
 
+std::optional<FileFacts> Win32FileSystem::Facts(const std::string& path) const {
+  const QuietErrors quiet;
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  FILETIME local{};
+  SYSTEMTIME time{};
+  if (!GetFileAttributesExW(FilePath(path).c_str(), GetFileExInfoStandard, &data) ||
+      !FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) ||
+      !FileTimeToSystemTime(&local, &time))
+    return std::nullopt;
+  return FileFacts{std::uint64_t{data.nFileSizeHigh} << 32 | data.nFileSizeLow,
+                   time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute};
+}
+
 // The copy is made under a name of this thread's beside the target and
 // renamed into place: a reader, or another window copying the same file,
 // never finds the target half written.

@@ -15,6 +15,7 @@ class Win32FileSystem final : public FileSystem {
   std::unique_ptr<FolderWatch> Watch(const std::string& path,
                                      std::function<void()> changed) const override;
   std::optional<ItemInfo> Examine(const std::string& path) const override;
+  std::optional<FileFacts> Facts(const std::string& path) const override;
   bool CopyWhole(const std::string& from, const std::string& to, bool replace) override;
   std::unique_ptr<InputFile> OpenForReading(const std::string& path) const override;
   bool SaveFile(const std::string& path, const std::string& contents) override;

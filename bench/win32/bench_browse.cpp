@@ -41,14 +41,6 @@ bool Open(win32::Win32WindowSystem& ws, Browser& browser, int box, const std::st
   return false;
 }
 
-// Runs the window's loop while going() holds, for at most so many ms.
-void RunFor(win32::Win32WindowSystem& ws, DWORD most, const std::function<bool()>& going) {
-  const UINT_PTR tick = SetTimer(nullptr, 0, 50, nullptr);  // wakes the loop to look at the clock
-  const DWORD start = GetTickCount();
-  ws.RunWhile([&] { return going() && GetTickCount() - start < most; });
-  KillTimer(nullptr, tick);
-}
-
 double ProcessCpuSeconds() {
   FILETIME created, ended, kernel, user;
   GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user);

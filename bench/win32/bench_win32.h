@@ -47,6 +47,14 @@ class AnswerWatch {
   std::thread thread_;
 };
 
+// Runs the window's loop while going() holds, for at most so many ms.
+inline void RunFor(win32::Win32WindowSystem& ws, DWORD most, const std::function<bool()>& going) {
+  const UINT_PTR tick = SetTimer(nullptr, 0, 50, nullptr);  // wakes the loop to look at the clock
+  const DWORD start = GetTickCount();
+  ws.RunWhile([&] { return going() && GetTickCount() - start < most; });
+  KillTimer(nullptr, tick);
+}
+
 // Sub-folders "folder 000000"... in "small\" (10,000) and "big\" (100,000),
 // filled into a real list box and measured.
 bool FillFolderBox(win32::Win32WindowSystem& ws, const std::string& root);
@@ -72,7 +80,8 @@ bool Choose(win32::Win32WindowSystem& ws, Browser& browser, int box, int entry,
 bool MakeProgramFolder(const std::string& folder);
 
 // "big.jpg" (6000 x 4000) and "big.bmp" (4000 x 3000) in "pictures\",
-// clicked in the file list until the viewer shows them, then the JPEG zoomed.
+// clicked in the file list until the viewer shows them, then the JPEG
+// zoomed; then the details of text files of 64 KB and 4 GB in "details\".
 bool PreviewPictures(win32::Win32WindowSystem& ws, const std::string& root);
 
 // Box 0 rebuilt with the favourites, and a folder opened 40 levels deep,

@@ -299,6 +299,9 @@ class FakeControlMaker : public Interface {
   std::unique_ptr<Label> CreateLabel(const std::string& caption) override {
     return std::make_unique<FakeLabel>(world(), caption);
   }
+  std::unique_ptr<Label> CreateTextBlock() override {
+    return std::make_unique<FakeLabel>(world(), std::string());
+  }
   std::unique_ptr<CheckBox> CreateCheckBox(const std::string& caption,
                                            CheckBox::Events events) override {
     return std::make_unique<FakeCheckBox>(world(), caption, std::move(events));

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cctype>
+#include <ctime>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -123,6 +124,15 @@ class TempDrives : public FileSystem {
     const auto status = std::filesystem::symlink_status(HostPath(path), error);
     if (!std::filesystem::exists(status)) return std::nullopt;
     return ItemInfo{std::filesystem::is_directory(HostPath(path), error), is_symlink(status)};
+  }
+  // The time in UTC, as the host has no time zone of the test's.
+  std::optional<FileFacts> Facts(const std::string& path) const override {
+    struct stat status {};
+    std::tm time{};
+    if (stat(HostPath(path).c_str(), &status) != 0 || !gmtime_r(&status.st_mtime, &time))
+      return std::nullopt;
+    return FileFacts{static_cast<std::uint64_t>(status.st_size), time.tm_year + 1900,
+                     time.tm_mon + 1, time.tm_mday, time.tm_hour, time.tm_min};
   }
   bool CopyWhole(const std::string& from, const std::string& to, bool replace) override {
     using enum std::filesystem::copy_options;

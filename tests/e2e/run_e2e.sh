@@ -334,7 +334,8 @@ make_html_folder() {
   printf '<title>Beta</title>\n' >"$html_folder/b.htm"
   printf '<p>First</p><Title>Gamma</Title>\n' >"$html_folder/Gamma.HTM"
   local name
-  for name in notes.txt run.bat a.c x.js pic.bmp 'Tom & Jerry.txt' café.txt; do
+  printf 'first line\r\nsecond\r\n' >"$html_folder/notes.txt"
+  for name in run.bat a.c x.js pic.bmp 'Tom & Jerry.txt' café.txt; do
     : >"$html_folder/$name"
   done
 }
@@ -367,6 +368,20 @@ html_window_holds_titles() {
     eventually 5 html_window_beside || return 1
   says "titles: $(probe items "$html_title" 0 | paste -sd '|')" \
     items_are "$html_title" 0 "${all_titles[@]}"
+}
+
+details_say() { probe texts notes.txt | tr -d '\r' | grep -qxF -- "$1"; }
+
+# A text file's details stand flush right of the main window: its size and
+# first lines, read by another program as a screen reader would.
+text_file_details() {
+  click_entry 2 notes.txt && says "no details" eventually 10 probe wait notes.txt 0 || return 1
+  local -a main details
+  read -r -a main <<<"$(geometry "$title")"
+  read -r -a details <<<"$(geometry notes.txt)"
+  says "main window: ${main[*]}; details: ${details[*]}; texts: $(probe texts notes.txt | tr '\r\n' '||')" \
+    eval '((details[0] == main[0] + main[2] && details[1] == main[1])) && details_say "20 bytes" &&
+      details_say "first line" && details_say second'
 }
 
 filters_box_says() {
@@ -950,6 +965,7 @@ main() {
   check "a click on a folder lists its files right of the boxes at 200 pixels (3000 twips): HTML files first, then by name, programs in capitals, short names left out" folder_lists_its_files
   check "the caption names the folder clicked: \"$title - $html_entry\"" caption_names "$html_entry"
   check "the \"$html_title\" window stands flush right of the main window, holding the page titles line for line with the HTML files" html_window_holds_titles
+  check "a click on a text file shows its size and first lines flush right of the main window, readable by another program" text_file_details
   check "Ctrl+F asks for the filter, \"*.*\" at first; with \"$filter\" the folder lists only those files and the \"$html_title\" window goes" filter_lists_the_matches
   check "F5 rebuilds the view from the disk: the drives in box 0, the new folder in C:\\" refresh_reads_the_disk
   check "a restart re-opens the folders and re-selects the file of the last run" restart_restores_the_path

@@ -8,6 +8,7 @@
 
 #include "navigation/folder_chain.h"
 #include "navigation/names.h"
+#include "settings/legacy_text.h"
 #include "tests/doubles/temp_drives.h"
 
 namespace vantiro {

@@ -1,5 +1,6 @@
 #include "navigation/page_title.h"
 
+#include "preview/file_details.h"
 #include "settings/legacy_text.h"
 
 #include <gtest/gtest.h>
@@ -81,6 +82,27 @@ TEST(PageTitle, BinaryAndHugeFilesGiveABoundedTitle) {
   EXPECT_TRUE(IsUtf8(title)) << "read as Windows-1252";
   EXPECT_TRUE(std::none_of(title.begin(), title.end(),
                            [](char c) { return static_cast<unsigned char>(c) < 32 || c == '<'; }));
+}
+
+// A file's beginning as lines: in any of three encodings, line ends dropped,
+// at most 200 lines; no text for bytes that are none.
+TEST(FileDetails, TextLinesReadTheThreeEncodings) {
+  const std::pair<std::string, std::optional<std::string>> rows[] = {
+      {"a\r\nb\n\nc", "a\nb\n\nc\n"},
+      {"\xEF\xBB\xBF"
+       "caf\xC3\xA9\tx",
+       "caf\xC3\xA9\tx\n"},
+      {"caf\xE9", "caf\xC3\xA9\n"},
+      {std::string("\xFF\xFEh\0i\0\n\0", 8), "hi\n"},
+      {std::string("\xFE\xFF\xD8\x3D\xDE\x00\xD8\x00", 8), "\xF0\x9F\x98\x80\xEF\xBF\xBD\n"},
+      {std::string("a\0b", 3), std::nullopt},
+      {"\x1B[0m", std::nullopt},
+      {"", ""}};
+  for (const auto& [bytes, lines] : rows) EXPECT_EQ(TextLines(bytes, false), lines) << bytes;
+  EXPECT_EQ(TextLines("caf\xE2\x82", true), "caf\n") << "a character cut by the read";
+  EXPECT_EQ(std::ranges::count(TextLines(std::string(300, '\n'), false).value_or(""), '\n'), 200);
+  EXPECT_EQ(SizeText(1234567) + ", " + SizeText(1), "1,234,567 bytes, 1 byte");
+  EXPECT_EQ(ChangedText({0, 2026, 12, 9, 7, 5}), "2026-12-09 07:05");
 }
 
 // Valid UTF-8 is kept; anything else is Windows-1252, whole.

@@ -44,6 +44,33 @@ class PreviewsTest : public MainWindowTest {
   void Key(int code) { image().events.keyDown({code, 0}); }
 };
 
+// Any other file shows beside the window its size and, for text, its first
+// lines, the keys staying with the file list; pictures and pages do not, nor
+// anything once the option is off.
+TEST_F(PreviewsTest, OtherFilesShowTheirDetailsBesideTheWindow) {
+  Open({{"a.gif", {1500, 1200}}}, {"notes.txt", "data.bin", "page.htm"});
+  drives.MakeFile("c:\\p\\notes.txt", "one\r\ntwo");
+  drives.MakeFile("c:\\p\\data.bin", std::string("\0\1", 2));
+  FrmDetails& details = form->previews().frmDetails();
+  const auto shown = [&] {
+    return Log{details.window().Caption(), details.lblSize().Caption(),
+               details.txtLines().Visible() ? details.txtLines().Caption() : "no text"};
+  };
+  ClickFile("notes.txt");
+  EXPECT_EQ(shown(), (Log{"notes.txt", "8 bytes", "one\ntwo\n"}));
+  EXPECT_EQ(details.window().Left(), main().Left() + main().Width());
+  EXPECT_EQ(ws.world.focus, &files());
+  ClickFile("data.bin");
+  EXPECT_EQ(shown(), (Log{"data.bin", "2 bytes", "no text"}));
+  for (const char* other : {"a.gif", "page.htm"}) {
+    ClickFile(other);
+    EXPECT_FALSE(details.window().Visible()) << other;
+  }
+  main().ChooseMenu("mnuFileDetails");
+  ClickFile("notes.txt");
+  EXPECT_FALSE(details.window().Visible());
+}
+
 TEST_F(PreviewsTest, PicturesStandBesideTheWindowSoundsPlayUnderItAndAPlayingSoundStays) {
   Open({{"a.gif", {1500, 1200}}, {"PHOTO.JPG", {300, 300}}},
        {"photo.jpeg", "song.wav", "clip.avi", "readme.txt", "bad.bmp"});

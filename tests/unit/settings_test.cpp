@@ -75,6 +75,15 @@ TEST(ConfigFile, ReadsTheValuesInOrderUntilTheFirstItCannot) {
             (std::vector<Twips>{kHeight, 150, 300}));
   EXPECT_FALSE(config.options.rememberPath || config.options.autoPlay);
   EXPECT_TRUE(config.options.animation);
+  // The option to show file details comes last, after the chain; a file
+  // from before it, or one that ends sooner, leaves it on.
+  const std::string chain = good + "0\r\n\"\"\r\n";
+  for (const auto& [text, details] :
+       {std::pair{chain + "#FALSE#", false}, {chain, true}, {Twelve("#FALSE#", "#FALSE#"), true}}) {
+    Config read;
+    ReadConfig(text, read);
+    EXPECT_EQ(read.options.fileDetails, details) << text;
+  }
 }
 
 // Every line to the end is a favourite, quoted or not; a line of bytes that
@@ -139,18 +148,20 @@ TEST_F(Settings, ExitWritesEveryValueLineByLine) {
   drives.MakeFile(kConfig, "1500\r\n");  // damaged after the first value, which is kept
   Start();
   main().ChooseMenu("mnuAnimation");
+  main().ChooseMenu("mnuFileDetails");
   OpenB();
   ClickFile("photo.bmp");
   const std::string width = std::to_string(main().Width());
   const std::string height = std::to_string(main().Height());
   main().ChooseMenu("mnuReduce");  // the normal height is saved
   main().Close();
-  EXPECT_EQ(Lines(drives.Contents(kConfig)),
-            (Entries{"1500", "1800", "16777215", "-2147483628", width, height, "450", "600",
-                     "#TRUE#", "#TRUE#", "#FALSE#", "#FALSE#", "3", "\"c:\\a\\b\\\"",
-                     // box 0 .. 3, then the file list: index, text, tag
-                     "0", "\"c:\"", "\"\"", "0", "\"a\"", "\"c:\\\"", "0", "\"b\"", "\"c:\\a\\\"",
-                     "-1", "\"\"", "\"c:\\a\\b\\\"", "1", "\"photo.bmp\"", "\"c:\\a\\b\\\""}));
+  EXPECT_EQ(
+      Lines(drives.Contents(kConfig)),
+      (Entries{"1500", "1800", "16777215", "-2147483628", width, height, "450", "600", "#TRUE#",
+               "#TRUE#", "#FALSE#", "#FALSE#", "3", "\"c:\\a\\b\\\"",
+               // box 0 .. 3, then the file list: index, text, tag
+               "0", "\"c:\"", "\"\"", "0", "\"a\"", "\"c:\\\"", "0", "\"b\"", "\"c:\\a\\\"", "-1",
+               "\"\"", "\"c:\\a\\b\\\"", "1", "\"photo.bmp\"", "\"c:\\a\\b\\\"", "#FALSE#"}));
   EXPECT_EQ(drives.Contents(kFavorites), "") << "saved too, empty";
 }
 
