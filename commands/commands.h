@@ -12,6 +12,7 @@
 
 #include "commands/shell_gate.h"
 #include "navigation/chain_lists.h"
+#include "platform/executor.h"
 #include "settings/program.h"
 #include "settings/settings_files.h"
 
@@ -62,6 +63,9 @@ class Commands {
   // the shell asks no question, and declines its own offer to delete for
   // good what the bin cannot take.
   ShellFileResult Recycle(const std::string& path, bool askNothing);
+  // The folder to the Recycle Bin, once the gate has looked through all it
+  // holds away from the window's thread.
+  void RecycleFolder(const std::string& folder);
   void CopyExactly(const std::string& source, const std::string& target);
   const std::string& CurrentFolder() const { return chain_.CurrentFolder(); }
   int IsFolderOk() { return vantiro::IsFolderOk(ws_, chain_); }
@@ -76,6 +80,7 @@ class Commands {
   // The Recycle Bin's request to the shell, kept from one use to the next;
   // no owner window.
   ShellFileOperation FileOp;
+  Lifetime lifetime_;  // ends first: no gate's answer reaches Commands gone
 };
 
 }  // namespace vantiro

@@ -46,13 +46,21 @@ void Commands::mnuFolderRecycleBin_Click() {
   if (folder.ends_with('\\')) folder.pop_back();
   if (ws_.MsgBox(
           "Do you really want to send '" + folder + "' and all it holds to the Recycle Bin ?",
-          msgbox::kYesNo | msgbox::kExclamation, kAppTitle) != msgbox::kYes ||
-      !ShellTakes(folder, CheckShellTree(fs_, folder), "sent to the Recycle Bin")) {
+          msgbox::kYesNo | msgbox::kExclamation, kAppTitle) != msgbox::kYes) {
     return;
   }
+  ws_.Run([&ws = ws_, &fs = fs_, folder, ended = lifetime_.ended(), this] {
+    ws.Post(Lifetime::Guard(ended, [this, folder, refusal = CheckShellTree(fs, folder)] {
+      if (ShellTakes(folder, refusal, "sent to the Recycle Bin")) RecycleFolder(folder);
+    }));
+  });
+}
+
+// The chain closes back from the folder gone, if it still shows it.
+void Commands::RecycleFolder(const std::string& folder) {
   const ShellFileResult result = Recycle(folder, true);
   if (!fs_.Examine(folder)) {
-    lists_.CloseCurrentFolder();
+    if (CurrentFolder() == folder + '\\') lists_.CloseCurrentFolder();
   } else if (result.aborted) {
     ws_.MsgBox("'" + folder + "' cannot be sent to the Recycle Bin: the Recycle Bin cannot " +
                    "take it. Nothing has been deleted.",

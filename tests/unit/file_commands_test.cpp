@@ -125,6 +125,7 @@ TEST_F(FileCommands, ItsOwnChangesShowWithTheChainKept) {
   drives.binRefuses = true;  // the shell's offer to delete for good is declined
   ws.msgBoxAnswers = {msgbox::kYes};
   main().ChooseMenu("mnuFolderRecycleBin");
+  Settle();
   EXPECT_EQ(said(),
             "'c:\\docs\\old' cannot be sent to the Recycle Bin: the Recycle Bin cannot "
             "take it. Nothing has been deleted.");
@@ -162,6 +163,7 @@ TEST_F(FileCommands, TheShellNeverGetsANameItWouldReadAsAnother) {
   Click(2, "work.");
   ws.msgBoxAnswers = {msgbox::kYes};
   main().ChooseMenu("mnuFolderRecycleBin");
+  Settle();
   EXPECT_EQ(said(), "'c:\\docs\\work.' cannot be sent to the Recycle Bin: its name ends in a dot.");
   main().ChooseMenu("mnuExplore");
   EXPECT_THAT(said(), EndsWith("opened in Explorer: its name ends in a dot."));
