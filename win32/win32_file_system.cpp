@@ -2,11 +2,14 @@
 
 #include <windows.h>
 
+#include <winnetwk.h>
+
 #include <algorithm>
 #include <functional>
 #include <string_view>
 
 #include "win32/handles.h"
+#include "win32/system_library.h"
 #include "win32/wide_text.h"
 
 namespace vantiro::win32 {
@@ -65,6 +68,23 @@ bool Enumerate(const std::string& path,
   return true;
 }
 
+// A network drive's label is the share it leads to, as this machine keeps
+// it: asking the server would hold the window while the server is away.
+std::wstring DriveLabel(const std::wstring& root) {
+  wchar_t label[MAX_PATH + 1] = {};
+  if (GetDriveTypeW(root.c_str()) == DRIVE_REMOTE) {
+    static const auto connection =
+        SystemFunction<decltype(WNetGetConnectionW)>(L"mpr.dll", "WNetGetConnectionW");
+    DWORD size = MAX_PATH + 1;
+    const std::wstring drive = root.substr(0, 2);
+    return connection && connection(drive.c_str(), label, &size) == NO_ERROR ? label : L"";
+  }
+  return GetVolumeInformationW(root.c_str(), label, MAX_PATH + 1, nullptr, nullptr, nullptr,
+                               nullptr, 0)
+             ? label
+             : L"";
+}
+
 }  // namespace
 
 std::string Win32FileSystem::CurrentDirectory() const {
@@ -80,13 +100,8 @@ std::vector<std::string> Win32FileSystem::Drives() const {
   for (int letter = 0; letter < 26; ++letter) {
     if ((present & (1u << letter)) == 0) continue;
     std::string text{static_cast<char>('a' + letter), ':'};
-    wchar_t label[MAX_PATH + 1] = {};
-    const std::wstring root{static_cast<wchar_t>(L'A' + letter), L':', L'\\'};
-    if (GetVolumeInformationW(root.c_str(), label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr,
-                              0) &&
-        label[0] != L'\0') {
-      text += " [" + Utf8(label) + "]";
-    }
+    const std::wstring label = DriveLabel({static_cast<wchar_t>(L'A' + letter), L':', L'\\'});
+    if (!label.empty()) text += " [" + Utf8(label) + "]";
     drives.push_back(std::move(text));
   }
   return drives;
@@ -117,7 +132,11 @@ std::optional<FileFacts> Win32FileSystem::Facts(const std::string& path) const {
       !FileTimeToSystemTime(&local, &time))
     return std::nullopt;
   return FileFacts{std::uint64_t{data.nFileSizeHigh} << 32 | data.nFileSizeLow,
-                   time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute};
+                   time.wYear,
+                   time.wMonth,
+                   time.wDay,
+                   time.wHour,
+                   time.wMinute};
 }
 
 // The copy is made under a name of this thread's beside the target and
