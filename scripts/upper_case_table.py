@@ -11,8 +11,12 @@ import unicodedata
 
 
 def mappings():
+    """The simple mapping: where the full upper case is several characters
+    (U+1F80 is U+1F08 U+0399), the title case is the simple one (U+1F88)."""
     for code in range(0x110000):
         upper = chr(code).upper()
+        if len(upper) > 1:
+            upper = chr(code).title()
         if len(upper) == 1 and upper != chr(code):
             yield code, ord(upper) - code
 

@@ -2,6 +2,8 @@
 // folder does to the boxes, what box 0 and the file list hold.
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cwctype>
 #include <filesystem>
 #include <random>
 #include <tuple>
@@ -95,7 +97,7 @@ TEST_F(Chain, BoxZeroKeepsItsFavouritesAfterTheDrivesAndTheSeparator) {
   EXPECT_EQ(chain.box(0).selected, -1);
   EXPECT_EQ(chain.Favorites().size(), 1u);
   chain.Select(0, 1);
-  chain.Select(0, 9);
+  chain.Select(0, static_cast<int>(chain.box(0).entries.size()));
   EXPECT_EQ(chain.box(0).selected, -1) << "no such entry: none selected";
 }
 
@@ -119,17 +121,29 @@ TEST(Names, SortByNameOrdersIgnoringCaseThenByTheNamesAsTheyAre) {
 // ignored in any script; one letter repeated goes round the entries it
 // begins unless an entry begins with the whole word.
 TEST(Names, TypingFindsTheEntryItsWordBegins) {
-  const Entries entries = {"a",      "École", "sa",   "ssh", "sz",
-                           "Москва", "Ωmega", "日本", "😀 x", "bad \xC3"};
+  const Entries entries = {"a",     "École", "sa",  "ssh",  "sz",      "Москва",
+                           "Ωmega", "日本",  "😀 x", "¿qué", "bad \xC3"};
   const std::tuple<std::u32string, int, int> rows[] = {
-      {U"A", -1, 0},  {U"é", -1, 1},  {U"ÉC", 0, 1},  {U"s", 4, 2},      {U"ss", 2, 3},
-      {U"sss", 3, 4}, {U"sss", 4, 2}, {U"sx", 2, -1}, {U"м", -1, 5},     {U"ωM", -1, 6},
-      {U"日", -1, 7}, {U"😀", -1, 8},  {U"q", 1, -1},  {U"bad é", -1, -1}};
+      {U"A", -1, 0},  {U"é", -1, 1},  {U"ÉC", 0, 1},  {U"s", 4, 2},  {U"ss", 2, 3},
+      {U"sss", 3, 4}, {U"sss", 4, 2}, {U"sx", 2, -1}, {U"м", -1, 5}, {U"ωM", -1, 6},
+      {U"日", -1, 7}, {U"😀", -1, 8},  {U"¿", -1, 9},  {U"q", 1, -1}, {U"bad é", -1, -1}};
   for (const auto& [word, current, found] : rows) {
     std::string typed;
     for (const char32_t c : word) typed += Utf8Of(c);
     EXPECT_EQ(TypedEntry(entries, typed, current), found) << typed << " from " << current;
   }
+}
+
+// Every character's upper case is the C library's, which follows the same
+// Unicode data: the simple mapping, as Windows compares names.
+TEST(Names, UpperCaseIsUnicodesSimpleMapping) {
+  const std::string old = std::setlocale(LC_CTYPE, nullptr);
+  ASSERT_TRUE(std::setlocale(LC_CTYPE, "C.UTF-8"));
+  int differ = 0;
+  for (char32_t c = 0; c < 0x110000; ++c)
+    differ += UpperCase(c) != static_cast<char32_t>(std::towupper(static_cast<wint_t>(c)));
+  std::setlocale(LC_CTYPE, old.c_str());
+  EXPECT_EQ(differ, 0);
 }
 
 // HTML files come first as the sorted names come (each on top), then the

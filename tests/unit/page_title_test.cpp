@@ -48,6 +48,7 @@ TEST(PageTitle, FollowsTheTagRules) {
               {"<HTML><TITLE>My\r\nPage</TITLE>", "MyPage"},  // line breaks dropped
               {"<title> a\tb </title>", " ab "},
               {"<title lang=en>Skipped</title><title>Second</title>", "Second"},
+              {"<style>s</style><title>T</title>", "T"},  // five letters, another tag
               {"<p>no title here</p>", ""},
               {"", ""},
               {"<title>Runs to the end", "Runs to the end"},
