@@ -51,6 +51,11 @@ TEST_F(SizeColors, OpensCentredWithTheValuesInPixelsAndAppliesThemOnOk) {
   EXPECT_EQ(main().topMostCalls().back(), true) << "on top again";
   Open().Command2_Click();
   EXPECT_EQ(main().topMostCalls().back(), true) << "and after Cancel";
+  Form4& equal = Open();
+  equal.HScroll1().SetValue(equal.HScroll2().Value());
+  const std::size_t asked = ws.messages.size();
+  equal.Command1_Click();
+  EXPECT_EQ(ws.messages.size(), asked) << "boxes as wide as the active one ask nothing";
 }
 
 // The dialog starts on black with sixteen black custom colours; only a
