@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cctype>
-#include <ctime>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -131,8 +131,12 @@ class TempDrives : public FileSystem {
     std::tm time{};
     if (stat(HostPath(path).c_str(), &status) != 0 || !gmtime_r(&status.st_mtime, &time))
       return std::nullopt;
-    return FileFacts{static_cast<std::uint64_t>(status.st_size), time.tm_year + 1900,
-                     time.tm_mon + 1, time.tm_mday, time.tm_hour, time.tm_min};
+    return FileFacts{static_cast<std::uint64_t>(status.st_size),
+                     time.tm_year + 1900,
+                     time.tm_mon + 1,
+                     time.tm_mday,
+                     time.tm_hour,
+                     time.tm_min};
   }
   bool CopyWhole(const std::string& from, const std::string& to, bool replace) override {
     using enum std::filesystem::copy_options;
