@@ -79,6 +79,24 @@ TEST_F(FileSystemTest, SavesASettingsFileWholeOrNotAtAll) {
   EXPECT_FALSE(fs.SaveFile(path, "lost"));
   EXPECT_EQ(contents(), std::string("2nd\0", 4));
   EXPECT_FALSE(fs.SaveFile(root + "no such folder\\Config", "x"));
+  const std::optional<FileFacts> facts = fs.Facts(path);
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  ASSERT_TRUE(facts.has_value());
+  EXPECT_EQ(std::pair(facts->size, facts->year), std::pair(std::uint64_t{4}, int{now.wYear}));
+  EXPECT_FALSE(fs.Facts(root + "missing"));
+}
+
+// Complete paths take the \\?\ form, which the file functions take as written.
+TEST(FilePathTest, CompletePathsTakeTheFormThatIsReadAsWritten) {
+  const std::pair<const char*, const wchar_t*> rows[] = {
+      {"c:\\", L"\\\\?\\c:\\"},
+      {"c:\\a.txt.", L"\\\\?\\c:\\a.txt."},
+      {"\\\\server\\share\\x", L"\\\\?\\UNC\\server\\share\\x"},
+      {"\\\\?\\c:\\x", L"\\\\?\\c:\\x"},
+      {"c:", L"c:"},
+      {"rel\\x", L"rel\\x"}};
+  for (const auto& [path, wide] : rows) EXPECT_EQ(FilePath(path), wide) << path;
 }
 
 // The shell asks before it replaces a file, unless told not to; it asks

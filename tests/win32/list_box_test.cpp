@@ -203,6 +203,7 @@ TEST_F(ListBoxTest, RevokesItsShellDropTargetBeforeItGoes) {
   on.shellDrop = [&](const Texts&) { ++heard; };
   auto box = window->CreateListBox(on);
   IDropTarget* target = static_cast<ListBoxControl&>(*box).shellDropTarget();
+  EXPECT_EQ(target->QueryInterface(IID_IDropTarget, nullptr), E_POINTER);
   target->AddRef();
   box.reset();
   DWORD effect = DROPEFFECT_COPY;

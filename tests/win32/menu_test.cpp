@@ -27,9 +27,15 @@ class MenuTest : public AdapterTest {
 
 TEST(ShortcutTest, ParsesTheKeysTheMenusShow) {
   const std::tuple<const char*, BYTE, WORD> rows[] = {
-      {"Ctrl+F", FVIRTKEY | FCONTROL, 'F'},        {"F5", FVIRTKEY, VK_F5},
-      {"Ctrl+F4", FVIRTKEY | FCONTROL, VK_F4},     {"F12", FVIRTKEY, VK_F12},
-      {"Shift+Del", FVIRTKEY | FSHIFT, VK_DELETE}, {"Alt+Shift+x", FVIRTKEY | FALT | FSHIFT, 'X'}};
+      {"Ctrl+F", FVIRTKEY | FCONTROL, 'F'},
+      {"F5", FVIRTKEY, VK_F5},
+      {"Ctrl+F4", FVIRTKEY | FCONTROL, VK_F4},
+      {"F12", FVIRTKEY, VK_F12},
+      {"Shift+Del", FVIRTKEY | FSHIFT, VK_DELETE},
+      {"Alt+Shift+x", FVIRTKEY | FALT | FSHIFT, 'X'},
+      {"Delete", FVIRTKEY, VK_DELETE},
+      {"Ins", FVIRTKEY, VK_INSERT},
+      {"Insert", FVIRTKEY, VK_INSERT}};
   for (const auto& [text, flags, key] : rows) {
     const std::optional<ACCEL> accel = ParseShortcut(text, 123);
     ASSERT_TRUE(accel) << text;

@@ -37,6 +37,23 @@ TEST_F(TopWindowTest, KeepsItsClientSizeAndRunsResizeEventsInsideTheSetters) {
   EXPECT_EQ(seen, (std::vector<std::string>{"4500x" + height, "4500x6000"})) << "none: no change";
 }
 
+// Minimized, maximized, normal; the close box unloads it.
+TEST_F(TopWindowTest, TellsItsStateAndUnloadsOnTheCloseBox) {
+  window->Show();
+  for (const auto& [show, state] : {std::pair{SW_MINIMIZE, WindowState::Minimized},
+                                    {SW_MAXIMIZE, WindowState::Maximized},
+                                    {SW_RESTORE, WindowState::Normal}}) {
+    ShowWindow(hwnd(), show);
+    EXPECT_EQ(window->State(), state) << show;
+  }
+  int unloads = 0;
+  window = ws.CreateTopWindow({"Vantiro closing", WindowKind::FixedToolWindow, 1500, 1500, {}},
+                              {{}, [&] { ++unloads; }, {}, {}, {}});
+  const HWND handle = hwnd();
+  SendMessageW(handle, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(unloads == 1 && IsWindow(handle) == FALSE) << unloads;
+}
+
 // Measured in one go, a name takes what it takes measured alone.
 TEST_F(TopWindowTest, MeasuresManyTextsAsItMeasuresEachAlone) {
   auto window =
@@ -50,7 +67,8 @@ TEST_F(TopWindowTest, MeasuresManyTextsAsItMeasuresEachAlone) {
 }
 
 // A name in three scripts comes back unchanged from a box's row, a menu
-// item and a message box: no code page stands between.
+// item, a message box and a label: no code page stands between. A block of
+// text shows its lines as the edit box keeps them.
 TEST_F(TopWindowTest, NamesInAnyScriptPassUnchanged) {
   auto box = window->CreateListBox({});
   box->SetItems({kScripts});
@@ -64,7 +82,24 @@ TEST_F(TopWindowTest, NamesInAnyScriptPassUnchanged) {
     Press(dialog, IDOK);
   });
   ws.MsgBox(kScripts, msgbox::kOkOnly, kScripts);
-  EXPECT_EQ(shown, std::vector<std::string>(4, kScripts));
+  shown.push_back(window->CreateLabel(kScripts)->Caption());
+  EXPECT_EQ(shown, std::vector<std::string>(5, kScripts));
+  auto block = window->CreateTextBlock();
+  block->SetCaption("one\ntwo\n");
+  EXPECT_EQ(std::pair(WindowText(HandleOf(*block)), block->Caption()),
+            std::pair(std::string("one\r\ntwo\r\n"), std::string("one\ntwo\n")));
+}
+
+// The system's colour dialog: OK gives the colour it shows, Cancel none.
+TEST_F(TopWindowTest, PickColorGivesTheColourOnOkAndNoneOnCancel) {
+  for (const int button : {IDOK, IDCANCEL}) {
+    DialogAnswerer answerer([&](HWND dialog) { Press(dialog, button); });
+    ColorDialogRecord record;
+    record.owner = window->SystemHandle();
+    record.rgbResult = 0x123456;
+    record.flags = CC_RGBINIT;
+    EXPECT_EQ(ws.PickColor(record), button == IDOK ? std::optional<Color>(0x123456) : std::nullopt);
+  }
 }
 
 // Typed and OK, left as it was and OK, typed and Cancel, the close box.
