@@ -8,6 +8,7 @@
 
 #include "platform/user_control.h"
 #include "win32/media_player_control.h"
+#include "win32/picture_check.h"
 #include "win32_test_support.h"
 
 namespace vantiro::win32::testing {
@@ -80,6 +81,26 @@ TEST_F(ControlsTest, PictureBoxesTakeOddPicturesOrNone) {
         << file;
     UpdateWindow(HandleOf(*picture));
   }
+}
+
+// Before a picture is decoded, its header is held against the file: a GIF
+// needs pixels in its screen and its first image, a plain bitmap needs its
+// file to hold every row (three bytes a pixel, rows of four bytes).
+TEST(PictureCheckTest, OnlyPicturesWhoseFileHoldsThemAreDecoded) {
+  const auto gif = [](char screenWidth, char imageWidth) {
+    return std::string("GIF89a") + screenWidth + std::string("\0\0\1\0\0\0\x2C\0\0\0\0", 11) +
+           imageWidth + std::string("\0\1\0\0", 4);
+  };
+  const auto bmp = [](std::size_t pixelBytes) {
+    std::string file = "BM" + std::string(32, '\0') + std::string(pixelBytes, '\xFF');
+    file[10] = 34, file[18] = 2, file[22] = 2, file[28] = 24;  // 2 x 2 from byte 34
+    return file;
+  };
+  const std::pair<std::string, bool> rows[] = {
+      {gif(1, 1), true},      {gif(0, 1), false}, {gif(1, 0), false},
+      {bmp(16), true},        {bmp(15), false},   {bmp(0).substr(0, 20), false},
+      {"not a picture", true}};
+  for (const auto& [file, worth] : rows) EXPECT_EQ(WorthDecoding(file), worth) << file.size();
 }
 
 // A mono 8 kHz 8-bit wave file of silence; "bad.wav" holds text.
