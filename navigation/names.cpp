@@ -6,6 +6,8 @@
 #include <span>
 #include <utility>
 
+#include "settings/legacy_text.h"
+
 namespace vantiro {
 
 std::string LowerCase(std::string text) {
@@ -109,29 +111,6 @@ void SortByName(std::vector<std::string>& names) {
 }
 
 namespace {
-
-// The length of the UTF-8 sequence a lead byte begins; 0 for no lead byte.
-std::size_t SequenceLength(unsigned char lead) {
-  if (lead < 0x80) return 1;
-  if (lead < 0xC2) return 0;
-  return lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 0;
-}
-
-// The character at the front of text, taken off it; U+FFFD for bytes that
-// are no character.
-char32_t TakeCharacter(std::string_view& text) {
-  const auto lead = static_cast<unsigned char>(text[0]);
-  const std::size_t length = SequenceLength(lead);
-  char32_t c = length <= 1 ? lead : lead & (0x7F >> length);
-  std::size_t taken = 1;
-  for (; taken < length && taken < text.size(); ++taken) {
-    const auto next = static_cast<unsigned char>(text[taken]);
-    if ((next & 0xC0) != 0x80) break;
-    c = c << 6 | (next & 0x3F);
-  }
-  text.remove_prefix(taken);
-  return length > 0 && taken == length ? c : 0xFFFD;
-}
 
 std::u32string UpperCharacters(std::string_view text) {
   std::u32string characters;

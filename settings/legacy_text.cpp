@@ -65,6 +65,20 @@ std::string FromWindows1252(std::string_view bytes) {
 
 }  // namespace
 
+char32_t TakeCharacter(std::string_view& text) {
+  const std::size_t length = ValidSequence(text);
+  if (length == 0) {
+    text.remove_prefix(1);
+    return 0xFFFD;
+  }
+  const auto lead = static_cast<unsigned char>(text[0]);
+  char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+  for (std::size_t i = 1; i < length; ++i)
+    c = c << 6 | (static_cast<unsigned char>(text[i]) & 0x3F);
+  text.remove_prefix(length);
+  return c;
+}
+
 std::string Utf8Of(char32_t c) {
   if (c < 0x80) return std::string(1, static_cast<char>(c));
   const int length = c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;

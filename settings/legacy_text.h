@@ -9,6 +9,10 @@
 
 namespace vantiro {
 
+// The character at the front of UTF-8 text, taken off it; U+FFFD, taking
+// one byte, where no valid character begins.
+char32_t TakeCharacter(std::string_view& text);
+
 // A character's bytes in UTF-8.
 std::string Utf8Of(char32_t c);
 
