@@ -72,12 +72,14 @@ void Form1::Form_Unload() {
   ws_.Quit();
 }
 
-void Form1::CopyFile(const std::string& source, const std::string& destFolder) {
-  commands_->CopyFile(source, destFolder);
+void Form1::CopyFiles(const std::vector<std::string>& sources, const std::string& destFolder) {
+  commands_->CopyFiles(sources, destFolder);
 }
 
 void Form1::mnuFileOpen_Click() { commands_->mnuFileOpen_Click(); }
 
 void Form1::mnuExplore_Click() { commands_->mnuExplore_Click(); }
+
+void Form1::DragFilesOut() { commands_->DragFilesOut(); }
 
 }  // namespace vantiro

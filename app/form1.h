@@ -72,9 +72,10 @@ class Form1 final : private Browser::Host, private Commands::Lists {
   void mnuReset_Click();
 
   // What the lists ask of the commands.
-  void CopyFile(const std::string& source, const std::string& destFolder) override;
+  void CopyFiles(const std::vector<std::string>& sources, const std::string& destFolder) override;
   void mnuFileOpen_Click() override;
   void mnuExplore_Click() override;
+  void DragFilesOut() override;
   // What the commands ask of the lists.
   void ReadAgain(const std::string& folder) override { browser_->ReadAgain(folder); }
   void CloseCurrentFolder() override { browser_->CloseCurrentFolder(); }

@@ -37,7 +37,7 @@ void Form1::Config_Save() {
     for (const FolderBox& box : chain.boxes())
       config.chain.boxes.push_back(Selection(box.selected, box.entries, box.tag));
     const FileList& files = chain.files();
-    config.chain.file = Selection(files.selected, files.entries, files.tag);
+    config.chain.file = Selection(files.selection.Focus(), files.entries, files.tag);
   }
   if (!settingsFiles_.Save(kConfigFile, ConfigText(config))) {
     ws_.Beep();

@@ -1,5 +1,6 @@
-// The commands of the FILE and FOLDER menus, copy and paste: on the file
-// selected in the chain, or on its current folder. Rename, Delete
+// The commands of the FILE and FOLDER menus, copy and paste: on the files
+// selected in the chain (Rename and Open with on one file alone), or on its
+// current folder. Rename, Delete
 // and the copy of a name the shell would misread are the program's own
 // exact calls; the others go to the shell through its gate.
 #pragma once
@@ -35,7 +36,8 @@ class Commands {
   Commands(WindowSystem& ws, FileSystem& fs, Window& main, const FolderChain& chain, Lists& lists,
            const SettingsFiles& files, std::function<void()> configSave);
 
-  // FILE: without a selected file each does nothing.
+  // FILE: without a selected file each does nothing; each asks once, however
+  // many files are selected.
   void mnuFileOpen_Click();
   void mnuFileOpenWith_Click();
   void mnuFileRename_Click();
@@ -52,17 +54,24 @@ class Commands {
 
   void mnuCopy_Click();
   void mnuPaste_Click();
-  void CopyFile(const std::string& source, const std::string& destFolder);
+  void CopyFiles(const std::vector<std::string>& sources, const std::string& destFolder);
+  // The selected files, dragged out with the mouse.
+  void DragFilesOut();
 
  private:
   // Whether the shell may have a path; when the gate refused it, the user
   // hears why it cannot be <action>.
   bool ShellTakes(const std::string& path, const std::optional<ShellRefusal>& refusal,
                   std::string_view action);
+  // The paths the shell may have; the user hears of each refused.
+  std::vector<std::string> ShellTakesOf(const std::vector<std::string>& paths,
+                                        std::string_view action);
+  // The selected file, while it is the only one.
+  std::optional<std::string> OnlyFile() const;
   // Hands the shell a path for the Recycle Bin through FileOp; askNothing:
   // the shell asks no question, and declines its own offer to delete for
   // good what the bin cannot take.
-  ShellFileResult Recycle(const std::string& path, bool askNothing);
+  ShellFileResult Recycle(const std::vector<std::string>& paths, bool askNothing);
   // The folder to the Recycle Bin, once the gate has looked through all it
   // holds away from the window's thread.
   void RecycleFolder(const std::string& folder);
@@ -82,5 +91,8 @@ class Commands {
   ShellFileOperation FileOp;
   Lifetime lifetime_;  // ends first: no gate's answer reaches Commands gone
 };
+
+// "'c:\a.txt'", or "3 files, the first 'c:\a.txt'".
+std::string PathsNamed(const std::vector<std::string>& paths);
 
 }  // namespace vantiro

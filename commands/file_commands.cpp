@@ -1,7 +1,8 @@
-// The FILE menu: the selected file opened, opened with another program,
-// renamed, deleted, sent to the Recycle Bin or shown in its Properties sheet.
-// Without a selected file each does nothing. Rename and Delete are the
-// program's own exact calls; the others go to the shell through its gate.
+// The FILE menu: the selected files opened, deleted, sent to the Recycle Bin
+// or shown in a Properties sheet; the one selected file opened with another
+// program or renamed. Without a selected file each does nothing. Rename and
+// Delete are the program's own exact calls; the others go to the shell
+// through its gate.
 #include <algorithm>
 
 #include "commands/commands.h"
@@ -65,6 +66,25 @@ Commands::Commands(WindowSystem& ws, FileSystem& fs, Window& main, const FolderC
       settingsFiles_(files),
       configSave_(std::move(configSave)) {}
 
+std::string PathsNamed(const std::vector<std::string>& paths) {
+  const std::string first = "'" + paths.front() + "'";
+  return paths.size() == 1 ? first : std::to_string(paths.size()) + " files, the first " + first;
+}
+
+std::vector<std::string> Commands::ShellTakesOf(const std::vector<std::string>& paths,
+                                                std::string_view action) {
+  std::vector<std::string> taken;
+  for (const std::string& path : paths) {
+    if (ShellTakes(path, CheckShellPath(path), action)) taken.push_back(path);
+  }
+  return taken;
+}
+
+std::optional<std::string> Commands::OnlyFile() const {
+  if (chain_.files().selection.Count() != 1) return std::nullopt;
+  return chain_.SelectedFilePath();
+}
+
 bool Commands::ShellTakes(const std::string& path, const std::optional<ShellRefusal>& refusal,
                           std::string_view action) {
   if (!refusal) return true;
@@ -73,23 +93,28 @@ bool Commands::ShellTakes(const std::string& path, const std::optional<ShellRefu
   return false;
 }
 
-// The shell opens the file itself: no command interpreter reads its name, so
-// "&", "^" or "%" in it run nothing else.
+// The shell opens each file itself: no command interpreter reads its name,
+// so "&", "^" or "%" in it run nothing else. Batch files are named in one
+// question first.
 void Commands::mnuFileOpen_Click() {
-  const std::optional<std::string> selected = chain_.SelectedFilePath();
-  if (!selected) return;
-  const std::string& path = *selected;
-  if (!ShellTakes(path, CheckShellPath(path), "opened")) return;
-  if (EndsIn(path, "bat") &&
-      ws_.MsgBox("Warning : You are executing a bach file ! Do you want to continue ?",
-                 msgbox::kYesNo | msgbox::kExclamation, kAppTitle) != msgbox::kYes) {
+  const std::vector<std::string> paths = ShellTakesOf(chain_.SelectedFilePaths(), "opened");
+  std::string batches;
+  for (const std::string& path : paths) {
+    if (EndsIn(path, "bat")) batches += (batches.empty() ? "'" : ", '") + path + "'";
+  }
+  const std::string question =
+      paths.size() == 1
+          ? "Warning : You are executing a bach file ! Do you want to continue ?"
+          : "Warning : You are executing batch files (" + batches + ") ! Do you want to continue ?";
+  if (!batches.empty() &&
+      ws_.MsgBox(question, msgbox::kYesNo | msgbox::kExclamation, kAppTitle) != msgbox::kYes) {
     return;
   }
-  fs_.OpenDocument(path);
+  for (const std::string& path : paths) fs_.OpenDocument(path);
 }
 
 void Commands::mnuFileOpenWith_Click() {
-  const std::optional<std::string> selected = chain_.SelectedFilePath();
+  const std::optional<std::string> selected = OnlyFile();
   if (!selected || !ShellTakes(*selected, CheckShellPath(*selected), "opened with a program"))
     return;
   if (!fs_.ShowOpenWith(*selected, main_.SystemHandle()))
@@ -97,7 +122,7 @@ void Commands::mnuFileOpenWith_Click() {
 }
 
 void Commands::mnuFileRename_Click() {
-  const std::optional<std::string> selected = chain_.SelectedFilePath();
+  const std::optional<std::string> selected = OnlyFile();
   if (!selected) return;
   const std::string& path = *selected;
   const std::string oldName = path.substr(CurrentFolder().size());
@@ -117,41 +142,59 @@ void Commands::mnuFileRename_Click() {
 }
 
 void Commands::mnuFileDelete_Click() {
-  const std::optional<std::string> selected = chain_.SelectedFilePath();
-  if (!selected) return;
-  const std::string& path = *selected;
-  if (ws_.MsgBox("Do you really want to delete '" + path + "' ?",
+  const std::vector<std::string> paths = chain_.SelectedFilePaths();
+  if (paths.empty()) return;
+  const std::string what = paths.size() == 1 ? PathsNamed(paths) : "these " + PathsNamed(paths);
+  if (ws_.MsgBox("Do you really want to delete " + what + " ?",
                  msgbox::kYesNo | msgbox::kExclamation, kAppTitle) != msgbox::kYes) {
     return;
   }
-  if (!fs_.RemoveFile(path)) {
-    ws_.MsgBox("Unable to remove '" + path + "'.", msgbox::kOkOnly | msgbox::kExclamation,
-               kAppTitle);
-    return;
+  std::vector<std::string> kept;
+  for (const std::string& path : paths) {
+    if (!fs_.RemoveFile(path)) kept.push_back(path);
   }
-  lists_.ReadAgain(CurrentFolder());
+  if (!kept.empty()) {
+    ws_.MsgBox("Unable to remove " + PathsNamed(kept) + ".", msgbox::kOkOnly | msgbox::kExclamation,
+               kAppTitle);
+  }
+  if (kept.size() < paths.size()) lists_.ReadAgain(CurrentFolder());
 }
 
-// The shell asks, shows its progress and reports its errors.
+// The shell asks once, shows its progress and reports its errors.
 void Commands::mnuFileRecycleBin_Click() {
-  const std::optional<std::string> selected = chain_.SelectedFilePath();
-  if (!selected || !ShellTakes(*selected, CheckShellPath(*selected), "sent to the Recycle Bin"))
-    return;
-  Recycle(*selected, false);
+  const std::vector<std::string> paths =
+      ShellTakesOf(chain_.SelectedFilePaths(), "sent to the Recycle Bin");
+  if (paths.empty()) return;
+  Recycle(paths, false);
   lists_.ReadAgain(CurrentFolder());
 }
 
-ShellFileResult Commands::Recycle(const std::string& path, bool askNothing) {
+ShellFileResult Commands::Recycle(const std::vector<std::string>& paths, bool askNothing) {
   FileOp.func = kFoDelete;
-  FileOp.from = path;
+  FileOp.from = paths;
   FileOp.flags = kFofAllowUndo | (askNothing ? kFofNoConfirmation | kFofWantNukeWarning : 0);
   FileOp.declineQuestions = askNothing;
   return fs_.RunShellFileOperation(FileOp);
 }
 
+// One sheet for several files where the shell has one, else the first's.
 void Commands::mnuFileProperties_Click() {
-  if (const std::optional<std::string> selected = chain_.SelectedFilePath())
-    ShowProperties(*selected, main_.SystemHandle());
+  const std::vector<std::string> paths =
+      ShellTakesOf(chain_.SelectedFilePaths(), "shown in a Properties sheet");
+  if (paths.empty()) return;
+  if (paths.size() == 1 || !fs_.ShowSharedProperties(paths, main_.SystemHandle()))
+    fs_.ShowProperties(paths.front(), main_.SystemHandle());
+}
+
+// Only files the shell reads as they are: one it would misread is named,
+// and nothing is dragged.
+void Commands::DragFilesOut() {
+  const std::vector<std::string> paths = chain_.SelectedFilePaths();
+  for (const std::string& path : paths) {
+    if (!ShellTakes(path, CheckShellPath(path), "dragged")) return;
+  }
+  if (!paths.empty() && fs_.DragFiles(paths, main_.SystemHandle()) == kDropMove)
+    lists_.ReadAgain(CurrentFolder());
 }
 
 void Commands::ShowProperties(const std::string& path, std::uintptr_t ownerWindow) {

@@ -58,7 +58,7 @@ void Commands::mnuFolderRecycleBin_Click() {
 
 // The chain closes back from the folder gone, if it still shows it.
 void Commands::RecycleFolder(const std::string& folder) {
-  const ShellFileResult result = Recycle(folder, true);
+  const ShellFileResult result = Recycle({folder}, true);
   if (!fs_.Examine(folder)) {
     if (CurrentFolder() == folder + '\\') lists_.CloseCurrentFolder();
   } else if (result.aborted) {

@@ -17,10 +17,12 @@ Browser::Browser(WindowSystem& ws, FileSystem& fs, Window& main, Host& host, Pre
       chain_(fs, [&main](const std::vector<std::string>& texts) { return main.TextWidths(texts); }),
       lists_(ws, main, chain_, previews, options, appearance, ListEvents()),
       keys_(chain_, lists_,
-            {[this](int list, int row) { ChooseRow(list, row); }, [this] { Files_DblClick(); }}),
+            {[this](int list, int row) { ChooseRow(list, row); },
+             [this](int row, int keys) { ClickFile(row, keys); }, [this] { SelectAllFiles(); },
+             [this] { Files_DblClick(); }}),
       drags_(ws, main, chain_, lists_,
-             [this](const std::string& source, const std::string& destFolder) {
-               host_.CopyFile(source, destFolder);
+             [this](const std::vector<std::string>& sources, const std::string& destFolder) {
+               host_.CopyFiles(sources, destFolder);
              }),
       favorites_(ws, chain_, lists_, files),
       loader_(ws, fs, chain_, *this) {}
@@ -46,8 +48,6 @@ ChainLists::Events Browser::ListEvents() {
     box.dblClick = [this] { Dir_DblClick(); };
     box.mouseDown = [this, index](const MouseEvent& event) { Dir_MouseDown(index, event); };
     box.mouseMove = [this, index](const MouseEvent& event) { drags_.Dir_MouseMove(index, event); };
-    box.dragOver = [this, index](const DragEvent&) { drags_.Dir_DragOver(index); };
-    box.dragDrop = [this, index](const DragEvent& event) { drags_.Dir_DragDrop(index, event); };
     box.shellDragOver = [this](bool offersFiles, int effects) {
       return drags_.Files_OLEDragOver(offersFiles, effects);
     };
@@ -61,14 +61,9 @@ ChainLists::Events Browser::ListEvents() {
     return box;
   };
   ListBox::Events& files = events.files;
-  files.click = [this] {
-    chain_.SelectFile(lists_.Files().Selected());
-    Files_Click();
-  };
   files.dblClick = [this] { Files_DblClick(); };
   files.mouseDown = [this](const MouseEvent& event) { Files_MouseDown(event); };
   files.mouseMove = [this](const MouseEvent& event) { drags_.Files_MouseMove(event); };
-  files.dragOver = [this](const DragEvent&) { drags_.Files_DragOver(); };
   files.shellDragOver = [this](bool offersFiles, int effects) {
     return drags_.Files_OLEDragOver(offersFiles, effects);
   };

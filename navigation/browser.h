@@ -34,9 +34,12 @@ class Browser final : private FolderLoader::Listener {
     virtual void WakeTimer1() = 0;
     virtual void Config_Save() = 0;
     virtual void Config_Load() = 0;
-    virtual void CopyFile(const std::string& source, const std::string& destFolder) = 0;
+    virtual void CopyFiles(const std::vector<std::string>& sources,
+                           const std::string& destFolder) = 0;
     virtual void mnuFileOpen_Click() = 0;
     virtual void mnuExplore_Click() = 0;
+    // The files selected, dragged out to wherever they are let go.
+    virtual void DragFilesOut() = 0;
 
    protected:
     ~Host() = default;
@@ -83,8 +86,11 @@ class Browser final : private FolderLoader::Listener {
   void Files_MouseDown(const MouseEvent& event);
   // A press on a line of the HTML files window: its HTML file is selected.
   void Titles_MouseDown(int row, int button);
-  // Selects a file as a click would, previewing it when it was not selected.
-  void SelectFile(int row);
+  // A click on a file with kShiftKey and kCtrlKey held; the file clicked
+  // is previewed when it was not the one last clicked.
+  void ClickFile(int row, int keys);
+  void SelectFile(int row) { ClickFile(row, 0); }
+  void SelectAllFiles();
   void ShowHtmlList();
 
  private:

@@ -27,6 +27,7 @@ ChainLists::ChainLists(WindowSystem& ws, Window& main, const FolderChain& chain,
       look_(appearance),
       events_(std::move(events)) {
   // The file list waits beyond the design width until a folder fills it.
+  events_.files.selectsMany = true;
   files_ = main_.CreateListBox(events_.files);
   files_->Move(main_.ClientWidth(), 0, look_.activeBoxWidth, main_.ClientHeight());
   files_->SetVisible(true);
@@ -38,7 +39,7 @@ const std::vector<std::string>* ChainLists::RowsOf(int list) const {
 }
 
 int ChainLists::SelectedRow(int list) const {
-  return list == kFileList ? chain_.files().selected : chain_.box(list).selected;
+  return list == kFileList ? chain_.files().selection.Focus() : chain_.box(list).selected;
 }
 
 int ChainLists::RowAt(const ListBox& list, Twips y) const {
@@ -128,8 +129,17 @@ void ChainLists::DrawRows(int list, int top) {
     const std::string& name = (*names)[index];
     return list == kFileList ? FileRow(name) : list == 0 ? name : FolderRow(name);
   });
-  ListOf(list).Select(SelectedRow(list));
+  if (list == kFileList) {
+    ShowFileSelection();
+  } else {
+    ListOf(list).Select(SelectedRow(list));
+  }
   if (top >= 0) ListOf(list).SetTopIndex(top);
+}
+
+void ChainLists::ShowFileSelection() {
+  const FileSelection& selection = chain_.files().selection;
+  files_->SelectRows(selection.Runs(), selection.Focus());
 }
 
 Twips ChainLists::HorizontalExtent(const std::vector<std::string>& texts) const {

@@ -51,6 +51,8 @@ class ChainLists {
   // top, when not -1, is the row to show first.
   void DrawBox(int index, int top = -1);
   void DrawFiles(int top = -1);
+  // The files selected in the chain, shown in the file list.
+  void ShowFileSelection();
   // What a listing changed, each list keeping its scroll position.
   void Draw(const ChainChange& change);
   void SetHorizontalExtent(int index);

@@ -21,9 +21,8 @@ void Browser::Files_Click() {
   const std::optional<std::string> path = chain_.SelectedFilePath();
   if (!path) return;
   const std::string& name =
-      chain_.files().entries[static_cast<std::size_t>(chain_.files().selected)];
+      chain_.files().entries[static_cast<std::size_t>(chain_.files().selection.Focus())];
   if (name.size() < 5) return;
-  main_.SetMenuVisible(menu::mnuFileFunctions, true);
   if (previews_.Preview(name, *path)) TakeFocusBack();
 }
 
@@ -33,25 +32,42 @@ void Browser::TakeFocusBack() {
   lists_.Files().SetFocus();
 }
 
-void Browser::SelectFile(int row) {
+// FILE shows once a file is selected; its commands for one file only while
+// one is.
+void Browser::ClickFile(int row, int keys) {
   if (row < -1 || row >= std::ssize(chain_.files().entries)) row = -1;
-  if (row == chain_.files().selected) return;
-  chain_.SelectFile(row);
-  lists_.Files().Select(row);
-  Files_Click();
+  const int focus = chain_.files().selection.Focus();
+  chain_.ClickFile(row, keys);
+  lists_.ShowFileSelection();
+  const std::size_t count = chain_.files().selection.Count();
+  if (count > 0) main_.SetMenuVisible(menu::mnuFileFunctions, true);
+  main_.SetMenuEnabled(menu::mnuFileOpenWith, count == 1);
+  main_.SetMenuEnabled(menu::mnuFileRename, count == 1);
+  if (chain_.files().selection.Focus() != focus) Files_Click();
 }
 
+void Browser::SelectAllFiles() {
+  chain_.SelectAllFiles();
+  ClickFile(chain_.files().selection.Focus(), kCtrlKey | kShiftKey);
+}
+
+// A press on a selected file keeps the others selected, to drag them all
+// out; let go where it was, it selects that file alone. A right press
+// keeps them too, for the menu.
 void Browser::Files_MouseDown(const MouseEvent& event) {
-  int row = lists_.RowAt(lists_.Files(), event.y);
-  if (row > std::ssize(chain_.files().entries) - 1) {
-    row = -1;
+  const int row = lists_.RowAt(lists_.Files(), event.y);
+  const FileSelection& selection = chain_.files().selection;
+  const bool keeps = event.shift == 0 && selection.Has(row);
+  if (!keeps) ClickFile(row, event.button == kLeftButton ? event.shift : 0);
+  if (row > std::ssize(chain_.files().entries) - 1)
     main_.SetMenuVisible(menu::mnuFileFunctions, false);
-  }
-  SelectFile(row);
   if (row <= std::ssize(chain_.files().titles) - 1) previews_.frmHTML().List1().Select(row);
-  if (event.button == kLeftButton && row != -1) {
-    lists_.Files().SetDragCursor(DragCursor::Copy);
-    lists_.Files().BeginDrag();  // dropped on a folder box, it copies the file there
+  if (event.button == kLeftButton && selection.Has(row)) {
+    if (lists_.Files().DragStarts()) {
+      host_.DragFilesOut();
+    } else if (keeps) {
+      ClickFile(row, 0);
+    }
   }
   if (event.button == kRightButton) {
     lists_.Files().SetFocus();

@@ -71,7 +71,7 @@ FileList ListFiles(const std::string& path, std::vector<std::string> names,
 void FolderChain::ClearFiles() {
   files_.entries.clear();
   files_.titles.clear();
-  files_.selected = -1;
+  files_.selection.Clear();
   files_.widest = 0;
 }
 

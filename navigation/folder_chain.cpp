@@ -9,8 +9,16 @@
 namespace vantiro {
 
 std::optional<std::string> FolderChain::SelectedFilePath() const {
-  if (files_.selected < 0 || files_.selected >= std::ssize(files_.entries)) return std::nullopt;
-  return currentFolder_ + files_.entries[static_cast<std::size_t>(files_.selected)];
+  const int focus = files_.selection.Focus();
+  if (!files_.selection.Has(focus)) return std::nullopt;
+  return currentFolder_ + files_.entries[static_cast<std::size_t>(focus)];
+}
+
+std::vector<std::string> FolderChain::SelectedFilePaths() const {
+  std::vector<std::string> paths;
+  for (const int row : files_.selection.Rows())
+    paths.push_back(currentFolder_ + files_.entries[static_cast<std::size_t>(row)]);
+  return paths;
 }
 
 void FolderChain::LoadDir0() {
@@ -131,6 +139,7 @@ ChainChange FolderChain::AddRead(const std::string& path, const ReadNames& read)
     files_.entries.push_back(name);
     change.files = true;
   }
+  files_.selection.Grow(static_cast<int>(files_.entries.size()));
   if (read.folders.empty()) return change;
   if (boxes_.back().tag != path) {
     boxes_.push_back({path, {}, -1, 0});
@@ -166,15 +175,14 @@ ChainChange FolderChain::Apply(FolderListing listing) {
 // A folder read again keeps its titles until its own are read, when its
 // pages are the same.
 void FolderChain::Update_Files(FileList files) {
-  const std::string chosen = SelectedFilePath() ? files_.entries[std::size_t(files_.selected)] : "";
   const std::size_t pages = PageCount(files.entries);
   const auto newPages = files.entries.begin() + std::ptrdiff_t(pages);
   const bool samePages = files_.titles.size() == pages &&
                          std::equal(files.entries.begin(), newPages, files_.entries.begin());
   if (!files.tag.empty()) files_.tag = std::move(files.tag);
+  files_.selection.Follow(files_.entries, files.entries);
   files_.entries = std::move(files.entries);
   if (!samePages) files_.titles.clear();
-  files_.selected = IndexOf(files_.entries, chosen);
   files_.widest = files.widest;
 }
 

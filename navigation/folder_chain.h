@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "navigation/file_selection.h"
 #include "platform/control.h"
 #include "platform/file_system.h"
 
@@ -33,7 +34,7 @@ struct FolderBox {
 // the page title of entry i for every HTML file, once the titles are read.
 struct FileList {
   std::vector<std::string> entries, titles;
-  int selected = -1;
+  FileSelection selection;
   std::string tag;  // the folder last listed with any file
   Twips widest = 0;
 };
@@ -97,8 +98,11 @@ class FolderChain {
   // The box whose selected entry is the current folder.
   int OpenerOfCurrent() const;
   const FileList& files() const { return files_; }
-  // The current folder followed by the selected file; nullopt when none is.
+  // The current folder followed by the file last clicked, when it is
+  // selected; nullopt otherwise.
   std::optional<std::string> SelectedFilePath() const;
+  // The paths of every file selected, first to last.
+  std::vector<std::string> SelectedFilePaths() const;
 
   // Box 0 alone, its drives read again; the favourites stay.
   void LoadDir0();
@@ -110,7 +114,12 @@ class FolderChain {
   bool RemoveFavorite(int entry);
 
   void Select(int box, int entry);
-  void SelectFile(int entry) { files_.selected = entry; }
+  // A click on a file, with kShiftKey and kCtrlKey as held.
+  void ClickFile(int entry, int keys) {
+    files_.selection.Click(entry, keys, static_cast<int>(files_.entries.size()));
+  }
+  void SelectFile(int entry) { ClickFile(entry, 0); }
+  void SelectAllFiles() { files_.selection.All(static_cast<int>(files_.entries.size())); }
   // The name of what the selected entry of a box opens: a drive's letter
   // and colon, without the label ("c: [SYSTEM]" is "c:").
   std::string EntryOf(int box) const;

@@ -1,5 +1,7 @@
 #include "navigation/list_keys.h"
 
+#include <algorithm>
+
 #include "navigation/names.h"
 #include "settings/legacy_text.h"
 
@@ -35,6 +37,43 @@ bool ListKeys::KeyDown(int list, const KeyEvent& event) {
       return true;
   }
   return false;
+}
+
+// The rows of a page are those the list shows whole, less one that stays.
+bool ListKeys::FilesKeyDown(const KeyEvent& event) {
+  const int rows = static_cast<int>(chain_.files().entries.size());
+  const int focus = chain_.files().selection.Focus();
+  ListBox& files = lists_.Files();
+  const int page = std::max(1, lists_.RowAt(files, files.Height()) - files.TopIndex() - 1);
+  int row = 0;
+  switch (event.keyCode) {
+    case key::kUp:
+      row = focus - 1;
+      break;
+    case key::kDown:
+      row = focus + 1;
+      break;
+    case key::kPageUp:
+      row = focus - page;
+      break;
+    case key::kPageDown:
+      row = focus + page;
+      break;
+    case key::kHome:
+      row = 0;
+      break;
+    case key::kEnd:
+      row = rows - 1;
+      break;
+    case key::kA:
+      if (event.shift != kCtrlKey) return false;
+      actions_.selectAllFiles();
+      return true;
+    default:
+      return false;
+  }
+  if (rows > 0) actions_.clickFile(std::clamp(row, 0, rows - 1), event.shift & kShiftKey);
+  return true;
 }
 
 // Into the box the selection opened, or the file list after the last box;

@@ -16,5 +16,7 @@ inline constexpr std::string_view mnuReduce = "mnuReduce";
 inline constexpr std::string_view mnuRestore = "mnuRestore";
 inline constexpr std::string_view mnuDirFunctions = "mnuDirFunctions";
 inline constexpr std::string_view mnuFileFunctions = "mnuFileFunctions";
+inline constexpr std::string_view mnuFileOpenWith = "mnuFileOpenWith";
+inline constexpr std::string_view mnuFileRename = "mnuFileRename";
 
 }  // namespace vantiro::menu

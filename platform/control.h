@@ -50,12 +50,15 @@ struct KeyEvent {
 namespace key {
 inline constexpr int kBack = 8;
 inline constexpr int kReturn = 13;
+inline constexpr int kPageUp = 33;
+inline constexpr int kPageDown = 34;
 inline constexpr int kEnd = 35;
 inline constexpr int kHome = 36;
 inline constexpr int kLeft = 37;
 inline constexpr int kUp = 38;
 inline constexpr int kRight = 39;
 inline constexpr int kDown = 40;
+inline constexpr int kA = 'A';
 }  // namespace key
 
 class PictureBox;

@@ -16,12 +16,17 @@
 
 namespace vantiro {
 
+// Drop effects of a shell drag.
+inline constexpr int kDropNone = 0;
+inline constexpr int kDropCopy = 1;
+inline constexpr int kDropMove = 2;
+
 // A request to the shell's file engine, field for field as the shell takes
-// it; paths are single (the adapter adds the double NUL ending).
+// it; the adapter ends each path with a NUL and the list with another.
 struct ShellFileOperation {
   std::uintptr_t owner = 0;  // Window::SystemHandle of the window that owns the shell's dialogs
   unsigned func = 0;         // FO_COPY 2, FO_DELETE 3
-  std::string from;
+  std::vector<std::string> from;
   std::string to;
   unsigned flags = 0;  // FOF_ values
   // Every question the shell asks is answered No: what it offers to do
@@ -152,6 +157,14 @@ class FileSystem {
   // The shell's Properties sheet of a file or folder, owned by a window; the
   // shell shows no error of its own when it has none.
   virtual void ShowProperties(const std::string& path, std::uintptr_t owner) = 0;
+  // One Properties sheet for files of one folder; false when the shell
+  // shows none for several.
+  virtual bool ShowSharedProperties(const std::vector<std::string>& paths,
+                                    std::uintptr_t owner) = 0;
+  // A shell drag of files of one folder, from where the mouse was pressed
+  // until it is let go: a copy, or a move with Shift, wherever the window
+  // under it takes them. The effect done: kDropNone, kDropCopy or kDropMove.
+  virtual int DragFiles(const std::vector<std::string>& paths, std::uintptr_t owner) = 0;
 
   // Hands a file operation to the shell, which shows its own confirmations,
   // progress and errors.

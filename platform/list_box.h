@@ -1,5 +1,5 @@
-// A list box: entries of text, one selected, with in-program drags between
-// list boxes and files dropped from the shell. It shows what the program
+// A list box: entries of text, one selected or, where the program chooses
+// them, several; files dropped from the shell. It shows what the program
 // gives it: a short list it keeps a copy of, or rows it reads from the
 // program as it draws them.
 #pragma once
@@ -12,25 +12,16 @@
 #include <vector>
 
 #include "platform/control.h"
+#include "platform/file_system.h"
 
 namespace vantiro {
 
-// The cursors an in-program drag shows: the plain arrow, or the arrow with
-// a small plus and a dotted rectangle (copy).
-enum class DragCursor { Arrow, Copy };
-
-class ListBox;
-
-// An in-program drag passing over, or dropped on, a list box.
-struct DragEvent {
-  ListBox* source = nullptr;  // the list box the drag started from
-  Twips x = 0;                // relative to the list box under the mouse
-  Twips y = 0;
+// Rows first to last of a list, both included.
+struct RowRun {
+  int first = 0;
+  int last = 0;
+  bool operator==(const RowRun&) const = default;
 };
-
-// Drop effects of a shell drag.
-inline constexpr int kDropNone = 0;
-inline constexpr int kDropCopy = 1;
 
 // A list box shows whole rows only: the height read back may be a little
 // lower than the height set.
@@ -41,8 +32,6 @@ class ListBox : public Control {
     std::function<void()> dblClick;
     std::function<void(const MouseEvent&)> mouseDown;
     std::function<void(const MouseEvent&)> mouseMove;
-    std::function<void(const DragEvent&)> dragOver;
-    std::function<void(const DragEvent&)> dragDrop;
     // A drag from the shell passing over the box: returns the effect to
     // allow out of the effects offered. With a shellDrop handler the box is
     // a drop target for the shell.
@@ -53,6 +42,11 @@ class ListBox : public Control {
     // nothing of its own with it.
     std::function<bool(const KeyEvent&)> keyDown;
     std::function<bool(const KeyEvent&)> keyPress;
+    // The program chooses the rows selected, several at a time: every left
+    // press goes to mouseDown (a second one then to dblClick), the keys
+    // that move a selection do nothing of the box's own, and the box shows
+    // what SelectRows gives it.
+    bool selectsMany = false;
   };
 
   // The text of row i, for any i below the count the box was given; a row
@@ -71,6 +65,9 @@ class ListBox : public Control {
   // handler hears the user's changes alone.
   virtual int Selected() const = 0;
   virtual void Select(int index) = 0;
+  // Shows runs selected and focus as the row with the focus rectangle,
+  // scrolled into view.
+  virtual void SelectRows(const std::vector<RowRun>& runs, int focus) = 0;
   virtual int TopIndex() const = 0;
   virtual void SetTopIndex(int index) = 0;
 
@@ -79,11 +76,9 @@ class ListBox : public Control {
   virtual void SetHorizontalExtent(Twips width) = 0;
   // Lets the shell drop files on the box (DragAcceptFiles).
   virtual void AcceptShellDrops() = 0;
-  // Drags from this box within the program until the button is released,
-  // showing its drag cursor; the boxes passed over get dragOver, the one
-  // under the mouse at the end dragDrop.
-  virtual void BeginDrag() = 0;
-  virtual void SetDragCursor(DragCursor cursor) = 0;
+  // Called in mouseDown, the left button held: waits until the mouse moves
+  // past the system's drag distance (true) or the button is let go (false).
+  virtual bool DragStarts() = 0;
 };
 
 // The row under a point of a list box whose rows are one line of its

@@ -115,6 +115,11 @@ void SetToolTipOf(HWND hwnd, UniqueWindow& toolTip, const std::string& text) {
   SendMessageW(toolTip.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+UINT ControlKeyMessage() {
+  static const UINT message = RegisterWindowMessageW(L"Vantiro.ControlKey");
+  return message;
+}
+
 int KeyShift() {
   return (GetKeyState(VK_SHIFT) < 0 ? kShiftKey : 0) |
          (GetKeyState(VK_CONTROL) < 0 ? kCtrlKey : 0) | (GetKeyState(VK_MENU) < 0 ? kAltKey : 0);

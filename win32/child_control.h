@@ -59,6 +59,10 @@ RECT ChildBounds(HWND hwnd);  // pixels, in the parent's client area
 void PlaceChild(HWND hwnd, const RECT& bounds);
 void SetToolTipOf(HWND hwnd, UniqueWindow& toolTip, const std::string& text);
 int KeyShift();  // the shift keys held now, as the program counts them
+// Sent to the window with the focus for a key pressed with Ctrl, before
+// the menus' shortcuts see it: TRUE when the control took it (a list box
+// whose rows the program chooses selects all of them on Ctrl+A).
+UINT ControlKeyMessage();
 // A mouse message's button, shift keys and point, in twips.
 MouseEvent MouseAt(int button, WPARAM wParam, LPARAM lParam, const Scale& scale);
 

@@ -25,7 +25,6 @@ using UniqueBrush = UniqueHandle<HBRUSH, &DeleteObject>;
 using UniqueBitmap = UniqueHandle<HBITMAP, &DeleteObject>;
 using UniqueFind = UniqueHandle<HANDLE, &FindClose>;
 using UniqueFile = UniqueHandle<HANDLE, &CloseHandle>;
-using UniqueCursor = UniqueHandle<HCURSOR, &DestroyCursor>;
 
 // A COM object's reference, given back when the owner goes.
 struct ComReleaser {

@@ -4,7 +4,6 @@
 
 #include <windowsx.h>
 
-#include "win32/drag_cursor.h"
 #include "win32/wide_text.h"
 
 namespace vantiro::win32 {
@@ -20,11 +19,12 @@ constexpr UINT kDroppedFiles = WM_APP + 1;
 
 ListBoxControl::ListBoxControl(const ChildParts& parts, Events events)
     : ChildWindow(parts.scale), events_(std::move(events)) {
-  Adopt(CreateChild(parts, L"LISTBOX", "",
-                    WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
-                        LBS_OWNERDRAWFIXED | LBS_NODATA,
-                    kExStyle),
-        parts.font);
+  Adopt(
+      CreateChild(parts, L"LISTBOX", "",
+                  WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED |
+                      LBS_NODATA | (events_.selectsMany ? LBS_EXTENDEDSEL : 0),
+                  kExStyle),
+      parts.font);
   if (!hwnd_) return;
   // Only once it is made: made with LBS_HASSTRINGS, the control would keep
   // strings of its own.
@@ -62,16 +62,18 @@ LRESULT CALLBACK ListBoxControl::SubclassProc(HWND hwnd, UINT message, WPARAM wP
 
 // Mouse presses reach the program before the box moves its selection.
 LRESULT ListBoxControl::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (dragging_ && OnDragMessage(message, wParam, lParam)) return 0;
+  if (message == ControlKeyMessage())
+    return events_.keyDown && events_.keyDown(Key(wParam)) ? TRUE : FALSE;
   switch (message) {
     case WM_LBUTTONDOWN:
       if (OnLeftDown(wParam, lParam)) return 0;
       break;
-    // A quick second press is a press too: it may start a drag or move the
-    // window. Released where it began, it is the double click after all.
+    // A quick second press is a press too; where the program chooses the
+    // rows, the double click is told after it.
     case WM_LBUTTONDBLCLK:
       if (!OnLeftDown(wParam, lParam)) break;
-      doubleClickDragged_ = true;
+      if (events_.selectsMany && !std::exchange(dragStarted_, false) && events_.dblClick)
+        events_.dblClick();
       return 0;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:  // the class has CS_DBLCLKS: a quick second press
@@ -90,6 +92,7 @@ LRESULT ListBoxControl::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
       break;
     case WM_KEYDOWN:
       if (events_.keyDown && events_.keyDown(Key(wParam))) return 0;
+      if (events_.selectsMany && MovesSelection(wParam)) return 0;
       break;
     // An input method's characters come one by one, as typed ones do.
     case WM_CHAR:
@@ -125,46 +128,27 @@ LRESULT ListBoxControl::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
   return CallWindowProcW(original_, hwnd, message, wParam, lParam);
 }
 
-// A drag begun by the handler takes the press: the control's own capture
-// and selection would fight it. So does a release that came while the
-// handler ran (a message box, a slow folder): the control would capture the
-// mouse and wait for a release that has come and gone.
+// A release that came while the handler ran (a message box, a slow folder)
+// takes the press: the control would capture the mouse and wait for a
+// release that has come and gone. Where the program chooses the rows, every
+// press is its alone.
 bool ListBoxControl::OnLeftDown(WPARAM wParam, LPARAM lParam) {
   leftPressedHere_ = true;
   if (!events_.mouseDown) return false;
-  const bool wasDragging = dragging_;
+  if (events_.selectsMany) ::SetFocus(hwnd_.get());
+  dragStarted_ = false;
   events_.mouseDown(Mouse(kLeftButton, wParam, lParam));
-  if (dragging_ && !wasDragging) return true;
-  if (GetKeyState(VK_LBUTTON) < 0) return false;
-  leftPressedHere_ = false;
+  if (GetKeyState(VK_LBUTTON) < 0 && !events_.selectsMany) return false;
   ::SetFocus(hwnd_.get());  // what the control's own press would have done
   return true;
 }
 
-// The moves, the release and Escape are the drag's alone. A lost capture
-// (also the control's own answer to WM_CANCELMODE) ends it without a drop,
-// and the control hears of that too.
-bool ListBoxControl::OnDragMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_MOUSEMOVE:
-      DragTo(ToScreen(lParam));
-      return true;
-    case WM_LBUTTONUP:
-      DropAt(ToScreen(lParam));
-      return true;
-    case WM_KEYDOWN:
-      if (wParam != VK_ESCAPE) return false;
-      EndDrag();
-      return true;
-    case WM_CAPTURECHANGED:
-      if (reinterpret_cast<HWND>(lParam) != hwnd_.get()) EndDrag();
-      return false;
-  }
-  return false;
+// The keys with which the control would move its own selection.
+bool ListBoxControl::MovesSelection(WPARAM key) {
+  return (key >= VK_PRIOR && key <= VK_DOWN) || key == VK_SPACE;
 }
 
 void ListBoxControl::OnDestroy(HWND hwnd) {
-  dragging_ = false;
   if (!dropTarget_) return;
   RevokeDragDrop(hwnd);
   dropTarget_->Detach();
@@ -281,9 +265,36 @@ void ListBoxControl::ShowMoreRows(std::size_t count) {
   Send(LB_SETCOUNT, count);
 }
 
-int ListBoxControl::Selected() const { return hwnd_ ? static_cast<int>(Send(LB_GETCURSEL)) : -1; }
+// A box of many selected rows tells the row with the focus, when selected.
+int ListBoxControl::Selected() const {
+  if (!hwnd_) return -1;
+  if (!events_.selectsMany) return static_cast<int>(Send(LB_GETCURSEL));
+  const auto focus = static_cast<WPARAM>(Send(LB_GETCARETINDEX));
+  return Send(LB_GETSEL, focus) > 0 ? static_cast<int>(focus) : -1;
+}
 
-void ListBoxControl::Select(int index) { Send(LB_SETCURSEL, static_cast<WPARAM>(index)); }
+void ListBoxControl::Select(int index) {
+  if (!events_.selectsMany) {
+    Send(LB_SETCURSEL, static_cast<WPARAM>(index));
+  } else if (index < 0) {
+    SelectRows({}, -1);
+  } else {
+    SelectRows({{index, index}}, index);
+  }
+}
+
+// Drawn once, whatever the runs: all 100,000 rows selected and shown cost
+// two messages.
+void ListBoxControl::SelectRows(const std::vector<RowRun>& runs, int focus) {
+  if (!hwnd_ || !events_.selectsMany) return;
+  Send(WM_SETREDRAW, FALSE);
+  Send(LB_SETSEL, FALSE, -1);
+  for (const RowRun& run : runs)
+    Send(LB_SELITEMRANGEEX, static_cast<WPARAM>(run.first), static_cast<LPARAM>(run.last));
+  if (focus >= 0) Send(LB_SETCARETINDEX, static_cast<WPARAM>(focus), FALSE);
+  Send(WM_SETREDRAW, TRUE);
+  InvalidateRect(hwnd_.get(), nullptr, TRUE);
+}
 
 int ListBoxControl::TopIndex() const { return static_cast<int>(Send(LB_GETTOPINDEX)); }
 
@@ -307,68 +318,14 @@ void ListBoxControl::AcceptShellDrops() {
   SetWindowLongPtrW(hwnd_.get(), GWL_EXSTYLE, style | WS_EX_ACCEPTFILES);
 }
 
-// The control's own press would have focused the box; so Escape comes here.
-void ListBoxControl::BeginDrag() {
-  if (!hwnd_ || dragging_) return;
-  dragging_ = true;
-  ::SetFocus(hwnd_.get());
-  SetCapture(hwnd_.get());
-  ShowDragCursor();
-}
-
-void ListBoxControl::SetDragCursor(DragCursor cursor) {
-  dragCursor_ = cursor;
-  if (dragging_) ShowDragCursor();
-}
-
-void ListBoxControl::ShowDragCursor() const { SetCursor(DragCursorHandle(dragCursor_)); }
-
-POINT ListBoxControl::ToScreen(LPARAM clientPoint) const {
-  POINT point{GET_X_LPARAM(clientPoint), GET_Y_LPARAM(clientPoint)};
-  ClientToScreen(hwnd_.get(), &point);
-  return point;
-}
-
-// Only this thread's boxes are the program's: another copy of the program
-// has the same window procedure, and its own pointers in its user data.
-ListBoxControl* ListBoxControl::BoxAt(POINT screen) {
-  HWND hwnd = WindowFromPoint(screen);
-  if (hwnd == nullptr || GetWindowThreadProcessId(hwnd, nullptr) != GetCurrentThreadId())
-    return nullptr;
-  const auto proc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC));
-  return proc == &SubclassProc ? Of(hwnd) : nullptr;
-}
-
-DragEvent ListBoxControl::DragAt(POINT screen, const ListBoxControl& target) {
-  ScreenToClient(target.hwnd_.get(), &screen);
-  return {this, target.scale_.XToTwips(screen.x), target.scale_.YToTwips(screen.y)};
-}
-
-void ListBoxControl::DragTo(POINT screen) {
-  ListBoxControl* target = BoxAt(screen);
-  if (target != nullptr && target->events_.dragOver)
-    target->events_.dragOver(DragAt(screen, *target));
-}
-
-// The drag is over before the drop runs: the drop may ask the user.
-void ListBoxControl::DropAt(POINT screen) {
-  const bool doubleClick = std::exchange(doubleClickDragged_, false);
-  EndDrag();
-  ListBoxControl* target = BoxAt(screen);
-  if (doubleClick && target == this) {
-    if (events_.dblClick) events_.dblClick();
-    return;
-  }
-  if (target != nullptr && target->events_.dragDrop)
-    target->events_.dragDrop(DragAt(screen, *target));
-}
-
-// The arrow stays until the next move asks the window under the mouse.
-void ListBoxControl::EndDrag() {
-  dragging_ = false;
-  doubleClickDragged_ = false;
-  if (GetCapture() == hwnd_.get()) ReleaseCapture();
-  SetCursor(DragCursorHandle(DragCursor::Arrow));
+// The press's point on the screen, where the system measures the drag
+// distance from; the release, when it comes first, is taken.
+bool ListBoxControl::DragStarts() {
+  const DWORD at = GetMessagePos();
+  leftPressedHere_ = false;
+  if (GetKeyState(VK_LBUTTON) >= 0) return false;  // let go while the program ran
+  dragStarted_ = DragDetect(hwnd_.get(), POINT{GET_X_LPARAM(at), GET_Y_LPARAM(at)}) != FALSE;
+  return dragStarted_;
 }
 
 }  // namespace vantiro::win32

@@ -1,6 +1,5 @@
 // A list box as the program sees it: a subclassed LISTBOX child of a host,
-// which hands the box its notifications, colour requests and rows to draw. A
-// drag from the box holds the mouse capture until the button is released.
+// which hands the box its notifications, colour requests and rows to draw.
 //
 // The control itself holds no rows (LBS_NODATA), only their count: a folder
 // of 100,000 files shows at once and costs no second copy of its names. The
@@ -42,22 +41,21 @@ class ListBoxControl final : public ChildWindow<ListBox> {
 
   int Selected() const override;
   void Select(int index) override;
+  void SelectRows(const std::vector<RowRun>& runs, int focus) override;
   int TopIndex() const override;
   void SetTopIndex(int index) override;
 
   void SetBackColor(Color color) override;
   void SetHorizontalExtent(Twips width) override;
   void AcceptShellDrops() override;
-  void BeginDrag() override;
-  void SetDragCursor(DragCursor cursor) override;
+  bool DragStarts() override;
 
  private:
   static ListBoxControl* Of(HWND hwnd);
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  // True when the message belongs to the drag and the control must not see it.
-  bool OnDragMessage(UINT message, WPARAM wParam, LPARAM lParam);
   bool OnLeftDown(WPARAM wParam, LPARAM lParam);
+  static bool MovesSelection(WPARAM key);
   void OnDestroy(HWND hwnd);
   MouseEvent Mouse(int button, WPARAM wParam, LPARAM lParam) const;
   bool OnCharacter(wchar_t unit);
@@ -67,14 +65,6 @@ class ListBoxControl final : public ChildWindow<ListBox> {
   // The first row after start (round to the top) that begins with text,
   // ignoring case; LB_ERR when none does.
   LRESULT FindRow(WPARAM start, const wchar_t* text) const;
-  // The box of this program under a point of the screen, or nullptr.
-  static ListBoxControl* BoxAt(POINT screen);
-  POINT ToScreen(LPARAM clientPoint) const;
-  DragEvent DragAt(POINT screen, const ListBoxControl& target);
-  void DragTo(POINT screen);
-  void DropAt(POINT screen);
-  void EndDrag();
-  void ShowDragCursor() const;
 
   Events events_;
   WNDPROC original_ = nullptr;
@@ -85,11 +75,9 @@ class ListBoxControl final : public ChildWindow<ListBox> {
   COLORREF backColor_ = 0;
   ComPtr<ShellDropTarget> dropTarget_;
   std::vector<std::string> dropped_;  // by the shell, not yet handed over
-  DragCursor dragCursor_ = DragCursor::Copy;
-  bool dragging_ = false;
-  bool doubleClickDragged_ = false;  // the drag began with a double click
-  bool leftPressedHere_ = false;     // and not yet released
-  wchar_t highSurrogate_ = L'\0';    // the first half of a character typed
+  bool leftPressedHere_ = false;      // and not yet released
+  bool dragStarted_ = false;          // by the program, from the last press
+  wchar_t highSurrogate_ = L'\0';     // the first half of a character typed
 };
 
 }  // namespace vantiro::win32

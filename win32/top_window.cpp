@@ -105,6 +105,9 @@ TopWindow* TopWindow::FromHandle(HWND hwnd) {
 
 bool TopWindow::PreTranslate(MSG& msg) {
   if (!hwnd_) return false;
+  if (msg.message == WM_KEYDOWN && GetKeyState(VK_CONTROL) < 0 &&
+      SendMessageW(msg.hwnd, ControlKeyMessage(), msg.wParam, 0) != FALSE)
+    return true;
   if (menu_.TranslateShortcut(msg)) return true;
   return dialogKeys_ && IsDialogMessageW(hwnd_.get(), &msg);
 }

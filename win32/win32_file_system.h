@@ -26,6 +26,8 @@ class Win32FileSystem final : public FileSystem {
   bool ShowOpenWith(const std::string& path, std::uintptr_t owner) override;
   std::vector<std::string> ProgramsFor(const std::string& path) const override;
   void ShowProperties(const std::string& path, std::uintptr_t owner) override;
+  bool ShowSharedProperties(const std::vector<std::string>& paths, std::uintptr_t owner) override;
+  int DragFiles(const std::vector<std::string>& paths, std::uintptr_t owner) override;
   ShellFileResult RunShellFileOperation(const ShellFileOperation& operation) override;
 };
 

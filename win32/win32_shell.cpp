@@ -116,8 +116,10 @@ class QuestionsDeclined {
 
 // The shell takes lists of paths, each ended by a NUL, the list by another.
 ShellFileResult Win32FileSystem::RunShellFileOperation(const ShellFileOperation& operation) {
-  const std::wstring from = Wide(operation.from), to = Wide(operation.to);
-  const std::wstring fromList = from + L'\0' + L'\0', toList = to + L'\0' + L'\0';
+  std::wstring fromList;
+  for (const std::string& path : operation.from) fromList += Wide(path) + L'\0';
+  fromList += L'\0';
+  const std::wstring to = Wide(operation.to), toList = to + L'\0' + L'\0';
   SHFILEOPSTRUCTW record{};
   record.hwnd = reinterpret_cast<HWND>(operation.owner);
   record.wFunc = operation.func;

@@ -113,21 +113,37 @@ class FakeListBox final : public FakeControl<ListBox> {
   void Select(int index) override {
     selected_ = index >= 0 && index < std::ssize(items_) ? index : -1;
   }
+  void SelectRows(const std::vector<RowRun>& runs, int focus) override {
+    runs_ = runs;
+    const bool shown = std::ranges::any_of(
+        runs, [focus](const RowRun& run) { return run.first <= focus && focus <= run.last; });
+    selected_ = shown ? focus : -1;
+  }
   int TopIndex() const override { return topIndex_; }
   void SetTopIndex(int index) override { topIndex_ = index; }
   void SetBackColor(Color color) override { backColor_ = color; }
   void SetHorizontalExtent(Twips width) override { horizontalExtent_ = width; }
   void AcceptShellDrops() override {}
-  void BeginDrag() override { ++drags; }
-  void SetDragCursor(DragCursor cursor) override { dragCursor_ = cursor; }
+  // The mouse moves past the drag distance while dragStarts is set.
+  bool DragStarts() override {
+    ++dragWaits;
+    return dragStarts;
+  }
 
-  int drags = 0;  // begun by the program
+  bool dragStarts = false;
+  int dragWaits = 0;
   // What the box shows, and what a test drives as the user.
   const std::vector<std::string>& Items() const { return items_; }
+  const std::vector<RowRun>& Runs() const { return runs_; }
   Color backColor() const { return backColor_; }
   int horizontalExtent() const { return horizontalExtent_; }
   // The user selects an entry (or the keyboard moves to it).
-  void UserClick(int index) {
+  // A box whose rows the program chooses hears a press on the row.
+  void UserClick(int index, int keys = 0) {
+    if (events_.selectsMany) {
+      events_.mouseDown({kLeftButton, keys, 100, (index - topIndex_) * kRowHeight + 5});
+      return;
+    }
     Select(index);
     if (events_.click) events_.click();
   }
@@ -135,8 +151,6 @@ class FakeListBox final : public FakeControl<ListBox> {
   void DoubleClick() { events_.dblClick(); }
   void Move(const MouseEvent& event) { events_.mouseMove(event); }
   using FakeControl::Move;
-  void DragOver(ListBox& source) { events_.dragOver({&source, 0, 0}); }
-  void DragDrop(ListBox& source) { events_.dragDrop({&source, 0, 0}); }
   int ShellDragOver(bool offersFiles, int effects) {
     return events_.shellDragOver(offersFiles, effects);
   }
@@ -145,7 +159,6 @@ class FakeListBox final : public FakeControl<ListBox> {
   // ms: true when the program took it.
   bool Key(int keyCode, int shift = 0) { return events_.keyDown({keyCode, shift, 0}); }
   bool Type(char typed, std::uint32_t time) { return events_.keyPress({typed, 0, time}); }
-  DragCursor dragCursor() const { return dragCursor_; }
 
  protected:
   void Place(Twips left, Twips top, Twips width, Twips height) override {
@@ -161,7 +174,7 @@ class FakeListBox final : public FakeControl<ListBox> {
   RowText rows_;
   int selected_ = -1, topIndex_ = 0, horizontalExtent_ = -1;
   Color backColor_ = 0;
-  DragCursor dragCursor_ = DragCursor::Copy;
+  std::vector<RowRun> runs_;
 };
 
 // A control with a caption: a button, a label or a check box.

@@ -153,13 +153,22 @@ class TempDrives : public FileSystem {
   // Copies or deletes as the shell does; a target that exists stands for the
   // user declining to replace it. While binRefuses, a delete is one the
   // Recycle Bin could not take: with its questions declined, nothing goes.
+  static constexpr unsigned kFoDelete = 3;
   ShellFileResult RunShellFileOperation(const ShellFileOperation& operation) override {
-    constexpr int kMissingSource = 1026;
-    constexpr unsigned kFoDelete = 3;
     shellOperations.push_back(operation);
-    const std::filesystem::path from = HostPath(operation.from);
-    std::error_code error;
     if (operation.func == kFoDelete && binRefuses && operation.declineQuestions) return {0, true};
+    ShellFileResult result;
+    for (const std::string& each : operation.from) {
+      const ShellFileResult one = ShellOperationOn(HostPath(each), operation);
+      if (result.code == 0) result.code = one.code;
+      result.aborted |= one.aborted;
+    }
+    return result;
+  }
+  ShellFileResult ShellOperationOn(const std::filesystem::path& from,
+                                   const ShellFileOperation& operation) {
+    constexpr int kMissingSource = 1026;
+    std::error_code error;
     if (operation.func == kFoDelete && !from.empty())
       return {std::filesystem::remove_all(from, error) > 0 ? 0 : kMissingSource, false};
     if (from.empty() || !std::filesystem::is_regular_file(from, error))
@@ -205,7 +214,20 @@ class TempDrives : public FileSystem {
     return true;
   }
   std::vector<std::string> ProgramsFor(const std::string&) const override { return {}; }
-  void ShowProperties(const std::string&, std::uintptr_t) override {}
+  void ShowProperties(const std::string& path, std::uintptr_t) override {
+    openedDocuments.push_back("properties of " + path);
+  }
+  bool ShowSharedProperties(const std::vector<std::string>& paths, std::uintptr_t) override {
+    openedDocuments.push_back("properties of " + std::to_string(paths.size()));
+    return true;
+  }
+  // Dropped as the user chose: dragEffect.
+  int DragFiles(const std::vector<std::string>& paths, std::uintptr_t) override {
+    dragged = paths;
+    return dragEffect;
+  }
+  std::vector<std::string> dragged;
+  int dragEffect = kDropNone;
   // Records the command line; fails while startFails is set.
   bool StartProgram(const std::string& commandLine) override {
     startedPrograms.push_back(commandLine);

@@ -9,3 +9,6 @@
 // Shows a small window at x, y (screen pixels); a left press on it drags the
 // files. Returns the exit status.
 int DragFiles(int x, int y, const std::vector<std::wstring>& files);
+// Shows a small window at x, y that takes files dropped on it, and prints
+// the effect and their paths. Returns the exit status.
+int TakeDrop(int x, int y);

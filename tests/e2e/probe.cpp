@@ -29,6 +29,7 @@
 //   e2e_probe close <title>             posts WM_CLOSE to the window
 //   e2e_probe menu <title>              left top width height of the window's open menu
 //   e2e_probe drag <x> <y> <file>...    a drag source at x y dragging the files (drag_source.cpp)
+//   e2e_probe drop <x> <y>              a drop target at x y printing what it took
 //
 // Exit status: 0 done, 1 not found or timed out, 2 bad usage.
 #include <windows.h>
@@ -375,6 +376,10 @@ int Run(const Args& args) {
     const auto x = ParseInt(args[2]), y = args.size() > 4 ? ParseInt(args[3]) : std::nullopt;
     if (!x || !y) return Usage();
     return DragFiles(static_cast<int>(*x), static_cast<int>(*y), {args.begin() + 4, args.end()});
+  }
+  if (command == L"drop" && args.size() == 4) {
+    const auto x = ParseInt(args[2]), y = ParseInt(args[3]);
+    return x && y ? TakeDrop(static_cast<int>(*x), static_cast<int>(*y)) : Usage();
   }
   if (command == L"wait" || command == L"gone")
     return args.size() == 4 ? WaitFor(args[2], args[3], command == L"wait") : Usage();

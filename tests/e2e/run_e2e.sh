@@ -481,7 +481,7 @@ favorite_listed() { box_items 0 | grep -qxF "c:\\$settings_folder\\"; }
 # Ctrl+A adds the open folder to box 0; it is there after a restart and
 # opens with a click.
 favorite_survives_a_restart() {
-  press_key ctrl+a
+  press_key Left && press_key ctrl+a
   says "no favourite after Ctrl+A: $(box_items 0)" eventually 5 favorite_listed || return 1
   restart_program &&
     says "gone after the restart; Favorites: $(tr -d '\r' <"$run_dir/Favorites" 2>/dev/null)" \
@@ -615,14 +615,14 @@ no_stale_box() {
 
 # ---- the FILE and FOLDER commands ----------------------------------------------
 
-# C:\cmd\src\ holds five files; C:\cmd\dest\ is empty. run.bat leaves a marker.
+# C:\cmd\src\ holds seven files; C:\cmd\dest\ is empty. run.bat leaves a marker.
 cmd_folder="$WINEPREFIX/drive_c/cmd"
 make_command_folders() {
   rm -rf "$cmd_folder"
   at_exit "rm -rf $(printf %q "$cmd_folder")"
   mkdir -p "$cmd_folder/src" "$cmd_folder/dest"
   local name
-  for name in 'a & b.txt' keep.txt trash.txt gone.txt share.txt; do echo "$name" >"$cmd_folder/src/$name"; done
+  for name in 'a & b.txt' keep.txt trash.txt bin1.txt bin2.txt gone.txt share.txt; do echo "$name" >"$cmd_folder/src/$name"; done
   printf 'echo done > C:\\cmd\\marker.txt\r\n' >"$cmd_folder/src/run.bat"
 }
 
@@ -633,16 +633,27 @@ select_file() {
     click_entry 3 "$1"
 }
 
+# ctrl_click_file <entry>: Ctrl+click on a file, which adds it to the selection.
+ctrl_click_file() {
+  local point
+  point=$(probe item-center "$title" 3 "$1") || return 1
+  xdotool keydown ctrl
+  # shellcheck disable=SC2086
+  click_at "$title_regex" $point
+  xdotool keyup ctrl
+}
+
 exists() { says "$1 is not there: $(ls "$(dirname "$1")")" eventually 10 test -e "$1"; }
 vanished() { says "$1 is still there" eventually 10 test ! -e "$1"; }
 
 copy_then_paste() {
-  select_file 'a & b.txt' && press_key ctrl+c &&
-    answer_message "$app_title" "a & b.txt' has been copied." OK && press_key ctrl+v &&
+  select_file 'a & b.txt' && ctrl_click_file keep.txt && press_key ctrl+c &&
+    answer_message "$app_title" "2 files, the first 'c:\\cmd\\src\\a & b.txt', have been copied." OK &&
+    press_key ctrl+v &&
     answer_message "$app_title" 'Destination folder must be different from source folder.' OK &&
     click_entry 2 dest && client_width_becomes 280 && sleep 0.5 && press_key ctrl+v &&
-    answer_message 'Confirm ?' 'Do you want to continue ?' Yes && exists "$cmd_folder/dest/a & b.txt" &&
-    client_width_becomes 400
+    answer_message 'Confirm ?' 'Source files :   2 files' Yes && exists "$cmd_folder/dest/a & b.txt" &&
+    exists "$cmd_folder/dest/keep.txt" && client_width_becomes 400
 }
 
 rename_to_typed_name() {
@@ -655,13 +666,18 @@ rename_to_typed_name() {
 
 in_trash() { compgen -G "$XDG_DATA_HOME/Trash/files/$1*" >/dev/null; }
 
-# Wine's own question comes before it moves a file to its trash.
+# Wine's own question, one for the three files, comes before it moves them
+# to its trash.
 recycle_and_delete() {
-  select_file trash.txt && press_key Delete &&
-    says "no question from the shell" eventually 10 probe wait 'Confirm file deletion' 0 || return 1
+  local name
+  select_file trash.txt && ctrl_click_file bin1.txt && ctrl_click_file bin2.txt &&
+    press_key Delete && says "no question" eventually 10 probe wait 'Confirm file deletion' 0 ||
+    return 1
   click_button 'Confirm file deletion' '^Confirm file deletion$' Yes || true
-  vanished "$cmd_folder/src/trash.txt" && says "not in the trash" in_trash trash.txt &&
-    select_file gone.txt && press_key shift+Delete &&
+  for name in trash.txt bin1.txt bin2.txt; do
+    vanished "$cmd_folder/src/$name" && says "$name not in the trash" in_trash "$name" || return 1
+  done
+  select_file gone.txt && press_key shift+Delete &&
     answer_message "$app_title" "Do you really want to delete '" Yes && vanished "$cmd_folder/src/gone.txt"
 }
 
@@ -817,6 +833,33 @@ $(probe selected "$title" 2)" eval 'eventually 10 caption_is "$title - cmd" &&
   answer_message 'Confirm ?' 'Destination folder :   c:\cmd\' Yes && exists "$cmd_folder/a & b.txt"
 }
 
+# drag_out <entry> [key]: the files selected, dragged from an entry of the file
+# list onto the probe's drop target in another process, with a key held;
+# prints what the target took.
+drag_out() {
+  local out="$VANTIRO_BUILD/e2e-drop.out" screen
+  local -a from
+  read -r -a screen <<<"$(xdotool getdisplaygeometry)"
+  local tx=$((screen[0] - 90)) ty=$((screen[1] - 90))
+  timeout 90 wine "$probe_exe" drop "$tx" "$ty" </dev/null >"$out" 2>/dev/null &
+  eventually 20 probe wait 'e2e drop target' 0 &&
+    read -r -a from <<<"$(probe item-center "$title" 3 "$1")" || return 1
+  xdotool mousemove "${from[0]}" "${from[1]}"
+  [[ -n "${2:-}" ]] && xdotool keydown "$2"
+  drag_to $((tx + 30)) $((ty + 30))
+  [[ -n "${2:-}" ]] && xdotool keyup "$2"
+  eventually 30 probe gone 'e2e drop target' 0 && tr -d '\r' <"$out"
+}
+
+# Two files dragged out are copied; one dragged with Shift is moved.
+drags_out_to_another_process() {
+  local took
+  select_file share.txt && ctrl_click_file run.BAT && took=$(drag_out share.txt) &&
+    says "took: $took" test "$took" = "$(printf 'copy\nC:\\cmd\\src\\run.bat\nC:\\cmd\\src\\share.txt')" &&
+    select_file share.txt && took=$(drag_out share.txt shift) &&
+    says "took: $took" test "$took" = "$(printf 'move\nC:\\cmd\\src\\share.txt')"
+}
+
 # shell_drop <x> <y> <file>: a drag from another process (the probe's drag
 # source, as Explorer would start one) released at x y.
 shell_drop() {
@@ -969,14 +1012,14 @@ main() {
   check "Ctrl+F asks for the filter, \"*.*\" at first; with \"$filter\" the folder lists only those files and the \"$html_title\" window goes" filter_lists_the_matches
   check "F5 rebuilds the view from the disk: the drives in box 0, the new folder in C:\\" refresh_reads_the_disk
   check "a restart re-opens the folders and re-selects the file of the last run" restart_restores_the_path
-  check "Ctrl+A adds a favourite that comes back after a restart and opens with a click" favorite_survives_a_restart
+  check "Ctrl+A in a folder box adds a favourite that comes back after a restart and opens with a click" favorite_survives_a_restart
   make_browse_folders
   check "after a folder without sub-folders, or a failed click and Cancel, no stale box shows; every list ends at one bottom edge" no_stale_box
   check "a folder behind a path of more than 300 characters opens and lists its files and titles" long_path_opens
   make_command_folders
-  check "Ctrl+C remembers a file, Ctrl+V in its own folder refuses, in another, empty folder copies it after \"Confirm ?\" and the window widens to show it" copy_then_paste
+  check "Ctrl+C remembers two files selected with Ctrl+click, Ctrl+V in their own folder refuses, in another, empty folder copies both after one \"Confirm ?\" and the window widens to show them" copy_then_paste
   check "F2 renames the selected file to the name typed; the list follows" rename_to_typed_name
-  check "Del sends the file to the trash after the shell's question; Shift+Del deletes one for good after the program's" recycle_and_delete
+  check "Del sends three files selected with Ctrl+click to the trash after one question of the shell's; Shift+Del deletes one for good after the program's" recycle_and_delete
   check "F3 shows a Properties sheet naming the file" properties_sheet_shows
   check "Ctrl+O, the first shell command after a start, opens the program's own box; a program found with Browse... opens the file" open_with_a_program_found
   check "a double click on run.BAT asks first: No runs nothing, Yes runs it" batch_asks_first
@@ -984,6 +1027,7 @@ main() {
   check "a letter typed in another script opens the folder it begins, the names listed as the disk has them" typing_in_any_script
   check "Ctrl+N opens a second window at the old place with the same folders, this one 33 px down and right; Copy in one, Paste in the other" new_window_beside
   check "a right press on a folder opens it with FOLDER; a press below a box's entries steps back; a file dragged onto a box is copied into its folder" folder_mouse
+  check "two files dragged out of the file list onto another process's window are a copy there, one dragged with Shift a move" drags_out_to_another_process
   check "a file dragged from another process onto box 2 is copied into its folder; box 0 refuses it" shell_drop_copies
   check "while 100,000 files list, the window answers another process within 100 ms" window_answers_while_listing
   check "a folder that does not answer holds neither the window, after a click or at a start that remembers it, nor its close, which ends the program within 1 s" stuck_folder_holds_nothing

@@ -53,16 +53,63 @@ TEST_F(FileCommands, OpenHandsTheFileToTheShellAfterTheBatchQuestion) {
   EXPECT_EQ(drives.openedDocuments.size(), 2u) << "no file selected";
 }
 
-TEST_F(FileCommands, CopyHandsOverThroughTempAndPasteRefusesADamagedHandOver) {
+// Ctrl+A in the file list selects every file: each command asks once for
+// all of them, and those for one file are greyed.
+TEST_F(FileCommands, EverySelectedFileIsOpenedShownOrRecycledAfterOneQuestion) {
+  ClickFile("readme.txt");
+  EXPECT_TRUE(files().Key('A', kCtrlKey));
+  EXPECT_EQ(files().Runs(), (std::vector<RowRun>{{0, 2}}));
+  EXPECT_FALSE(main().MenuEnabled("mnuFileRename") || main().MenuEnabled("mnuFileOpenWith"));
+  ws.msgBoxAnswers = {msgbox::kYes};
+  main().ChooseMenu("mnuFileOpen");
+  main().ChooseMenu("mnuFileProperties");
+  EXPECT_EQ(drives.openedDocuments, (Entries{"c:\\docs\\a & b.txt", "c:\\docs\\readme.txt",
+                                             "c:\\docs\\run.bat", "properties of 3"}));
+  main().ChooseMenu("mnuFileDelete");
+  EXPECT_EQ(ws.messages.size(), 2u);
+  EXPECT_EQ(
+      ws.messages.front().text,
+      "Warning : You are executing batch files ('c:\\docs\\run.bat') ! Do you want to continue ?");
+  EXPECT_EQ(said(),
+            "Do you really want to delete these 3 files, the first 'c:\\docs\\a & b.txt' ?");
+  ClickFile("a & b.txt");
+  EXPECT_TRUE(main().MenuEnabled("mnuFileRename"));
+  ClickFile("readme.txt", kShiftKey);
+  main().ChooseMenu("mnuFileRecycleBin");
+  Settle();
+  EXPECT_EQ(drives.shellOperations.size(), 1u);
+  EXPECT_EQ(files().Items(), Entries{"run.BAT"}) << "the two recycled";
+}
+
+TEST_F(FileCommands, CopyHandsOverEveryFileThroughTempAndPasteAsksOnce) {
   const std::string handOver = std::string(kProgramDir) + "Temp";
-  Choose("a & b.txt", "mnuCopy");
-  EXPECT_EQ(drives.Contents(handOver), "\"c:\\docs\\a & b.txt\"\r\n\"a & b.txt\"\r\n");
+  ClickFile("a & b.txt");
+  Choose("readme.txt", "mnuCopy");
+  ClickFile("a & b.txt", kCtrlKey);
+  main().ChooseMenu("mnuCopy");
+  EXPECT_EQ(drives.Contents(handOver), "\"c:\\docs\\a & b.txt\"\r\n\"c:\\docs\\readme.txt\"\r\n");
+  EXPECT_THAT(said(), testing::StartsWith("2 files, the first 'c:\\docs\\a & b.txt', have been"));
   Click(1, "dest");
-  for (const char* damaged : {"", "\"c:\\docs\\a & b.txt\"\r\n", "\"c:\\docs\\a & b.txt\r\n\"x\"",
-                              "\x01\xff\x00garbage", "\"\"\r\n\"a & b.txt\"\r\n"}) {
-    drives.MakeFile(handOver, damaged);
+  ws.msgBoxAnswers = {msgbox::kYes};
+  main().ChooseMenu("mnuPaste");
+  EXPECT_THAT(said(), testing::StartsWith("Source files :   2 files, the first 'c:\\docs\\a & b"));
+  Settle();
+  EXPECT_EQ(files().Items(), (Entries{"a & b.txt", "readme.txt"}));
+  // An earlier version's file (the path, then the name) and one of one path
+  // paste one file; the others paste nothing.
+  const std::string one = "Source file :   c:\\docs\\run.bat\r", none = "You must first select";
+  const std::pair<const char*, std::string> handOvers[] = {
+      {"\"c:\\docs\\run.bat\"\r\n\"run.bat\"\r\n", one},
+      {"\"c:\\docs\\run.bat\"", one},
+      {"", none},
+      {"\"c:\\docs\\run.bat\r\n\"x\"", none},
+      {"\x01\xff\x00garbage", none},
+      {"\"\"\r\n\"run.bat\"\r\n", none},
+      {"\"c:\\a\"\r\n\"c:\\b\"\r\n\"b\"\r\n", none}};
+  for (const auto& [contents, says] : handOvers) {
+    drives.MakeFile(handOver, contents);
     main().ChooseMenu("mnuPaste");
-    EXPECT_EQ(ws.messages.back().title, "Operation Aborted") << damaged;
+    EXPECT_THAT(said(), testing::StartsWith(says)) << contents;
   }
   drives.saveFails = true;
   Click(1, "docs");

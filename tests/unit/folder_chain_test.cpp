@@ -179,16 +179,51 @@ TEST_F(Chain, TheFileListShowsTheFilterMatchesHtmlFirstWithTheirTitles) {
   chain.SelectFile(5);
   drives.MakeFile("c:\\web\\new.txt");
   chain.Apply(ListFolder(drives, "c:\\web\\", "*.*"));
-  EXPECT_EQ(std::pair(chain.files().titles.size(), chain.files().selected), std::pair(3ul, 6))
+  EXPECT_EQ(std::pair(chain.files().titles.size(), chain.files().selection.Focus()),
+            std::pair(3ul, 6))
       << "the same pages keep their titles, the file its selection";
   chain.SetFilter("*.txt");
   chain.SelectFile(0);
   chain.Apply(ListFolder(drives, "c:\\web\\", chain.Filter()));
-  EXPECT_EQ(std::tuple(chain.files().entries.size(), chain.files().selected, chain.files().titles),
+  EXPECT_EQ(std::tuple(chain.files().entries.size(), chain.files().selection.Focus(),
+                       chain.files().titles),
             std::tuple(3u, -1, Entries{}));
   chain.SetFilter("*.none");
   Open(0, "c: [SYSTEM]");
   EXPECT_EQ(chain.files().tag, "c:\\web\\") << "a list without files keeps its folder";
+}
+
+// Each click of a list of eight rows, with the keys held, and the rows
+// selected after it; then the list read again with a file gone and one come.
+TEST(FileSelection, ClicksSelectAsExplorerDoesAndTheNamesStayAcrossARead) {
+  const struct {
+    int row, keys;
+    std::vector<int> rows;
+    int focus;
+  } clicks[] = {{2, 0, {2}, 2},
+                {5, kShiftKey, {2, 3, 4, 5}, 5},
+                {0, kShiftKey, {0, 1, 2}, 0},  // from the same anchor
+                {4, kCtrlKey, {0, 1, 2, 4}, 4},
+                {1, kCtrlKey, {0, 2, 4}, 1},
+                {6, kCtrlKey | kShiftKey, {0, 1, 2, 3, 4, 5, 6}, 6},  // from row 1
+                {8, kCtrlKey, {0, 1, 2, 3, 4, 5, 6}, -1},
+                {8, 0, {}, -1},
+                {3, kCtrlKey, {3}, 3},
+                {6, kShiftKey, {3, 4, 5, 6}, 6}};
+  FileSelection selection;
+  for (const auto& click : clicks) {
+    selection.Click(click.row, click.keys, 8);
+    EXPECT_EQ(std::pair(selection.Rows(), selection.Focus()), std::pair(click.rows, click.focus))
+        << click.row << " with " << click.keys;
+  }
+  EXPECT_EQ(selection.Runs(), (std::vector<RowRun>{{3, 6}}));
+  selection.Follow({"a", "b", "c", "d", "e", "f", "g", "h"}, {"0", "a", "b", "c", "d", "f", "g"});
+  EXPECT_EQ(std::tuple(selection.Rows(), selection.Focus(), selection.Count()),
+            std::tuple(std::vector{4, 5, 6}, 6, std::size_t{3}));
+  selection.Click(1, kShiftKey, 7);
+  EXPECT_EQ(selection.Runs(), (std::vector<RowRun>{{1, 4}})) << "the range from d's place";
+  selection.All(7);
+  EXPECT_EQ(std::pair(selection.Count(), selection.Focus()), std::pair(std::size_t{7}, 1));
 }
 
 // Another program changes c:\a\ and c:\a\y\ while they are open.
@@ -212,7 +247,7 @@ TEST_F(Chain, AListingReplacesWhatTheChainShowsOfItsFolderSelectionsKeptByName) 
             std::tuple("y", std::vector{2}, -1));
   change = chain.Apply(ListFolder(drives, "c:\\a\\y\\", "*.*"));
   EXPECT_EQ(chain.files().entries, Entries{"two.txt"});
-  EXPECT_EQ(chain.files().selected, 0);
+  EXPECT_EQ(chain.files().selection.Focus(), 0);
   EXPECT_TRUE(change.files && change.length);
   EXPECT_EQ(chain.box(chain.LastBox()).entries, Entries{"sub"}) << "a first sub-folder adds a box";
 

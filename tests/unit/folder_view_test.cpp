@@ -1,5 +1,7 @@
 // The folder boxes as the window shows them: what a click, a press, a drag
 // or a drop on a box does, and what the user is told.
+#include <gmock/gmock.h>
+
 #include <chrono>
 #include <filesystem>
 #include <string>
@@ -102,39 +104,39 @@ TEST_F(FolderView, APressSelectsTheRowUnderThePointerOrStepsBackBelowTheEntries)
   EXPECT_EQ(main().popups().size(), 2u) << "no menu for box 0 without a selection";
 }
 
-TEST_F(FolderView, AFileDroppedIsCopiedIntoTheFolderOfItsBoxOrOfTheFileListButNotOnBoxZero) {
+// Files dropped from another program, or dragged out of the file list onto
+// a box, are copied after one question: never into their own folder, nor a
+// folder, nor onto box 0.
+TEST_F(FolderView, FilesDroppedAreCopiedIntoTheFolderOfTheirBoxOrOfTheFileList) {
   Start();
   files().ShellDrop({"c:\\a\\f.txt"});
   EXPECT_EQ(said(), "Invalid file.") << "no folder open yet";
-  Click(0, "c:");
-  Click(1, "a");
+  OpenA();
+  files().dragStarts = true;
   files().UserClick(0);
-  box(0).DragOver(files());
-  EXPECT_EQ(files().dragCursor(), DragCursor::Arrow);
-  box(1).DragOver(files());
-  EXPECT_EQ(files().dragCursor(), DragCursor::Copy);
-  box(0).DragDrop(files());
-  EXPECT_EQ(ws.messages.size(), 1u) << "box 0 takes nothing";
-  ws.msgBoxAnswers = {msgbox::kYes};
-  box(1).DragDrop(files());
-  EXPECT_EQ(ws.messages.back().title, "Confirm ?");
-  EXPECT_EQ(drives.shellOperations.back().to, "c:\\");
-
+  EXPECT_EQ(drives.dragged, Entries{"c:\\a\\f.txt"});
   EXPECT_EQ(box(2).ShellDragOver(true, 7), kDropCopy);
-  box(0).ShellDrop({"c:\\a\\f.txt", "c:\\b"});
+  box(0).ShellDrop({"c:\\a\\f.txt"});
   EXPECT_EQ(said(), "You cannot copy anything here. Please select a drive and try again.");
+  box(2).ShellDrop({"c:\\a\\f.txt"});
+  EXPECT_EQ(said(), "Destination folder must be different from source folder.");
   ws.msgBoxAnswers = {msgbox::kYes};
-  box(2).ShellDrop({"c:\\a\\f.txt", "c:\\b"});  // the active box takes it too
-  EXPECT_EQ(drives.shellOperations.back().from, "c:\\a\\f.txt") << "the first file only";
-  EXPECT_EQ(drives.shellOperations.back().to, "c:\\a\\");
+  box(1).ShellDrop({"c:\\a\\f.txt"});
+  EXPECT_EQ(
+      said(),
+      "Source file :   c:\\a\\f.txt\rDestination folder :   c:\\\r\rDo you want to continue ?");
   EXPECT_EQ(files().ShellDragOver(false, 7), kDropNone) << "no file list offered";
   drives.MakeFile("z:\\g.txt");
-  ws.msgBoxAnswers = {msgbox::kYes};
-  files().ShellDrop({"z:\\g.txt"});
+  drives.MakeFile("z:\\h.txt");
+  ws.msgBoxAnswers = {msgbox::kOk, msgbox::kYes};
+  files().ShellDrop({"z:\\g.txt", "c:\\b", "z:\\h.txt"});
   Settle();
-  EXPECT_EQ(files().Items(), (Entries{"f.txt", "g.txt"})) << "the folder read again";
+  EXPECT_EQ(ws.messages.end()[-2].text,
+            "'c:\\b' cannot be copied: it is a folder, and only files are copied.");
+  EXPECT_THAT(said(), testing::StartsWith("Source files :   2 files, the first 'z:\\g.txt'\r"));
+  EXPECT_EQ(files().Items(), (Entries{"f.txt", "g.txt", "h.txt"})) << "one copy, read again";
   EXPECT_EQ(std::pair(drives.shellOperations.size(), drives.shellOperations.back().flags),
-            std::pair(std::size_t{3}, 0x180u));
+            std::pair(std::size_t{2}, 0x180u));
 }
 
 // Retry reads the drive again; Cancel goes back to box 0 alone, and takes a

@@ -55,12 +55,12 @@ class MainWindowTest : public ::testing::Test {
   // Clicks an entry of a folder box, or a file, as the user does, and lets
   // the folders it opens come in.
   void Click(int index, const std::string& entry) { Click(box(index), entry); }
-  void ClickFile(const std::string& name) { Click(files(), name); }
-  void Click(fake::FakeListBox& list, const std::string& entry) {
+  void ClickFile(const std::string& name, int keys = 0) { Click(files(), name, keys); }
+  void Click(fake::FakeListBox& list, const std::string& entry, int keys = 0) {
     const auto& items = list.Items();
     const auto found = std::find(items.begin(), items.end(), entry);
     ASSERT_NE(found, items.end()) << "no entry '" << entry << "'";
-    list.UserClick(static_cast<int>(found - items.begin()));
+    list.UserClick(static_cast<int>(found - items.begin()), keys);
     Settle();
   }
   // A press with a button on a row of a list (the first shown is row 0).

@@ -122,7 +122,7 @@ TEST_F(FileSystemTest, HandsTheShellItsOperationAndTellsWhatCameOfIt) {
     });
     const std::string to = func == FO_DELETE ? "" : root + "alpha";
     const ShellFileResult result =
-        fs.RunShellFileOperation({window->SystemHandle(), func, from, to, flags});
+        fs.RunShellFileOperation({window->SystemHandle(), func, {from}, to, flags});
     EXPECT_EQ(result.code == 0, succeeds) << what << ": " << result.code;
     EXPECT_EQ(result.aborted, aborted) << what;
     EXPECT_EQ(answerer.answered(), asks) << what;
@@ -142,7 +142,7 @@ TEST_F(FileSystemTest, ARecycleWhoseQuestionsAreDeclinedNeverDeletes) {
   ASSERT_TRUE(fs.SaveFile(folder + "\\inner.txt", "kept"));
   DialogAnswerer tooLate([](HWND dialog) { Press(dialog, IDYES); });
   const ShellFileResult result = fs.RunShellFileOperation(
-      {0, FO_DELETE, folder, "", FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_WANTNUKEWARNING, true});
+      {0, FO_DELETE, {folder}, "", FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_WANTNUKEWARNING, true});
   EXPECT_TRUE(result.aborted);
   EXPECT_EQ(Contents(folder + "\\inner.txt"), "kept");
   RemoveTree(folder);

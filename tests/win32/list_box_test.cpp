@@ -1,5 +1,5 @@
 // List boxes read back from the real control: texts, selection, geometry,
-// colour and mouse events; the drag from one box to another.
+// colour and mouse events; a box whose rows the program chooses.
 #include <sstream>
 
 #include "tests/win32/win32_test_support.h"
@@ -12,10 +12,9 @@ using Texts = std::vector<std::string>;
 
 const Texts kNames = {"Ünïcødé", "日本", "&%^", "", "plain"};
 
-// Boxes 1 and 2 on the window, whose events write what they hear to the log:
-// "down box button shift x y", "over box x y from source box"... A left
-// press starts a drag from box 1 when dragOnPress; the drag shows the arrow
-// over box 1, like the file list over itself, and copy elsewhere.
+// Box 1 on the window, whose events write what they hear to the log:
+// "down box button shift x y selected row", "dblclick box"... A left press
+// asks whether a drag starts when dragOnPress.
 class ListBoxTest : public AdapterTest {
  protected:
   template <typename... Parts>
@@ -24,31 +23,23 @@ class ListBoxTest : public AdapterTest {
     ((line << parts << ' '), ...);
     log.push_back(line.str().substr(0, line.str().size() - 1));
   }
-  std::unique_ptr<ListBox> Logged(int n) {
-    const auto from = [this](const ListBox* box) { return box == first.get() ? 1 : 0; };
+  std::unique_ptr<ListBox> Logged(int n, bool many = false) {
     return window->CreateListBox({
         .click = [this, n] { Log("click", n); },
         .dblClick = [this, n] { Log("dblclick", n); },
         .mouseDown =
             [this, n](const MouseEvent& e) {
-              Log("down", n, e.button, e.shift, e.x, e.y, "selected", first->Selected());
-              if (dragOnPress && e.button == kLeftButton) first->BeginDrag();
+              ListBox& box = n == 1 ? *first : *second;
+              Log("down", n, e.button, e.shift, e.x, e.y, "selected", box.Selected());
+              if (dragOnPress) Log("drag", box.DragStarts());
               if (onPress) onPress();
             },
         .mouseMove = [this, n](const MouseEvent& e) { Log("move", n, e.button); },
-        .dragOver =
-            [this, n, from](const DragEvent& e) {
-              Log("over", n, e.x, e.y, "from", from(e.source));
-              e.source->SetDragCursor(n == 1 ? DragCursor::Arrow : DragCursor::Copy);
-            },
-        .dragDrop =
-            [this, n, from](const DragEvent& e) {
-              Log("drop", n, e.x, e.y, "from", from(e.source), "captured", GetCapture() != nullptr);
-            },
         .shellDragOver = {},
         .shellDrop = {},
-        .keyDown = {},
+        .keyDown = [this, n](const KeyEvent& e) { return Log("key", n, e.keyCode), e.shift != 0; },
         .keyPress = {},
+        .selectsMany = many,
     });
   }
 
@@ -212,45 +203,36 @@ TEST_F(ListBoxTest, RevokesItsShellDropTargetBeforeItGoes) {
   EXPECT_EQ(target->Release(), 0u) << "no reference left elsewhere";
 }
 
-// Boxes 1 and 2 side by side on the shown window; a left press on box 1
-// starts a drag. The messages come as the captured box gets them, at points
-// in its client area.
-class DragTest : public ListBoxTest {
- protected:
-  void SetUp() override {
-    dragOnPress = true;
-    second = Logged(2);
-    for (ListBox* box : {first.get(), second.get()}) {
-      box->SetItems({"a.txt", "b.txt", "c.txt"});
-      box->Move(box == first.get() ? 0 : 2400, 0, 1800, 1500);
-      box->SetVisible(true);
-    }
-    window->Show();
-  }
-  void Send(UINT message, int x, int y) {
-    SendMessageA(HandleOf(*first), message, message == WM_MOUSEMOVE ? MK_LBUTTON : 0,
-                 MAKELPARAM(x, y));
-  }
-};
-
-// Over box 2 the drag shows copy and drops there; a double click dragged
-// back onto its own box is the double click; one dragged away drops.
-TEST_F(DragTest, PassesOverTheBoxesUnderTheMouseAndDropsOnTheLastOne) {
-  for (UINT press : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}) {
-    Send(press, 10, 20);
-    EXPECT_EQ(GetCapture(), HandleOf(*first)) << "the drag holds the mouse";
-    Send(WM_MOUSEMOVE, 30, 20);
-    Send(WM_MOUSEMOVE, 167, 20);  // 7 pixels into box 2
-    Send(WM_LBUTTONUP, 168, 21);
-  }
-  Send(WM_LBUTTONDBLCLK, 10, 20);
-  Send(WM_LBUTTONUP, 11, 20);
-  EXPECT_EQ(log, (Texts{"down 1 1 0 150 300 selected -1", "over 1 450 300 from 1",
-                        "over 2 105 300 from 1", "drop 2 120 315 from 1 captured 0",
-                        "down 1 1 0 150 300 selected -1", "over 1 450 300 from 1",
-                        "over 2 105 300 from 1", "drop 2 120 315 from 1 captured 0",
-                        "down 1 1 0 150 300 selected -1", "dblclick 1"}));
-  EXPECT_EQ(first->Selected(), -1) << "the control's own press was skipped";
+// A box whose rows the program chooses shows the runs it is given; its
+// presses, a double click and the keys that would move its selection are
+// the program's alone, and a key with Ctrl comes before the menus'.
+TEST_F(ListBoxTest, ABoxOfManyRowsShowsWhatTheProgramChoosesAndLeavesItThePresses) {
+  second = Logged(2, true);
+  HWND many = HandleOf(*second);
+  second->SetItems(kNames);
+  second->SelectRows({{0, 1}, {3, 3}}, 3);
+  const auto shown = [many] {
+    int rows[8] = {};
+    const auto count = SendMessageW(many, LB_GETSELITEMS, 8, reinterpret_cast<LPARAM>(rows));
+    return std::pair(std::vector<int>(rows, rows + std::max<LRESULT>(count, 0)),
+                     static_cast<int>(SendMessageW(many, LB_GETCARETINDEX, 0, 0)));
+  };
+  EXPECT_EQ(shown(), std::pair(std::vector{0, 1, 3}, 3));
+  dragOnPress = true;
+  HoldLeftButton(true);
+  PostMessageW(many, WM_LBUTTONUP, 0, MAKELPARAM(5, 60));
+  SendMessageW(many, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 60));
+  PostMessageW(many, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(60, 60));
+  SendMessageW(many, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 60));
+  for (const WPARAM key : {WPARAM{VK_DOWN}, WPARAM{VK_SPACE}, WPARAM{'A'}})
+    SendMessageW(many, WM_KEYDOWN, key, 0);
+  HoldLeftButton(false);
+  EXPECT_EQ(shown(), std::pair(std::vector{0, 1, 3}, 3)) << "nothing of the box's own";
+  EXPECT_EQ(SendMessageW(many, ControlKeyMessage(), 'A', 0), FALSE);
+  second->Select(-1);
+  EXPECT_EQ(std::pair(second->Selected(), shown().first.size()), std::pair(-1, std::size_t{0}));
+  EXPECT_EQ(log, (Texts{"down 2 1 0 75 900 selected 3", "drag 0", "down 2 1 0 75 900 selected 3",
+                        "drag 1", "key 2 40", "key 2 32", "key 2 65", "key 2 65"}));
 }
 
 }  // namespace
