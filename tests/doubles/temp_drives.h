@@ -153,30 +153,26 @@ class TempDrives : public FileSystem {
   // Copies or deletes as the shell does; a target that exists stands for the
   // user declining to replace it. While binRefuses, a delete is one the
   // Recycle Bin could not take: with its questions declined, nothing goes.
-  static constexpr unsigned kFoDelete = 3;
   ShellFileResult RunShellFileOperation(const ShellFileOperation& operation) override {
+    constexpr int kMissingSource = 1026;
+    constexpr unsigned kFoDelete = 3;
     shellOperations.push_back(operation);
     if (operation.func == kFoDelete && binRefuses && operation.declineQuestions) return {0, true};
-    ShellFileResult result;
-    for (const std::string& each : operation.from) {
-      const ShellFileResult one = ShellOperationOn(HostPath(each), operation);
-      if (result.code == 0) result.code = one.code;
-      result.aborted |= one.aborted;
-    }
-    return result;
-  }
-  ShellFileResult ShellOperationOn(const std::filesystem::path& from,
-                                   const ShellFileOperation& operation) {
-    constexpr int kMissingSource = 1026;
     std::error_code error;
-    if (operation.func == kFoDelete && !from.empty())
-      return {std::filesystem::remove_all(from, error) > 0 ? 0 : kMissingSource, false};
-    if (from.empty() || !std::filesystem::is_regular_file(from, error))
-      return {kMissingSource, false};
-    const std::filesystem::path to = HostPath(operation.to) / from.filename();
-    if (std::filesystem::exists(to, error)) return {0, true};
-    std::filesystem::copy_file(from, to, error);
-    return {error ? 1 : 0, false};
+    for (const std::string& each : operation.from) {
+      const std::filesystem::path from = HostPath(each);
+      const std::filesystem::path to = HostPath(operation.to) / from.filename();
+      if (operation.func == kFoDelete && !from.empty()) {
+        if (std::filesystem::remove_all(from, error) == 0) return {kMissingSource, false};
+      } else if (from.empty() || !std::filesystem::is_regular_file(from, error)) {
+        return {kMissingSource, false};
+      } else if (std::filesystem::exists(to, error)) {
+        return {0, true};
+      } else if (!std::filesystem::copy_file(from, to, error)) {
+        return {1, false};
+      }
+    }
+    return {};
   }
 
   // Fails while saveFails is set, leaving the old file as it was.

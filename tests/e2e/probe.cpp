@@ -23,13 +23,12 @@
 //                                       and buttons
 //   e2e_probe button-center <title> <text>
 //                                       screen x y of the button with that text ("&" ignored)
-//   e2e_probe item-rect <title> <id>    screen left top right bottom of a dialog item
 //   e2e_probe wait <title> <seconds>    succeeds once the window is visible
 //   e2e_probe gone <title> <seconds>    succeeds once no such window is visible
 //   e2e_probe close <title>             posts WM_CLOSE to the window
 //   e2e_probe menu <title>              left top width height of the window's open menu
-//   e2e_probe drag <x> <y> <file>...    a drag source at x y dragging the files (drag_source.cpp)
 //   e2e_probe drop <x> <y>              a drop target at x y printing what it took
+//   (drop_target.cpp)
 //
 // Exit status: 0 done, 1 not found or timed out, 2 bad usage.
 #include <windows.h>
@@ -38,7 +37,7 @@
 #include <io.h>
 #include <shellapi.h>
 
-#include "drag_source.h"
+#include "drop_target.h"
 
 #include <algorithm>
 #include <climits>
@@ -252,13 +251,12 @@ int ShowButton(HWND top, std::wstring text) {
   return Print(Join({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}));
 }
 
-int ShowRect(HWND window, bool asSize) {
+int ShowRect(HWND window) {
   RECT rect{}, client{};
   GetWindowRect(window, &rect);
   GetClientRect(window, &client);
-  return Print(asSize ? Join({rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                              client.right, client.bottom})
-                      : Join({rect.left, rect.top, rect.right, rect.bottom}));
+  return Print(Join({rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                     client.right, client.bottom}));
 }
 
 // A menu that is open, from the menu bar or popped up, is a window of the
@@ -288,7 +286,7 @@ using Args = std::vector<std::wstring>;
 // The commands on a window, with the number of arguments after its title.
 const std::map<std::wstring, std::pair<std::size_t, std::function<int(HWND, const Args&)>>>
     kOnWindow = {
-        {L"window", {0, [](HWND top, const Args&) { return ShowRect(top, true); }}},
+        {L"window", {0, [](HWND top, const Args&) { return ShowRect(top); }}},
         {L"caption", {0, [](HWND top, const Args&) { return Print(Utf8(Caption(top))); }}},
         {L"boxes", {0, [](HWND top, const Args&) { return ShowBoxes(top); }}},
         {L"close-box", {0, [](HWND top, const Args&) { return ShowCloseBox(top); }}},
@@ -318,12 +316,6 @@ const std::map<std::wstring, std::pair<std::size_t, std::function<int(HWND, cons
             return Print(std::to_string(worst));
           }}},
         {L"button-center", {1, [](HWND top, const Args& a) { return ShowButton(top, a[3]); }}},
-        {L"item-rect",
-         {1,
-          [](HWND top, const Args& a) {
-            HWND item = GetDlgItem(top, static_cast<int>(ParseInt(a[3]).value_or(-1)));
-            return item ? ShowRect(item, false) : Fail("no item " + Utf8(a[3]));
-          }}},
 };
 
 // The commands on a list box, named by its left-to-right index.
@@ -345,14 +337,6 @@ const std::map<std::wstring, std::pair<std::size_t, std::function<int(HWND, cons
           [](HWND box, const Args&) {
             return Print(std::to_string(Ask(box, LB_GETCURSEL, 0, 0).value_or(LB_ERR)));
           }}},
-        {L"focused",
-         {1,
-          [](HWND box, const Args&) {
-            GUITHREADINFO thread{};
-            thread.cbSize = sizeof thread;
-            GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &thread);
-            return thread.hwndFocus == box ? 0 : 1;
-          }}},
         {L"item-center", {2, [](HWND box, const Args& a) { return ShowItemCenter(box, a[4]); }}},
         {L"extent",  // how far the box scrolls sideways, and its client width
          {1,
@@ -372,11 +356,6 @@ int Usage() {
 int Run(const Args& args) {
   if (args.size() < 3) return Usage();
   const std::wstring& command = args[1];
-  if (command == L"drag") {
-    const auto x = ParseInt(args[2]), y = args.size() > 4 ? ParseInt(args[3]) : std::nullopt;
-    if (!x || !y) return Usage();
-    return DragFiles(static_cast<int>(*x), static_cast<int>(*y), {args.begin() + 4, args.end()});
-  }
   if (command == L"drop" && args.size() == 4) {
     const auto x = ParseInt(args[2]), y = ParseInt(args[3]);
     return x && y ? TakeDrop(static_cast<int>(*x), static_cast<int>(*y)) : Usage();

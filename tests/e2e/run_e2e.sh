@@ -32,7 +32,6 @@ all_files=(Gamma.HTM b.htm a.html café.txt notes.txt pic.bmp run.BAT 'Tom & Jer
 all_titles=(Gamma Beta 'Alpha page')
 filter='*.txt;*.bat'
 filtered_files=(café.txt notes.txt run.BAT 'Tom & Jerry.txt')
-sizes_title='Size and colors preferencies'
 passed=0
 failed=0
 app_pid=
@@ -124,12 +123,6 @@ press_key() {
   xdotool key "$1"
 }
 
-# menu_keys <keys>...: the menu bar taken with F10, then the keys.
-menu_keys() {
-  press_key F10
-  xdotool key --delay 200 "$@"
-}
-
 # left top width height clientWidth clientHeight of a window, by caption.
 geometry() { probe window "$1"; }
 
@@ -219,22 +212,6 @@ open_menu_size() {
 
 no_menu_open() { ! probe menu "$title"; }
 
-# client_point <title> <x> <y>: the screen point of a point of the window's
-# client area, in pixels.
-client_point() {
-  local -a g
-  read -r -a g <<<"$(geometry "$1")"
-  local border=$(((g[2] - g[4]) / 2))
-  echo $((g[0] + border + $2)) $((g[1] + g[3] - border - g[5] + $3))
-}
-
-# click_in <title> <x> <y>: a click on a point of the window's client area.
-click_in() {
-  local -a point
-  read -r -a point <<<"$(client_point "$1" "$2" "$3")"
-  click_at "^${1//./\\.}\$" "${point[@]}" 1
-}
-
 # drag_to <x> <y>: the left button held from where the pointer is to there,
 # in steps, as a hand drags.
 drag_to() {
@@ -257,14 +234,8 @@ drag_to() {
 first_window() {
   local deadline=$((SECONDS + 60))
   while ((SECONDS < deadline)) && program_running; do
-    if probe wait "$title" 0 >/dev/null 2>&1; then
-      echo main
-      return 0
-    fi
-    if probe wait "$app_title" 0 >/dev/null 2>&1; then
-      echo message
-      return 0
-    fi
+    probe wait "$title" 0 &>/dev/null && echo main && return 0
+    probe wait "$app_title" 0 &>/dev/null && echo message && return 0
     sleep 0.3
   done
   return 1
@@ -286,12 +257,6 @@ welcome_then_reminder() {
 window_appears() {
   says "program output: $(tail -n 5 "$VANTIRO_BUILD/e2e-program.log")" \
     probe wait "$title" 60 >/dev/null
-}
-
-window_at() {
-  local place
-  place="$(window_field 0) $(window_field 1)"
-  says "found $place" test "$place" = "$1 $2"
 }
 
 client_width_becomes() { says "found $(window_field 4)" eventually 10 client_width_is "$1"; }
@@ -323,7 +288,6 @@ click_c_opens_c() {
   says "expected: $(c_folders | paste -sd '|'); boxes: $(boxes)" eventually 10 box1_holds_c_folders
 }
 
-box_one_at() { says "found $(box_left 1)" test "$(box_left 1)" = "$1"; }
 
 # Makes the test folder of the file-list checks; it goes again at exit.
 make_html_folder() {
@@ -689,34 +653,6 @@ properties_sheet_shows() {
   eventually 10 eval '! shown "kept & sound"' || true
 }
 
-# The entry selected in the "Open with" box names notepad.exe.
-notepad_chosen() {
-  local index
-  index=$(probe selected 'Open with' 0) || return 1
-  [[ "$(probe items 'Open with' 0 | sed -n "$((index + 1))p")" == *notepad.exe ]]
-}
-
-# Wine's shell has no Open With dialog, nor a program for ".txt": the
-# program's own box comes, and "Browse..." finds Wine's notepad. It is the
-# first shell command after a start, before the shell's library is loaded.
-open_with_a_program_found() {
-  restart_program && select_file 'kept & sound.txt' && press_key ctrl+o &&
-    eventually 10 probe wait 'Open with' 0 &&
-    says "Open with says: $(probe texts 'Open with' 2>&1)" \
-      texts_hold 'Open with' "Choose the program to open 'kept & sound.txt' with:" || return 1
-  click_button 'Open with' '^Open with$' 'Browse...' || true
-  says "no file dialog after Browse..." eventually 10 probe wait 'Choose a program' 0 || return 1
-  focus_window '^Choose a program$'
-  xdotool type --delay 30 'C:\windows\notepad.exe'
-  xdotool key Return
-  probe gone 'Choose a program' 10 >/dev/null &&
-    says "notepad not chosen: $(probe items 'Open with' 0 2>&1)" eventually 5 notepad_chosen || return 1
-  click_button 'Open with' '^Open with$' OK || true
-  probe gone 'Open with' 10 >/dev/null &&
-    says "no notepad on the file" eventually 20 shown "kept & sound.txt - Notepad" || return 1
-  probe close 'kept & sound.txt - Notepad' >/dev/null || true
-}
-
 batch_asks_first() {
   local point
   select_file run.BAT && point=$(probe item-center "$title" 3 run.BAT) || return 1
@@ -729,24 +665,6 @@ batch_asks_first() {
   xdotool mousemove $point click --repeat 2 --delay 80 1
   answer_message "$app_title" 'Warning : You are executing a bach file !' Yes &&
     says "no marker" eventually 30 test -e "$cmd_folder/marker.txt"
-}
-
-# From box 0 to run.BAT and back by the keys alone: Right into C:\, "cm"
-# typed jumps to cmd, Right into it and "s" to src, Right into the file
-# list, "r" to run.BAT, Enter asks the batch question; Left and Backspace go
-# back a box at a time, the selections kept.
-focus_is() { says "box $1 has not the focus" eventually 5 probe focused "$title" "$1"; }
-keyboard_walk() {
-  click_entry 0 c: && eventually 10 box_holds 1 cmd && press_key Right && focus_is 1 &&
-    xdotool type --delay 100 cm && says "cmd not open" eventually 10 box_holds 2 src &&
-    xdotool key Right && focus_is 2 && xdotool type s &&
-    says "src not open" eventually 10 box_holds 3 run.BAT && xdotool key Right && focus_is 3 &&
-    xdotool type r && says "run.BAT not selected" eventually 5 selected_text_is 3 run.BAT &&
-    xdotool key Return &&
-    answer_message "$app_title" 'Warning : You are executing a bach file !' No || return 1
-  focus_window "$title_regex"
-  xdotool key Left && focus_is 2 && xdotool key BackSpace && focus_is 1 &&
-    selected_text_is 1 cmd && selected_text_is 2 src && selected_text_is 3 run.BAT
 }
 
 # C:\scripts\ holds folders named in four scripts: "м" typed in its box
@@ -768,54 +686,12 @@ typing_in_any_script() {
     eventually 5 box_holds 3 кремль && selected_text_is 2 Москва
 }
 
-# The X windows of the program's main windows, one a line.
-main_windows() { xdotool search --onlyvisible --name "$title_regex" 2>/dev/null; }
-main_windows_are() { [[ "$(main_windows | wc -l)" == "$1" ]]; }
-windows_named() { [[ "$(xdotool search --onlyvisible --name "$2" 2>/dev/null | wc -l)" == "$1" ]]; }
-
-# "x y" of an X window on the screen.
-x_position() {
-  xdotool getwindowgeometry "$1" | awk '/Position/ { split($2, p, ","); print p[1], p[2] }'
-}
-
-# Ctrl+N: a second process opens where this window was, with the same
-# folders, while this one moves 500 twips (33 pixels) down and right. A file
-# copied in the first window is pasted in the second.
-new_window_beside() {
-  local first second before dest
-  local -a old
-  select_file share.txt && press_key ctrl+c &&
-    answer_message "$app_title" "share.txt' has been copied." OK && click_entry 2 src &&
-    dest=$(probe item-center "$title" 2 dest) || return 1
-  first=$(main_windows | head -n 1)
-  before=$(x_position "$first")
-  read -r -a old <<<"$before"
-  press_key ctrl+n
-  says "no second window" eventually 20 main_windows_are 2 || return 1
-  second=$(main_windows | grep -vx "$first")
-  says "first at $before then $(x_position "$first"); second at $(x_position "$second")" \
-    test "$(x_position "$first")" = "$((old[0] + 33)) $((old[1] + 33))" \
-    -a "$(x_position "$second")" = "$before" || return 1
-  # The second window shows the same folders at the old place, once read:
-  # dest's entry lies where it lay in the first.
-  says "the second window did not open src again" eventually 20 windows_named 2 '^Vantiro! - src$' ||
-    return 1
-  # shellcheck disable=SC2086
-  click_at "^Vantiro! - src\$" $dest
-  eventually 10 probe wait "$title - dest" 0 && focus_window "^Vantiro! - dest\$" &&
-    xdotool key ctrl+v && answer_message 'Confirm ?' 'Do you want to continue ?' Yes &&
-    exists "$cmd_folder/dest/share.txt"
-  local status=$?
-  probe close "$title - dest" >/dev/null || true
-  eventually 10 main_windows_are 1 || true
-  return "$status"
-}
-
 # A right press on a folder opens it and pops up FOLDER; a press below the
 # last entry of box 2 steps back to box 1's folder; a file dragged from the
-# file list onto box 2 is copied into box 2's folder (C:\cmd\).
+# file list onto box 2 (through the shell, as from any program) is copied
+# into box 2's folder (C:\cmd\), and onto box 0 refused.
 folder_mouse() {
-  local -a point from to
+  local -a point from to drives
   select_file 'a & b.txt' && click_entry 2 dest 3 && open_menu_size >/dev/null || return 1
   xdotool key Escape
   eventually 5 no_menu_open || true
@@ -830,7 +706,11 @@ $(probe selected "$title" 2)" eval 'eventually 10 caption_is "$title - cmd" &&
   read -r -a to <<<"$(probe item-center "$title" 2 dest)"
   xdotool mousemove "${from[0]}" "${from[1]}"
   drag_to "${to[0]}" $((to[1] + 60))
-  answer_message 'Confirm ?' 'Destination folder :   c:\cmd\' Yes && exists "$cmd_folder/a & b.txt"
+  answer_message 'Confirm ?' 'Destination folder :   c:\cmd\' Yes && exists "$cmd_folder/a & b.txt" &&
+    read -r -a drives <<<"$(probe item-center "$title" 0 c:)" || return 1
+  xdotool mousemove "${from[0]}" "${from[1]}"
+  drag_to "${drives[0]}" $((drives[1] + 60))
+  answer_message "$app_title" 'You cannot copy anything here.' OK
 }
 
 # drag_out <entry> [key]: the files selected, dragged from an entry of the file
@@ -860,90 +740,7 @@ drags_out_to_another_process() {
     says "took: $took" test "$took" = "$(printf 'move\nC:\\cmd\\src\\share.txt')"
 }
 
-# shell_drop <x> <y> <file>: a drag from another process (the probe's drag
-# source, as Explorer would start one) released at x y.
-shell_drop() {
-  local out="$VANTIRO_BUILD/e2e-drag.out" screen
-  read -r -a screen <<<"$(xdotool getdisplaygeometry)"
-  local sx=$((screen[0] - 90)) sy=$((screen[1] - 90))
-  timeout 90 wine "$probe_exe" drag "$sx" "$sy" "$3" </dev/null >"$out" 2>/dev/null &
-  eventually 20 probe wait 'e2e drag source' 0 || return 1
-  xdotool mousemove $((sx + 30)) $((sy + 30))
-  drag_to "$1" "$2"
-}
-
-# The effect the last shell_drop reported, once its drag source has ended.
-drop_effect() {
-  eventually 30 probe gone 'e2e drag source' 0 && cat "$VANTIRO_BUILD/e2e-drag.out"
-}
-
-# A file dragged from another process onto box 2 is copied into box 2's
-# folder (C:\cmd\) after "Confirm ?" (the question comes once the drag is
-# over, the other program free again); onto box 0 it is refused.
-shell_drop_copies() {
-  local file='café & co.txt' effect
-  local -a to drives
-  mkdir -p "$WINEPREFIX/drive_c/drop" && echo dropped >"$WINEPREFIX/drive_c/drop/$file"
-  at_exit "rm -rf $(printf %q "$WINEPREFIX/drive_c/drop")"
-  box_holds 2 dest || open_chain 0 c: cmd >/dev/null
-  read -r -a to <<<"$(probe item-center "$title" 2 dest)"
-  shell_drop "${to[0]}" $((to[1] + 60)) "C:\\drop\\$file"
-  effect=$(drop_effect) && says "effect '$effect'" test "$effect" = copy &&
-    answer_message 'Confirm ?' "Source file :   C:\\drop\\$file" Yes && exists "$cmd_folder/$file" ||
-    return 1
-  read -r -a drives <<<"$(probe item-center "$title" 0 c:)"
-  shell_drop "${drives[0]}" $((drives[1] + 60)) "C:\\drop\\$file"
-  drop_effect >/dev/null && answer_message "$app_title" 'You cannot copy anything here.' OK
-}
-
 # ---- settings, help, DPI -------------------------------------------------------------
-
-# The pixel of the screen at x y as #RRGGBB.
-screen_pixel() {
-  import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}' | head -n 1
-}
-
-sizes_say() { texts_hold "$sizes_title" "$1" && texts_hold "$sizes_title" "$2"; }
-
-# "Size and colors..." opens centred with the widths in pixels; the arrows
-# of a bar move its label; a narrower active box asks first; a colour picked
-# in the system's dialog reaches the folder boxes and the configuration.
-size_colors_apply() {
-  local -a dialog cells box point
-  local i config pixel before
-  before=$(probe caption "$title")
-  menu_keys Down Down Return
-  eventually 10 probe wait "$sizes_title" 0 &&
-    says "dialog: $(probe texts "$sizes_title" 2>&1 | tr '\n' ' ')" sizes_say 80 120 || return 1
-  read -r -a dialog <<<"$(geometry "$sizes_title")"
-  click_in "$sizes_title" 297 24 # the right arrow of the first bar
-  for i in 1 2 3 4 5; do click_in "$sizes_title" 130 64; done # left of the second bar's thumb
-  says "dialog at ${dialog[*]}: $(probe texts "$sizes_title" | tr '\n' ' ')" \
-    eval '((dialog[0] == (1280 - dialog[2]) / 2)) && eventually 5 sizes_say 81 70' || return 1
-  click_button "$sizes_title" "^$sizes_title\$" Apply
-  answer_message 'Are you sure' 'Boxes width should be lower' No || return 1
-  click_in "$sizes_title" 117 104 # the folders' colour swatch
-  eventually 10 probe wait Color 0 && read -r -a cells <<<"$(probe item-rect Color 720)" ||
-    return 1
-  # The first basic colour, #FF8080.
-  click_at '^Color$' $((cells[0] + (cells[2] - cells[0]) / 16)) $((cells[1] + (cells[3] - cells[1]) / 12))
-  click_button Color '^Color$' OK
-  probe gone Color 10 >/dev/null || true
-  click_button "$sizes_title" "^$sizes_title\$" OK
-  answer_message 'Are you sure' 'Boxes width should be lower' Yes &&
-    probe gone "$sizes_title" 10 >/dev/null || return 1
-  # The folders open again as they are read.
-  says "not open again: $(probe caption "$title")" \
-    eventually 15 eval '[[ "$(probe caption "$title")" == "$before" ]]' || return 1
-  # The last folder box, which the window keeps on the screen, above its
-  # scroll bar.
-  read -r -a box <<<"$(boxes | tail -n 2 | head -n 1)"
-  read -r -a point <<<"$(client_point "$title" $((box[0] + box[2] / 2)) $((box[1] + box[3] - 30)))"
-  config=$(tr '\r\n' '  ' <"$run_dir/Config")
-  pixel=$(screen_pixel "${point[@]}")
-  says "Config: ${config:0:80}; last folder box at ${point[*]}: $pixel" \
-    test "${config:0:20}|$pixel" = '1215  1050  8421631 |#FF8080'
-}
 
 # F1 opens the help viewer on HowTo.hlp: the buttons the file asks for
 # ("Up" and the browse buttons) join the viewer's own.
@@ -999,11 +796,9 @@ main() {
     echo "$passed passed, $failed failed"
     return 1
   fi
-  check "the window stands at 30, 40 pixels (450, 600 twips)" window_at 30 40
   check "with no folder open the client area is 120 pixels wide (1800 twips)" client_width_becomes 120
   check "one list box, holding c:, z: and the empty separator" box_zero_alone
   check "clicking c: lists the sub-folders of C:\\ in a second box" click_c_opens_c
-  check "the second box stands at 80 pixels in the client area (1200 twips)" box_one_at 80
   check "with C:\\ open the client area grows to 200 pixels (1200 + 1800 twips)" client_width_becomes 200
   check "a click on a folder lists its files right of the boxes at 200 pixels (3000 twips): HTML files first, then by name, programs in capitals, short names left out" folder_lists_its_files
   check "the caption names the folder clicked: \"$title - $html_entry\"" caption_names "$html_entry"
@@ -1021,18 +816,13 @@ main() {
   check "F2 renames the selected file to the name typed; the list follows" rename_to_typed_name
   check "Del sends three files selected with Ctrl+click to the trash after one question of the shell's; Shift+Del deletes one for good after the program's" recycle_and_delete
   check "F3 shows a Properties sheet naming the file" properties_sheet_shows
-  check "Ctrl+O, the first shell command after a start, opens the program's own box; a program found with Browse... opens the file" open_with_a_program_found
   check "a double click on run.BAT asks first: No runs nothing, Yes runs it" batch_asks_first
-  check "by the keys alone: Right and typing open C:\\cmd\\src, Enter on run.BAT asks first; Left and Backspace go back a box, the selections kept" keyboard_walk
   check "a letter typed in another script opens the folder it begins, the names listed as the disk has them" typing_in_any_script
-  check "Ctrl+N opens a second window at the old place with the same folders, this one 33 px down and right; Copy in one, Paste in the other" new_window_beside
-  check "a right press on a folder opens it with FOLDER; a press below a box's entries steps back; a file dragged onto a box is copied into its folder" folder_mouse
+  check "a right press on a folder opens it with FOLDER; a press below a box's entries steps back; a file dragged onto a box is copied into its folder, onto box 0 refused" folder_mouse
   check "two files dragged out of the file list onto another process's window are a copy there, one dragged with Shift a move" drags_out_to_another_process
-  check "a file dragged from another process onto box 2 is copied into its folder; box 0 refuses it" shell_drop_copies
   check "while 100,000 files list, the window answers another process within 100 ms" window_answers_while_listing
   check "a folder that does not answer holds neither the window, after a click or at a start that remembers it, nor its close, which ends the program within 1 s" stuck_folder_holds_nothing
   check "a chain of 40 folders opens click by click, each entry on the screen" deep_chain_opens
-  check "Size and colors opens centred with 80 and 120; the bars move their labels; a narrower active box asks; a colour picked repaints the boxes and is saved" size_colors_apply
   check "F1 opens the help viewer on HowTo.hlp, with the buttons the file defines" help_opens
   check "at 144 DPI a box narrower than its widest name scrolls sideways to all of it" box_scrolls_at_144_dpi
   check "the close box ends the program" close_box_ends_program

@@ -297,6 +297,9 @@ TEST_F(FolderView, TheKeysMoveAcrossTheBoxesAndTypingJumpsToAName) {
   }
   EXPECT_FALSE(box(1).Key(key::kDown)) << "Up and Down are the list box's own";
   EXPECT_FALSE(box(1).Key(key::kRight, kShiftKey)) << "and so is a key with Shift";
+  EXPECT_TRUE(files().Key(key::kUp, kShiftKey));
+  EXPECT_EQ(files().Runs(), (std::vector<RowRun>{{0, 1}})) << "Shift stretches the selection";
+  EXPECT_TRUE(files().Key(key::kPageDown));
   files().Key(key::kReturn);
   EXPECT_EQ(drives.openedDocuments.back(), inner + "ear.txt");
   box(2).Press({kLeftButton, 0, 100, 20 * fake::kRowHeight});  // beta read again, box 2 emptied
