@@ -119,6 +119,7 @@ class FakeWindowSystem final : public WindowSystem {
   // The script: answers given in order.
   std::deque<int> msgBoxAnswers;
   std::deque<std::string> inputAnswers;
+  std::optional<std::string> chosenFile;          // the file every file dialog chooses
   std::deque<std::optional<Color>> chosenColors;  // the colour dialog's answers, then Cancel
   // Runs while a message box is up, as if the user acted meanwhile.
   std::function<void()> onMessage;
@@ -209,7 +210,7 @@ class FakeWindow final : public FakeControlMaker<Window> {
   void DragByCaption() override {}
   std::optional<std::string> ChooseFile(const std::string&, const std::string&,
                                         const std::string&) override {
-    return std::nullopt;
+    return ws_.chosenFile;
   }
   void ShowHelp(const std::string& /*helpFile*/, unsigned /*command*/) override {}
   std::uintptr_t SystemHandle() const override {

@@ -209,7 +209,8 @@ class TempDrives : public FileSystem {
     openedDocuments.push_back("with " + path);
     return true;
   }
-  std::vector<std::string> ProgramsFor(const std::string&) const override { return {}; }
+  std::vector<std::string> ProgramsFor(const std::string&) const override { return programs; }
+  std::vector<std::string> programs;  // registered for every type
   void ShowProperties(const std::string& path, std::uintptr_t) override {
     openedDocuments.push_back("properties of " + path);
   }

@@ -18,7 +18,6 @@
 //   e2e_probe item-center <title> <box> <item>
 //                                       screen x y of an entry, by index or by text (the
 //                                       text alone or followed by a blank and more, "c:")
-//   e2e_probe close-box <title>         screen x y of the middle of the close box
 //   e2e_probe texts <title>             the texts of the window's static texts, edit boxes
 //                                       and buttons
 //   e2e_probe button-center <title> <text>
@@ -40,7 +39,6 @@
 #include "drop_target.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
@@ -219,25 +217,6 @@ int ShowItemCenter(HWND box, const std::wstring& item) {
   return Print(Join({center.x, center.y}));
 }
 
-// Wine draws the caption itself, so ask the window where its close box is
-// rather than guess from system metrics.
-int ShowCloseBox(HWND top) {
-  RECT window{};
-  GetWindowRect(top, &window);
-  RECT found{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
-  for (LONG y = window.top; y < std::min(window.bottom, window.top + 48L); ++y) {
-    for (LONG x = window.right - 1; x >= std::max(window.left, window.right - 64L); --x) {
-      const auto hit = Ask(top, WM_NCHITTEST, 0, MAKELPARAM(x, y));
-      if (!hit) return Fail("the window does not answer");
-      if (*hit != HTCLOSE) continue;
-      found = {std::min(found.left, x), std::min(found.top, y), std::max(found.right, x),
-               std::max(found.bottom, y)};
-    }
-  }
-  if (found.left > found.right) return Fail("no close box");
-  return Print(Join({(found.left + found.right) / 2, (found.top + found.bottom) / 2}));
-}
-
 // Button texts as a person reads them: without the "&" of the access key.
 int ShowButton(HWND top, std::wstring text) {
   const auto plain = [](std::wstring caption) { return std::erase(caption, L'&'), caption; };
@@ -289,7 +268,6 @@ const std::map<std::wstring, std::pair<std::size_t, std::function<int(HWND, cons
         {L"window", {0, [](HWND top, const Args&) { return ShowRect(top); }}},
         {L"caption", {0, [](HWND top, const Args&) { return Print(Utf8(Caption(top))); }}},
         {L"boxes", {0, [](HWND top, const Args&) { return ShowBoxes(top); }}},
-        {L"close-box", {0, [](HWND top, const Args&) { return ShowCloseBox(top); }}},
         {L"menu", {0, [](HWND top, const Args&) { return ShowMenu(top); }}},
         {L"close",
          {0, [](HWND top, const Args&) { return PostMessageW(top, WM_CLOSE, 0, 0) ? 0 : 1; }}},

@@ -401,14 +401,6 @@ refresh_reads_the_disk() {
   says "$(boxes)" eventually 10 refresh_done && program_running
 }
 
-close_box_ends_program() {
-  local point
-  point=$(probe close-box "$title") || return 1
-  # shellcheck disable=SC2086
-  click_at "$title_regex" $point
-  says "still running after 10 s (close box at $point)" eventually 10 program_ended
-}
-
 # ---- the settings files ----------------------------------------------------------
 
 # A folder of drive_c with a sub-folder and two files, for the restart checks.
@@ -825,7 +817,6 @@ main() {
   check "a chain of 40 folders opens click by click, each entry on the screen" deep_chain_opens
   check "F1 opens the help viewer on HowTo.hlp, with the buttons the file defines" help_opens
   check "at 144 DPI a box narrower than its widest name scrolls sideways to all of it" box_scrolls_at_144_dpi
-  check "the close box ends the program" close_box_ends_program
 
   echo "$passed passed, $failed failed"
   ((failed == 0))

@@ -238,6 +238,24 @@ TEST_F(FileCommands, TheShellNeverGetsANameItWouldReadAsAnother) {
   EXPECT_EQ(drives.Contents("c:\\dest\\s.txt"), "long");
 }
 
+// The program's own "Open with" box, where the shell has none: the programs
+// registered for the type, one found with Browse... joins them selected, and
+// OK starts it on the file.
+TEST_F(FileCommands, TheOwnOpenWithBoxStartsTheProgramChosenOnTheFile) {
+  drives.programs = {"c:\\a.exe"};
+  ws.chosenFile = "c:\\b.exe";
+  FrmOpenWith box(ws, drives, "c:\\x & y.txt");
+  EXPECT_EQ(box.List1().Selected(), 0);
+  box.cmdBrowse_Click();
+  box.cmdBrowse_Click();  // found again: listed once
+  EXPECT_EQ(static_cast<fake::FakeListBox&>(box.List1()).Items(),
+            (Entries{"c:\\a.exe", "c:\\b.exe"}));
+  drives.startFails = true;
+  box.cmdOK_Click();
+  EXPECT_EQ(said(), "Unable to start 'c:\\b.exe'.");
+  EXPECT_EQ(drives.startedPrograms.back(), "\"c:\\b.exe\" \"c:\\x & y.txt\"");
+}
+
 TEST_F(FileCommands, ANewWindowStartsFromTheSavedPlaceWhileThisOneStepsAside) {
   const Twips left = main().Left(), top = main().Top();
   main().ChooseMenu("mnuNewWindow");
