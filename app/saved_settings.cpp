@@ -150,7 +150,7 @@ void Form1::ApplyAppearance(const Appearance& chosen, bool animation) {
   options_.animation = animation;
   window_->SetMenuChecked(menu::mnuAnimation, animation);
   look_ = chosen;
-  browser_->SelectFile(-1);
+  browser_->ClickFile(-1, 0);
   browser_->Refresh_All();
 }
 

@@ -118,7 +118,7 @@ void Browser::Refresh_All() {
 void Browser::ChooseRow(int list, int row) {
   if (row < 0) return;
   if (list == ChainLists::kFileList) {
-    SelectFile(row);
+    ClickFile(row, 0);
   } else if (row != chain_.box(list).selected) {
     chain_.Select(list, row);
     lists_.Dir(list).Select(row);

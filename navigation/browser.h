@@ -86,10 +86,9 @@ class Browser final : private FolderLoader::Listener {
   void Files_MouseDown(const MouseEvent& event);
   // A press on a line of the HTML files window: its HTML file is selected.
   void Titles_MouseDown(int row, int button);
-  // A click on a file with kShiftKey and kCtrlKey held; the file clicked
-  // is previewed when it was not the one last clicked.
+  // A click on a file with kShiftKey and kCtrlKey held (row -1: none); the
+  // file clicked is previewed when it was not the one last clicked.
   void ClickFile(int row, int keys);
-  void SelectFile(int row) { ClickFile(row, 0); }
   void SelectAllFiles();
   void ShowHtmlList();
 

@@ -59,7 +59,7 @@ bool Browser::ReselectFile(int entry, const std::string& text) {
   if (entry < -1 || entry >= std::ssize(entries)) return false;
   const std::string name = entry < 0 ? "" : entries[static_cast<std::size_t>(entry)];
   if (name != text && FileRow(name) != text) return false;
-  SelectFile(entry);
+  ClickFile(entry, 0);
   return true;
 }
 

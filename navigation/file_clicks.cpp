@@ -80,7 +80,7 @@ void Browser::Files_MouseDown(const MouseEvent& event) {
 // press selects both, below the last title neither; a right press pops up
 // FILE when a file is selected, else FOLDER.
 void Browser::Titles_MouseDown(int row, int button) {
-  if (row <= std::ssize(chain_.files().entries) - 1) SelectFile(row);
+  if (row <= std::ssize(chain_.files().entries) - 1) ClickFile(row, 0);
   if (button == kRightButton) {
     main_.PopupMenu(main_.MenuVisible(menu::mnuFileFunctions) ? menu::mnuFileFunctions
                                                               : menu::mnuDirFunctions);
