@@ -2,13 +2,15 @@
 
 #include <cstdint>
 
+#include "settings/version.h"
+
 namespace vantiro {
 namespace {
 
 constexpr Twips kClientWidth = 6240, kClientHeight = 3225;
 constexpr std::array<const char*, 7> kLines = {
     "Vantiro!",
-    "Version 2.10",
+    "Version " VANTIRO_VERSION,
     "A small, fast column browser for your folders,",
     "with quick looks at pictures, sounds and videos.",
     "Written in C++ for Windows by the Vantiro developers.",

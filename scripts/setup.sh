@@ -14,6 +14,7 @@ packages=(
   g++-mingw-w64-x86-64 g++-mingw-w64-i686     # the Windows builds (with windres)
   clang-format                                # the format check
   halibut                                     # the help file HowTo.hlp from help/HowTo.but
+  faketime zip unzip                          # the release zips, the same for the same sources
   clang libclang-rt-14-dev                    # the fuzz targets (libFuzzer)
   wine wine64                                 # runs the x86_64 exe (wine32:i386 below, where it can)
   xvfb x11-utils xdotool imagemagick          # a virtual display, clicks and keys, screenshots

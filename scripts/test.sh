@@ -7,6 +7,9 @@
 #   i686     the same for 32-bit Windows, the build that ships: its tests run
 #            where the machine runs i386 code (Wine's WoW64, wine32:i386),
 #            and the summary says so in one line where it does not
+# Then it makes the release zips (scripts/release.sh) from those builds, and
+# the end-to-end test runs on the exe unzipped from each zip: what ships is
+# what passed.
 # Ends with one line that adds up every runner's count; exits non-zero when
 # anything failed.
 set -euo pipefail
@@ -180,18 +183,27 @@ do_wine_tests() {
   count "adapter tests, $build (win32_tests.exe under Wine)" "$passed" "$failed" "$status" "$line"
 }
 
-# do_e2e <build>: the end-to-end test on one build's Vantiro.exe.
+do_release() {
+  bash scripts/release.sh
+}
+
+# do_e2e <build> <zip>: the end-to-end test on the Vantiro.exe of a release
+# zip, unzipped beside the build's end-to-end probe.
 do_e2e() {
-  local build=$1
-  local log="$logs/e2e-$build.log" status=0
-  timeout -k 10 600 bash tests/e2e/run_e2e.sh "build/$build" </dev/null 2>&1 | tee "$log" || status=$?
+  local build=$1 zip=$2
+  local log="$logs/e2e-$build.log" status=0 dir="build/unzipped-$zip"
+  rm -rf "$dir" && mkdir -p "$dir" &&
+    unzip -q "dist/vantiro-$(head -n 1 VERSION)-$zip.zip" -d "$dir" &&
+    cp "build/$build/e2e_probe.exe" "$dir/" || return 1
+  timeout -k 10 600 bash tests/e2e/run_e2e.sh "$dir" </dev/null 2>&1 | tee "$log" || status=$?
   local line passed=0 failed=0
   line=$(grep -E '^[0-9]+ passed, [0-9]+ failed$' "$log" | tail -n 1 || true)
   if [[ $line =~ ^([0-9]+)\ passed,\ ([0-9]+)\ failed ]]; then
     passed=${BASH_REMATCH[1]}
     failed=${BASH_REMATCH[2]}
   fi
-  count "end-to-end, $build (Vantiro.exe under Wine)" "$passed" "$failed" "$status" "$line"
+  count "end-to-end, $build (Vantiro.exe of the $zip zip under Wine)" "$passed" "$failed" \
+    "$status" "$line"
 }
 
 phase setup "" do_setup
@@ -203,12 +215,13 @@ phase native-tests native-build do_native_tests
 phase fuzz setup do_fuzz
 phase x86_64-build setup do_x86_64_build
 phase i686-build setup do_i686_build
+phase release i686-build do_release
 phase wine-tests x86_64-build do_wine_tests x86_64
-phase e2e x86_64-build do_e2e x86_64
+phase e2e release do_e2e x86_64 win64
 i386_wine=$(cat build/i386-wine 2>/dev/null || echo "no: setup did not find out")
 if [[ "$i386_wine" == yes ]]; then
   phase wine-tests-i686 i686-build do_wine_tests i686
-  phase e2e-i686 i686-build do_e2e i686
+  phase e2e-i686 release do_e2e i686 win32
 else
   summaries+=("i686, the shipped build: built, not run here (${i386_wine#no: })")
 fi

@@ -91,8 +91,9 @@ std::string ConfigText(const Config& config) {
   file.Integer(config.appearance.activeBoxWidth);
   file.Integer(static_cast<std::int32_t>(config.appearance.foldersBackColor));
   file.Integer(static_cast<std::int32_t>(config.appearance.filesBackColor));
+  // Read back as Singles, which hold every whole number of twips a screen has.
   for (const Twips value : {config.width, config.height, config.left, config.top})
-    file.Number(static_cast<float>(value));
+    file.Integer(value);
   for (const bool option : {config.options.rememberPath, config.options.animation,
                             config.options.autoPlay, config.options.topMost})
     file.Boolean(option);

@@ -1,8 +1,8 @@
 #include "settings/text_file.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <memory>
 
@@ -21,15 +21,17 @@ std::string_view Trimmed(std::string_view line) {
   return line.substr(first, last - first + 1);
 }
 
-// A plain decimal number, perhaps with a fraction or an exponent.
+// A plain decimal number, perhaps with a fraction or an exponent: digits,
+// signs, a point and "e" alone, which the C runtime reads in its "C"
+// locale, the program's own (no hexadecimal, no "inf").
 std::optional<double> Decimal(std::string_view line) {
   line = Trimmed(line);
-  double value = 0;
-  const char* end = line.data() + line.size();
-  const auto [stop, error] = std::from_chars(line.data(), end, value);
-  if (line.empty() || error != std::errc{} || stop != end || !std::isfinite(value)) {
+  if (line.empty() || line.find_first_not_of("0123456789+-.eE") != std::string_view::npos)
     return std::nullopt;
-  }
+  const std::string text(line);
+  char* stop = nullptr;
+  const double value = std::strtod(text.c_str(), &stop);
+  if (stop != text.c_str() + text.size() || !std::isfinite(value)) return std::nullopt;
   return value;
 }
 
@@ -41,12 +43,6 @@ void TextFileWriter::Line(std::string_view line) {
 }
 
 void TextFileWriter::Integer(std::int64_t value) { Line(std::to_string(value)); }
-
-void TextFileWriter::Number(float value) {
-  char text[64];
-  const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
-  Line(std::string_view(text, static_cast<std::size_t>(result.ptr - text)));
-}
 
 void TextFileWriter::Boolean(bool value) { Line(value ? kTrue : kFalse); }
 

@@ -16,7 +16,6 @@ namespace vantiro {
 class TextFileWriter {
  public:
   void Integer(std::int64_t value);
-  void Number(float value);  // whole numbers without a fraction
   void Boolean(bool value);
   void Text(std::string_view text);
 

@@ -1,6 +1,7 @@
 // Top windows in twips and whole pixels, their events and lifetime, text
 // measured in their font; timers and the message loop; message and input
 // boxes answered from a hook as a person would answer them.
+#include "settings/version.h"
 #include "tests/win32/win32_test_support.h"
 #include "win32/input_box.h"
 #include "win32/units.h"
@@ -127,6 +128,22 @@ TEST_F(TopWindowTest, InputBoxShowsItsTextsAndReturnsWhatWasTypedOrNothing) {
     EXPECT_EQ(shown, (std::vector<std::string>{title, prompt, defaultText, "OK", "Cancel"}));
     EXPECT_EQ(selStart + selEnd, 0u) << "the default text is selected";
   }
+}
+
+// Explorer's Properties of Vantiro.exe, built beside this program, show the
+// version of the sources, which the about box shows too.
+TEST(VersionTest, TheExeCarriesTheVersionOfTheSources) {
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring exe(self);
+  exe = exe.substr(0, exe.find_last_of(L'\\') + 1) + L"Vantiro.exe";
+  std::vector<char> block(GetFileVersionInfoSizeW(exe.c_str(), nullptr));
+  ASSERT_TRUE(GetFileVersionInfoW(exe.c_str(), 0, static_cast<DWORD>(block.size()), block.data()));
+  void* version = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueW(block.data(), L"\\StringFileInfo\\040904B0\\ProductVersion", &version,
+                             &length));
+  EXPECT_EQ(Utf8(static_cast<const wchar_t*>(version)), VANTIRO_VERSION);
 }
 
 }  // namespace
