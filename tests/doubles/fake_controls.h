@@ -115,23 +115,21 @@ class FakeListBox final : public FakeControl<ListBox> {
   }
   void SelectRows(const std::vector<RowRun>& runs, int focus) override {
     runs_ = runs;
-    const bool shown = std::ranges::any_of(
-        runs, [focus](const RowRun& run) { return run.first <= focus && focus <= run.last; });
-    selected_ = shown ? focus : -1;
+    const auto holds = [focus](RowRun run) { return run.first <= focus && focus <= run.last; };
+    selected_ = std::ranges::any_of(runs, holds) ? focus : -1;
   }
   int TopIndex() const override { return topIndex_; }
   void SetTopIndex(int index) override { topIndex_ = index; }
   void SetBackColor(Color color) override { backColor_ = color; }
   void SetHorizontalExtent(Twips width) override { horizontalExtent_ = width; }
   void AcceptShellDrops() override {}
-  // The mouse moves past the drag distance while dragStarts is set.
+  // A drag starts while dragStarts is set; drags counts the presses that ask.
   bool DragStarts() override {
-    ++dragWaits;
+    ++drags;
     return dragStarts;
   }
-
   bool dragStarts = false;
-  int dragWaits = 0;
+  int drags = 0;
   // What the box shows, and what a test drives as the user.
   const std::vector<std::string>& Items() const { return items_; }
   const std::vector<RowRun>& Runs() const { return runs_; }

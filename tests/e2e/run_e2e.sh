@@ -591,11 +591,8 @@ select_file() {
 
 # ctrl_click_file <entry>: Ctrl+click on a file, which adds it to the selection.
 ctrl_click_file() {
-  local point
-  point=$(probe item-center "$title" 3 "$1") || return 1
   xdotool keydown ctrl
-  # shellcheck disable=SC2086
-  click_at "$title_regex" $point
+  click_entry 3 "$1" || { xdotool keyup ctrl; return 1; }
   xdotool keyup ctrl
 }
 

@@ -63,11 +63,10 @@ TEST_F(FileView, ATitleStandsForItsFileUnderTheMouse) {
   EXPECT_EQ(std::pair(titles().Selected(), files().Selected()), std::pair(-1, -1));
   EXPECT_EQ(main().popups().back(), "mnuFileFunctions") << "FILE is still in the menu bar";
   Press(files(), kLeftButton, 0);  // a file pressed may be dragged out
-  EXPECT_EQ(files().dragWaits, 1);
+  EXPECT_EQ(files().drags, 1);
   Press(files(), kLeftButton, 2);  // just below the last file: nothing
-  EXPECT_EQ(
-      std::tuple(files().Selected(), files().dragWaits, main().MenuVisible("mnuFileFunctions")),
-      std::tuple(-1, 1, false));
+  EXPECT_EQ(std::tuple(files().Selected(), files().drags, main().MenuVisible("mnuFileFunctions")),
+            std::tuple(-1, 1, false));
 }
 
 }  // namespace

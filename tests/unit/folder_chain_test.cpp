@@ -209,19 +209,20 @@ TEST(FileSelection, ClicksSelectAsExplorerDoesAndTheNamesStayAcrossARead) {
                 {8, kCtrlKey, {0, 1, 2, 3, 4, 5, 6}, -1},
                 {8, 0, {}, -1},
                 {3, kCtrlKey, {3}, 3},
-                {6, kShiftKey, {3, 4, 5, 6}, 6}};
+                {6, kShiftKey, {3, 4, 5, 6}, 6},
+                {6, kCtrlKey, {3, 4, 5}, 6}};  // the focus stays, unselected
   FileSelection selection;
   for (const auto& click : clicks) {
     selection.Click(click.row, click.keys, 8);
     EXPECT_EQ(std::pair(selection.Rows(), selection.Focus()), std::pair(click.rows, click.focus))
         << click.row << " with " << click.keys;
   }
-  EXPECT_EQ(selection.Runs(), (std::vector<RowRun>{{3, 6}}));
+  EXPECT_EQ(selection.Runs(), (std::vector<RowRun>{{3, 5}}));
   selection.Follow({"a", "b", "c", "d", "e", "f", "g", "h"}, {"0", "a", "b", "c", "d", "f", "g"});
   EXPECT_EQ(std::tuple(selection.Rows(), selection.Focus(), selection.Count()),
-            std::tuple(std::vector{4, 5, 6}, 6, std::size_t{3}));
+            std::tuple(std::vector{4, 5}, 6, std::size_t{2}));
   selection.Click(1, kShiftKey, 7);
-  EXPECT_EQ(selection.Runs(), (std::vector<RowRun>{{1, 4}})) << "the range from d's place";
+  EXPECT_EQ(selection.Runs(), (std::vector<RowRun>{{1, 6}})) << "the range from g's place";
   selection.All(7);
   EXPECT_EQ(std::pair(selection.Count(), selection.Focus()), std::pair(std::size_t{7}, 1));
 }

@@ -94,7 +94,7 @@ TEST(FileDetails, TextLinesReadTheThreeEncodings) {
        "caf\xC3\xA9\tx",
        "caf\xC3\xA9\tx\n"},
       {"caf\xE9", "caf\xC3\xA9\n"},
-      {std::string("\xFF\xFEh\0i\0\n\0", 8), "hi\n"},
+      {std::string("\xFF\xFEh\0\x3C\x04\n\0", 8), "h\xD0\xBC\n"},
       {std::string("\xFE\xFF\xD8\x3D\xDE\x00\xD8\x00", 8), "\xF0\x9F\x98\x80\xEF\xBF\xBD\n"},
       {std::string("a\0b", 3), std::nullopt},
       {"\x1B[0m", std::nullopt},

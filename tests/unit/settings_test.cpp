@@ -48,19 +48,21 @@ TEST(ConfigFile, ReadsTheValuesInOrderUntilTheFirstItCannot) {
     std::string text;
     bool read;
     std::int16_t boxesWidth, activeBoxWidth;
-  } rows[] = {{good, true, 1500, 2100},
-              {Twelve("#TRUE#"), false, 1500, 2100},  // the path is remembered but missing
-              {"", false, 1200, 1800},
-              {"40000\r\n" + good.substr(6), false, 1200, 1800},
-              {"-5\r\n32767\r\n" + good.substr(12), true, 300, 4500},
-              {good.substr(0, 36) + "0" + good.substr(good.find("\r\n150")), true, 1500, 2100},
-              {good.substr(0, 36) + "-15" + good.substr(good.find("\r\n150")), false, 1500, 2100},
-              {std::string("\x7f"
-                           "ELF\0\x01\xff",
-                           7),
-               false, 1200, 1800},
-              {"1500\r\n2100\r\n\"white\"\r\n", false, 1500, 2100},
-              {good.substr(0, good.find("#FALSE#")) + "yes\r\n", false, 1500, 2100}};
+  } rows[] = {
+      {good, true, 1500, 2100},
+      {Twelve("#TRUE#"), false, 1500, 2100},  // the path is remembered but missing
+      {"", false, 1200, 1800},
+      {"40000\r\n" + good.substr(6), false, 1200, 1800},
+      {"-5\r\n32767\r\n" + good.substr(12), true, 300, 4500},
+      {good.substr(0, 36) + "0" + good.substr(good.find("\r\n150")), true, 1500, 2100},
+      {good.substr(0, 36) + "-15" + good.substr(good.find("\r\n150")), false, 1500, 2100},
+      {good.substr(0, 36) + "491520" + good.substr(good.find("\r\n150")), false, 1500, 2100},
+      {std::string("\x7f"
+                   "ELF\0\x01\xff",
+                   7),
+       false, 1200, 1800},
+      {"1500\r\n2100\r\n\"white\"\r\n", false, 1500, 2100},
+      {good.substr(0, good.find("#FALSE#")) + "yes\r\n", false, 1500, 2100}};
   for (const auto& row : rows) {
     Config config;
     EXPECT_EQ(ReadConfig(row.text, config), row.read) << row.text;

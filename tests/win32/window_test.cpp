@@ -135,13 +135,12 @@ TEST_F(TopWindowTest, InputBoxShowsItsTextsAndReturnsWhatWasTypedOrNothing) {
 TEST(VersionTest, TheExeCarriesTheVersionOfTheSources) {
   wchar_t self[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, self, MAX_PATH);
-  std::wstring exe(self);
-  exe = exe.substr(0, exe.find_last_of(L'\\') + 1) + L"Vantiro.exe";
+  const std::wstring exe = std::wstring(self, wcsrchr(self, L'\\') + 1) + L"Vantiro.exe";
   std::vector<char> block(GetFileVersionInfoSizeW(exe.c_str(), nullptr));
-  ASSERT_TRUE(GetFileVersionInfoW(exe.c_str(), 0, static_cast<DWORD>(block.size()), block.data()));
   void* version = nullptr;
   UINT length = 0;
-  ASSERT_TRUE(VerQueryValueW(block.data(), L"\\StringFileInfo\\040904B0\\ProductVersion", &version,
+  ASSERT_TRUE(GetFileVersionInfoW(exe.c_str(), 0, static_cast<DWORD>(block.size()), block.data()) &&
+              VerQueryValueW(block.data(), L"\\StringFileInfo\\040904B0\\ProductVersion", &version,
                              &length));
   EXPECT_EQ(Utf8(static_cast<const wchar_t*>(version)), VANTIRO_VERSION);
 }
