@@ -138,7 +138,9 @@ bool ListBoxControl::OnLeftDown(WPARAM wParam, LPARAM lParam) {
   if (events_.selectsMany) ::SetFocus(hwnd_.get());
   dragStarted_ = false;
   events_.mouseDown(Mouse(kLeftButton, wParam, lParam));
-  if (GetKeyState(VK_LBUTTON) < 0 && !events_.selectsMany) return false;
+  const bool held = GetKeyState(VK_LBUTTON) < 0;
+  if (held && !events_.selectsMany) return false;
+  if (!held) leftPressedHere_ = false;
   ::SetFocus(hwnd_.get());  // what the control's own press would have done
   return true;
 }
