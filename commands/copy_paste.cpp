@@ -16,11 +16,6 @@ constexpr unsigned kFoCopy = 2;
 constexpr unsigned kFofSimpleProgress = 0x100;
 constexpr unsigned kFofFilesOnly = 0x80;
 
-std::string NameOf(const std::string& path) { return path.substr(path.find_last_of('\\') + 1); }
-std::string FolderOf(const std::string& path) {
-  return path.substr(0, path.find_last_of('\\') + 1);
-}
-
 // The copied files' full paths; none when the file is missing, empty or
 // damaged. A file written by an earlier version holds one path, then that
 // file's name alone, which is passed over.
@@ -86,7 +81,7 @@ void Commands::CopyFiles(const std::vector<std::string>& sources, const std::str
                msgbox::kOkOnly | msgbox::kInformation, kAppTitle);
     return;
   }
-  std::vector<std::string> byShell, exactly;
+  std::vector<std::string> taken, byShell, exactly;  // taken in the order given
   for (const std::string& source : sources) {
     const std::string target = destFolder + NameOf(source);
     const std::optional<ShellRefusal> ofSource = CheckShellPath(source);
@@ -104,14 +99,13 @@ void Commands::CopyFiles(const std::vector<std::string>& sources, const std::str
     if (!refused.empty()) {
       ws_.MsgBox(refused, msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
     } else {
+      taken.push_back(source);
       (ofSource || ofTarget ? exactly : byShell).push_back(source);
     }
   }
-  std::vector<std::string> all = byShell;
-  all.insert(all.end(), exactly.begin(), exactly.end());
-  if (all.empty()) return;
-  const std::string source =
-      all.size() == 1 ? "Source file :   " + all.front() : "Source files :   " + PathsNamed(all);
+  if (taken.empty()) return;
+  const std::string source = taken.size() == 1 ? "Source file :   " + taken.front()
+                                               : "Source files :   " + PathsNamed(taken);
   const std::string question =
       source + "\r" + "Destination folder :   " + destFolder + "\r\r" + "Do you want to continue ?";
   if (ws_.MsgBox(question, msgbox::kYesNo | msgbox::kQuestion, "Confirm ?") != msgbox::kYes) return;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "navigation/names.h"
+
 namespace vantiro {
 namespace {
 
@@ -11,8 +13,6 @@ constexpr Twips kClientHeight = 3600;
 constexpr Twips kButtonWidth = 1215;
 constexpr Twips kButtonHeight = 375;
 constexpr const char* kTitle = "Open with";
-
-std::string NameOf(const std::string& path) { return path.substr(path.find_last_of('\\') + 1); }
 
 void Place(Control& control, Twips left, Twips top, Twips width, Twips height) {
   control.Move(left, top, width, height);

@@ -144,6 +144,12 @@ int TypedEntry(const std::vector<std::string>& entries, const std::string& typed
   return FirstBeginning(entries, word.substr(0, 1), current >= 0 ? std::size_t(current) + 1 : 0);
 }
 
+std::string NameOf(const std::string& path) { return path.substr(path.find_last_of('\\') + 1); }
+
+std::string FolderOf(const std::string& path) {
+  return path.substr(0, path.find_last_of('\\') + 1);
+}
+
 int IndexOf(const std::vector<std::string>& names, const std::string& name) {
   if (name.empty()) return -1;
   const auto found = std::find(names.begin(), names.end(), name);

@@ -38,4 +38,9 @@ char32_t UpperCase(char32_t c);
 // Where a name stands in a list; -1 for an empty name or one not there.
 int IndexOf(const std::vector<std::string>& names, const std::string& name);
 
+// The last name of a path ("c:\a\b.txt" gives "b.txt"), and the folder that
+// holds it, with its closing "\".
+std::string NameOf(const std::string& path);
+std::string FolderOf(const std::string& path);
+
 }  // namespace vantiro
