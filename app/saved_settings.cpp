@@ -40,7 +40,7 @@ void Form1::Config_Save() {
     config.chain.file = Selection(files.selection.Focus(), files.entries, files.tag);
   }
   if (!settingsFiles_.Save(kConfigFile, ConfigText(config))) {
-    ws_.Beep();
+    settingsFiles_.SayUnsaved(ws_);
     settingsFiles_.KeepUnsaved(kFavoritesFile, FavoritesText(chain.Favorites()));
     return;
   }
@@ -51,7 +51,7 @@ void Form1::Config_Save() {
 // on its first run. The remembered folders open box by box as clicks would,
 // each as it is read, then the remembered file is selected.
 void Form1::Config_Load() {
-  const std::optional<std::string> contents = settingsFiles_.Read(kConfigFile);
+  const std::optional<SettingsRead> contents = settingsFiles_.Read(kConfigFile);
   if (!contents) {
     ShowFirstRunWelcome();
     return;
@@ -63,8 +63,8 @@ void Form1::Config_Load() {
   config.left = window_->Left();
   config.top = window_->Top();
   config.options = options_;
-  const bool read = ReadConfig(*contents, config);
-  if (!read && !contents->empty()) {
+  const bool read = ReadConfig(contents->text, config);
+  if (!contents->whole || (!read && !contents->text.empty())) {
     if (const std::string told = settingsFiles_.SetAside(kConfigFile); !told.empty())
       ws_.MsgBox(told, msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
   }

@@ -20,9 +20,9 @@ constexpr unsigned kFofFilesOnly = 0x80;
 // damaged. A file written by an earlier version holds one path, then that
 // file's name alone, which is passed over.
 std::vector<std::string> ReadHandOver(const FileSystem& fs, const std::string& path) {
-  std::optional<std::string> contents = ReadTextFile(fs, path);
-  if (!contents) return {};
-  TextFileReader file(SettingsText(*contents));
+  const std::optional<TextPrefix> contents = ReadTextPrefix(fs, path);
+  if (!contents || !contents->whole) return {};
+  TextFileReader file(SettingsText(contents->bytes));
   std::vector<std::string> paths;
   std::optional<std::string> name;
   while (const std::optional<std::string_view> line = file.NextLine()) {

@@ -14,7 +14,7 @@ void FavoriteList::Favorites_Load() {
 }
 
 void FavoriteList::Favorites_Save() {
-  if (!SaveFavorites(settingsFiles_, chain_.Favorites())) ws_.Beep();
+  if (!SaveFavorites(settingsFiles_, chain_.Favorites())) settingsFiles_.SayUnsaved(ws_);
 }
 
 void FavoriteList::SetFavorites(std::vector<std::string> favorites) {

@@ -16,6 +16,12 @@
 
 namespace vantiro {
 
+// The nth of the names a file's companions take beside it, as Windows
+// numbers a second copy: "<path><suffix>", then "<path> (2)<suffix>"...
+inline std::string NumberedName(const std::string& path, int n, const std::string& suffix) {
+  return n == 1 ? path + suffix : path + " (" + std::to_string(n) + ")" + suffix;
+}
+
 // Drop effects of a shell drag.
 inline constexpr int kDropNone = 0;
 inline constexpr int kDropCopy = 1;
@@ -125,9 +131,10 @@ class FileSystem {
   // Opens a file to read it; nullptr when it cannot be opened.
   virtual std::unique_ptr<InputFile> OpenForReading(const std::string& path) const = 0;
 
-  // Writes a whole file: the new contents go to a temporary file beside it,
-  // which replaces the old file only once complete. False when it cannot be
-  // written; the old file is then left as it was.
+  // Writes a whole file: the new contents go to a temporary file made anew
+  // beside it (never one found there, nor one a link leads to), which
+  // replaces the old file, or a link in its place, only once complete. False
+  // when it cannot be written; the old file is then left as it was.
   virtual bool SaveFile(const std::string& path, const std::string& contents) = 0;
 
   // Deletes a file; false when it cannot be deleted (a missing file too).

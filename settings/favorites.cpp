@@ -12,9 +12,10 @@ std::string FavoritesText(std::span<const std::string> favorites) {
 
 FavoritesRead ReadFavorites(const SettingsFiles& files) {
   FavoritesRead read;
-  std::optional<std::string> contents = files.Read(kFavoritesFile);
+  std::optional<SettingsRead> contents = files.Read(kFavoritesFile);
   if (!contents) return read;
-  TextFileReader file(std::move(*contents));
+  read.whole = contents->whole;
+  TextFileReader file(std::move(contents->text));
   while (const std::optional<std::string_view> line = file.NextLine()) {
     if (line->find_first_not_of(" \t") == std::string_view::npos) continue;
     std::optional<std::string> path = TextFileReader::ParseText(*line);

@@ -19,8 +19,8 @@ struct FavoritesRead {
   bool whole = true;  // false when a line could not be read as a path
 };
 
-// Every favourite of the file, quoted or not, to its end; blank lines are
-// passed over, duplicates kept.
+// Every favourite of the file, quoted or not, to its end or to the first
+// bytes that are no text; blank lines are passed over, duplicates kept.
 FavoritesRead ReadFavorites(const SettingsFiles& files);
 
 // False when the file could not be written (it is then kept in memory).

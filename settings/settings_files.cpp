@@ -1,8 +1,17 @@
 #include "settings/settings_files.h"
 
+#include <utility>
+
+#include "settings/program.h"
 #include "settings/text_file.h"
 
 namespace vantiro {
+namespace {
+
+// So many backups of one file are a sign that something else is wrong.
+constexpr int kMostBackups = 99;
+
+}  // namespace
 
 void SettingsFiles::SetProgramDir(std::string directory) {
   if (directory.empty() || directory.back() != '\\') directory += '\\';
@@ -13,7 +22,7 @@ bool SettingsFiles::Save(const std::string& name, const std::string& contents) {
   const std::string path = programDir_ + name;
   const auto aside = setAside_.find(name);
   const bool mayWrite = aside == setAside_.end() || aside->second;
-  if (ReadTextFile(fs_, path) == contents || (mayWrite && fs_.SaveFile(path, contents))) {
+  if (FileHolds(fs_, path, contents) || (mayWrite && fs_.SaveFile(path, contents))) {
     unsaved_.erase(name);
     return true;
   }
@@ -21,24 +30,39 @@ bool SettingsFiles::Save(const std::string& name, const std::string& contents) {
   return false;
 }
 
-std::optional<std::string> SettingsFiles::Read(const std::string& name) const {
+std::optional<SettingsRead> SettingsFiles::Read(const std::string& name) const {
   const auto unsaved = unsaved_.find(name);
-  if (unsaved != unsaved_.end()) return unsaved->second;
-  std::optional<std::string> contents = ReadTextFile(fs_, programDir_ + name);
-  if (contents) *contents = SettingsText(*contents);
-  return contents;
+  if (unsaved != unsaved_.end()) return SettingsRead{unsaved->second};
+  const std::optional<TextPrefix> read = ReadTextPrefix(fs_, programDir_ + name);
+  if (!read) return std::nullopt;
+  return SettingsRead{SettingsText(read->bytes), read->whole};
 }
 
+// A backup already there, the program's or the user's, stays as it is.
 std::string SettingsFiles::SetAside(const std::string& name) {
   if (setAside_.contains(name)) return {};
   const std::string path = programDir_ + name;
-  const std::optional<std::string> bytes = ReadTextFile(fs_, path);
-  const bool kept = bytes && fs_.SaveFile(path + ".bak", *bytes);
-  setAside_[name] = kept;
-  return kept ? "Part of '" + path + "' could not be read. The file as it was is kept as '" + path +
-                    ".bak'."
-              : "Part of '" + path + "' could not be read, and no copy of it could be made: " +
-                    "it is left as it is until Vantiro! starts again.";
+  std::string backup;
+  for (int n = 1; n <= kMostBackups && backup.empty(); ++n) {
+    const std::string name = NumberedName(path, n, ".bak");
+    if (fs_.Examine(name)) continue;
+    if (!fs_.RenameFile(path, name)) break;
+    backup = name;
+  }
+  setAside_[name] = !backup.empty();
+  return !backup.empty()
+             ? "Part of '" + path + "' could not be read. The file as it was is kept as '" +
+                   backup + "'."
+             : "Part of '" + path + "' could not be read, and it could not be set aside: " +
+                   "it is left as it is until Vantiro! starts again.";
+}
+
+void SettingsFiles::SayUnsaved(WindowSystem& ws) {
+  ws.Beep();
+  if (std::exchange(unsavedSaid_, true)) return;
+  ws.MsgBox("Vantiro! cannot write its settings in '" + programDir_ +
+                "': the options, the folders and the favourites of this run will not be kept.",
+            msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
 }
 
 }  // namespace vantiro

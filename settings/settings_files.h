@@ -10,8 +10,15 @@
 #include <string>
 
 #include "platform/file_system.h"
+#include "platform/window_system.h"
 
 namespace vantiro {
+
+// A settings file's text (SettingsText), as far as it could be read.
+struct SettingsRead {
+  std::string text;
+  bool whole = true;  // false when it stopped at bytes that are no text
+};
 
 class SettingsFiles {
  public:
@@ -25,23 +32,28 @@ class SettingsFiles {
   // False when the file could not be written: its contents are kept.
   bool Save(const std::string& name, const std::string& contents);
   // The contents kept in place of a file that could not be written, or the
-  // file's text (SettingsText).
-  std::optional<std::string> Read(const std::string& name) const;
-  // A file the program could not read whole is copied as it stands to
-  // name + ".bak" before anything writes it; where no copy can be made, it
-  // is not written at all this run. The first time in a run, what to tell
-  // the user; later, "".
+  // file's text as far as it could be read.
+  std::optional<SettingsRead> Read(const std::string& name) const;
+  // A file the program could not read whole is moved, as it stands, to the
+  // first backup name not taken ("Favorites.bak", "Favorites (2).bak"...)
+  // before anything writes in its place; where it cannot be moved, it is not
+  // written at all this run. The first time in a run, what to tell the user;
+  // later, "".
   std::string SetAside(const std::string& name);
   void KeepUnsaved(const std::string& name, std::string contents) {
     unsaved_[name] = std::move(contents);
   }
   void Forget(const std::string& name) { unsaved_.erase(name); }
+  // After a save that failed: a beep, and the first time in a run, a word
+  // that the settings of this run will not be kept.
+  void SayUnsaved(WindowSystem& ws);
 
  private:
   FileSystem& fs_;
   std::string programDir_;
   std::map<std::string, std::string> unsaved_;
-  std::map<std::string, bool> setAside_;  // whether the copy was made
+  std::map<std::string, bool> setAside_;  // whether it could be moved
+  bool unsavedSaid_ = false;
 };
 
 }  // namespace vantiro

@@ -1,6 +1,7 @@
 #include "settings/text_file.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -13,6 +14,12 @@ namespace {
 
 constexpr std::string_view kTrue = "#TRUE#";
 constexpr std::string_view kFalse = "#FALSE#";
+// A path as long as Windows allows, in UTF-8, is shorter.
+constexpr std::size_t kLongestLine = 1 << 17;
+
+bool IsTextByte(char c) {
+  return static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\r' || c == '\n';
+}
 
 std::string_view Trimmed(std::string_view line) {
   const auto first = line.find_first_not_of(" \t");
@@ -117,16 +124,42 @@ std::optional<std::string> TextFileReader::ParseText(std::string_view line) {
   return std::string(line);
 }
 
-std::optional<std::string> ReadTextFile(const FileSystem& fs, const std::string& path) {
+std::optional<TextPrefix> ReadTextPrefix(const FileSystem& fs, const std::string& path) {
   const std::unique_ptr<InputFile> file = fs.OpenForReading(path);
   if (!file) return std::nullopt;
-  std::string contents;
-  char buffer[64 * 1024];
+  TextPrefix read;
+  std::size_t lineLength = 0;
+  std::array<char, 64 * 1024> buffer;
   for (;;) {
-    const std::ptrdiff_t got = file->Read(buffer, sizeof buffer);
+    const std::ptrdiff_t got = file->Read(buffer.data(), buffer.size());
     if (got < 0) return std::nullopt;
-    if (got == 0) return contents;
-    contents.append(buffer, static_cast<std::size_t>(got));
+    if (got == 0) return read;
+    const std::string_view chunk(buffer.data(), static_cast<std::size_t>(got));
+    for (std::size_t i = 0; i < chunk.size(); ++i) {
+      lineLength = chunk[i] == '\r' || chunk[i] == '\n' ? 0 : lineLength + 1;
+      if (!IsTextByte(chunk[i]) || lineLength > kLongestLine) {
+        read.bytes.append(chunk.substr(0, i));
+        read.whole = false;
+        return read;
+      }
+    }
+    read.bytes.append(chunk);
+  }
+}
+
+bool FileHolds(const FileSystem& fs, const std::string& path, std::string_view contents) {
+  const std::unique_ptr<InputFile> file = fs.OpenForReading(path);
+  if (!file) return false;
+  std::array<char, 64 * 1024> buffer;
+  for (;;) {
+    // One byte more than is left: a file that goes on is another file.
+    const std::size_t wanted = std::min(buffer.size(), contents.size() + 1);
+    const std::ptrdiff_t got = file->Read(buffer.data(), wanted);
+    if (got < 0) return false;
+    if (got == 0) return contents.empty();
+    const std::string_view chunk(buffer.data(), static_cast<std::size_t>(got));
+    if (!contents.starts_with(chunk)) return false;
+    contents.remove_prefix(chunk.size());
   }
 }
 

@@ -55,9 +55,19 @@ class TextFileReader {
   std::size_t position_ = 0;
 };
 
-// The whole contents of a file, of any length; nullopt when it cannot be
-// opened or read.
-std::optional<std::string> ReadTextFile(const FileSystem& fs, const std::string& path);
+// A settings file's bytes up to the first that is no text: a control
+// character other than a tab or a line end, or a line longer than any the
+// program writes. Nothing after it is read, so memory follows what is kept,
+// whatever the file's size.
+struct TextPrefix {
+  std::string bytes;
+  bool whole = true;  // false when the reading stopped before the end
+};
+// nullopt when the file cannot be opened or read.
+std::optional<TextPrefix> ReadTextPrefix(const FileSystem& fs, const std::string& path);
+
+// Whether a file holds exactly contents; it is read no further than they go.
+bool FileHolds(const FileSystem& fs, const std::string& path, std::string_view contents);
 
 // The text of a settings file's bytes: a UTF-8 byte-order mark is dropped,
 // and an older installation's Windows-1252 is turned into UTF-8.

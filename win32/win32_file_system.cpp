@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <string_view>
 
 #include "win32/handles.h"
@@ -85,6 +86,37 @@ std::wstring DriveLabel(const std::wstring& root) {
              : L"";
 }
 
+// So many companions of one file in the way are a sign that something else
+// is wrong.
+constexpr int kMostCompanions = 99;
+
+// Makes a file beside path under the first of its numbered names (suffix
+// ".new": "Config.new", "Config (2).new"...) that nothing holds: make
+// creates it only where no file, folder or link stands. The name it made.
+std::optional<std::wstring> MakeBeside(const std::string& path, const std::string& suffix,
+                                       const std::function<bool(const std::wstring&)>& make) {
+  for (int n = 1; n <= kMostCompanions; ++n) {
+    const std::wstring name = FilePath(NumberedName(path, n, suffix));
+    if (make(name)) return name;
+    if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS) break;
+  }
+  return std::nullopt;
+}
+
+// Moves a finished file of the program's over the target; when it cannot,
+// the file goes.
+bool MoveIntoPlace(const std::wstring& made, const std::wstring& target, bool replace) {
+  const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
+  // Wine replaces in two steps: another copy's rename can come between them.
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    if (MoveFileExW(made.c_str(), target.c_str(), flags)) return true;
+    if (!replace || GetLastError() != ERROR_ALREADY_EXISTS) break;
+  }
+  SetFileAttributesW(made.c_str(), FILE_ATTRIBUTE_NORMAL);  // a read-only source's copy is too
+  DeleteFileW(made.c_str());
+  return false;
+}
+
 }  // namespace
 
 std::string Win32FileSystem::CurrentDirectory() const {
@@ -139,24 +171,16 @@ std::optional<FileFacts> Win32FileSystem::Facts(const std::string& path) const {
                    time.wMinute};
 }
 
-// The copy is made under a name of this thread's beside the target and
-// renamed into place: a reader, or another window copying the same file,
-// never finds the target half written.
+// The copy is made under a name of its own beside the target and renamed
+// into place: a reader, or another window copying the same file, never
+// finds the target half written.
 bool Win32FileSystem::CopyWhole(const std::string& from, const std::string& to, bool replace) {
   const QuietErrors quiet;
-  const std::wstring target = FilePath(to);
-  const std::wstring part = FilePath(to + "." + std::to_string(GetCurrentProcessId()) + "-" +
-                                     std::to_string(GetCurrentThreadId()) + ".part");
-  if (!CopyFileW(FilePath(from).c_str(), part.c_str(), FALSE)) return false;
-  const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
-  // Wine replaces in two steps: another copy's rename can come between them.
-  for (int attempt = 0; attempt < 3; ++attempt) {
-    if (MoveFileExW(part.c_str(), target.c_str(), flags)) return true;
-    if (!replace || GetLastError() != ERROR_ALREADY_EXISTS) break;
-  }
-  SetFileAttributesW(part.c_str(), FILE_ATTRIBUTE_NORMAL);  // a read-only source's copy is too
-  DeleteFileW(part.c_str());
-  return false;
+  const std::wstring source = FilePath(from);
+  const std::optional<std::wstring> part = MakeBeside(to, ".part", [&](const std::wstring& name) {
+    return CopyFileW(source.c_str(), name.c_str(), TRUE) != FALSE;
+  });
+  return part && MoveIntoPlace(*part, FilePath(to), replace);
 }
 
 // Others may go on writing the file; the program only reads it.
@@ -169,26 +193,26 @@ std::unique_ptr<InputFile> Win32FileSystem::OpenForReading(const std::string& pa
   return std::make_unique<Win32InputFile>(file);
 }
 
-// The new contents go to "<name>.new" first: a failure on the way leaves the
-// old file whole.
+// A failure on the way leaves the old file whole.
 bool Win32FileSystem::SaveFile(const std::string& path, const std::string& contents) {
   const QuietErrors quiet;
   if (contents.size() > MAXDWORD) return false;
-  const std::wstring target = FilePath(path), temporary = FilePath(path + ".new");
-  HANDLE handle = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) return false;
-  UniqueFile file(handle);
+  UniqueFile file;
+  const std::optional<std::wstring> made = MakeBeside(path, ".new", [&](const std::wstring& name) {
+    HANDLE handle = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return false;
+    file.reset(handle);
+    return true;
+  });
+  if (!made) return false;
   DWORD written = 0;
   const bool complete = WriteFile(file.get(), contents.data(), static_cast<DWORD>(contents.size()),
                                   &written, nullptr) &&
                         written == contents.size() && FlushFileBuffers(file.get());
   file.reset();
-  if (complete && MoveFileExW(temporary.c_str(), target.c_str(),
-                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    return true;
-  }
-  DeleteFileW(temporary.c_str());
+  if (complete) return MoveIntoPlace(*made, FilePath(path), true);
+  DeleteFileW(made->c_str());
   return false;
 }
 

@@ -147,7 +147,7 @@ class TempDrives : public FileSystem {
     const std::filesystem::path host = HostPath(path);
     std::error_code error;
     if (host.empty() || !std::filesystem::is_regular_file(host, error)) return nullptr;
-    auto file = std::make_unique<HostFile>(host);
+    auto file = std::make_unique<HostFile>(host, bytesRead);
     return file->stream.is_open() ? std::move(file) : nullptr;
   }
   // Copies or deletes as the shell does; a target that exists stands for the
@@ -175,13 +175,18 @@ class TempDrives : public FileSystem {
     return {};
   }
 
-  // Fails while saveFails is set, leaving the old file as it was.
+  // Fails while saveFails is set, leaving the old file as it was; a link
+  // in the file's place is replaced, as the system's rename does.
   bool SaveFile(const std::string& path, const std::string& contents) override {
     const std::filesystem::path host = HostPath(path);
     if (saveFails || host.empty()) return false;
     ++saves;
-    std::ofstream file(host, std::ios::binary | std::ios::trunc);
-    return static_cast<bool>(file << contents);
+    std::filesystem::path made = host;
+    made += ".saving";
+    std::error_code error;
+    if (!(std::ofstream(made, std::ios::binary | std::ios::trunc) << contents)) return false;
+    std::filesystem::rename(made, host, error);
+    return !error;
   }
   bool RemoveFile(const std::string& path) override {
     std::error_code error;
@@ -189,8 +194,9 @@ class TempDrives : public FileSystem {
     return !host.empty() && std::filesystem::is_regular_file(host, error) &&
            std::filesystem::remove(host, error);
   }
-  int saves = 0;                       // files written
-  mutable std::atomic<int> reads = 0;  // folders read
+  int saves = 0;                                    // files written
+  mutable std::atomic<int> reads = 0;               // folders read
+  mutable std::atomic<std::uint64_t> bytesRead{0};  // of every file opened for reading
   // Each entry read waits so long: a big folder then takes some batches' time.
   std::chrono::milliseconds readDelay{0};
   bool OpenDocument(const std::string& path) override {
@@ -268,12 +274,15 @@ class TempDrives : public FileSystem {
     std::optional<ino_t> identity;
   };
   struct HostFile final : InputFile {
-    explicit HostFile(const std::filesystem::path& path) : stream(path, std::ios::binary) {}
+    HostFile(const std::filesystem::path& path, std::atomic<std::uint64_t>& counted)
+        : stream(path, std::ios::binary), counted(counted) {}
     std::ptrdiff_t Read(char* buffer, std::size_t size) override {
       stream.read(buffer, static_cast<std::streamsize>(size));
+      counted += static_cast<std::uint64_t>(stream.gcount());
       return stream.bad() ? -1 : static_cast<std::ptrdiff_t>(stream.gcount());
     }
     std::ifstream stream;
+    std::atomic<std::uint64_t>& counted;
   };
 
   static char Lower(char c) {

@@ -88,8 +88,9 @@ TEST(ConfigFile, ReadsTheValuesInOrderUntilTheFirstItCannot) {
   }
 }
 
-// Every line to the end is a favourite, quoted or not; a line of bytes that
-// are no text is passed over, and the file is then not read whole.
+// Every line to the end is a favourite, quoted or not; a line that is no
+// path is passed over, and the reading stops at the first byte that is no
+// text or a line longer than a path: the file is then not read whole.
 TEST(FavoritesFile, ReadsEveryPathToTheEndOfTheFile) {
   using namespace std::string_literals;
   fake::TempDrives drives;
@@ -103,7 +104,11 @@ TEST(FavoritesFile, ReadsEveryPathToTheEndOfTheFile) {
        true},
       {"\xEF\xBB\xBF\"c:\\a\\\"\r\n", {"c:\\a\\"}, true},      // a byte-order mark
       {"\"c:\\caf\xE9\\\"\r\n", {"c:\\caf\xC3\xA9\\"}, true},  // an older installation's
-      {"\"c:\\a\\\"\r\n\x01\x00\xFFjunk\r\n\"d\"e\"\r\n\"d:\\\""s, {"c:\\a\\", "d:\\"}, false}};
+      {"\"c:\\a\\\"\r\n\"d\"e\"\r\n\"d:\\\"", {"c:\\a\\", "d:\\"}, false},
+      {"\"c:\\a\\\"\r\n\"d:\\\x01\"\r\n\"e:\\\""s, {"c:\\a\\"}, false},
+      {"\"c:\\a\\\"\r\n\"d:\\" + std::string(1 << 17, 'd') + "\\\"\r\n\"e:\\\"",
+       {"c:\\a\\"},
+       false}};
   for (const auto& [bytes, favorites, whole] : rows) {
     drives.MakeFile(kFavorites, bytes);
     const FavoritesRead read = ReadFavorites(files);
@@ -252,6 +257,7 @@ TEST_F(Settings, ADamagedPathSectionRestoresWhatItCan) {
   EXPECT_EQ(box(0).Selected(), -1) << "an entry beyond the list";
 }
 
+// The first failure also says, once, that the settings will not be kept.
 TEST_F(Settings, AFailedSaveBeepsKeepsTheOldFilesAndLosesNothingThisRun) {
   Start();
   main().Close();
@@ -270,13 +276,22 @@ TEST_F(Settings, AFailedSaveBeepsKeepsTheOldFilesAndLosesNothingThisRun) {
   EXPECT_EQ(drives.Contents(kFavorites), "\"c:\\a\\\"\r\n") << "the favourites are skipped";
   EXPECT_EQ(chain().LastBox(), 2) << "the refresh still opens the folders again";
   EXPECT_EQ(box(0).Items(), (Entries{"c:", "z:", "", "c:\\a\\", "c:\\a\\"}));
+  main().Close();
+  EXPECT_EQ(ws.beeps, beeps + 2);
+  EXPECT_EQ(
+      std::ranges::count_if(ws.messages, [](auto& m) { return m.text.starts_with("Vantiro!"); }),
+      1);
+  EXPECT_EQ(said(), "Vantiro! cannot write its settings in 'c:\\vantiro\\': the options, the " +
+                        "folders and the favourites of this run will not be kept."s);
 }
 
-// A settings file that cannot be read whole is kept as it was before it is
-// written, and the user is told once.
-TEST_F(Settings, AFileNotReadWholeIsKeptAsItWasBeforeItIsWritten) {
+// A settings file that cannot be read whole is set aside under the first
+// backup name not taken before it is written, and the user is told once
+// where it went.
+TEST_F(Settings, AFileNotReadWholeIsSetAsideUnderANameNotTaken) {
   const std::string favorites = "\"c:\\a\\\"\r\n\x01\x02\r\n", config = "1200\r\n\x01\r\n";
   drives.MakeFile(kFavorites, favorites);
+  drives.MakeFile(kFavorites + ".bak", "the user's");
   drives.MakeFile(kConfig, config);
   Launch();
   main().ChooseMenu("mnuRefresh");
@@ -284,9 +299,24 @@ TEST_F(Settings, AFileNotReadWholeIsKeptAsItWasBeforeItIsWritten) {
   EXPECT_EQ(std::ranges::count_if(ws.messages, [](auto& m) { return m.text.starts_with("Part"); }),
             2)
       << "once for each file";
-  EXPECT_EQ(std::tuple(drives.Contents(kFavorites + ".bak"), drives.Contents(kConfig + ".bak"),
-                       drives.Contents(kFavorites)),
-            std::tuple(favorites, config, "\"c:\\a\\\"\r\n"));
+  EXPECT_TRUE(ws.messages[0].text.ends_with("kept as 'c:\\vantiro\\Favorites (2).bak'."));
+  EXPECT_EQ(
+      std::tuple(drives.Contents(kFavorites + ".bak"), drives.Contents(kFavorites + " (2).bak"),
+                 drives.Contents(kConfig + ".bak"), drives.Contents(kFavorites)),
+      std::tuple("the user's", favorites, config, "\"c:\\a\\\"\r\n"));
+}
+
+// 4 GiB of zero bytes after a favourite cost no more to read than the
+// favourite, at the start and at the close.
+TEST_F(Settings, AHugeDamagedFileIsReadOnlyAsFarAsItIsText) {
+  drives.MakeFile(kConfig, Twelve("#FALSE#"));
+  drives.MakeFile(kFavorites, "\"c:\\a\\\"\r\n");
+  std::filesystem::resize_file(drives.HostPath(kFavorites), 4ull << 30);
+  Launch();
+  main().Close();
+  EXPECT_LT(drives.bytesRead, 1u << 20);
+  EXPECT_EQ(drives.Contents(kFavorites), "\"c:\\a\\\"\r\n");
+  EXPECT_EQ(std::filesystem::file_size(drives.HostPath(kFavorites + ".bak")), 4ull << 30);
 }
 
 TEST_F(Settings, ResetAllDeletesTheConfigurationAndStartsAFreshCopy) {

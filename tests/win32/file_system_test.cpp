@@ -87,6 +87,23 @@ TEST_F(FileSystemTest, SavesASettingsFileWholeOrNotAtAll) {
   EXPECT_FALSE(fs.Facts(root + "missing"));
 }
 
+// Only files the program makes are written: a link in the way of the
+// temporary file, in the file's own place or at a backup's name leads
+// nowhere the program writes (the build made the links, which Wine cannot).
+TEST_F(FileSystemTest, WritesOnlyThroughFilesItMakes) {
+  const std::string fixture = fs.CurrentDirectory() + "\\link-fixture\\";
+  const std::string settings = fixture + "settings\\", victim = fixture + "outside\\victim";
+  EXPECT_TRUE(fs.SaveFile(settings + "Temp", "list"));
+  EXPECT_TRUE(fs.SaveFile(settings + "Config", "config"));
+  EXPECT_FALSE(fs.RenameFile(settings + "Config", settings + "Favorites.bak"));
+  EXPECT_TRUE(fs.CopyWhole(settings + "Temp", settings + "Copy", true));
+  EXPECT_EQ(std::tuple(Contents(settings + "Temp"), Contents(settings + "Config"),
+                       Contents(settings + "Copy"), Contents(victim)),
+            std::tuple("list", "config", "list", "victim"));
+  for (const char* made : {"Temp (2).new", "Config.new", "Copy (2).part"})
+    EXPECT_FALSE(fs.Examine(settings + made)) << made << " left beside";
+}
+
 // Complete paths take the \\?\ form, which the file functions take as written.
 TEST(FilePathTest, CompletePathsTakeTheFormThatIsReadAsWritten) {
   const std::pair<const char*, const wchar_t*> rows[] = {
