@@ -1,5 +1,6 @@
 #include "navigation/page_title.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -8,12 +9,13 @@
 namespace vantiro {
 namespace {
 
-// Hands out a file's characters one at a time from a buffer.
+// Hands out a file's first kPageHeadLimit characters one at a time from a
+// buffer.
 class CharReader {
  public:
   explicit CharReader(InputFile& file) : file_(file) {}
 
-  // The next character; nullopt at the end or on an error.
+  // The next character; nullopt at the end, at the limit or on an error.
   std::optional<char> Next() {
     if (next_ == end_ && !Fill()) return std::nullopt;
     return buffer_[next_++];
@@ -22,11 +24,12 @@ class CharReader {
 
  private:
   bool Fill() {
-    if (failed_) return false;
-    const std::ptrdiff_t read = file_.Read(buffer_.data(), buffer_.size());
+    if (failed_ || left_ == 0) return false;
+    const std::ptrdiff_t read = file_.Read(buffer_.data(), std::min(buffer_.size(), left_));
     failed_ = read < 0;
     next_ = 0;
     end_ = read > 0 ? static_cast<std::size_t>(read) : 0;
+    left_ -= end_;
     return end_ > 0;
   }
 
@@ -34,27 +37,35 @@ class CharReader {
   std::array<char, 8192> buffer_{};
   std::size_t next_ = 0;
   std::size_t end_ = 0;
+  std::size_t left_ = kPageHeadLimit;
   bool failed_ = false;
 };
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-// Skips to the next "<" and reads the tag up to its ">"; true when it is
-// exactly <title>. Only the first characters of a tag are kept.
-std::optional<bool> NextTagIsTitle(CharReader& reader) {
-  constexpr std::string_view kTitleTag = "<title>";
+enum class Tag { kTitle, kBody, kOther };
+
+bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f'; }
+
+// Skips to the next "<" and reads the tag up to its ">": exactly <title>,
+// a <body> with or without attributes, or another. Only the first
+// characters of a tag are kept.
+std::optional<Tag> NextTag(CharReader& reader) {
   std::optional<char> c;
   while ((c = reader.Next()) && *c != '<') {
   }
   if (!c) return std::nullopt;
-  std::size_t length = 1;
-  bool same = true;
-  while ((c = reader.Next())) {
-    same = same && length < kTitleTag.size() && Lower(*c) == kTitleTag[length];
+  std::string start;  // lower-cased
+  std::size_t length = 0;
+  while ((c = reader.Next()) && *c != '>') {
+    if (start.size() < 5) start += Lower(*c);
     ++length;
-    if (*c == '>') return same && length == kTitleTag.size();
   }
-  return std::nullopt;
+  if (!c) return std::nullopt;
+  if (start == "title" && length == 5) return Tag::kTitle;
+  const bool body =
+      start.starts_with("body") && (length == 4 || IsSpace(start[4]) || start[4] == '/');
+  return body ? Tag::kBody : Tag::kOther;
 }
 
 }  // namespace
@@ -62,10 +73,10 @@ std::optional<bool> NextTagIsTitle(CharReader& reader) {
 std::string ReadPageTitle(InputFile& file) {
   CharReader reader(file);
   std::string title;
-  std::optional<bool> isTitle;
-  while ((isTitle = NextTagIsTitle(reader)) && !*isTitle) {
+  std::optional<Tag> tag;
+  while ((tag = NextTag(reader)) && *tag == Tag::kOther) {
   }
-  if (isTitle) {
+  if (tag == Tag::kTitle) {
     std::optional<char> c;
     while (title.size() < kMaxTitleLength && (c = reader.Next()) && *c != '<') {
       if (static_cast<unsigned char>(*c) > 31) title += *c;

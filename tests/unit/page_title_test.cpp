@@ -55,6 +55,9 @@ TEST(PageTitle, FollowsTheTagRules) {
               {"<title", ""},
               {"text < more <title>T</title>", ""},  // "< more <title>" is one tag
               {"<TiTlE>Mixed</title>", "Mixed"},
+              {"<head></head><body><title>In the body</title>", ""},  // the head is over
+              {"<BODY\nclass=x><title>T</title>", ""},
+              {"<bodyguard><title>T</title>", "T"},
               {"<title>\xC3\x9C"
                "bersicht</title>",
                "\xC3\x9C"
@@ -69,10 +72,13 @@ TEST(PageTitle, AReadErrorMarksWhatWasGathered) {
   EXPECT_EQ(ReadPageTitle(unreadable), "*");
 }
 
-TEST(PageTitle, StopsReadingAtTheEndOfTheTitle) {
+TEST(PageTitle, StopsReadingAtTheEndOfTheTitleOrOfTheHead) {
   PieceFile file("<title>Short</title>" + std::string(1 << 20, 'x'));
   EXPECT_EQ(ReadPageTitle(file), "Short");
   EXPECT_LT(file.read(), 100u);
+  PieceFile huge(std::string(kPageHeadLimit, ' ') + "<title>Too late</title>");
+  EXPECT_EQ(ReadPageTitle(huge), "");
+  EXPECT_EQ(huge.read(), kPageHeadLimit);
 }
 
 TEST(PageTitle, BinaryAndHugeFilesGiveABoundedTitle) {
