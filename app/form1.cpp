@@ -16,6 +16,7 @@ constexpr int kTimer1Interval = 50;
 Form1::Form1(WindowSystem& ws, FileSystem& fs) : ws_(ws), fs_(fs), settingsFiles_(fs) {
   Window::Events events;
   events.resize = [this] { Form_Resize(); };
+  events.queryUnload = [this] { return Form_QueryUnload(); };
   events.unload = [this] { Form_Unload(); };
   window_ = ws_.CreateTopWindow({kCaption, WindowKind::SizableToolWindow, kDesignClientWidth,
                                  kDesignClientHeight, DesignMenuBar()},
@@ -67,13 +68,33 @@ void Form1::Form_Load() {
   browser_->lists().Files().AcceptShellDrops();
 }
 
+// A close while files are being copied, moved or deleted lets the
+// operation end: the windows go at once, and the program once it is over.
+bool Form1::Form_QueryUnload() {
+  if (!commands_->Busy()) return true;
+  WhenOperationsEnd([this] { window_->Close(); });
+  return false;
+}
+
+void Form1::WhenOperationsEnd(std::function<void()> then) {
+  if (commands_->Busy()) {
+    window_->Hide();
+    if (form4()) form4_->window().Hide();
+    previews_->HidePictureViewer();
+    previews_->HidePlayer(true);
+    previews_->HideHtmlList();
+  }
+  commands_->WhenDone(std::move(then));
+}
+
 void Form1::Form_Unload() {
   Config_Save();
   ws_.Quit();
 }
 
-void Form1::CopyFiles(const std::vector<std::string>& sources, const std::string& destFolder) {
-  commands_->CopyFiles(sources, destFolder);
+void Form1::DropFiles(const std::vector<std::string>& sources, const std::string& destFolder,
+                      int effect) {
+  commands_->DropFiles(sources, destFolder, effect);
 }
 
 void Form1::mnuFileOpen_Click() { commands_->mnuFileOpen_Click(); }

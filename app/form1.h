@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,9 @@ class Form1 final : private Browser::Host, private Commands::Lists {
 
  private:
   void Form_Load();
+  bool Form_QueryUnload();
+  // Runs then once no file operation is left; the windows hide meanwhile.
+  void WhenOperationsEnd(std::function<void()> then);
   void Form_Unload();
   void mnuExit_Click() { window_->Close(); }
   std::vector<MenuItem> DesignMenuBar();
@@ -72,7 +76,8 @@ class Form1 final : private Browser::Host, private Commands::Lists {
   void mnuReset_Click();
 
   // What the lists ask of the commands.
-  void CopyFiles(const std::vector<std::string>& sources, const std::string& destFolder) override;
+  void DropFiles(const std::vector<std::string>& sources, const std::string& destFolder,
+                 int effect) override;
   void mnuFileOpen_Click() override;
   void mnuExplore_Click() override;
   void DragFilesOut() override;

@@ -161,7 +161,7 @@ void Form1::mnuReset_Click() {
   const std::string& folder = settingsFiles_.ProgramDir();
   if (fs_.SaveFile(folder + "config", "") && fs_.RemoveFile(folder + kConfigFile) &&
       fs_.StartProgram('"' + folder + "Vantiro.exe\"")) {
-    ws_.Quit();
+    WhenOperationsEnd([this] { ws_.Quit(); });
     return;
   }
   ws_.MsgBox("Sorry: Unable to reset Vantiro!.", msgbox::kOkOnly | msgbox::kInformation, "Error");

@@ -1,8 +1,9 @@
 // The commands of the FILE and FOLDER menus, copy and paste: on the files
 // selected in the chain (Rename and Open with on one file alone), or on its
-// current folder. Rename, Delete
-// and the copy of a name the shell would misread are the program's own
-// exact calls; the others go to the shell through its gate.
+// current folder. Rename, Delete and the copy of a name the shell would
+// misread are the program's own exact calls; the others go to the shell
+// through its gate. Copies, moves, the Recycle Bin and deletes are file
+// operations: they run away from the window's thread, one after another.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "commands/file_operations.h"
 #include "commands/shell_gate.h"
 #include "navigation/chain_lists.h"
 #include "platform/executor.h"
@@ -18,6 +20,10 @@
 #include "settings/settings_files.h"
 
 namespace vantiro {
+
+// What a copy or a move will do, and what came of it (copy_paste.cpp).
+struct TransferPlan;
+struct TransferOutcome;
 
 class Commands {
  public:
@@ -54,9 +60,17 @@ class Commands {
 
   void mnuCopy_Click();
   void mnuPaste_Click();
-  void CopyFiles(const std::vector<std::string>& sources, const std::string& destFolder);
+  // Files dropped on a folder: a move with kDropMove, else a copy.
+  void DropFiles(const std::vector<std::string>& sources, const std::string& destFolder,
+                 int effect) {
+    Transfer(sources, destFolder, effect == kDropMove);
+  }
   // The selected files, dragged out with the mouse.
   void DragFilesOut();
+
+  // True while a file operation runs or waits; done runs once none does.
+  bool Busy() const { return operations_.Busy(); }
+  void WhenDone(std::function<void()> done) { operations_.WhenDone(std::move(done)); }
 
  private:
   // Whether the shell may have a path; when the gate refused it, the user
@@ -68,14 +82,18 @@ class Commands {
                                         std::string_view action);
   // The selected file, while it is the only one.
   std::optional<std::string> OnlyFile() const;
-  // Hands the shell a path for the Recycle Bin through FileOp; askNothing:
-  // the shell asks no question, and declines its own offer to delete for
-  // good what the bin cannot take.
-  ShellFileResult Recycle(const std::vector<std::string>& paths, bool askNothing);
-  // The folder to the Recycle Bin, once the gate has looked through all it
-  // holds away from the window's thread.
-  void RecycleFolder(const std::string& folder);
-  void CopyExactly(const std::string& source, const std::string& target);
+  // The request for the Recycle Bin, made in FileOp; askNothing: the shell
+  // asks no question, and declines its own offer to delete for good what
+  // the bin cannot take.
+  ShellFileOperation RecycleRequest(const std::vector<std::string>& paths, bool askNothing);
+  // Copies the sources into destFolder, or moves them, after one question.
+  void Transfer(const std::vector<std::string>& sources, const std::string& destFolder, bool move);
+  void AskAndTransfer(const TransferPlan& plan, const std::string& destFolder, bool move);
+  void ReportTransfer(const TransferOutcome& outcome, const std::vector<std::string>& sources,
+                      const std::string& destFolder, bool move);
+  // One message naming the files an operation left where they were.
+  void TellLeft(const std::vector<std::string>& left, std::string_view undone,
+                std::string_view where = "");
   const std::string& CurrentFolder() const { return chain_.CurrentFolder(); }
   int IsFolderOk() { return vantiro::IsFolderOk(ws_, chain_); }
 
@@ -86,10 +104,9 @@ class Commands {
   Lists& lists_;
   const SettingsFiles& settingsFiles_;
   std::function<void()> configSave_;
-  // The Recycle Bin's request to the shell, kept from one use to the next;
-  // no owner window.
+  // The Recycle Bin's request to the shell, kept from one use to the next.
   ShellFileOperation FileOp;
-  Lifetime lifetime_;  // ends first: no gate's answer reaches Commands gone
+  FileOperations operations_;  // ends first: no result reaches Commands gone
 };
 
 // "'c:\a.txt'", or "3 files, the first 'c:\a.txt'".

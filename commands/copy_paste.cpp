@@ -1,9 +1,13 @@
-// Copy and paste: "Copy" remembers the selected files in the hand-over file
-// "Temp" beside the program, one full path a line, so that any window of the
-// program, now or in a later run, can paste them; "Paste" copies them into
-// the current folder through the shell's copy engine, after the user
-// confirms it once, or, where the shell would read a path its own way,
-// through the program's own exact copy.
+// Copy and paste, and files dropped on a folder: "Copy" remembers the
+// selected files in the hand-over file "Temp" beside the program, one full
+// path a line, so that any window of the program, now or in a later run,
+// can paste them. "Paste", or a drop, copies them into a folder (a drag
+// with Shift moves them) after the user confirms it once: through the
+// shell's engine, or where the shell would read a path its own way,
+// through the program's own exact calls. What each file is and what is left
+// of it afterwards are looked at away from the window's thread.
+#include <set>
+
 #include "commands/commands.h"
 #include "navigation/names.h"
 #include "settings/text_file.h"
@@ -12,6 +16,7 @@ namespace vantiro {
 namespace {
 
 constexpr const char* kHandOverFile = "Temp";
+constexpr unsigned kFoMove = 1;
 constexpr unsigned kFoCopy = 2;
 constexpr unsigned kFofSimpleProgress = 0x100;
 constexpr unsigned kFofFilesOnly = 0x80;
@@ -68,68 +73,156 @@ void Commands::mnuPaste_Click() {
                msgbox::kOkOnly | msgbox::kInformation, "Operation Aborted");
     return;
   }
-  CopyFiles(copied, CurrentFolder());
+  Transfer(copied, CurrentFolder(), false);
 }
 
-// Only files are copied, never a folder: the shell would copy none of its
-// files and leave it empty. A file that cannot be copied is named before
-// the question, and the others go.
-void Commands::CopyFiles(const std::vector<std::string>& sources, const std::string& destFolder) {
+// What each file of a transfer is: refused (and why), for the shell, or for
+// the program's exact calls.
+struct TransferPlan {
+  struct Exact {
+    std::string source;
+    bool targetTaken = false;  // a file of its name is there already
+  };
+  std::vector<std::string> refusals;  // one message each
+  std::vector<std::string> taken;     // in the order given
+  std::vector<std::string> byShell;
+  std::vector<Exact> exactly;
+};
+
+// What became of a transfer; the files the shell left are those of its
+// request that are not where they should be, unless the user stopped it.
+struct TransferOutcome {
+  std::vector<std::string> failures;  // one message for each exact call that failed
+  bool aborted = false;               // the user declined a step of the shell's
+  std::vector<std::string> left;
+};
+
+namespace {
+
+// On any thread: it looks at each file on the disk.
+TransferPlan PlanTransfer(const FileSystem& fs, const std::vector<std::string>& sources,
+                          const std::string& destFolder, bool move) {
+  const std::string done = move ? "moved" : "copied";
+  TransferPlan plan;
+  for (const std::string& source : sources) {
+    const std::string target = destFolder + NameOf(source);
+    const std::optional<ShellRefusal> ofSource = CheckShellPath(source);
+    const std::optional<ShellRefusal> ofTarget = CheckShellPath(target);
+    const std::optional<ItemInfo> item = fs.Examine(source);
+    if (ofSource && !ExactCallsReach(*ofSource)) {
+      plan.refusals.push_back("'" + source + "' cannot be " + done + ": " + Reason(*ofSource) +
+                              ".");
+    } else if (ofTarget && !ExactCallsReach(*ofTarget)) {
+      plan.refusals.push_back("Nothing can be " + done + " to '" + target +
+                              "': " + Reason(*ofTarget) + ".");
+    } else if (!item || item->folder) {
+      plan.refusals.push_back("'" + source + "' cannot be " + done + ": " +
+                              (item ? "it is a folder, and only files are " + done + "."
+                                    : std::string("it is not there.")));
+    } else {
+      plan.taken.push_back(source);
+      if (ofSource || ofTarget) {
+        plan.exactly.push_back({source, fs.Examine(target).has_value()});
+      } else {
+        plan.byShell.push_back(source);
+      }
+    }
+  }
+  return plan;
+}
+
+// The program's own exact copy or move of one file.
+bool TransferExactly(FileSystem& fs, const std::string& source, const std::string& target,
+                     bool replace, bool move) {
+  if (!move) return fs.CopyWhole(source, target, replace);
+  return (!replace && fs.RenameFile(source, target)) ||
+         (fs.CopyWhole(source, target, replace) && fs.RemoveFile(source));
+}
+
+// On any thread: the exact calls, then the shell's, then a look at what the
+// shell left.
+TransferOutcome CarryOut(FileSystem& fs, const std::vector<TransferPlan::Exact>& exact,
+                         const ShellFileOperation& request, bool move) {
+  TransferOutcome outcome;
+  for (const auto& [source, replace] : exact) {
+    const std::string target = request.to + NameOf(source);
+    if (!TransferExactly(fs, source, target, replace, move)) {
+      outcome.failures.push_back("Unable to " + std::string(move ? "move" : "copy") + " '" +
+                                 source + "' to '" + target + "'.");
+    }
+  }
+  if (request.from.empty()) return outcome;
+  outcome.aborted = fs.RunShellFileOperation(request).aborted;
+  if (outcome.aborted) return outcome;
+  for (const std::string& source : request.from) {
+    const bool there = fs.Examine(request.to + NameOf(source)).has_value();
+    if (!there || (move && fs.Examine(source))) outcome.left.push_back(source);
+  }
+  return outcome;
+}
+
+}  // namespace
+
+// Only files go, never a folder: the shell would copy none of its files
+// and leave it empty. A file that cannot go is named before the question,
+// and the others go.
+void Commands::Transfer(const std::vector<std::string>& sources, const std::string& destFolder,
+                        bool move) {
   for (const std::string& source : sources) {
     if (LowerCase(FolderOf(source)) != LowerCase(destFolder)) continue;
     ws_.MsgBox("Destination folder must be different from source folder.",
                msgbox::kOkOnly | msgbox::kInformation, kAppTitle);
     return;
   }
-  std::vector<std::string> taken, byShell, exactly;  // taken in the order given
-  for (const std::string& source : sources) {
-    const std::string target = destFolder + NameOf(source);
-    const std::optional<ShellRefusal> ofSource = CheckShellPath(source);
-    const std::optional<ShellRefusal> ofTarget = CheckShellPath(target);
-    const std::optional<ItemInfo> item = fs_.Examine(source);
-    std::string refused;
-    if (ofSource && !ExactCallsReach(*ofSource)) {
-      refused = "'" + source + "' cannot be copied: " + Reason(*ofSource) + ".";
-    } else if (ofTarget && !ExactCallsReach(*ofTarget)) {
-      refused = "Nothing can be copied to '" + target + "': " + Reason(*ofTarget) + ".";
-    } else if (!item || item->folder) {
-      refused = "'" + source + "' cannot be copied: " +
-                (item ? "it is a folder, and only files are copied." : "it is not there.");
-    }
-    if (!refused.empty()) {
-      ws_.MsgBox(refused, msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
-    } else {
-      taken.push_back(source);
-      (ofSource || ofTarget ? exactly : byShell).push_back(source);
-    }
-  }
-  if (taken.empty()) return;
-  const std::string source = taken.size() == 1 ? "Source file :   " + taken.front()
-                                               : "Source files :   " + PathsNamed(taken);
-  const std::string question =
-      source + "\r" + "Destination folder :   " + destFolder + "\r\r" + "Do you want to continue ?";
-  if (ws_.MsgBox(question, msgbox::kYesNo | msgbox::kQuestion, "Confirm ?") != msgbox::kYes) return;
-  for (const std::string& each : exactly) CopyExactly(each, destFolder + NameOf(each));
-  if (byShell.empty()) return;
-  const ShellFileResult result = fs_.RunShellFileOperation(
-      {main_.SystemHandle(), kFoCopy, byShell, destFolder, kFofSimpleProgress | kFofFilesOnly});
-  if (result.code != 0) return;  // the shell has said what went wrong
-  if (result.aborted) ws_.MsgBox("Operation Failed", msgbox::kOkOnly, kAppTitle);
-  lists_.ReadAgain(destFolder);
+  operations_.Queue([&fs = fs_, sources, destFolder,
+                     move] { return PlanTransfer(fs, sources, destFolder, move); },
+                    [this, destFolder, move](const TransferPlan& plan) {
+                      AskAndTransfer(plan, destFolder, move);
+                    });
 }
 
 // The program's own copy asks, as the shell would, before it replaces a file.
-void Commands::CopyExactly(const std::string& source, const std::string& target) {
-  const bool replace = fs_.Examine(target).has_value();
-  if (replace && ws_.MsgBox("'" + target + "' is there already. Do you want to replace it ?",
-                            msgbox::kYesNo | msgbox::kExclamation, kAppTitle) != msgbox::kYes) {
-    ws_.MsgBox("Operation Failed", msgbox::kOkOnly, kAppTitle);
-  } else if (!fs_.CopyWhole(source, target, replace)) {
-    ws_.MsgBox("Unable to copy '" + source + "' to '" + target + "'.",
-               msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
-    return;
+void Commands::AskAndTransfer(const TransferPlan& plan, const std::string& destFolder, bool move) {
+  for (const std::string& refusal : plan.refusals)
+    ws_.MsgBox(refusal, msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
+  if (plan.taken.empty()) return;
+  const std::string source = plan.taken.size() == 1 ? "Source file :   " + plan.taken.front()
+                                                    : "Source files :   " + PathsNamed(plan.taken);
+  const std::string question =
+      source + "\r" + "Destination folder :   " + destFolder + "\r\r" + "Do you want to continue ?";
+  if (ws_.MsgBox(question, msgbox::kYesNo | msgbox::kQuestion, "Confirm ?") != msgbox::kYes) return;
+  std::vector<TransferPlan::Exact> exact;  // those to go, over a file there when asked to
+  for (const TransferPlan::Exact& each : plan.exactly) {
+    const std::string target = destFolder + NameOf(each.source);
+    if (each.targetTaken &&
+        ws_.MsgBox("'" + target + "' is there already. Do you want to replace it ?",
+                   msgbox::kYesNo | msgbox::kExclamation, kAppTitle) != msgbox::kYes) {
+      ws_.MsgBox("Operation Failed", msgbox::kOkOnly, kAppTitle);
+    } else {
+      exact.push_back(each);
+    }
   }
-  lists_.ReadAgain(FolderOf(target));
+  const ShellFileOperation request{main_.SystemHandle(), move ? kFoMove : kFoCopy, plan.byShell,
+                                   destFolder, kFofSimpleProgress | kFofFilesOnly};
+  operations_.Queue(
+      [&fs = fs_, exact, request, move] { return CarryOut(fs, exact, request, move); },
+      [this, sources = plan.taken, destFolder, move](const TransferOutcome& outcome) {
+        ReportTransfer(outcome, sources, destFolder, move);
+      });
+}
+
+void Commands::ReportTransfer(const TransferOutcome& outcome,
+                              const std::vector<std::string>& sources,
+                              const std::string& destFolder, bool move) {
+  for (const std::string& failure : outcome.failures)
+    ws_.MsgBox(failure, msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
+  if (outcome.aborted) ws_.MsgBox("Operation Failed", msgbox::kOkOnly, kAppTitle);
+  TellLeft(outcome.left, move ? "move" : "copy", " to '" + destFolder + "'");
+  lists_.ReadAgain(destFolder);
+  if (!move) return;
+  std::set<std::string> folders;
+  for (const std::string& source : sources) folders.insert(FolderOf(source));
+  for (const std::string& folder : folders) lists_.ReadAgain(folder);
 }
 
 }  // namespace vantiro

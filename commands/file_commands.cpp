@@ -64,7 +64,8 @@ Commands::Commands(WindowSystem& ws, FileSystem& fs, Window& main, const FolderC
       chain_(chain),
       lists_(lists),
       settingsFiles_(files),
-      configSave_(std::move(configSave)) {}
+      configSave_(std::move(configSave)),
+      operations_(ws) {}
 
 std::string PathsNamed(const std::vector<std::string>& paths) {
   const std::string first = "'" + paths.front() + "'";
@@ -149,32 +150,58 @@ void Commands::mnuFileDelete_Click() {
                  msgbox::kYesNo | msgbox::kExclamation, kAppTitle) != msgbox::kYes) {
     return;
   }
-  std::vector<std::string> kept;
-  for (const std::string& path : paths) {
-    if (!fs_.RemoveFile(path)) kept.push_back(path);
-  }
-  if (!kept.empty()) {
-    ws_.MsgBox("Unable to remove " + PathsNamed(kept) + ".", msgbox::kOkOnly | msgbox::kExclamation,
-               kAppTitle);
-  }
-  if (kept.size() < paths.size()) lists_.ReadAgain(CurrentFolder());
+  operations_.Queue(
+      [&fs = fs_, paths] {
+        std::vector<std::string> kept;
+        for (const std::string& path : paths) {
+          if (!fs.RemoveFile(path)) kept.push_back(path);
+        }
+        return kept;
+      },
+      [this, folder = CurrentFolder(), count = paths.size()](const std::vector<std::string>& kept) {
+        TellLeft(kept, "remove");
+        if (kept.size() < count) lists_.ReadAgain(folder);
+      });
 }
 
-// The shell asks once, shows its progress and reports its errors.
+// The shell asks once, shows its progress and reports its errors; what it
+// left without the user's word is named.
 void Commands::mnuFileRecycleBin_Click() {
   const std::vector<std::string> paths =
       ShellTakesOf(chain_.SelectedFilePaths(), "sent to the Recycle Bin");
   if (paths.empty()) return;
-  Recycle(paths, false);
-  lists_.ReadAgain(CurrentFolder());
+  operations_.Queue(
+      [&fs = fs_, request = RecycleRequest(paths, false)] {
+        std::vector<std::string> left;
+        if (fs.RunShellFileOperation(request).aborted) return left;
+        for (const std::string& path : request.from) {
+          if (fs.Examine(path)) left.push_back(path);
+        }
+        return left;
+      },
+      [this, folder = CurrentFolder()](const std::vector<std::string>& left) {
+        TellLeft(left, "send", " to the Recycle Bin");
+        lists_.ReadAgain(folder);
+      });
 }
 
-ShellFileResult Commands::Recycle(const std::vector<std::string>& paths, bool askNothing) {
+ShellFileOperation Commands::RecycleRequest(const std::vector<std::string>& paths,
+                                            bool askNothing) {
+  FileOp.owner = main_.SystemHandle();
   FileOp.func = kFoDelete;
   FileOp.from = paths;
   FileOp.flags = kFofAllowUndo | (askNothing ? kFofNoConfirmation | kFofWantNukeWarning : 0);
   FileOp.declineQuestions = askNothing;
-  return fs_.RunShellFileOperation(FileOp);
+  return FileOp;
+}
+
+void Commands::TellLeft(const std::vector<std::string>& left, std::string_view undone,
+                        std::string_view where) {
+  if (left.empty()) return;
+  const std::string comma = left.size() > 1 && !where.empty() ? "," : "";
+  ws_.MsgBox("Unable to " + std::string(undone) + " " + PathsNamed(left) + comma +
+                 std::string(where) + ".",
+             msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
 }
 
 // One sheet for several files where the shell has one, else the first's.

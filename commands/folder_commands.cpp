@@ -31,11 +31,24 @@ void Commands::mnuNewWindow_Click() {
   }
 }
 
+namespace {
+
+// What came of sending a folder to the Recycle Bin.
+struct FolderRecycled {
+  std::optional<ShellRefusal> refusal;  // the gate's: nothing was done
+  bool aborted = false;                 // the shell's offer to delete for good, declined
+  bool gone = false;
+};
+
+}  // namespace
+
 // The folder goes to the Recycle Bin whole or stays. The program asks first,
-// then the gate looks through the folder, and the shell asks nothing after
-// it: no link can come in between. Where the bin cannot take the folder, the
-// shell offers to delete it for good, walking into whatever links it holds
-// by then; that offer is declined, and the user told.
+// then, away from the window's thread, the gate looks through the folder
+// and the shell asks nothing after it: no link can come in between. Where
+// the bin cannot take the folder, the shell offers to delete it for good,
+// walking into whatever links it holds by then; that offer is declined, and
+// the user told. The chain closes back from the folder gone, if it still
+// shows it.
 void Commands::mnuFolderRecycleBin_Click() {
   if (IsFolderOk() != msgbox::kYes) return;
   std::string folder = CurrentFolder();
@@ -49,23 +62,24 @@ void Commands::mnuFolderRecycleBin_Click() {
           msgbox::kYesNo | msgbox::kExclamation, kAppTitle) != msgbox::kYes) {
     return;
   }
-  ws_.Run([&ws = ws_, &fs = fs_, folder, ended = lifetime_.ended(), this] {
-    ws.Post(Lifetime::Guard(ended, [this, folder, refusal = CheckShellTree(fs, folder)] {
-      if (ShellTakes(folder, refusal, "sent to the Recycle Bin")) RecycleFolder(folder);
-    }));
-  });
-}
-
-// The chain closes back from the folder gone, if it still shows it.
-void Commands::RecycleFolder(const std::string& folder) {
-  const ShellFileResult result = Recycle({folder}, true);
-  if (!fs_.Examine(folder)) {
-    if (CurrentFolder() == folder + '\\') lists_.CloseCurrentFolder();
-  } else if (result.aborted) {
-    ws_.MsgBox("'" + folder + "' cannot be sent to the Recycle Bin: the Recycle Bin cannot " +
-                   "take it. Nothing has been deleted.",
-               msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
-  }
+  operations_.Queue(
+      [&fs = fs_, folder, request = RecycleRequest({folder}, true)] {
+        FolderRecycled recycled{CheckShellTree(fs, folder)};
+        if (recycled.refusal) return recycled;
+        recycled.aborted = fs.RunShellFileOperation(request).aborted;
+        recycled.gone = !fs.Examine(folder);
+        return recycled;
+      },
+      [this, folder](const FolderRecycled& recycled) {
+        if (!ShellTakes(folder, recycled.refusal, "sent to the Recycle Bin")) return;
+        if (recycled.gone) {
+          if (CurrentFolder() == folder + '\\') lists_.CloseCurrentFolder();
+        } else if (recycled.aborted) {
+          ws_.MsgBox("'" + folder + "' cannot be sent to the Recycle Bin: the Recycle Bin cannot " +
+                         "take it. Nothing has been deleted.",
+                     msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
+        }
+      });
 }
 
 void Commands::mnuFolderProperties_Click() {

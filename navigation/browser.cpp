@@ -21,9 +21,8 @@ Browser::Browser(WindowSystem& ws, FileSystem& fs, Window& main, Host& host, Pre
              [this](int row, int keys) { ClickFile(row, keys); }, [this] { SelectAllFiles(); },
              [this] { Files_DblClick(); }}),
       drags_(ws, main, chain_, lists_,
-             [this](const std::vector<std::string>& sources, const std::string& destFolder) {
-               host_.CopyFiles(sources, destFolder);
-             }),
+             [this](const std::vector<std::string>& sources, const std::string& destFolder,
+                    int effect) { host_.DropFiles(sources, destFolder, effect); }),
       favorites_(ws, chain_, lists_, files),
       loader_(ws, fs, chain_, *this) {}
 
@@ -48,11 +47,11 @@ ChainLists::Events Browser::ListEvents() {
     box.dblClick = [this] { Dir_DblClick(); };
     box.mouseDown = [this, index](const MouseEvent& event) { Dir_MouseDown(index, event); };
     box.mouseMove = [this, index](const MouseEvent& event) { drags_.Dir_MouseMove(index, event); };
-    box.shellDragOver = [this](bool offersFiles, int effects) {
-      return drags_.Files_OLEDragOver(offersFiles, effects);
+    box.shellDragOver = [this](bool offersFiles, int effects, int keys) {
+      return drags_.Files_OLEDragOver(offersFiles, effects, keys);
     };
-    box.shellDrop = [this, index](const std::vector<std::string>& files) {
-      drags_.Dir_OLEDragDrop(index, files);
+    box.shellDrop = [this, index](const std::vector<std::string>& files, int effect) {
+      drags_.Dir_OLEDragDrop(index, files, effect);
     };
     box.keyDown = [this, index](const KeyEvent& event) { return keys_.Dir_KeyDown(index, event); };
     box.keyPress = [this, index](const KeyEvent& event) {
@@ -64,11 +63,11 @@ ChainLists::Events Browser::ListEvents() {
   files.dblClick = [this] { Files_DblClick(); };
   files.mouseDown = [this](const MouseEvent& event) { Files_MouseDown(event); };
   files.mouseMove = [this](const MouseEvent& event) { drags_.Files_MouseMove(event); };
-  files.shellDragOver = [this](bool offersFiles, int effects) {
-    return drags_.Files_OLEDragOver(offersFiles, effects);
+  files.shellDragOver = [this](bool offersFiles, int effects, int keys) {
+    return drags_.Files_OLEDragOver(offersFiles, effects, keys);
   };
-  files.shellDrop = [this](const std::vector<std::string>& dropped) {
-    drags_.Files_OLEDragDrop(dropped);
+  files.shellDrop = [this](const std::vector<std::string>& dropped, int effect) {
+    drags_.Files_OLEDragDrop(dropped, effect);
   };
   files.keyDown = [this](const KeyEvent& event) { return keys_.Files_KeyDown(event); };
   files.keyPress = [this](const KeyEvent& event) { return keys_.Files_KeyPress(event); };

@@ -34,8 +34,9 @@ class Browser final : private FolderLoader::Listener {
     virtual void WakeTimer1() = 0;
     virtual void Config_Save() = 0;
     virtual void Config_Load() = 0;
-    virtual void CopyFiles(const std::vector<std::string>& sources,
-                           const std::string& destFolder) = 0;
+    // Files dropped on a folder: moved with kDropMove, else copied.
+    virtual void DropFiles(const std::vector<std::string>& sources, const std::string& destFolder,
+                           int effect) = 0;
     virtual void mnuFileOpen_Click() = 0;
     virtual void mnuExplore_Click() = 0;
     // The files selected, dragged out to wherever they are let go.

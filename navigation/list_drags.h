@@ -1,7 +1,7 @@
 // Dragging over the lists: files dropped from the shell (or dragged out of
 // the file list) on a folder box are copied into its folder, and on the
-// file list into the current folder; the left button held below a list's
-// entries drags the whole window.
+// file list into the current folder, or moved there when the drag says so;
+// the left button held below a list's entries drags the whole window.
 #pragma once
 
 #include <functional>
@@ -14,16 +14,17 @@ namespace vantiro {
 
 class ListDrags {
  public:
-  using Copy =
-      std::function<void(const std::vector<std::string>& sources, const std::string& destFolder)>;
-  ListDrags(WindowSystem& ws, Window& main, const FolderChain& chain, ChainLists& lists, Copy copy)
-      : ws_(ws), main_(main), chain_(chain), lists_(lists), copy_(std::move(copy)) {}
+  // Files dropped on a folder, with the drop's effect.
+  using Drop = std::function<void(const std::vector<std::string>& sources,
+                                  const std::string& destFolder, int effect)>;
+  ListDrags(WindowSystem& ws, Window& main, const FolderChain& chain, ChainLists& lists, Drop drop)
+      : ws_(ws), main_(main), chain_(chain), lists_(lists), drop_(std::move(drop)) {}
 
   void Dir_MouseMove(int index, const MouseEvent& event);
-  void Dir_OLEDragDrop(int index, const std::vector<std::string>& files);
+  void Dir_OLEDragDrop(int index, const std::vector<std::string>& files, int effect);
   void Files_MouseMove(const MouseEvent& event);
-  int Files_OLEDragOver(bool offersFiles, int effects);
-  void Files_OLEDragDrop(const std::vector<std::string>& files);
+  int Files_OLEDragOver(bool offersFiles, int effects, int keys);
+  void Files_OLEDragDrop(const std::vector<std::string>& files, int effect);
 
  private:
   // Whether a press at y of a list is below its rows.
@@ -33,7 +34,7 @@ class ListDrags {
   Window& main_;
   const FolderChain& chain_;
   ChainLists& lists_;
-  Copy copy_;
+  Drop drop_;
 };
 
 }  // namespace vantiro

@@ -6,18 +6,9 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <utility>
 
 namespace vantiro {
-
-class Executor {
- public:
-  virtual ~Executor() = default;
-  // Starts a job away from the window's thread.
-  virtual void Run(std::function<void()> job) = 0;
-  // Runs work on the window's thread once the event being handled, and any
-  // message or input box it shows, is over. Safe on any thread.
-  virtual void Post(std::function<void()> work) = 0;
-};
 
 // The one way work handed to an executor learns that what it serves is
 // gone: the owner keeps a Lifetime, which ends when it is destroyed or told
@@ -48,6 +39,29 @@ class Lifetime {
 
  private:
   std::shared_ptr<std::atomic<bool>> ended_ = std::make_shared<std::atomic<bool>>(false);
+};
+
+class Executor {
+ public:
+  virtual ~Executor() = default;
+  // Starts a job away from the window's thread.
+  virtual void Run(std::function<void()> job) = 0;
+  // Runs work on the window's thread once the event being handled, and any
+  // message or input box it shows, is over. Safe on any thread.
+  virtual void Post(std::function<void()> work) = 0;
+
+  // One step across both threads: job runs away from the window's thread,
+  // and done then takes what it returned on the window's thread, unless the
+  // owner's lifetime ended meanwhile. The job holds values, never a window;
+  // the executor outlives it.
+  template <typename Job, typename Done>
+  void RunThenPost(const Lifetime& owner, Job job, Done done) {
+    Run([this, ended = owner.ended(), job = std::move(job), done = std::move(done)]() mutable {
+      Post(Lifetime::Guard(std::move(ended), [result = job(), done = std::move(done)]() mutable {
+        done(std::move(result));
+      }));
+    });
+  }
 };
 
 }  // namespace vantiro

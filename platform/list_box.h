@@ -32,11 +32,12 @@ class ListBox : public Control {
     std::function<void()> dblClick;
     std::function<void(const MouseEvent&)> mouseDown;
     std::function<void(const MouseEvent&)> mouseMove;
-    // A drag from the shell passing over the box: returns the effect to
-    // allow out of the effects offered. With a shellDrop handler the box is
-    // a drop target for the shell.
-    std::function<int(bool offersFiles, int effects)> shellDragOver;
-    std::function<void(const std::vector<std::string>& files)> shellDrop;
+    // A drag from the shell passing over the box, keys the shift keys held:
+    // returns the effect to allow out of the effects offered. With a
+    // shellDrop handler the box is a drop target for the shell; the drop
+    // brings the effect allowed last.
+    std::function<int(bool offersFiles, int effects, int keys)> shellDragOver;
+    std::function<void(const std::vector<std::string>& files, int effect)> shellDrop;
     // A key pressed, or a character typed (no control character), while the
     // box has the focus: true when the program took it, and the box does
     // nothing of its own with it.

@@ -44,8 +44,11 @@ struct WindowDesign {
 class Window : public ControlHost {
  public:
   struct Events {
-    std::function<void()> resize;                  // runs at once on every size change
-    std::function<void()> unload;                  // the close box, or Close()
+    std::function<void()> resize;  // runs at once on every size change
+    // The close box, or Close(): queryUnload first, which keeps the window
+    // when it returns false; then unload.
+    std::function<bool()> queryUnload;
+    std::function<void()> unload;
     std::function<void()> click;                   // on the client area, outside every control
     std::function<void(const KeyEvent&)> keyDown;  // while the window has the focus
     std::function<void(Canvas&)> paint;            // the client area, under the controls

@@ -35,10 +35,11 @@ ListBoxControl::ListBoxControl(const ChildParts& parts, Events events)
   original_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(hwnd_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
   if (events_.shellDrop) {
-    dropTarget_ = ShellDropTarget::Create(events_.shellDragOver, [this](const auto& files) {
-      dropped_ = files;
-      PostMessageW(hwnd_.get(), kDroppedFiles, 0, 0);
-    });
+    dropTarget_ =
+        ShellDropTarget::Create(events_.shellDragOver, [this](const auto& files, int effect) {
+          dropped_ = files;
+          PostMessageW(hwnd_.get(), kDroppedFiles, static_cast<WPARAM>(effect), 0);
+        });
     RegisterDragDrop(hwnd_.get(), dropTarget_.get());
   }
 }
@@ -112,7 +113,7 @@ LRESULT ListBoxControl::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
       return FindRow(wParam, reinterpret_cast<const wchar_t*>(lParam));
     case kDroppedFiles: {
       const auto handler = events_.shellDrop;  // it may end the box
-      handler(std::exchange(dropped_, {}));
+      handler(std::exchange(dropped_, {}), static_cast<int>(wParam));
       return 0;
     }
     case WM_DESTROY:

@@ -1,4 +1,8 @@
 #include "win32/shell_drop_target.h"
+
+#include <shlobj.h>
+
+#include "platform/control.h"
 #include "win32/system_library.h"
 #include "win32/wide_text.h"
 
@@ -25,6 +29,28 @@ std::string FileName(HDROP drop, UINT index) {
   std::wstring name(QueryFile(drop, index, nullptr, 0), L'\0');
   QueryFile(drop, index, name.data(), static_cast<UINT>(name.size() + 1));
   return Utf8(name);
+}
+
+// The shift keys as the program's handlers take them.
+int ShiftKeys(DWORD keys) {
+  return (keys & MK_SHIFT ? kShiftKey : 0) | (keys & MK_CONTROL ? kCtrlKey : 0) |
+         (keys & MK_ALT ? kAltKey : 0);
+}
+
+// What the target did, told to the source's data object as the shell's
+// convention asks ("Performed DropEffect").
+void TellPerformed(IDataObject* data, DWORD effect) {
+  static const auto format =
+      static_cast<CLIPFORMAT>(RegisterClipboardFormatW(CFSTR_PERFORMEDDROPEFFECT));
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof(DWORD));
+  if (!memory) return;
+  *static_cast<DWORD*>(GlobalLock(memory)) = effect;
+  GlobalUnlock(memory);
+  FORMATETC formatEtc{format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+  STGMEDIUM medium{};
+  medium.tymed = TYMED_HGLOBAL;
+  medium.hGlobal = memory;
+  if (FAILED(data->SetData(&formatEtc, &medium, TRUE))) GlobalFree(memory);
 }
 
 std::vector<std::string> DroppedFiles(IDataObject* data) {
@@ -74,20 +100,20 @@ ULONG ShellDropTarget::Release() {
   return static_cast<ULONG>(left);
 }
 
-DWORD ShellDropTarget::Allowed(DWORD effects) const {
+DWORD ShellDropTarget::Allowed(DWORD effects, DWORD keys) const {
   if (!drop_) return DROPEFFECT_NONE;  // detached
   if (!over_) return effects;
-  return static_cast<DWORD>(over_(offersFiles_, static_cast<int>(effects)));
+  return static_cast<DWORD>(over_(offersFiles_, static_cast<int>(effects), ShiftKeys(keys)));
 }
 
-HRESULT ShellDropTarget::DragEnter(IDataObject* data, DWORD, POINTL, DWORD* effect) {
+HRESULT ShellDropTarget::DragEnter(IDataObject* data, DWORD keys, POINTL, DWORD* effect) {
   offersFiles_ = OffersFiles(data);
-  *effect = Allowed(*effect);
+  *effect = Allowed(*effect, keys);
   return S_OK;
 }
 
-HRESULT ShellDropTarget::DragOver(DWORD, POINTL, DWORD* effect) {
-  *effect = Allowed(*effect);
+HRESULT ShellDropTarget::DragOver(DWORD keys, POINTL, DWORD* effect) {
+  *effect = Allowed(*effect, keys);
   return S_OK;
 }
 
@@ -98,12 +124,14 @@ HRESULT ShellDropTarget::DragLeave() {
 
 // The effect is asked once more, as for a last move: a drop it refuses
 // brings nothing.
-HRESULT ShellDropTarget::Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) {
+HRESULT ShellDropTarget::Drop(IDataObject* data, DWORD keys, POINTL, DWORD* effect) {
   offersFiles_ = OffersFiles(data);
-  *effect = offersFiles_ ? Allowed(*effect) : DROPEFFECT_NONE;
-  if (*effect != DROPEFFECT_NONE) {
+  const DWORD chosen = offersFiles_ ? Allowed(*effect, keys) : DROPEFFECT_NONE;
+  *effect = chosen == DROPEFFECT_MOVE ? DROPEFFECT_NONE : chosen;
+  if (chosen == DROPEFFECT_MOVE) TellPerformed(data, DROPEFFECT_NONE);
+  if (chosen != DROPEFFECT_NONE) {
     const DropHandler drop = drop_;  // the handler may end the box
-    drop(DroppedFiles(data));
+    drop(DroppedFiles(data), static_cast<int>(chosen));
   }
   offersFiles_ = false;
   return S_OK;

@@ -1,5 +1,7 @@
 // The OLE drop target of a list box that takes files from the shell: it
 // asks the box's handlers which effect to allow and hands them the files.
+// A move is the program's own (an optimized move): the drag's source is
+// told that nothing is left for it to delete.
 #pragma once
 
 #include <windows.h>
@@ -14,8 +16,8 @@ namespace vantiro::win32 {
 
 class ShellDropTarget final : public IDropTarget {
  public:
-  using OverHandler = std::function<int(bool offersFiles, int effects)>;
-  using DropHandler = std::function<void(const std::vector<std::string>& files)>;
+  using OverHandler = std::function<int(bool offersFiles, int effects, int keys)>;
+  using DropHandler = std::function<void(const std::vector<std::string>& files, int effect)>;
 
   // Without an over handler every effect offered is allowed.
   static ComPtr<ShellDropTarget> Create(OverHandler over, DropHandler drop);
@@ -37,7 +39,7 @@ class ShellDropTarget final : public IDropTarget {
  private:
   ShellDropTarget(OverHandler over, DropHandler drop);
   ~ShellDropTarget() = default;
-  DWORD Allowed(DWORD effects) const;
+  DWORD Allowed(DWORD effects, DWORD keys) const;
 
   OverHandler over_;
   DropHandler drop_;

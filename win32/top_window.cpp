@@ -305,7 +305,7 @@ void TopWindow::SetTopMost(bool topMost) {
 }
 
 void TopWindow::Close() {
-  if (!hwnd_) return;
+  if (!hwnd_ || (events_.queryUnload && !events_.queryUnload())) return;
   if (events_.unload) events_.unload();
   hwnd_.reset();
 }

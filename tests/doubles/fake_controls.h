@@ -149,10 +149,12 @@ class FakeListBox final : public FakeControl<ListBox> {
   void DoubleClick() { events_.dblClick(); }
   void Move(const MouseEvent& event) { events_.mouseMove(event); }
   using FakeControl::Move;
-  int ShellDragOver(bool offersFiles, int effects) {
-    return events_.shellDragOver(offersFiles, effects);
+  int ShellDragOver(bool offersFiles, int effects, int keys = 0) {
+    return events_.shellDragOver(offersFiles, effects, keys);
   }
-  void ShellDrop(const std::vector<std::string>& files) { events_.shellDrop(files); }
+  void ShellDrop(const std::vector<std::string>& files, int effect = kDropCopy) {
+    events_.shellDrop(files, effect);
+  }
   // A key pressed with shift keys held, or a character typed at a time in
   // ms: true when the program took it.
   bool Key(int keyCode, int shift = 0) { return events_.keyDown({keyCode, shift, 0}); }

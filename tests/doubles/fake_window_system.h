@@ -185,7 +185,7 @@ class FakeWindow final : public FakeControlMaker<Window> {
   void SetFocus() override {}
   void SetTopMost(bool topMost) override { topMostCalls_.push_back(topMost); }
   void Close() override {
-    if (closed_) return;
+    if (closed_ || (events_.queryUnload && !events_.queryUnload())) return;
     closed_ = true;
     if (events_.unload) events_.unload();
     visible_ = false;

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <map>
 #include <optional>
+#include <set>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -150,24 +151,30 @@ class TempDrives : public FileSystem {
     auto file = std::make_unique<HostFile>(host, bytesRead);
     return file->stream.is_open() ? std::move(file) : nullptr;
   }
-  // Copies or deletes as the shell does; a target that exists stands for the
-  // user declining to replace it. While binRefuses, a delete is one the
-  // Recycle Bin could not take: with its questions declined, nothing goes.
+  // Moves, copies or deletes as the shell does; a target that exists stands
+  // for the user declining to replace it, and the shell stops at a file held
+  // by another program. While binRefuses, a delete is one the Recycle Bin
+  // could not take: with its questions declined, nothing goes.
   ShellFileResult RunShellFileOperation(const ShellFileOperation& operation) override {
-    constexpr int kMissingSource = 1026;
-    constexpr unsigned kFoDelete = 3;
+    constexpr int kMissingSource = 1026, kSharingViolation = 32;
+    constexpr unsigned kFoMove = 1, kFoDelete = 3;
     shellOperations.push_back(operation);
     if (operation.func == kFoDelete && binRefuses && operation.declineQuestions) return {0, true};
     std::error_code error;
     for (const std::string& each : operation.from) {
       const std::filesystem::path from = HostPath(each);
       const std::filesystem::path to = HostPath(operation.to) / from.filename();
-      if (operation.func == kFoDelete && !from.empty()) {
+      if (held.contains(each)) {
+        return {kSharingViolation, false};
+      } else if (operation.func == kFoDelete && !from.empty()) {
         if (std::filesystem::remove_all(from, error) == 0) return {kMissingSource, false};
       } else if (from.empty() || !std::filesystem::is_regular_file(from, error)) {
         return {kMissingSource, false};
       } else if (std::filesystem::exists(to, error)) {
         return {0, true};
+      } else if (operation.func == kFoMove) {
+        std::filesystem::rename(from, to, error);
+        if (error) return {1, false};
       } else if (!std::filesystem::copy_file(from, to, error)) {
         return {1, false};
       }
@@ -250,6 +257,7 @@ class TempDrives : public FileSystem {
   bool saveFails = false;
   bool startFails = false;
   bool binRefuses = false;
+  std::set<std::string> held;  // files another program holds open: the shell stops there
 
  private:
   // Which folder a path names now: its host's inode.

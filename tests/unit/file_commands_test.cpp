@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "commands/file_operations.h"
 #include "commands/open_with.h"
 #include "tests/unit/main_window.h"
 
@@ -13,6 +14,28 @@ namespace {
 
 using Entries = std::vector<std::string>;
 using testing::EndsWith;
+
+// Each operation runs once the one before has ended, so that it finds the
+// files as that one left them; what waits for the last comes after it.
+TEST(FileOperationsQueue, RunsEachOperationAfterTheOneBefore) {
+  fake::FakeWindowSystem ws;
+  FileOperations operations(ws);
+  Entries steps;
+  for (const std::string name : {"a", "b"}) {
+    operations.Queue(
+        [&steps, name] {
+          steps.push_back(name + " runs");
+          return 0;
+        },
+        [&steps, name](int) { steps.push_back(name + " done"); });
+  }
+  operations.WhenDone([&steps] { steps.push_back("none left"); });
+  EXPECT_TRUE(operations.Busy());
+  while (ws.RunPosted(std::chrono::milliseconds(0))) {
+  }
+  EXPECT_EQ(steps, (Entries{"a runs", "a done", "b runs", "b done", "none left"}));
+  EXPECT_FALSE(operations.Busy());
+}
 
 // c:\dest\ is empty; c:\docs\ holds readme.txt, run.bat and "a & b.txt",
 // which the file list shows with the batch file as run.BAT.
@@ -92,8 +115,8 @@ TEST_F(FileCommands, CopyHandsOverEveryFileThroughTempAndPasteAsksOnce) {
   Click(1, "dest");
   ws.msgBoxAnswers = {msgbox::kYes};
   main().ChooseMenu("mnuPaste");
-  EXPECT_THAT(said(), testing::StartsWith("Source files :   2 files, the first 'c:\\docs\\a & b"));
   Settle();
+  EXPECT_THAT(said(), testing::StartsWith("Source files :   2 files, the first 'c:\\docs\\a & b"));
   EXPECT_EQ(files().Items(), (Entries{"a & b.txt", "readme.txt"}));
   // An earlier version's file (the path, then the name) and one of one path
   // paste one file; the others paste nothing.
@@ -109,6 +132,7 @@ TEST_F(FileCommands, CopyHandsOverEveryFileThroughTempAndPasteAsksOnce) {
   for (const auto& [contents, says] : handOvers) {
     drives.MakeFile(handOver, contents);
     main().ChooseMenu("mnuPaste");
+    Settle();
     EXPECT_THAT(said(), testing::StartsWith(says)) << contents;
   }
   drives.saveFails = true;
@@ -144,12 +168,38 @@ TEST_F(FileCommands, ACommandActsOnTheEntryChosenNotOnItsRowsText) {
             std::pair(std::string("c:\\twins\\Docs\\"), Entries{"big.txt"}));
 }
 
+// The shell stops at the first file another program holds: what it left is
+// named, and a close meanwhile waits for the operation, out of sight.
+TEST_F(FileCommands, WhatTheShellLeftIsNamedAndACloseWaitsForIt) {
+  drives.held = {"c:\\docs\\readme.txt"};
+  ClickFile("a & b.txt");
+  files().Key('A', kCtrlKey);
+  main().ChooseMenu("mnuCopy");
+  Click(1, "dest");
+  ws.msgBoxAnswers = {msgbox::kYes};
+  main().ChooseMenu("mnuPaste");
+  Settle();
+  EXPECT_EQ(said(), "Unable to copy 2 files, the first 'c:\\docs\\readme.txt', to 'c:\\dest\\'.");
+  Click(1, "docs");
+  files().Key('A', kCtrlKey);
+  main().ChooseMenu("mnuFileRecycleBin");
+  main().Close();
+  EXPECT_FALSE(main().closed() || main().Visible() || ws.quit) << "the close waits";
+  Settle();
+  EXPECT_EQ(said(),
+            "Unable to send 2 files, the first 'c:\\docs\\readme.txt', to the Recycle Bin.");
+  EXPECT_TRUE(main().closed() && ws.quit);
+  EXPECT_TRUE(drives.Contents(std::string(kProgramDir) + "Config").ends_with("#TRUE#\r\n"))
+      << "saved";
+}
+
 TEST_F(FileCommands, DeleteAsksFirstAndSaysWhenTheFileIsGone) {
   Choose("readme.txt", "mnuFileDelete");  // No
   EXPECT_EQ(said(), "Do you really want to delete 'c:\\docs\\readme.txt' ?");
   drives.RemoveFile("c:\\docs\\readme.txt");  // gone behind the list's back
   ws.msgBoxAnswers = {msgbox::kYes};
   Choose("readme.txt", "mnuFileDelete");
+  Settle();
   EXPECT_EQ(said(), "Unable to remove 'c:\\docs\\readme.txt'.");
 }
 
@@ -223,12 +273,13 @@ TEST_F(FileCommands, TheShellNeverGetsANameItWouldReadAsAnother) {
     drives.MakeFile(std::string(kProgramDir) + "Temp", "\"" + source + "\"\r\n\"x\"\r\n");
     ws.msgBoxAnswers = {msgbox::kYes};
     main().ChooseMenu("mnuPaste");
+    Settle();
     EXPECT_THAT(said(), EndsWith(says));
   }
-  Settle();
   EXPECT_EQ(files().Items(), std::vector<std::string>{"s.txt"}) << "the copy shows";
   ws.msgBoxAnswers = {msgbox::kYes, msgbox::kNo};  // continue, but not over the copy
   main().ChooseMenu("mnuPaste");
+  Settle();
   EXPECT_EQ(said(), "Operation Failed");
   EXPECT_TRUE(drives.shellOperations.empty() && drives.openedDocuments.empty() &&
               drives.startedPrograms.empty());

@@ -122,6 +122,7 @@ TEST_F(FolderView, FilesDroppedAreCopiedIntoTheFolderOfTheirBoxOrOfTheFileList) 
   EXPECT_EQ(said(), "Destination folder must be different from source folder.");
   ws.msgBoxAnswers = {msgbox::kYes};
   box(1).ShellDrop({"c:\\a\\f.txt"});
+  Settle();
   EXPECT_EQ(
       said(),
       "Source file :   c:\\a\\f.txt\rDestination folder :   c:\\\r\rDo you want to continue ?");
@@ -137,6 +138,29 @@ TEST_F(FolderView, FilesDroppedAreCopiedIntoTheFolderOfTheirBoxOrOfTheFileList) 
   EXPECT_EQ(files().Items(), (Entries{"f.txt", "g.txt", "h.txt"})) << "one copy, read again";
   EXPECT_EQ(std::pair(drives.shellOperations.size(), drives.shellOperations.back().flags),
             std::pair(std::size_t{2}, 0x180u));
+}
+
+// A drag with Shift, or one that offers nothing but a move, moves the files
+// after the one question, and both folders follow; a copy stays a copy.
+TEST_F(FolderView, AMoveDroppedMovesTheFiles) {
+  OpenA();
+  const std::tuple<bool, int, int, int> drags[] = {
+      // offers files, effects offered, keys held, effect allowed
+      {true, kDropCopy | kDropMove, 0, kDropCopy},
+      {true, kDropCopy | kDropMove, kShiftKey, kDropMove},
+      {true, kDropCopy | kDropMove, kShiftKey | kCtrlKey, kDropCopy},
+      {true, kDropMove, 0, kDropMove},
+      {true, kDropCopy, kShiftKey, kDropCopy},
+      {false, kDropMove, kShiftKey, kDropNone}};
+  for (const auto& [offers, effects, keys, allowed] : drags)
+    EXPECT_EQ(box(1).ShellDragOver(offers, effects, keys), allowed) << effects << " " << keys;
+  ws.msgBoxAnswers = {msgbox::kYes};
+  box(1).ShellDrop({"c:\\a\\f.txt"}, kDropMove);
+  Settle();
+  EXPECT_EQ(std::pair(drives.shellOperations.back().func, files().Items()),
+            std::pair(1u, Entries{}))
+      << "moved out of the list";
+  EXPECT_TRUE(std::filesystem::exists(drives.HostPath("c:\\f.txt"))) << "into c:\\";
 }
 
 // Retry reads the drive again; Cancel goes back to box 0 alone, and takes a

@@ -185,19 +185,23 @@ TEST_F(ListBoxTest, KeysTheProgramTakesNeverReachTheBox) {
   EXPECT_EQ(std::pair(box->Selected(), typed), std::pair(1, std::u32string(U"céм😀日")));
 }
 
-// OLE's reference goes with the box, and one kept elsewhere reaches no
-// handler of the program.
+// A drag over the box tells the program the shift keys held. OLE's
+// reference goes with the box, and one kept elsewhere reaches no handler of
+// the program.
 TEST_F(ListBoxTest, RevokesItsShellDropTargetBeforeItGoes) {
-  int heard = 0;
+  int heard = 0, keys = 0;
   ListBox::Events on;
-  on.shellDragOver = [&](bool, int) { return ++heard, kDropCopy; };
-  on.shellDrop = [&](const Texts&) { ++heard; };
+  on.shellDragOver = [&](bool, int, int held) { return keys = held, ++heard, kDropCopy; };
+  on.shellDrop = [&](const Texts&, int) { ++heard; };
   auto box = window->CreateListBox(on);
   IDropTarget* target = static_cast<ListBoxControl&>(*box).shellDropTarget();
   EXPECT_EQ(target->QueryInterface(IID_IDropTarget, nullptr), E_POINTER);
+  DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+  target->DragOver(MK_LBUTTON | MK_SHIFT | MK_CONTROL, {10, 10}, &effect);
+  EXPECT_EQ(std::pair(keys, effect), std::pair(kShiftKey | kCtrlKey, DWORD{DROPEFFECT_COPY}));
+  heard = 0;
   target->AddRef();
   box.reset();
-  DWORD effect = DROPEFFECT_COPY;
   target->DragOver(MK_LBUTTON, {10, 10}, &effect);
   EXPECT_EQ(effect + static_cast<DWORD>(heard), 0u) << "DROPEFFECT_NONE, no handler";
   EXPECT_EQ(target->Release(), 0u) << "no reference left elsewhere";

@@ -24,7 +24,7 @@ TEST_F(TopWindowTest, KeepsItsClientSizeAndRunsResizeEventsInsideTheSetters) {
   for (std::size_t i = 0; i < bar.size(); ++i) bar[i].caption = "Menu " + std::to_string(i);
   narrow = ws.CreateTopWindow(
       {"Vantiro narrow", WindowKind::SizableToolWindow, 3000, 900, std::move(bar)},
-      {[&] { seen.push_back(size()); }, {}, {}, {}, {}});
+      {[&] { seen.push_back(size()); }, {}, {}, {}, {}, {}});
   MENUBARINFO first{sizeof first, {}, {}, {}, {}, {}}, last = first;
   GetMenuBarInfo(HandleOf(*narrow), OBJID_MENU, 1, &first);
   GetMenuBarInfo(HandleOf(*narrow), OBJID_MENU, 8, &last);
@@ -38,7 +38,8 @@ TEST_F(TopWindowTest, KeepsItsClientSizeAndRunsResizeEventsInsideTheSetters) {
   EXPECT_EQ(seen, (std::vector<std::string>{"4500x" + height, "4500x6000"})) << "none: no change";
 }
 
-// Minimized, maximized, normal; the close box unloads it.
+// Minimized, maximized, normal; the close box unloads it, once the program
+// lets it go.
 TEST_F(TopWindowTest, TellsItsStateAndUnloadsOnTheCloseBox) {
   window->Show();
   for (const auto& [show, state] : {std::pair{SW_MINIMIZE, WindowState::Minimized},
@@ -48,9 +49,13 @@ TEST_F(TopWindowTest, TellsItsStateAndUnloadsOnTheCloseBox) {
     EXPECT_EQ(window->State(), state) << show;
   }
   int unloads = 0;
+  bool kept = true;
   window = ws.CreateTopWindow({"Vantiro closing", WindowKind::FixedToolWindow, 1500, 1500, {}},
-                              {{}, [&] { ++unloads; }, {}, {}, {}});
+                              {{}, [&] { return !kept; }, [&] { ++unloads; }, {}, {}, {}});
   const HWND handle = hwnd();
+  SendMessageW(handle, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(unloads == 0 && IsWindow(handle) != FALSE) << "kept";
+  kept = false;
   SendMessageW(handle, WM_CLOSE, 0, 0);
   EXPECT_TRUE(unloads == 1 && IsWindow(handle) == FALSE) << unloads;
 }
