@@ -42,8 +42,13 @@ std::unique_ptr<FolderReading> TakeOut(std::vector<std::unique_ptr<FolderReading
 void FolderLoader::Done(const std::string& path, FolderListing listing) {
   std::unique_ptr<FolderReading> ended = TakeOut(readings_, path);
   if (ended && PageCount(listing.files.entries) > 0) titling_.push_back(std::move(ended));
+  if (ended) {
+    const auto now = std::chrono::steady_clock::now();
+    readAgainFrom_[path] = now + std::max<std::chrono::steady_clock::duration>(
+                                     kReadAgainPause, 10 * (now - ended->started()));
+  }
   listener_.Listed(std::move(listing));
-  if (std::ranges::count(readAgain_, path) > 0) Read(path);
+  if (std::erase(readAgain_, path) > 0) ReadAgain(path);
 }
 
 void FolderLoader::Titled(const std::string& path, std::vector<std::string> titles) {
@@ -56,15 +61,29 @@ void FolderLoader::LetGo(const std::function<bool(const std::string&)>& which) {
   std::erase_if(readings_, reads);
   std::erase_if(titling_, reads);
   std::erase_if(readAgain_, which);
+  std::erase_if(pausing_, which);
+  std::erase_if(readAgainFrom_, [&](const auto& read) { return which(read.first); });
 }
 
 void FolderLoader::ReadAgain(const std::string& path) {
-  if (std::ranges::count(chain_.ShownFolders(), path) == 0) return;
-  if (std::ranges::count(readings_, path, &FolderReading::path) == 0) {
-    Read(path);
-  } else if (std::ranges::count(readAgain_, path) == 0) {
-    readAgain_.push_back(path);
+  if (std::ranges::count(chain_.ShownFolders(), path) == 0 || pausing_.contains(path)) return;
+  if (std::ranges::count(readings_, path, &FolderReading::path) > 0) {
+    if (std::ranges::count(readAgain_, path) == 0) readAgain_.push_back(path);
+    return;
   }
+  const auto from = readAgainFrom_.find(path);
+  const auto wait = from == readAgainFrom_.end()
+                        ? std::chrono::milliseconds(0)
+                        : std::chrono::ceil<std::chrono::milliseconds>(
+                              from->second - std::chrono::steady_clock::now());
+  if (wait.count() <= 0) {
+    Read(path);
+    return;
+  }
+  pausing_.insert(path);
+  executor_.PostAfter(static_cast<int>(wait.count()), lifetime_.Guard([this, path] {
+    if (pausing_.erase(path) > 0) Read(path);
+  }));
 }
 
 void FolderLoader::FollowShown(const std::string& opening) {

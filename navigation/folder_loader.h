@@ -1,14 +1,18 @@
 // The life of every folder the chain shows, apart from the window: each is
 // read through the executor, in batches, then whole, then the titles of its
-// HTML files; read again when it
-// changes, or when the program changed it; watched while it is shown, and
-// watched anew when another program replaces it; let go when no longer
-// shown. What it finds it reports to its listener on the window's thread.
-// It shows nothing, and nothing in it waits for a folder.
+// HTML files; read again when it changes, or when the program changed it,
+// but after a pause that follows its last reading (a copy into it changes
+// it many times a second, and as many readings would slow the copy down);
+// watched while it is shown, and watched anew when another program
+// replaces it; let go when no longer shown. What it finds it reports to its
+// listener on the window's thread. It shows nothing, and nothing in it
+// waits for a folder.
 #pragma once
 
+#include <chrono>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -39,8 +43,14 @@ class FolderLoader {
   FolderLoader(const FolderLoader&) = delete;
   FolderLoader& operator=(const FolderLoader&) = delete;
 
-  // True while a folder, or its titles, is being read.
-  bool Busy() const { return !readings_.empty() || !titling_.empty(); }
+  // A folder is read again no sooner than this after its last reading
+  // ended, nor than ten times as long as that reading took: readings then
+  // take at most a tenth of the time while another program changes it.
+  static constexpr std::chrono::milliseconds kReadAgainPause{500};
+
+  // True while a folder, or its titles, is being read, or waits to be read
+  // again.
+  bool Busy() const { return !readings_.empty() || !titling_.empty() || !pausing_.empty(); }
   // Reads a folder; a reading of it going on is replaced.
   void Read(const std::string& path);
   // Reads a folder the chain shows again; one being read, after that reading.
@@ -66,6 +76,8 @@ class FolderLoader {
   Readings readings_;                   // one per folder whose names are being read
   Readings titling_;                    // one per folder listed whose titles are being read
   std::vector<std::string> readAgain_;  // changed while being read
+  std::map<std::string, std::chrono::steady_clock::time_point> readAgainFrom_;
+  std::set<std::string> pausing_;  // to be read again once the pause is over
   std::map<std::string, std::unique_ptr<FolderWatch>> watches_;
   Lifetime lifetime_;  // what a watch posts comes to nothing once the loader went
 };

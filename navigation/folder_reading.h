@@ -6,6 +6,7 @@
 // nothing waits for it to end.
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -34,6 +35,8 @@ class FolderReading {
   FolderReading& operator=(const FolderReading&) = delete;
 
   const std::string& path() const { return path_; }
+  // When the reading began.
+  std::chrono::steady_clock::time_point started() const { return started_; }
   void Cancel() { lifetime_.End(); }
 
  private:
@@ -48,6 +51,7 @@ class FolderReading {
                              const std::vector<std::string>& pages);
 
   std::string path_;
+  std::chrono::steady_clock::time_point started_ = std::chrono::steady_clock::now();
   Lifetime lifetime_;
 };
 

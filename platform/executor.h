@@ -49,6 +49,8 @@ class Executor {
   // Runs work on the window's thread once the event being handled, and any
   // message or input box it shows, is over. Safe on any thread.
   virtual void Post(std::function<void()> work) = 0;
+  // The same, once so many milliseconds have passed. Safe on any thread.
+  virtual void PostAfter(int milliseconds, std::function<void()> work) = 0;
 
   // One step across both threads: job runs away from the window's thread,
   // and done then takes what it returned on the window's thread, unless the

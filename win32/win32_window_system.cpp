@@ -78,6 +78,14 @@ void Win32WindowSystem::Post(std::function<void()> work) {
   posted_.push_back(std::move(work));
 }
 
+// A thread of its own waits, so that nothing on the window's thread does.
+void Win32WindowSystem::PostAfter(int milliseconds, std::function<void()> work) {
+  Run([this, milliseconds, work = std::move(work)]() mutable {
+    Sleep(static_cast<DWORD>(std::max(milliseconds, 0)));
+    Post(std::move(work));
+  });
+}
+
 // Work that shows a message box may miss the wakes of work posted
 // meanwhile: that is run in the same round.
 void Win32WindowSystem::RunPosted() {

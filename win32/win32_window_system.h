@@ -55,6 +55,7 @@ class Win32WindowSystem final : public WindowSystem {
   void Beep() override;
   void Run(std::function<void()> job) override;
   void Post(std::function<void()> work) override;
+  void PostAfter(int milliseconds, std::function<void()> work) override;
   void DoEvents() override;
   void Quit() override;
 

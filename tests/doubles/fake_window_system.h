@@ -97,6 +97,10 @@ class FakeWindowSystem final : public WindowSystem {
     posted_.push_back(std::move(work));
     postedReady_.notify_all();
   }
+  // Comes in turn with the work posted, however long it was to wait.
+  void PostAfter(int /*milliseconds*/, std::function<void()> work) override {
+    Post(std::move(work));
+  }
   // A job waits for RunPosted, which runs it on the test's thread.
   void Run(std::function<void()> job) override { jobs_.push_back(std::move(job)); }
   // Runs the next job, or else the next work posted, waiting for it; false

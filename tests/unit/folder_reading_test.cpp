@@ -96,13 +96,13 @@ TEST_F(Loader, ReadsWatchesAndLetsGoOfTheFoldersShown) {
                  loader.FollowShown("");
                },
                ""},
-              {"a folder gone",
+              {"a folder gone; one read again soon after its last reading waits for its pause",
                [&] {
                  std::filesystem::remove_all(drives.HostPath("c:\\a"));
                  loader.ReadAgain("c:\\");
                  loader.Read("c:\\a\\");
                },
-               "listed c:\\  0/0 gone c:\\a\\ "}};
+               "gone c:\\a\\ listed c:\\  0/0 "}};
   for (const auto& row : rows) {
     row.step();
     while (ws.RunPosted(milliseconds(0))) {
