@@ -17,6 +17,7 @@
 #include "app/form1.h"
 #include "bench/win32/bench_win32.h"
 #include "settings/config.h"
+#include "win32/handles.h"
 #include "win32/win32_file_system.h"
 
 namespace vantiro::bench {
@@ -87,6 +88,13 @@ class Started {
   Started(const Started&) = delete;
   Started& operator=(const Started&) = delete;
 
+  // Closes its windows as the close box does: the time until it ended.
+  double Close() const {
+    const Clock::time_point start = Clock::now();
+    for (HWND window : Windows()) PostMessageA(window, WM_CLOSE, 0, 0);
+    WaitForSingleObject(process_.hProcess, 30'000);
+    return SecondsSince(start);
+  }
   double Seconds() const { return seconds_; }
   double ShownSeconds() const { return shown_; }
   double PeakMegabytes() const {
@@ -238,6 +246,56 @@ bool StartRemembering(const std::string& root, const std::string& programs,
   return listed;
 }
 
+bool IsDialog(HWND window) {
+  char name[8] = {};
+  GetClassNameA(window, name, sizeof name);
+  return lstrcmpA(name, "#32770") == 0;
+}
+
+// Favorites holding one favourite; damaged, 4 GB of zero bytes follow it.
+void WriteFavorites(const std::string& folder, bool damaged) {
+  const win32::UniqueFile file(CreateFileA((folder + "Favorites").c_str(), GENERIC_WRITE, 0,
+                                           nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  const std::string line = "\"c:\\\"\r\n";
+  DWORD written = 0;
+  WriteFile(file.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+  if (!damaged) return;
+  SetFilePointerEx(file.get(), LARGE_INTEGER{.QuadPart = 4LL << 30}, nullptr, FILE_BEGIN);
+  SetEndOfFile(file.get());
+}
+
+// A start and a close on a damaged Favorites of 4 GB, whose message is
+// answered, against the same favourite alone: the memory's high-water mark
+// once the window is idle, and the time to the end after the close.
+bool DamagedFavorites(const std::string& root, const std::string& programs) {
+  const std::string folder = ProgramFolder(root, programs, "damaged", false);
+  std::vector<double> memory[2], close[2];
+  bool shown = true;
+  for (int pair = 0; pair < 5; ++pair) {
+    for (const bool damaged : {false, true}) {
+      WriteFavorites(folder, damaged);
+      const Started program("\"" + folder + "Vantiro.exe\"", folder);
+      for (HWND window : program.Windows()) {
+        if (IsDialog(window)) PostMessageA(window, WM_COMMAND, IDOK, 0);
+      }
+      shown = WaitUntil(10'000,
+                        [&] {
+                          const std::vector<HWND> windows = program.Windows();
+                          return !windows.empty() && !IsDialog(windows.front());
+                        }) &&
+              shown;
+      memory[damaged].push_back(program.PeakMegabytes());
+      close[damaged].push_back(program.Close());
+    }
+  }
+  std::printf(
+      "a damaged Favorites of 4 GB, median of 5: high-water mark %.1f MB, one favourite alone "
+      "%.1f MB, %.1f MB more; the close %.0f ms, alone %.0f ms, ratio %.2f\n",
+      Median(memory[1]), Median(memory[0]), Median(memory[1]) - Median(memory[0]),
+      Median(close[1]) * 1e3, Median(close[0]) * 1e3, Median(close[1]) / Median(close[0]));
+  return shown;
+}
+
 }  // namespace
 
 int StartPhases() {
@@ -293,7 +351,7 @@ bool StartAndMemory(const std::string& root) {
       "a list box holding them %.1f MB, ratio %.2f\n",
       program.PeakMegabytes(), atStart, rows.PeakMegabytes(),
       program.PeakMegabytes() / rows.PeakMegabytes());
-  return StartRemembering(root, programs, baseline) && listed;
+  return StartRemembering(root, programs, baseline) && DamagedFavorites(root, programs) && listed;
 }
 
 }  // namespace vantiro::bench

@@ -88,6 +88,11 @@ bool PreviewPictures(win32::Win32WindowSystem& ws, const std::string& root);
 // under "deep\".
 bool BrowseAtScale(win32::Win32WindowSystem& ws, const std::string& root);
 
+// A paste of 10,000 files of "files small\" (ListFilesOfFolder makes them)
+// against the shell's copy alone; then folders of huge and of small pages
+// left while their titles are read.
+bool OperateAtScale(win32::Win32WindowSystem& ws, const std::string& root);
+
 // Vantiro.exe started from a program folder of its own, under "start\",
 // against bench_baseline.exe beside this program: to an idle window, and
 // the memory after listing "files big\" (ListFilesOfFolder makes it).

@@ -48,6 +48,7 @@ int main(int argc, char** argv) {
   listed = vantiro::bench::FillFolderBox(ws, root) && listed;
   listed = vantiro::bench::ListFilesOfFolder(ws, root) && listed;
   listed = vantiro::bench::BrowseAtScale(ws, root) && listed;
+  listed = vantiro::bench::OperateAtScale(ws, root) && listed;
   listed = vantiro::bench::StartAndMemory(root) && listed;
   if (temporary) RemoveTree(root);
   if (!listed) std::fprintf(stderr, "bench_win32: a listing came out short\n");
