@@ -22,12 +22,8 @@ TEST(FileOperationsQueue, RunsEachOperationAfterTheOneBefore) {
   FileOperations operations(ws);
   Entries steps;
   for (const std::string name : {"a", "b"}) {
-    operations.Queue(
-        [&steps, name] {
-          steps.push_back(name + " runs");
-          return 0;
-        },
-        [&steps, name](int) { steps.push_back(name + " done"); });
+    operations.Queue([&steps, name] { return steps.emplace_back(name + " runs"); },
+                     [&steps, name](const std::string&) { steps.push_back(name + " done"); });
   }
   operations.WhenDone([&steps] { steps.push_back("none left"); });
   EXPECT_TRUE(operations.Busy());
