@@ -123,6 +123,7 @@ TEST_F(FileCommands, CopyHandsOverEveryFileThroughTempAndPasteAsksOnce) {
       {"", none},
       {"\"c:\\docs\\run.bat\r\n\"x\"", none},
       {"\x01\xff\x00garbage", none},
+      {"\"c:\\docs\\run.bat\"\r\n\x01", none},
       {"\"\"\r\n\"run.bat\"\r\n", none},
       {"\"c:\\a\"\r\n\"c:\\b\"\r\n\"b\"\r\n", none}};
   for (const auto& [contents, says] : handOvers) {
