@@ -3,6 +3,7 @@
 // drives and separator.
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "app/form1.h"
@@ -31,6 +32,7 @@ vantiro::fake::TempDrives& Drives() {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   vantiro::fake::TempDrives& drives = Drives();
   const std::string bytes(reinterpret_cast<const char*>(data), size);
+  std::filesystem::remove_all(drives.HostPath("c:\\vantiro"));  // the files an input set aside
   drives.MakeFile("c:\\vantiro\\Config", bytes);
   drives.MakeFile("c:\\vantiro\\Favorites", bytes.substr(size / 2));
   vantiro::fake::FakeWindowSystem ws;
