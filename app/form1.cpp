@@ -1,7 +1,7 @@
 #include "app/form1.h"
 
+#include "commands/menu_names.h"
 #include "help/help_menu.h"
-#include "navigation/menu_names.h"
 #include "settings/size_colors.h"
 
 namespace vantiro {
@@ -28,12 +28,15 @@ Form1::Form1(WindowSystem& ws, FileSystem& fs) : ws_(ws), fs_(fs), settingsFiles
   };
   previewEvents.html.dblClick = [this] { commands_->mnuFileOpen_Click(); };
   previews_ = std::make_unique<Previews>(ws_, fs_, *window_, options_, std::move(previewEvents));
+  chain_ = std::make_unique<FolderChain>(
+      fs_,
+      [&main = *window_](const std::vector<std::string>& texts) { return main.TextWidths(texts); });
+  loader_ = std::make_unique<FolderLoader>(ws_, fs_, *chain_);
+  commands_ = std::make_unique<Commands>(ws_, fs_, *window_, *chain_, *loader_, settingsFiles_,
+                                         [this] { Config_Save(); });
   Browser::Host& host = *this;
-  browser_ = std::make_unique<Browser>(ws_, fs_, *window_, host, *previews_, settingsFiles_,
-                                       options_, look_);
-  Commands::Lists& lists = *this;
-  commands_ = std::make_unique<Commands>(ws_, fs_, *window_, browser_->chain(), lists,
-                                         settingsFiles_, [this] { Config_Save(); });
+  browser_ = std::make_unique<Browser>(ws_, *window_, *chain_, *loader_, *commands_, host,
+                                       *previews_, settingsFiles_, options_, look_);
   help_ = std::make_unique<HelpMenu>(
       ws_, fs_, *window_, settingsFiles_.ProgramDir(),
       [this](bool coverable) { coverable ? ApplyTopMost() : ClearAllTopMost(); });
@@ -91,16 +94,5 @@ void Form1::Form_Unload() {
   Config_Save();
   ws_.Quit();
 }
-
-void Form1::DropFiles(const std::vector<std::string>& sources, const std::string& destFolder,
-                      int effect) {
-  commands_->DropFiles(sources, destFolder, effect);
-}
-
-void Form1::mnuFileOpen_Click() { commands_->mnuFileOpen_Click(); }
-
-void Form1::mnuExplore_Click() { commands_->mnuExplore_Click(); }
-
-void Form1::DragFilesOut() { commands_->DragFilesOut(); }
 
 }  // namespace vantiro

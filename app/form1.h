@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "browser/browser.h"
 #include "commands/commands.h"
-#include "navigation/browser.h"
 #include "settings/options.h"
 #include "settings/settings_files.h"
 
@@ -20,7 +20,7 @@ namespace vantiro {
 class Form4;
 class HelpMenu;
 
-class Form1 final : private Browser::Host, private Commands::Lists {
+class Form1 final : private Browser::Host {
  public:
   Form1(WindowSystem& ws, FileSystem& fs);
   ~Form1();
@@ -75,16 +75,6 @@ class Form1 final : private Browser::Host, private Commands::Lists {
   void ApplyAppearance(const Appearance& chosen, bool animation);
   void mnuReset_Click();
 
-  // What the lists ask of the commands.
-  void DropFiles(const std::vector<std::string>& sources, const std::string& destFolder,
-                 int effect) override;
-  void mnuFileOpen_Click() override;
-  void mnuExplore_Click() override;
-  void DragFilesOut() override;
-  // What the commands ask of the lists.
-  void ReadAgain(const std::string& folder) override { browser_->ReadAgain(folder); }
-  void CloseCurrentFolder() override { browser_->CloseCurrentFolder(); }
-
   WindowSystem& ws_;
   FileSystem& fs_;
   Options options_;
@@ -96,8 +86,10 @@ class Form1 final : private Browser::Host, private Commands::Lists {
   std::unique_ptr<Window> window_;
   std::unique_ptr<Timer> timer1_;
   std::unique_ptr<Previews> previews_;
-  std::unique_ptr<Browser> browser_;
+  std::unique_ptr<FolderChain> chain_;
+  std::unique_ptr<FolderLoader> loader_;
   std::unique_ptr<Commands> commands_;
+  std::unique_ptr<Browser> browser_;
   std::unique_ptr<HelpMenu> help_;
   std::unique_ptr<Form4> form4_;
 };

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "app/form1.h"
-#include "navigation/menu_names.h"
+#include "commands/menu_names.h"
 
 namespace vantiro {
 

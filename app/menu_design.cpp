@@ -2,8 +2,8 @@
 // FOLDER and FILE are hidden at start and also serve as pop-up menus.
 #include "app/form1.h"
 #include "commands/commands.h"
+#include "commands/menu_names.h"
 #include "help/help_menu.h"
-#include "navigation/menu_names.h"
 
 namespace vantiro {
 namespace {

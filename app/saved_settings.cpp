@@ -2,8 +2,8 @@
 // place, and the chain of folders, in "Config" and "Favorites" beside the
 // program; and the commands of File that change them.
 #include "app/form1.h"
+#include "commands/menu_names.h"
 #include "help/help_menu.h"
-#include "navigation/menu_names.h"
 #include "settings/config.h"
 #include "settings/favorites.h"
 #include "settings/size_colors.h"

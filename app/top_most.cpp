@@ -1,7 +1,7 @@
 // "Stay always on top" is shared by the program's windows; dialogs clear it
 // while they are up so that nothing covers them.
 #include "app/form1.h"
-#include "navigation/menu_names.h"
+#include "commands/menu_names.h"
 
 namespace vantiro {
 namespace {

@@ -12,14 +12,19 @@
 #include <string>
 #include <string_view>
 
+#include "chain/folder_chain.h"
+#include "chain/folder_loader.h"
 #include "commands/file_operations.h"
 #include "commands/shell_gate.h"
-#include "navigation/chain_lists.h"
 #include "platform/executor.h"
 #include "settings/program.h"
 #include "settings/settings_files.h"
 
 namespace vantiro {
+
+// msgbox::kYes when a folder is current; otherwise the user is told to
+// select one, and msgbox::kNo.
+int IsFolderOk(WindowSystem& ws, const FolderChain& chain);
 
 // What a copy or a move will do, and what came of it (copy_paste.cpp).
 struct TransferPlan;
@@ -27,20 +32,10 @@ struct TransferOutcome;
 
 class Commands {
  public:
-  // What the commands ask of the lists that show the chain.
-  class Lists {
-   public:
-    // A folder a command changed is read again, when it is shown.
-    virtual void ReadAgain(const std::string& folder) = 0;
-    // The current folder went: the chain closes back to the one that held it.
-    virtual void CloseCurrentFolder() = 0;
-
-   protected:
-    ~Lists() = default;
-  };
-
-  Commands(WindowSystem& ws, FileSystem& fs, Window& main, const FolderChain& chain, Lists& lists,
-           const SettingsFiles& files, std::function<void()> configSave);
+  // A folder a command changed is read again through the loader, when the
+  // chain shows it.
+  Commands(WindowSystem& ws, FileSystem& fs, Window& main, const FolderChain& chain,
+           FolderLoader& loader, const SettingsFiles& files, std::function<void()> configSave);
 
   // FILE: without a selected file each does nothing; each asks once, however
   // many files are selected.
@@ -101,7 +96,7 @@ class Commands {
   FileSystem& fs_;
   Window& main_;
   const FolderChain& chain_;
-  Lists& lists_;
+  FolderLoader& loader_;
   const SettingsFiles& settingsFiles_;
   std::function<void()> configSave_;
   // The Recycle Bin's request to the shell, kept from one use to the next.

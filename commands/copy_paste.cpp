@@ -8,8 +8,8 @@
 // of it afterwards are looked at away from the window's thread.
 #include <set>
 
+#include "chain/names.h"
 #include "commands/commands.h"
-#include "navigation/names.h"
 #include "settings/text_file.h"
 
 namespace vantiro {
@@ -218,11 +218,11 @@ void Commands::ReportTransfer(const TransferOutcome& outcome,
     ws_.MsgBox(failure, msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
   if (outcome.aborted) ws_.MsgBox("Operation Failed", msgbox::kOkOnly, kAppTitle);
   TellLeft(outcome.left, move ? "move" : "copy", " to '" + destFolder + "'");
-  lists_.ReadAgain(destFolder);
+  loader_.ReadAgain(destFolder);
   if (!move) return;
   std::set<std::string> folders;
   for (const std::string& source : sources) folders.insert(FolderOf(source));
-  for (const std::string& folder : folders) lists_.ReadAgain(folder);
+  for (const std::string& folder : folders) loader_.ReadAgain(folder);
 }
 
 }  // namespace vantiro

@@ -5,9 +5,9 @@
 // through its gate.
 #include <algorithm>
 
+#include "chain/names.h"
 #include "commands/commands.h"
 #include "commands/open_with.h"
-#include "navigation/names.h"
 
 namespace vantiro {
 namespace {
@@ -57,12 +57,13 @@ std::optional<ShellRule> CheckTypedNames(const std::vector<std::string>& names) 
 }  // namespace
 
 Commands::Commands(WindowSystem& ws, FileSystem& fs, Window& main, const FolderChain& chain,
-                   Lists& lists, const SettingsFiles& files, std::function<void()> configSave)
+                   FolderLoader& loader, const SettingsFiles& files,
+                   std::function<void()> configSave)
     : ws_(ws),
       fs_(fs),
       main_(main),
       chain_(chain),
-      lists_(lists),
+      loader_(loader),
       settingsFiles_(files),
       configSave_(std::move(configSave)),
       operations_(ws) {}
@@ -139,7 +140,7 @@ void Commands::mnuFileRename_Click() {
                msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
     return;
   }
-  lists_.ReadAgain(CurrentFolder());  // a file moved elsewhere shows in no other list
+  loader_.ReadAgain(CurrentFolder());  // a file moved elsewhere shows in no other list
 }
 
 void Commands::mnuFileDelete_Click() {
@@ -160,7 +161,7 @@ void Commands::mnuFileDelete_Click() {
       },
       [this, folder = CurrentFolder(), count = paths.size()](const std::vector<std::string>& kept) {
         TellLeft(kept, "remove");
-        if (kept.size() < count) lists_.ReadAgain(folder);
+        if (kept.size() < count) loader_.ReadAgain(folder);
       });
 }
 
@@ -181,7 +182,7 @@ void Commands::mnuFileRecycleBin_Click() {
       },
       [this, folder = CurrentFolder()](const std::vector<std::string>& left) {
         TellLeft(left, "send", " to the Recycle Bin");
-        lists_.ReadAgain(folder);
+        loader_.ReadAgain(folder);
       });
 }
 
@@ -221,7 +222,7 @@ void Commands::DragFilesOut() {
     if (!ShellTakes(path, CheckShellPath(path), "dragged")) return;
   }
   if (!paths.empty() && fs_.DragFiles(paths, main_.SystemHandle()) == kDropMove)
-    lists_.ReadAgain(CurrentFolder());
+    loader_.ReadAgain(CurrentFolder());
 }
 
 void Commands::ShowProperties(const std::string& path, std::uintptr_t ownerWindow) {

@@ -10,6 +10,14 @@ constexpr Twips kNewWindowOffset = 500;
 
 }  // namespace
 
+int IsFolderOk(WindowSystem& ws, const FolderChain& chain) {
+  if (chain.CurrentFolder().empty()) {
+    ws.MsgBox("Please select a valid folder...", msgbox::kOkOnly | msgbox::kInformation, kAppTitle);
+    return msgbox::kNo;
+  }
+  return msgbox::kYes;
+}
+
 void Commands::mnuExplore_Click() {
   if (IsFolderOk() != msgbox::kYes ||
       !ShellTakes(CurrentFolder(), CheckShellPath(CurrentFolder()), "opened in Explorer")) {
@@ -73,7 +81,7 @@ void Commands::mnuFolderRecycleBin_Click() {
       [this, folder](const FolderRecycled& recycled) {
         if (!ShellTakes(folder, recycled.refusal, "sent to the Recycle Bin")) return;
         if (recycled.gone) {
-          if (CurrentFolder() == folder + '\\') lists_.CloseCurrentFolder();
+          loader_.Removed(folder + '\\');
         } else if (recycled.aborted) {
           ws_.MsgBox("'" + folder + "' cannot be sent to the Recycle Bin: the Recycle Bin cannot " +
                          "take it. Nothing has been deleted.",

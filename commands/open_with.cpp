@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "navigation/names.h"
+#include "chain/names.h"
 
 namespace vantiro {
 namespace {

@@ -28,7 +28,7 @@ ROOT = Path(__file__).resolve().parent.parent
 
 MODES = {
     "core": {
-        "folders": ["app", "navigation", "commands", "settings", "preview", "help"],
+        "folders": ["app", "browser", "chain", "commands", "settings", "preview", "help"],
         "configure": ["-DCMAKE_BUILD_TYPE=Debug"],
         "target": "unit_tests",
         "run": ["./unit_tests", "--gtest_brief=1"],

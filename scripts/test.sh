@@ -90,7 +90,7 @@ do_setup() {
 
 do_format() {
   local dirs=() dir
-  for dir in app navigation settings commands preview help platform win32 tests bench; do
+  for dir in app browser chain settings commands preview help platform win32 tests bench; do
     [[ -d "$dir" ]] && dirs+=("$dir")
   done
   local files=() unformatted=() file

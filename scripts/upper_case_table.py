@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
-"""Writes navigation/upper_case_table.cpp: the simple upper-case mapping of
+"""Writes chain/upper_case_table.cpp: the simple upper-case mapping of
 every Unicode character that has one, as Windows compares names when it
 ignores case, from the Unicode data of this Python.
 
-    scripts/upper_case_table.py > navigation/upper_case_table.cpp
-    clang-format -i navigation/upper_case_table.cpp
+    scripts/upper_case_table.py > chain/upper_case_table.cpp
+    clang-format -i chain/upper_case_table.cpp
 """
 import sys
 import unicodedata
@@ -37,7 +37,7 @@ def runs():
 def main():
     rows = [f"{{0x{f:05X}, 0x{l:05X}, {d}, {max(s, 1)}}}," for f, l, d, s in runs()]
     print(f"""// Written by scripts/upper_case_table.py from Unicode {unicodedata.unidata_version}: do not edit.
-#include "navigation/names.h"
+#include "chain/names.h"
 
 #include <algorithm>
 #include <array>

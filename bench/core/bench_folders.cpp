@@ -4,7 +4,7 @@
 #include <string>
 
 #include "bench/core/measure.h"
-#include "navigation/folder_chain.h"
+#include "chain/folder_chain.h"
 #include "tests/doubles/temp_drives.h"
 
 namespace vantiro::bench {

@@ -13,7 +13,7 @@
 
 #include "app/form1.h"
 #include "bench/win32/bench_win32.h"
-#include "navigation/names.h"
+#include "chain/names.h"
 #include "win32/win32_file_system.h"
 
 namespace vantiro::bench {

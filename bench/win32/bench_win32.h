@@ -13,7 +13,7 @@
 #include <thread>
 
 #include "bench/core/measure.h"
-#include "navigation/browser.h"
+#include "browser/browser.h"
 #include "win32/win32_window_system.h"
 
 namespace vantiro::bench {

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "navigation/page_title.h"
+#include "chain/page_title.h"
 #include "settings/legacy_text.h"
 
 namespace {

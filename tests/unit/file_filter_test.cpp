@@ -1,4 +1,4 @@
-#include "navigation/file_filter.h"
+#include "chain/file_filter.h"
 
 #include <gtest/gtest.h>
 

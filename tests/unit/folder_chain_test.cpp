@@ -8,8 +8,8 @@
 #include <random>
 #include <tuple>
 
-#include "navigation/folder_chain.h"
-#include "navigation/names.h"
+#include "chain/folder_chain.h"
+#include "chain/names.h"
 #include "settings/legacy_text.h"
 #include "tests/doubles/temp_drives.h"
 

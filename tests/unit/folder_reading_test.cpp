@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "navigation/folder_loader.h"
+#include "chain/folder_loader.h"
 #include "tests/doubles/fake_window_system.h"
 #include "tests/doubles/temp_drives.h"
 
@@ -30,6 +30,7 @@ class Loader : public ::testing::Test, FolderLoader::Listener {
     chain.Apply(ListFolder(drives, "c:\\", "*.*"));
     chain.Select(1, 0);
     chain.BeginOpen(1);
+    loader.Listen(this);
   }
   void Batch(const std::string& path, const ReadNames&) override { heard += "batch " + path; }
   // "listed <path> <folders> <widest folder>/<widest file>"
@@ -44,6 +45,7 @@ class Loader : public ::testing::Test, FolderLoader::Listener {
     heard += "titled " + path + " " + titles.at(0) + " ";
   }
   void Unwatched(const std::string& path) override { heard += "unwatched " + path; }
+  void Removed(const std::string& path) override { heard += "removed " + path; }
 
   fake::FakeWindowSystem ws;
   fake::TempDrives drives;
@@ -53,7 +55,7 @@ class Loader : public ::testing::Test, FolderLoader::Listener {
                         widths.push_back(10 * static_cast<Twips>(text.size()));
                       return widths;
                     }};
-  FolderLoader loader{ws, drives, chain, *this};
+  FolderLoader loader{ws, drives, chain};
   std::string heard;
 };
 
@@ -82,6 +84,8 @@ TEST_F(Loader, ReadsWatchesAndLetsGoOfTheFoldersShown) {
                "listed c:\\a\\ alpha,Zeta, 50/90 listed c:\\a\\ alpha,Zeta, 50/90 titled c:\\a\\ "
                "Home "},
               {"a folder not shown is not read", [&] { loader.ReadAgain("c:\\a\\alpha\\"); }, ""},
+              {"a folder the program removed is told", [&] { loader.Removed("c:\\a\\"); },
+               "removed c:\\a\\"},
               {"the folders shown are watched, but the one being opened",
                [&] {
                  loader.FollowShown("c:\\a\\");

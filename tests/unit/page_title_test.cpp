@@ -1,4 +1,4 @@
-#include "navigation/page_title.h"
+#include "chain/page_title.h"
 
 #include "preview/file_details.h"
 #include "settings/legacy_text.h"

@@ -1,4 +1,4 @@
-#include "navigation/list_drags.h"
+#include "browser/list_drags.h"
 
 #include "settings/program.h"
 

@@ -1,5 +1,5 @@
 // Written by scripts/upper_case_table.py from Unicode 14.0.0: do not edit.
-#include "navigation/names.h"
+#include "chain/names.h"
 
 #include <algorithm>
 #include <array>

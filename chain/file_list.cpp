@@ -4,10 +4,10 @@
 #include <iterator>
 #include <string_view>
 
-#include "navigation/file_filter.h"
-#include "navigation/folder_chain.h"
-#include "navigation/names.h"
-#include "navigation/page_title.h"
+#include "chain/file_filter.h"
+#include "chain/folder_chain.h"
+#include "chain/names.h"
+#include "chain/page_title.h"
 
 namespace vantiro {
 namespace {

@@ -1,4 +1,4 @@
-#include "navigation/names.h"
+#include "chain/names.h"
 
 #include <algorithm>
 #include <cstdint>

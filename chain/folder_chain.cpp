@@ -1,10 +1,10 @@
-#include "navigation/folder_chain.h"
+#include "chain/folder_chain.h"
 
 #include <algorithm>
 #include <iterator>
 
-#include "navigation/file_filter.h"
-#include "navigation/names.h"
+#include "chain/file_filter.h"
+#include "chain/names.h"
 
 namespace vantiro {
 

@@ -1,8 +1,8 @@
 // A saved chain opened again, box by box, as the user would.
 #include <utility>
 
-#include "navigation/browser.h"
-#include "navigation/names.h"
+#include "browser/browser.h"
+#include "chain/names.h"
 
 namespace vantiro {
 

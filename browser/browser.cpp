@@ -1,20 +1,23 @@
-#include "navigation/browser.h"
+#include "browser/browser.h"
 
 #include <utility>
 
-#include "navigation/menu_names.h"
+#include "commands/menu_names.h"
 
 namespace vantiro {
 
-Browser::Browser(WindowSystem& ws, FileSystem& fs, Window& main, Host& host, Previews& previews,
-                 SettingsFiles& files, const Options& options, const Appearance& appearance)
+Browser::Browser(WindowSystem& ws, Window& main, FolderChain& chain, FolderLoader& loader,
+                 Commands& commands, Host& host, Previews& previews, SettingsFiles& files,
+                 const Options& options, const Appearance& appearance)
     : ws_(ws),
       main_(main),
+      chain_(chain),
+      loader_(loader),
+      commands_(commands),
       host_(host),
       previews_(previews),
       options_(options),
       look_(appearance),
-      chain_(fs, [&main](const std::vector<std::string>& texts) { return main.TextWidths(texts); }),
       lists_(ws, main, chain_, previews, options, appearance, ListEvents()),
       keys_(chain_, lists_,
             {[this](int list, int row) { ChooseRow(list, row); },
@@ -22,11 +25,12 @@ Browser::Browser(WindowSystem& ws, FileSystem& fs, Window& main, Host& host, Pre
              [this] { Files_DblClick(); }}),
       drags_(ws, main, chain_, lists_,
              [this](const std::vector<std::string>& sources, const std::string& destFolder,
-                    int effect) { host_.DropFiles(sources, destFolder, effect); }),
-      favorites_(ws, chain_, lists_, files),
-      loader_(ws, fs, chain_, *this) {}
+                    int effect) { commands_.DropFiles(sources, destFolder, effect); }),
+      favorites_(ws, chain_, lists_, files) {
+  loader_.Listen(this);
+}
 
-Browser::~Browser() = default;
+Browser::~Browser() { loader_.Listen(nullptr); }
 
 // What the user does in each list, handed to its handler.
 ChainLists::Events Browser::ListEvents() {

@@ -1,8 +1,9 @@
 // The folder boxes and the file list of the main window. They draw the
 // chain of folders and turn the user's clicks, presses and drops into steps
-// on it; the loader reads the folders the chain shows. What reaches beyond
-// the lists (the window's layout and timer, the configuration, the commands
-// of the FILE and FOLDER menus) the main window does, as the Host.
+// on it, or into the commands of the FILE and FOLDER menus; the loader reads
+// the folders the chain shows and tells the browser what it found. What
+// reaches beyond the lists (the window's layout and timer, the
+// configuration) the main window does, as the Host.
 #pragma once
 
 #include <memory>
@@ -10,12 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "navigation/chain_lists.h"
-#include "navigation/favorite_list.h"
-#include "navigation/folder_chain.h"
-#include "navigation/folder_loader.h"
-#include "navigation/list_drags.h"
-#include "navigation/list_keys.h"
+#include "browser/chain_lists.h"
+#include "browser/favorite_list.h"
+#include "browser/list_drags.h"
+#include "browser/list_keys.h"
+#include "chain/folder_chain.h"
+#include "chain/folder_loader.h"
+#include "commands/commands.h"
 #include "platform/window_system.h"
 #include "preview/previews.h"
 #include "settings/config.h"
@@ -34,20 +36,15 @@ class Browser final : private FolderLoader::Listener {
     virtual void WakeTimer1() = 0;
     virtual void Config_Save() = 0;
     virtual void Config_Load() = 0;
-    // Files dropped on a folder: moved with kDropMove, else copied.
-    virtual void DropFiles(const std::vector<std::string>& sources, const std::string& destFolder,
-                           int effect) = 0;
-    virtual void mnuFileOpen_Click() = 0;
-    virtual void mnuExplore_Click() = 0;
-    // The files selected, dragged out to wherever they are let go.
-    virtual void DragFilesOut() = 0;
 
    protected:
     ~Host() = default;
   };
 
-  Browser(WindowSystem& ws, FileSystem& fs, Window& main, Host& host, Previews& previews,
-          SettingsFiles& files, const Options& options, const Appearance& appearance);
+  // The browser hears what the loader finds while it lives.
+  Browser(WindowSystem& ws, Window& main, FolderChain& chain, FolderLoader& loader,
+          Commands& commands, Host& host, Previews& previews, SettingsFiles& files,
+          const Options& options, const Appearance& appearance);
   ~Browser();
 
   const FolderChain& chain() const { return chain_; }
@@ -62,12 +59,8 @@ class Browser final : private FolderLoader::Listener {
   // Opens the folder of box index's selection; its entries come in the
   // background.
   void Dir_Click(int index);
-  void Dir_DblClick() { host_.mnuExplore_Click(); }
+  void Dir_DblClick() { commands_.mnuExplore_Click(); }
   void Dir_MouseDown(int index, const MouseEvent& event);
-  // Shows what changed in a folder the chain shows: it is read again.
-  void ReadAgain(const std::string& folder) { loader_.ReadAgain(folder); }
-  // For a folder that went: the chain closes back to the one that held it.
-  void CloseCurrentFolder();
   // True while a folder the chain shows, or its titles, is being read.
   bool Listing() const { return loader_.Busy(); }
   // Opens a saved chain again, box by box as each folder is read, as clicks
@@ -83,7 +76,7 @@ class Browser final : private FolderLoader::Listener {
   // The file list.
   void mnuFilters_Click();
   void Files_Click();
-  void Files_DblClick() { host_.mnuFileOpen_Click(); }
+  void Files_DblClick() { commands_.mnuFileOpen_Click(); }
   void Files_MouseDown(const MouseEvent& event);
   // A press on a line of the HTML files window: its HTML file is selected.
   void Titles_MouseDown(int row, int button);
@@ -111,6 +104,7 @@ class Browser final : private FolderLoader::Listener {
   void Listed(FolderListing listing) override;
   void Titled(const std::string& path, std::vector<std::string> titles) override;
   void Unwatched(const std::string& path) override;
+  void Removed(const std::string& path) override;
   void Opened(const ChainChange& change);
   bool AskRetry(const std::string& path);
   void Lost(const ChainChange& change);
@@ -118,6 +112,8 @@ class Browser final : private FolderLoader::Listener {
   void Retried(const std::string& path);
   // Box index ends the chain, with nothing selected; its folder is read again.
   void CloseTo(int index);
+  // For a folder that went: the chain closes back to the one that held it.
+  void CloseCurrentFolder();
   // The caption, the menus and the window's width as the chain now stands:
   // every change of the chain ends here, whichever way it came.
   void ShowChainState();
@@ -131,16 +127,17 @@ class Browser final : private FolderLoader::Listener {
 
   WindowSystem& ws_;
   Window& main_;
+  FolderChain& chain_;
+  FolderLoader& loader_;
+  Commands& commands_;
   Host& host_;
   Previews& previews_;
   const Options& options_;
   const Appearance& look_;
-  FolderChain chain_;
   ChainLists lists_;
   ListKeys keys_;
   ListDrags drags_;
   FavoriteList favorites_;
-  FolderLoader loader_;
   Opening opening_;
   int pressOpened_ = -1;  // the box whose entry the last press opened
   struct ChainRestore {

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <utility>
 
-#include "navigation/browser.h"
-#include "navigation/menu_names.h"
-#include "navigation/names.h"
+#include "browser/browser.h"
+#include "chain/names.h"
+#include "commands/menu_names.h"
 
 namespace vantiro {
 

@@ -1,8 +1,8 @@
-#include "navigation/list_keys.h"
+#include "browser/list_keys.h"
 
 #include <algorithm>
 
-#include "navigation/names.h"
+#include "chain/names.h"
 #include "settings/legacy_text.h"
 
 namespace vantiro {

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "navigation/file_selection.h"
+#include "chain/file_selection.h"
 #include "platform/control.h"
 #include "platform/file_system.h"
 

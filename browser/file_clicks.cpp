@@ -1,9 +1,9 @@
 // The file list beside the active box: its filter, a click that selects a
 // file and shows the FILE menu, a right click that pops up FILE or FOLDER,
 // and the titles of its HTML files beside the window.
-#include "navigation/browser.h"
-#include "navigation/menu_names.h"
-#include "navigation/names.h"
+#include "browser/browser.h"
+#include "chain/names.h"
+#include "commands/menu_names.h"
 
 namespace vantiro {
 
@@ -66,7 +66,7 @@ void Browser::Files_MouseDown(const MouseEvent& event) {
   if (row <= std::ssize(chain_.files().titles) - 1) previews_.frmHTML().List1().Select(row);
   if (event.button == kLeftButton && selection.Has(row)) {
     if (lists_.Files().DragStarts()) {
-      host_.DragFilesOut();
+      commands_.DragFilesOut();
     } else if (keeps) {
       ClickFile(row, 0);
     }

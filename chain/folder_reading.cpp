@@ -1,4 +1,4 @@
-#include "navigation/folder_reading.h"
+#include "chain/folder_reading.h"
 
 #include <chrono>
 

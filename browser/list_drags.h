@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "navigation/chain_lists.h"
+#include "browser/chain_lists.h"
 
 namespace vantiro {
 

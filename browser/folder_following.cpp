@@ -3,7 +3,7 @@
 // once they are read.
 #include <utility>
 
-#include "navigation/browser.h"
+#include "browser/browser.h"
 
 namespace vantiro {
 
@@ -12,6 +12,10 @@ void Browser::Unwatched(const std::string& path) {
   ws_.MsgBox("Changes that other programs make in '" + path +
                  "' will show only after a Refresh: Windows cannot watch it.",
              msgbox::kOkOnly | msgbox::kInformation, kAppTitle);
+}
+
+void Browser::Removed(const std::string& path) {
+  if (chain_.CurrentFolder() == path) CloseCurrentFolder();
 }
 
 // Titles of the file list's HTML files, read after its names.

@@ -1,4 +1,4 @@
-#include "navigation/file_selection.h"
+#include "chain/file_selection.h"
 
 #include <algorithm>
 #include <string_view>

@@ -11,7 +11,7 @@
 #include <functional>
 #include <string>
 
-#include "navigation/chain_lists.h"
+#include "browser/chain_lists.h"
 
 namespace vantiro {
 

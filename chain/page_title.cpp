@@ -1,4 +1,4 @@
-#include "navigation/page_title.h"
+#include "chain/page_title.h"
 
 #include <algorithm>
 #include <array>

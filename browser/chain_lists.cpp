@@ -1,10 +1,10 @@
-#include "navigation/chain_lists.h"
+#include "browser/chain_lists.h"
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
-#include "navigation/names.h"
+#include "chain/names.h"
 #include "settings/program.h"
 
 namespace vantiro {
@@ -163,14 +163,6 @@ Twips ChainLists::Dir0Extent() {
 
 void ChainLists::SetHorizontalExtent(int index) {
   Dir(index).SetHorizontalExtent(index == 0 ? Dir0Extent() : Extent(chain_.box(index).widest));
-}
-
-int IsFolderOk(WindowSystem& ws, const FolderChain& chain) {
-  if (chain.CurrentFolder().empty()) {
-    ws.MsgBox("Please select a valid folder...", msgbox::kOkOnly | msgbox::kInformation, kAppTitle);
-    return msgbox::kNo;
-  }
-  return msgbox::kYes;
 }
 
 }  // namespace vantiro

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "navigation/chain_lists.h"
+#include "browser/chain_lists.h"
 #include "settings/settings_files.h"
 
 namespace vantiro {

@@ -1,5 +1,6 @@
-#include "navigation/favorite_list.h"
+#include "browser/favorite_list.h"
 
+#include "commands/commands.h"
 #include "settings/favorites.h"
 #include "settings/program.h"
 

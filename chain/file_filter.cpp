@@ -1,6 +1,6 @@
-#include "navigation/file_filter.h"
+#include "chain/file_filter.h"
 
-#include "navigation/names.h"
+#include "chain/names.h"
 
 #include <utility>
 

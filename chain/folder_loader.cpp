@@ -1,18 +1,19 @@
-#include "navigation/folder_loader.h"
+#include "chain/folder_loader.h"
 
 #include <algorithm>
 #include <utility>
 
 namespace vantiro {
 
-FolderLoader::FolderLoader(Executor& executor, const FileSystem& fs, const FolderChain& chain,
-                           Listener& listener)
-    : executor_(executor), fs_(fs), chain_(chain), listener_(listener) {}
+FolderLoader::FolderLoader(Executor& executor, const FileSystem& fs, const FolderChain& chain)
+    : executor_(executor), fs_(fs), chain_(chain) {}
 
 void FolderLoader::Read(const std::string& path) {
   LetGo([&](const std::string& other) { return other == path; });
   FolderReading::Handlers handlers;
-  handlers.batch = [this, path](const ReadNames& names) { listener_.Batch(path, names); };
+  handlers.batch = [this, path](const ReadNames& names) {
+    if (listener_) listener_->Batch(path, names);
+  };
   handlers.done = [this, path](FolderListing listing) { Done(path, std::move(listing)); };
   handlers.titles = [this, path](std::vector<std::string> titles) {
     Titled(path, std::move(titles));
@@ -47,13 +48,13 @@ void FolderLoader::Done(const std::string& path, FolderListing listing) {
     readAgainFrom_[path] = now + std::max<std::chrono::steady_clock::duration>(
                                      kReadAgainPause, 10 * (now - ended->started()));
   }
-  listener_.Listed(std::move(listing));
+  if (listener_) listener_->Listed(std::move(listing));
   if (std::erase(readAgain_, path) > 0) ReadAgain(path);
 }
 
 void FolderLoader::Titled(const std::string& path, std::vector<std::string> titles) {
   const std::unique_ptr<FolderReading> ended = TakeOut(titling_, path);
-  listener_.Titled(path, std::move(titles));
+  if (listener_) listener_->Titled(path, std::move(titles));
 }
 
 void FolderLoader::LetGo(const std::function<bool(const std::string&)>& which) {
@@ -104,7 +105,7 @@ void FolderLoader::Watch(const std::string& path) {
   if (watch) {
     watches_.emplace(path, std::move(watch));
   } else {
-    listener_.Unwatched(path);
+    if (listener_) listener_->Unwatched(path);
   }
 }
 
@@ -121,6 +122,10 @@ void FolderLoader::WatchReplaced(const std::string& folder) {
     Watch(path);
     ReadAgain(path);
   }
+}
+
+void FolderLoader::Removed(const std::string& path) {
+  if (listener_) listener_->Removed(path);
 }
 
 }  // namespace vantiro

@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "navigation/folder_chain.h"
-#include "navigation/folder_reading.h"
+#include "chain/folder_chain.h"
+#include "chain/folder_reading.h"
 #include "platform/executor.h"
 
 namespace vantiro {
@@ -32,14 +32,15 @@ class FolderLoader {
     virtual void Titled(const std::string& path, std::vector<std::string> titles) = 0;
     // Windows cannot watch a folder shown: its changes show after a Refresh.
     virtual void Unwatched(const std::string& path) = 0;
+    // The program removed a folder, which the chain may show.
+    virtual void Removed(const std::string& path) = 0;
 
    protected:
     ~Listener() = default;
   };
 
   // The chain tells which folders are shown, and how a folder is listed.
-  FolderLoader(Executor& executor, const FileSystem& fs, const FolderChain& chain,
-               Listener& listener);
+  FolderLoader(Executor& executor, const FileSystem& fs, const FolderChain& chain);
   FolderLoader(const FolderLoader&) = delete;
   FolderLoader& operator=(const FolderLoader&) = delete;
 
@@ -51,6 +52,8 @@ class FolderLoader {
   // True while a folder, or its titles, is being read, or waits to be read
   // again.
   bool Busy() const { return !readings_.empty() || !titling_.empty() || !pausing_.empty(); }
+  // Who hears what the loader finds, from now on; nullptr: no one.
+  void Listen(Listener* listener) { listener_ = listener; }
   // Reads a folder; a reading of it going on is replaced.
   void Read(const std::string& path);
   // Reads a folder the chain shows again; one being read, after that reading.
@@ -61,6 +64,8 @@ class FolderLoader {
   // After a folder was read again: where another program replaced it, or a
   // folder in it, since its watch began, the new folder is watched and read.
   void WatchReplaced(const std::string& folder);
+  // A folder the program removed (path ends in "\"): its listener hears it.
+  void Removed(const std::string& path);
 
  private:
   void Done(const std::string& path, FolderListing listing);
@@ -71,7 +76,7 @@ class FolderLoader {
   Executor& executor_;
   const FileSystem& fs_;
   const FolderChain& chain_;
-  Listener& listener_;
+  Listener* listener_ = nullptr;
   using Readings = std::vector<std::unique_ptr<FolderReading>>;
   Readings readings_;                   // one per folder whose names are being read
   Readings titling_;                    // one per folder listed whose titles are being read

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "navigation/folder_chain.h"
+#include "chain/folder_chain.h"
 #include "platform/executor.h"
 
 namespace vantiro {

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "navigation/folder_chain.h"
+#include "chain/folder_chain.h"
 #include "platform/window_system.h"
 #include "preview/previews.h"
 #include "settings/options.h"
@@ -79,9 +79,5 @@ class ChainLists {
     Twips widest = 0;
   } measuredFavorites_;
 };
-
-// msgbox::kYes when a folder is current; otherwise the user is told to
-// select one, and msgbox::kNo.
-int IsFolderOk(WindowSystem& ws, const FolderChain& chain);
 
 }  // namespace vantiro
