@@ -9,13 +9,15 @@ namespace {
 
 constexpr Twips kDesignClientWidth = 3315;
 constexpr Twips kDesignClientHeight = 4365;
-constexpr int kTimer1Interval = 50;
 
 }  // namespace
 
 Form1::Form1(WindowSystem& ws, FileSystem& fs) : ws_(ws), fs_(fs), settingsFiles_(fs) {
   Window::Events events;
-  events.resize = [this] { Form_Resize(); };
+  // The window system may report a size while the window is being created.
+  events.resize = [this] {
+    if (browser_) browser_->layout().Form_Resize();
+  };
   events.queryUnload = [this] { return Form_QueryUnload(); };
   events.unload = [this] { Form_Unload(); };
   window_ = ws_.CreateTopWindow({kCaption, WindowKind::SizableToolWindow, kDesignClientWidth,
@@ -40,7 +42,6 @@ Form1::Form1(WindowSystem& ws, FileSystem& fs) : ws_(ws), fs_(fs), settingsFiles
   help_ = std::make_unique<HelpMenu>(
       ws_, fs_, *window_, settingsFiles_.ProgramDir(),
       [this](bool coverable) { coverable ? ApplyTopMost() : ClearAllTopMost(); });
-  timer1_ = ws_.CreateTimer(kTimer1Interval, [this] { Timer1_Timer(); });
 }
 
 Form1::~Form1() = default;
@@ -53,9 +54,6 @@ void Form1::Start() {
 }
 
 void Form1::Form_Load() {
-  Reduced = false;
-  window_->SetMenuVisible(menu::mnuReduce, true);
-  window_->SetMenuVisible(menu::mnuRestore, false);
   settingsFiles_.SetProgramDir(fs_.CurrentDirectory());
   look_ = Appearance{};
   browser_->lists().Files().SetWidth(look_.activeBoxWidth);
@@ -65,9 +63,9 @@ void Form1::Form_Load() {
   window_->SetTop(600);
   Config_Load();
   browser_->lists().Dir(0).SetWidth(look_.activeBoxWidth);
-  ResizeWindow();
+  browser_->layout().ResizeWindow();
   if (window_->Left() + window_->Width() < 0) window_->SetLeft(0);
-  SetTimer1Enabled(true);
+  browser_->layout().SetTimer1Enabled(true);
   browser_->lists().Files().AcceptShellDrops();
 }
 

@@ -44,22 +44,10 @@ class Form1 final : private Browser::Host {
   void mnuExit_Click() { window_->Close(); }
   std::vector<MenuItem> DesignMenuBar();
 
-  // The layout of the boxes and the file list, and its animation.
-  void ResizeWindow() override;
-  void KeepActiveBoxOnScreen();
-  void Form_Resize();
-  void Timer1_Timer();
-  void SetTimer1Enabled(bool enabled) override;
-  void WakeTimer1() override;
-  bool AnyBoxMoving();
-  Twips AnimationStep() const;
-  void mnuReduce_Click();
-  void mnuRestore_Click();
-
   // "Stay always on top", shared by the main window and the previews.
   void mnuTopMost_Click();
-  void ApplyTopMost();
-  void SetAllTopMost();
+  void ApplyTopMost() override;
+  void SetAllTopMost() override;
   void ClearAllTopMost();
 
   // The options and the settings files.
@@ -80,11 +68,7 @@ class Form1 final : private Browser::Host {
   Options options_;
   Appearance look_;
   SettingsFiles settingsFiles_;
-  bool Reduced = false;           // folded up by "Min"
-  std::int32_t NormalHeight = 0;  // the height "Max" gives back
-  bool timer1Enabled_ = false;    // the program's switch; the timer sleeps while nothing moves
   std::unique_ptr<Window> window_;
-  std::unique_ptr<Timer> timer1_;
   std::unique_ptr<Previews> previews_;
   std::unique_ptr<FolderChain> chain_;
   std::unique_ptr<FolderLoader> loader_;

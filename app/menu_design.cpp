@@ -6,43 +6,6 @@
 #include "help/help_menu.h"
 
 namespace vantiro {
-namespace {
-
-MenuItem Item(std::string_view name, std::string caption, std::string shortcut = {},
-              std::function<void()> click = {}) {
-  MenuItem item;
-  item.name = name;
-  item.caption = std::move(caption);
-  item.shortcut = std::move(shortcut);
-  item.click = std::move(click);
-  return item;
-}
-
-MenuItem Separator(std::string_view name) { return Item(name, "-"); }
-
-MenuItem Menu(std::string_view name, std::string caption, std::vector<MenuItem> items) {
-  MenuItem menu = Item(name, std::move(caption));
-  menu.items = std::move(items);
-  return menu;
-}
-
-MenuItem Checked(MenuItem item, bool checked) {
-  item.checked = checked;
-  return item;
-}
-
-MenuItem Enabled(MenuItem item, bool enabled) {
-  item.enabled = enabled;
-  return item;
-}
-
-MenuItem Visible(MenuItem item, bool visible) {
-  item.visible = visible;
-  return item;
-}
-
-}  // namespace
-
 std::vector<MenuItem> Form1::DesignMenuBar() {
   // Each entry calls the handler of the object that holds it, made by the
   // time any menu can be chosen.
@@ -133,12 +96,12 @@ std::vector<MenuItem> Form1::DesignMenuBar() {
                  commands(&Commands::mnuFileProperties_Click))}),
       false);
 
-  return {file,
-          help,
-          Item(menu::mnuReduce, "Min", {}, command(&Form1::mnuReduce_Click)),
-          Visible(Item(menu::mnuRestore, "Max", {}, command(&Form1::mnuRestore_Click)), false),
-          folder,
-          fileFunctions};
+  std::vector<MenuItem> bar = {file, help};
+  for (MenuItem& item : BoxLayout::MenuItems([this]() -> BoxLayout& { return browser_->layout(); }))
+    bar.push_back(std::move(item));
+  bar.push_back(folder);
+  bar.push_back(fileFunctions);
+  return bar;
 }
 
 }  // namespace vantiro

@@ -20,7 +20,8 @@ SavedSelection Selection(int selected, const std::vector<std::string>& entries,
 }  // namespace
 
 void Form1::Config_Save() {
-  if (Reduced) mnuRestore_Click();  // the normal height is the one to keep
+  BoxLayout& layout = browser_->layout();
+  if (layout.IsReduced()) layout.mnuRestore_Click();  // the normal height is the one to keep
   const FolderChain& chain = browser_->chain();
   Config config;
   config.appearance = look_;

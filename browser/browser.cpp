@@ -19,6 +19,9 @@ Browser::Browser(WindowSystem& ws, Window& main, FolderChain& chain, FolderLoade
       options_(options),
       look_(appearance),
       lists_(ws, main, chain_, previews, options, appearance, ListEvents()),
+      layout_(ws, main, chain_, lists_, previews, appearance,
+              {[this] { return restoring_.has_value(); }, [this] { host_.SetAllTopMost(); },
+               [this] { host_.ApplyTopMost(); }}),
       keys_(chain_, lists_,
             {[this](int list, int row) { ChooseRow(list, row); },
              [this](int row, int keys) { ClickFile(row, keys); }, [this] { SelectAllFiles(); },
@@ -75,7 +78,7 @@ ChainLists::Events Browser::ListEvents() {
   };
   files.keyDown = [this](const KeyEvent& event) { return keys_.Files_KeyDown(event); };
   files.keyPress = [this](const KeyEvent& event) { return keys_.Files_KeyPress(event); };
-  events.chainEndShown = [this] { host_.WakeTimer1(); };
+  events.chainEndShown = [this] { layout_.WakeTimer1(); };
   return events;
 }
 
@@ -96,7 +99,7 @@ void Browser::ResetCurrentDir() {
   LoadDir0();
   chain_.ClearFiles();
   lists_.DrawFiles();
-  host_.ResizeWindow();
+  layout_.ResizeWindow();
   lists_.Dir(0).SetVisible(true);
   previews_.HidePictureViewer();
   previews_.HidePlayer(true);
@@ -114,7 +117,7 @@ void Browser::Refresh_All() {
   lists_.Dir(0).SetVisible(false);  // filled with the favourites out of sight, as above
   host_.Config_Load();
   lists_.Dir(0).SetVisible(true);
-  host_.ResizeWindow();
+  layout_.ResizeWindow();
   FollowShown();
 }
 

@@ -1,9 +1,9 @@
 // The folder boxes and the file list of the main window. They draw the
 // chain of folders and turn the user's clicks, presses and drops into steps
 // on it, or into the commands of the FILE and FOLDER menus; the loader reads
-// the folders the chain shows and tells the browser what it found. What
-// reaches beyond the lists (the window's layout and timer, the
-// configuration) the main window does, as the Host.
+// the folders the chain shows and tells the browser what it found; the
+// window takes the layout of the boxes. What reaches beyond the lists (the
+// configuration, the top-most option) the main window does, as the Host.
 #pragma once
 
 #include <memory>
@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "browser/box_layout.h"
 #include "browser/chain_lists.h"
 #include "browser/favorite_list.h"
 #include "browser/list_drags.h"
@@ -31,11 +32,12 @@ class Browser final : private FolderLoader::Listener {
  public:
   class Host {
    public:
-    virtual void ResizeWindow() = 0;
-    virtual void SetTimer1Enabled(bool enabled) = 0;
-    virtual void WakeTimer1() = 0;
     virtual void Config_Save() = 0;
     virtual void Config_Load() = 0;
+    // "Stay always on top" for all the program's windows, or as the option
+    // says.
+    virtual void SetAllTopMost() = 0;
+    virtual void ApplyTopMost() = 0;
 
    protected:
     ~Host() = default;
@@ -49,6 +51,7 @@ class Browser final : private FolderLoader::Listener {
 
   const FolderChain& chain() const { return chain_; }
   ChainLists& lists() { return lists_; }
+  BoxLayout& layout() { return layout_; }
   FavoriteList& favorites() { return favorites_; }
 
   // The folder boxes.
@@ -135,6 +138,7 @@ class Browser final : private FolderLoader::Listener {
   const Options& options_;
   const Appearance& look_;
   ChainLists lists_;
+  BoxLayout layout_;
   ListKeys keys_;
   ListDrags drags_;
   FavoriteList favorites_;

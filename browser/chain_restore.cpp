@@ -51,7 +51,7 @@ void Browser::RestoreNext() {
 void Browser::EndRestore() {
   if (!restoring_) return;
   restoring_.reset();
-  host_.ResizeWindow();
+  layout_.ResizeWindow();
 }
 
 bool Browser::ReselectFile(int entry, const std::string& text) {

@@ -27,7 +27,7 @@ void Browser::Open(int index) {
     ResetCurrentDir();
     return;
   }
-  host_.SetTimer1Enabled(options_.animation);
+  layout_.SetTimer1Enabled(options_.animation);
   previews_.HidePictureViewer();
   previews_.HidePlayer(false);
   previews_.HideHtmlList();
@@ -67,7 +67,7 @@ void Browser::ShowChainState() {
   main_.SetMenuVisible(menu::mnuDirFunctions, open);
   main_.SetMenuVisible(menu::mnuFileFunctions, chain_.SelectedFilePath().has_value());
   if (opening_.path.empty()) main_.SetCaption(open ? Caption(chain_.OpenerOfCurrent()) : kCaption);
-  host_.ResizeWindow();
+  layout_.ResizeWindow();
 }
 
 // A folder that cannot be read is asked about; on Cancel a favourite that

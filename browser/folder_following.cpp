@@ -40,7 +40,7 @@ void Browser::Batch(const std::string& path, const ReadNames& read) {
   }
   if (change.files) lists_.Files().ShowMoreRows(chain_.files().entries.size());
   if (change.length || (change.files && !hadFiles))
-    host_.ResizeWindow();  // the list came into sight
+    layout_.ResizeWindow();  // the list came into sight
   // The box above lists the folder's neighbours until its own sub-folders come.
   const FolderBox& end = chain_.box(chain_.LastBox());
   const std::size_t count =

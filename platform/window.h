@@ -8,22 +8,9 @@
 #include <vector>
 
 #include "platform/control_host.h"
+#include "platform/menu_item.h"
 
 namespace vantiro {
-
-// A menu entry as designed. A caption of "-" is a separator; a shortcut is
-// written as shown in the menu ("Ctrl+F", "F5", "Shift+Del") and acts only
-// while the entry and its menus are visible and enabled.
-struct MenuItem {
-  std::string name;
-  std::string caption;
-  std::string shortcut;
-  bool checked = false;
-  bool enabled = true;
-  bool visible = true;
-  std::vector<MenuItem> items;  // a sub-menu when not empty
-  std::function<void()> click;
-};
 
 enum class WindowState { Normal, Minimized, Maximized };
 
