@@ -1,7 +1,6 @@
 #include "app/form1.h"
 
 #include "commands/menu_names.h"
-#include "help/help_menu.h"
 #include "settings/size_colors.h"
 
 namespace vantiro {
@@ -24,29 +23,61 @@ Form1::Form1(WindowSystem& ws, FileSystem& fs) : ws_(ws), fs_(fs), settingsFiles
                                  kDesignClientHeight, DesignMenuBar()},
                                 std::move(events));
   Previews::Events previewEvents;
-  previewEvents.made = [this] { ApplyTopMost(); };
+  previewEvents.made = [this] { topMost_->ApplyTopMost(); };
   previewEvents.html.press = [this](int row, int button) {
     browser_->Titles_MouseDown(row, button);
   };
   previewEvents.html.dblClick = [this] { commands_->mnuFileOpen_Click(); };
   previews_ = std::make_unique<Previews>(ws_, fs_, *window_, options_, std::move(previewEvents));
+  topMost_ = std::make_unique<TopMost>(*window_, *previews_, options_);
+  help_ = std::make_unique<HelpMenu>(
+      ws_, fs_, *window_, settingsFiles_.ProgramDir(), [this](bool coverable) {
+        coverable ? topMost_->ApplyTopMost() : topMost_->ClearAllTopMost();
+      });
   chain_ = std::make_unique<FolderChain>(
       fs_,
       [&main = *window_](const std::vector<std::string>& texts) { return main.TextWidths(texts); });
   loader_ = std::make_unique<FolderLoader>(ws_, fs_, *chain_);
   commands_ = std::make_unique<Commands>(ws_, fs_, *window_, *chain_, *loader_, settingsFiles_,
-                                         [this] { Config_Save(); });
-  Browser::Host& host = *this;
-  browser_ = std::make_unique<Browser>(ws_, *window_, *chain_, *loader_, *commands_, host,
-                                       *previews_, settingsFiles_, options_, look_);
-  help_ = std::make_unique<HelpMenu>(
-      ws_, fs_, *window_, settingsFiles_.ProgramDir(),
-      [this](bool coverable) { coverable ? ApplyTopMost() : ClearAllTopMost(); });
+                                         [this] { settings_->Config_Save(); });
+  settings_ =
+      std::make_unique<SavedSettings>(ws_, *window_, options_, look_, settingsFiles_, *topMost_,
+                                      *help_, [this]() -> Browser& { return *browser_; });
+  browser_ = std::make_unique<Browser>(ws_, *window_, *chain_, *loader_, *commands_, *settings_,
+                                       *topMost_, *previews_, settingsFiles_, options_, look_);
 }
 
 Form1::~Form1() = default;
 
-Form4* Form1::form4() { return form4_ && !form4_->unloaded() ? form4_.get() : nullptr; }
+// The menu bar as designed: each subsystem's menus and entries, which call
+// its handlers. FOLDER and FILE are hidden at start and also serve as pop-up
+// menus.
+std::vector<MenuItem> Form1::DesignMenuBar() {
+  const HandlerOf<Browser> browser = [this]() -> Browser& { return *browser_; };
+  const HandlerOf<FavoriteList> favorites = [this]() -> FavoriteList& {
+    return browser_->favorites();
+  };
+  const HandlerOf<Commands> commands = [this]() -> Commands& { return *commands_; };
+  const HandlerOf<SavedSettings> settings = [this]() -> SavedSettings& { return *settings_; };
+  const HandlerOf<Form1> form1 = [this]() -> Form1& { return *this; };
+  MenuItem file =
+      Menu("mnuFile1", "File",
+           {SavedSettings::OptionsMenu(
+                settings, TopMost::MenuEntry([this]() -> TopMost& { return *topMost_; })),
+            SavedSettings::SizeColorsEntry(settings), Separator("mnuNone"),
+            FavoriteList::FavoritesMenu(favorites), Separator("mnuNone7"),
+            Browser::FiltersEntry(browser), Separator("mnuNone11"), Browser::RefreshEntry(browser),
+            Item("mnuReset", "Reset all", "Ctrl+R", Calls(form1, &Form1::mnuReset_Click)),
+            Separator("mnuNone4"),
+            Item("mnuExit", "Exit", "Ctrl+F4", Calls(form1, &Form1::mnuExit_Click))});
+  std::vector<MenuItem> bar = {file, HelpMenu::Menu([this]() -> HelpMenu& { return *help_; })};
+  for (MenuItem& item :
+       BoxLayout::MenuEntries([this]() -> BoxLayout& { return browser_->layout(); }))
+    bar.push_back(std::move(item));
+  bar.push_back(Commands::FolderMenu(commands, FavoriteList::AddEntry(favorites)));
+  bar.push_back(Commands::FileMenu(commands));
+  return bar;
+}
 
 void Form1::Start() {
   Form_Load();
@@ -61,7 +92,7 @@ void Form1::Form_Load() {
   browser_->LoadDir0();
   window_->SetLeft(450);
   window_->SetTop(600);
-  Config_Load();
+  settings_->Config_Load();
   browser_->lists().Dir(0).SetWidth(look_.activeBoxWidth);
   browser_->layout().ResizeWindow();
   if (window_->Left() + window_->Width() < 0) window_->SetLeft(0);
@@ -80,7 +111,7 @@ bool Form1::Form_QueryUnload() {
 void Form1::WhenOperationsEnd(std::function<void()> then) {
   if (commands_->Busy()) {
     window_->Hide();
-    if (form4()) form4_->window().Hide();
+    if (Form4* dialog = settings_->form4()) dialog->window().Hide();
     previews_->HidePictureViewer();
     previews_->HidePlayer(true);
     previews_->HideHtmlList();
@@ -89,8 +120,21 @@ void Form1::WhenOperationsEnd(std::function<void()> then) {
 }
 
 void Form1::Form_Unload() {
-  Config_Save();
+  settings_->Config_Save();
   ws_.Quit();
+}
+
+// Empties and deletes the configuration, then starts a fresh copy of the
+// program, which begins as on its first run, and ends this one unsaved.
+void Form1::mnuReset_Click() {
+  settingsFiles_.Forget(kConfigFile);
+  const std::string& folder = settingsFiles_.ProgramDir();
+  if (fs_.SaveFile(folder + "config", "") && fs_.RemoveFile(folder + kConfigFile) &&
+      fs_.StartProgram('"' + folder + "Vantiro.exe\"")) {
+    WhenOperationsEnd([this] { ws_.Quit(); });
+    return;
+  }
+  ws_.MsgBox("Sorry: Unable to reset Vantiro!.", msgbox::kOkOnly | msgbox::kInformation, "Error");
 }
 
 }  // namespace vantiro

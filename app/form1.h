@@ -1,26 +1,28 @@
-// The main window: the folder boxes and the file list (the Browser), the
-// menu bar, the layout and its animation, and the options and settings the
-// program keeps. It makes the objects that hold the handlers of each
-// subsystem and hands every event to its handler.
+// The main window. Form1 makes the objects that hold the handlers of each
+// subsystem and wires them together: the folder chain and its loader, the
+// FILE and FOLDER commands, the browser with its folder boxes, file list
+// and layout, the previews, the settings the program keeps and the help.
+// It starts and ends the program, keeps the options and the top-most.
 #pragma once
 
-#include <cstdint>
 #include <functional>
 #include <memory>
-#include <string_view>
 #include <vector>
 
+#include "app/saved_settings.h"
+#include "app/top_most.h"
 #include "browser/browser.h"
+#include "chain/folder_chain.h"
+#include "chain/folder_loader.h"
 #include "commands/commands.h"
+#include "help/help_menu.h"
+#include "preview/previews.h"
 #include "settings/options.h"
 #include "settings/settings_files.h"
 
 namespace vantiro {
 
-class Form4;
-class HelpMenu;
-
-class Form1 final : private Browser::Host {
+class Form1 final {
  public:
   Form1(WindowSystem& ws, FileSystem& fs);
   ~Form1();
@@ -32,35 +34,16 @@ class Form1 final : private Browser::Host {
   Window& window() { return *window_; }
   Browser& browser() { return *browser_; }
   Previews& previews() { return *previews_; }
-  // The size and colours dialog while it is open; nullptr otherwise.
-  Form4* form4();
+  SavedSettings& settings() { return *settings_; }
 
  private:
+  std::vector<MenuItem> DesignMenuBar();
   void Form_Load();
   bool Form_QueryUnload();
   // Runs then once no file operation is left; the windows hide meanwhile.
   void WhenOperationsEnd(std::function<void()> then);
   void Form_Unload();
   void mnuExit_Click() { window_->Close(); }
-  std::vector<MenuItem> DesignMenuBar();
-
-  // "Stay always on top", shared by the main window and the previews.
-  void mnuTopMost_Click();
-  void ApplyTopMost() override;
-  void SetAllTopMost() override;
-  void ClearAllTopMost();
-
-  // The options and the settings files.
-  void Config_Save() override;
-  void Config_Load() override;
-  void ShowFirstRunWelcome();
-  void ShowOptions();
-  void mnuRememberPath_Click();
-  void mnuAnimation_Click();
-  void mnuAutoPlay_Click();
-  void mnuFileDetails_Click();
-  void mnuSizeColors_Click();
-  void ApplyAppearance(const Appearance& chosen, bool animation);
   void mnuReset_Click();
 
   WindowSystem& ws_;
@@ -70,12 +53,13 @@ class Form1 final : private Browser::Host {
   SettingsFiles settingsFiles_;
   std::unique_ptr<Window> window_;
   std::unique_ptr<Previews> previews_;
+  std::unique_ptr<TopMost> topMost_;
+  std::unique_ptr<HelpMenu> help_;
   std::unique_ptr<FolderChain> chain_;
   std::unique_ptr<FolderLoader> loader_;
   std::unique_ptr<Commands> commands_;
+  std::unique_ptr<SavedSettings> settings_;
   std::unique_ptr<Browser> browser_;
-  std::unique_ptr<HelpMenu> help_;
-  std::unique_ptr<Form4> form4_;
 };
 
 }  // namespace vantiro

@@ -1,38 +1,32 @@
-// "Stay always on top" is shared by the program's windows; dialogs clear it
-// while they are up so that nothing covers them.
-#include "app/form1.h"
+#include "app/top_most.h"
+
 #include "commands/menu_names.h"
 
 namespace vantiro {
-namespace {
+
+MenuItem TopMost::MenuEntry(HandlerOf<TopMost> of) {
+  return Item(menu::mnuTopMost, "Stay always on top", {}, Calls(of, &TopMost::mnuTopMost_Click));
+}
+
+void TopMost::mnuTopMost_Click() {
+  options_.topMost = !options_.topMost;
+  main_.SetMenuChecked(menu::mnuTopMost, options_.topMost);
+  ApplyTopMost();
+}
+
+void TopMost::ApplyTopMost() { SetTopMost(options_.topMost); }
+
+void TopMost::SetAllTopMost() { SetTopMost(true); }
+
+void TopMost::ClearAllTopMost() { SetTopMost(false); }
 
 // The main window, then the preview windows. Those are made first if need
 // be: a new one applies the option itself, which must not undo a change
 // under way.
-void SetTopMost(Window& main, Previews& previews, bool topMost) {
-  const auto windows = previews.Windows();
-  main.SetTopMost(topMost);
+void TopMost::SetTopMost(bool topMost) {
+  const auto windows = previews_.Windows();
+  main_.SetTopMost(topMost);
   for (Window* window : windows) window->SetTopMost(topMost);
 }
-
-}  // namespace
-
-void Form1::mnuTopMost_Click() {
-  options_.topMost = !options_.topMost;
-  window_->SetMenuChecked(menu::mnuTopMost, options_.topMost);
-  ApplyTopMost();
-}
-
-void Form1::ApplyTopMost() {
-  if (options_.topMost) {
-    SetAllTopMost();
-  } else {
-    ClearAllTopMost();
-  }
-}
-
-void Form1::SetAllTopMost() { SetTopMost(*window_, *previews_, true); }
-
-void Form1::ClearAllTopMost() { SetTopMost(*window_, *previews_, false); }
 
 }  // namespace vantiro

@@ -16,17 +16,19 @@ Twips FrameHeight(const Window& window) { return window.Height() - window.Client
 }  // namespace
 
 BoxLayout::BoxLayout(WindowSystem& ws, Window& main, const FolderChain& chain, ChainLists& lists,
-                     Previews& previews, const Appearance& look, Events events)
+                     Previews& previews, const Appearance& look, OnTop& onTop,
+                     std::function<bool()> restoring)
     : ws_(ws),
       main_(main),
       chain_(chain),
       lists_(lists),
       previews_(previews),
       look_(look),
-      events_(std::move(events)),
+      onTop_(onTop),
+      restoring_(std::move(restoring)),
       Timer1(ws.CreateTimer(kTimer1Interval, [this] { Timer1_Timer(); })) {}
 
-std::vector<MenuItem> BoxLayout::MenuItems(HandlerOf<BoxLayout> of) {
+std::vector<MenuItem> BoxLayout::MenuEntries(HandlerOf<BoxLayout> of) {
   return {
       Item(menu::mnuReduce, "Min", {}, Calls(of, &BoxLayout::mnuReduce_Click)),
       Visible(Item(menu::mnuRestore, "Max", {}, Calls(of, &BoxLayout::mnuRestore_Click)), false)};
@@ -39,7 +41,7 @@ void BoxLayout::ResizeWindow() {
   // While a saved chain opens again (at the start, or after F5) the window
   // only widens: narrowed and widened again at each box, it would spend a
   // new layout on each, and the chain mostly comes back as wide as it was.
-  if (!events_.restoring() || width > main_.Width()) main_.SetWidth(ClampTwips(width));
+  if (!restoring_() || width > main_.Width()) main_.SetWidth(ClampTwips(width));
   main_.SetHeight(FrameHeight(main_) + lists_.Dir(0).Height());
   KeepActiveBoxOnScreen();
 }
@@ -117,7 +119,7 @@ void BoxLayout::mnuReduce_Click() {
   main_.SetMenuVisible(menu::mnuRestore, true);
   main_.SetMenuVisible(menu::mnuReduce, false);
   previews_.DockPlayer();
-  events_.foldedUp();
+  onTop_.SetAllTopMost();
 }
 
 void BoxLayout::mnuRestore_Click() {
@@ -127,7 +129,7 @@ void BoxLayout::mnuRestore_Click() {
   main_.SetMenuVisible(menu::mnuReduce, true);
   ResizeWindow();
   previews_.DockPlayer();
-  events_.unfolded();
+  onTop_.ApplyTopMost();
 }
 
 }  // namespace vantiro

@@ -19,16 +19,23 @@ namespace vantiro {
 
 class BoxLayout {
  public:
-  struct Events {
-    std::function<bool()> restoring;  // a saved chain opens again: the window only widens
-    std::function<void()> foldedUp;   // by "Min": the windows stay above the others
-    std::function<void()> unfolded;   // by "Max": the top-most option holds again
+  // "Stay always on top": folded up by "Min", the windows stay above the
+  // others; unfolded, the option holds again.
+  class OnTop {
+   public:
+    virtual void SetAllTopMost() = 0;
+    virtual void ApplyTopMost() = 0;
+
+   protected:
+    ~OnTop() = default;
   };
+  // restoring: a saved chain opens again, and the window only widens.
   BoxLayout(WindowSystem& ws, Window& main, const FolderChain& chain, ChainLists& lists,
-            Previews& previews, const Appearance& look, Events events);
+            Previews& previews, const Appearance& look, OnTop& onTop,
+            std::function<bool()> restoring);
 
   // The menu entries "Min" and "Max".
-  static std::vector<MenuItem> MenuItems(HandlerOf<BoxLayout> of);
+  static std::vector<MenuItem> MenuEntries(HandlerOf<BoxLayout> of);
   // The window as wide as the boxes in use and the file list.
   void ResizeWindow();
   // The user sized the window: the lists follow its height, the file list
@@ -55,7 +62,8 @@ class BoxLayout {
   ChainLists& lists_;
   Previews& previews_;
   const Appearance& look_;
-  Events events_;
+  OnTop& onTop_;
+  std::function<bool()> restoring_;
   bool Reduced = false;
   std::int32_t NormalHeight = 0;  // the height "Max" gives back
   bool timer1Enabled_ = false;    // the program's switch; the timer sleeps while nothing moves

@@ -7,8 +7,8 @@
 namespace vantiro {
 
 Browser::Browser(WindowSystem& ws, Window& main, FolderChain& chain, FolderLoader& loader,
-                 Commands& commands, Host& host, Previews& previews, SettingsFiles& files,
-                 const Options& options, const Appearance& appearance)
+                 Commands& commands, Host& host, BoxLayout::OnTop& onTop, Previews& previews,
+                 SettingsFiles& files, const Options& options, const Appearance& appearance)
     : ws_(ws),
       main_(main),
       chain_(chain),
@@ -19,9 +19,8 @@ Browser::Browser(WindowSystem& ws, Window& main, FolderChain& chain, FolderLoade
       options_(options),
       look_(appearance),
       lists_(ws, main, chain_, previews, options, appearance, ListEvents()),
-      layout_(ws, main, chain_, lists_, previews, appearance,
-              {[this] { return restoring_.has_value(); }, [this] { host_.SetAllTopMost(); },
-               [this] { host_.ApplyTopMost(); }}),
+      layout_(ws, main, chain_, lists_, previews, appearance, onTop,
+              [this] { return restoring_.has_value(); }),
       keys_(chain_, lists_,
             {[this](int list, int row) { ChooseRow(list, row); },
              [this](int row, int keys) { ClickFile(row, keys); }, [this] { SelectAllFiles(); },
@@ -34,6 +33,14 @@ Browser::Browser(WindowSystem& ws, Window& main, FolderChain& chain, FolderLoade
 }
 
 Browser::~Browser() { loader_.Listen(nullptr); }
+
+MenuItem Browser::FiltersEntry(HandlerOf<Browser> of) {
+  return Item("mnuFilters", "Files filtering...", "Ctrl+F", Calls(of, &Browser::mnuFilters_Click));
+}
+
+MenuItem Browser::RefreshEntry(HandlerOf<Browser> of) {
+  return Item("mnuRefresh", "Refresh", "F5", Calls(of, &Browser::mnuRefresh_Click));
+}
 
 // What the user does in each list, handed to its handler.
 ChainLists::Events Browser::ListEvents() {

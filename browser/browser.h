@@ -2,8 +2,8 @@
 // chain of folders and turn the user's clicks, presses and drops into steps
 // on it, or into the commands of the FILE and FOLDER menus; the loader reads
 // the folders the chain shows and tells the browser what it found; the
-// window takes the layout of the boxes. What reaches beyond the lists (the
-// configuration, the top-most option) the main window does, as the Host.
+// window takes the layout of the boxes. The configuration, which a refresh
+// saves and loads again, is the Host's.
 #pragma once
 
 #include <memory>
@@ -34,10 +34,6 @@ class Browser final : private FolderLoader::Listener {
    public:
     virtual void Config_Save() = 0;
     virtual void Config_Load() = 0;
-    // "Stay always on top" for all the program's windows, or as the option
-    // says.
-    virtual void SetAllTopMost() = 0;
-    virtual void ApplyTopMost() = 0;
 
    protected:
     ~Host() = default;
@@ -45,9 +41,13 @@ class Browser final : private FolderLoader::Listener {
 
   // The browser hears what the loader finds while it lives.
   Browser(WindowSystem& ws, Window& main, FolderChain& chain, FolderLoader& loader,
-          Commands& commands, Host& host, Previews& previews, SettingsFiles& files,
-          const Options& options, const Appearance& appearance);
+          Commands& commands, Host& host, BoxLayout::OnTop& onTop, Previews& previews,
+          SettingsFiles& files, const Options& options, const Appearance& appearance);
   ~Browser();
+
+  // File's "Files filtering..." and "Refresh".
+  static MenuItem FiltersEntry(HandlerOf<Browser> of);
+  static MenuItem RefreshEntry(HandlerOf<Browser> of);
 
   const FolderChain& chain() const { return chain_; }
   ChainLists& lists() { return lists_; }

@@ -1,10 +1,24 @@
 #include "browser/favorite_list.h"
 
 #include "commands/commands.h"
+#include "commands/menu_names.h"
 #include "settings/favorites.h"
 #include "settings/program.h"
 
 namespace vantiro {
+
+MenuItem FavoriteList::FavoritesMenu(HandlerOf<FavoriteList> of) {
+  return Menu(
+      "mnuFavorites", "Favorites",
+      {Enabled(Item(menu::mnuRemoveFavorites, "Remove selected", {},
+                    Calls(of, &FavoriteList::mnuRemoveFavorites_Click)),
+               false),
+       Item("mnuResetFavorites", "Reset", {}, Calls(of, &FavoriteList::mnuResetFavorites_Click))});
+}
+
+MenuItem FavoriteList::AddEntry(HandlerOf<FavoriteList> of) {
+  return Item("mnuAdd", "Add to Favorites", "Ctrl+A", Calls(of, &FavoriteList::mnuAdd_Click));
+}
 
 void FavoriteList::Favorites_Load() {
   FavoritesRead read = ReadFavorites(settingsFiles_);

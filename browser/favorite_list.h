@@ -15,6 +15,10 @@ class FavoriteList {
   FavoriteList(WindowSystem& ws, FolderChain& chain, ChainLists& lists, SettingsFiles& files)
       : ws_(ws), chain_(chain), lists_(lists), settingsFiles_(files) {}
 
+  // File > Favorites, and FOLDER's "Add to Favorites".
+  static MenuItem FavoritesMenu(HandlerOf<FavoriteList> of);
+  static MenuItem AddEntry(HandlerOf<FavoriteList> of);
+
   void Favorites_Load();
   void Favorites_Save();
   void SetFavorites(std::vector<std::string> favorites);

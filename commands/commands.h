@@ -37,6 +37,11 @@ class Commands {
   Commands(WindowSystem& ws, FileSystem& fs, Window& main, const FolderChain& chain,
            FolderLoader& loader, const SettingsFiles& files, std::function<void()> configSave);
 
+  // The FILE menu, and the FOLDER menu with the favourites' entry in its
+  // place; both hidden until a file or a folder is chosen.
+  static MenuItem FileMenu(HandlerOf<Commands> of);
+  static MenuItem FolderMenu(HandlerOf<Commands> of, MenuItem addToFavorites);
+
   // FILE: without a selected file each does nothing; each asks once, however
   // many files are selected.
   void mnuFileOpen_Click();

@@ -56,45 +56,6 @@ std::optional<ShellRule> CheckTypedNames(const std::vector<std::string>& names) 
 
 }  // namespace
 
-Commands::Commands(WindowSystem& ws, FileSystem& fs, Window& main, const FolderChain& chain,
-                   FolderLoader& loader, const SettingsFiles& files,
-                   std::function<void()> configSave)
-    : ws_(ws),
-      fs_(fs),
-      main_(main),
-      chain_(chain),
-      loader_(loader),
-      settingsFiles_(files),
-      configSave_(std::move(configSave)),
-      operations_(ws) {}
-
-std::string PathsNamed(const std::vector<std::string>& paths) {
-  const std::string first = "'" + paths.front() + "'";
-  return paths.size() == 1 ? first : std::to_string(paths.size()) + " files, the first " + first;
-}
-
-std::vector<std::string> Commands::ShellTakesOf(const std::vector<std::string>& paths,
-                                                std::string_view action) {
-  std::vector<std::string> taken;
-  for (const std::string& path : paths) {
-    if (ShellTakes(path, CheckShellPath(path), action)) taken.push_back(path);
-  }
-  return taken;
-}
-
-std::optional<std::string> Commands::OnlyFile() const {
-  if (chain_.files().selection.Count() != 1) return std::nullopt;
-  return chain_.SelectedFilePath();
-}
-
-bool Commands::ShellTakes(const std::string& path, const std::optional<ShellRefusal>& refusal,
-                          std::string_view action) {
-  if (!refusal) return true;
-  ws_.MsgBox("'" + path + "' cannot be " + std::string(action) + ": " + Reason(*refusal) + ".",
-             msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
-  return false;
-}
-
 // The shell opens each file itself: no command interpreter reads its name,
 // so "&", "^" or "%" in it run nothing else. Batch files are named in one
 // question first.
@@ -194,15 +155,6 @@ ShellFileOperation Commands::RecycleRequest(const std::vector<std::string>& path
   FileOp.flags = kFofAllowUndo | (askNothing ? kFofNoConfirmation | kFofWantNukeWarning : 0);
   FileOp.declineQuestions = askNothing;
   return FileOp;
-}
-
-void Commands::TellLeft(const std::vector<std::string>& left, std::string_view undone,
-                        std::string_view where) {
-  if (left.empty()) return;
-  const std::string comma = left.size() > 1 && !where.empty() ? "," : "";
-  ws_.MsgBox("Unable to " + std::string(undone) + " " + PathsNamed(left) + comma +
-                 std::string(where) + ".",
-             msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
 }
 
 // One sheet for several files where the shell has one, else the first's.

@@ -10,14 +10,6 @@ constexpr Twips kNewWindowOffset = 500;
 
 }  // namespace
 
-int IsFolderOk(WindowSystem& ws, const FolderChain& chain) {
-  if (chain.CurrentFolder().empty()) {
-    ws.MsgBox("Please select a valid folder...", msgbox::kOkOnly | msgbox::kInformation, kAppTitle);
-    return msgbox::kNo;
-  }
-  return msgbox::kYes;
-}
-
 void Commands::mnuExplore_Click() {
   if (IsFolderOk() != msgbox::kYes ||
       !ShellTakes(CurrentFolder(), CheckShellPath(CurrentFolder()), "opened in Explorer")) {

@@ -4,6 +4,13 @@
 
 namespace vantiro {
 
+MenuItem HelpMenu::Menu(HandlerOf<HelpMenu> of) {
+  return vantiro::Menu("mnuHelp", "Help",
+                       {Item("mnuHowTo", "How to...", "F1", Calls(of, &HelpMenu::mnuHowTo_Click)),
+                        Separator("mnuNone2"),
+                        Item("mnuAbout", "About...", {}, Calls(of, &HelpMenu::mnuAbout_Click))});
+}
+
 // A missing help file is the help viewer's to report.
 void HelpMenu::mnuHowTo_Click() { main_.ShowHelp(HelpFile(), kHelpContents); }
 

@@ -18,6 +18,8 @@ class HelpMenu {
            std::function<void(bool)> coverable)
       : ws_(ws), fs_(fs), main_(main), programDir_(programDir), coverable_(std::move(coverable)) {}
 
+  static MenuItem Menu(HandlerOf<HelpMenu> of);
+
   void mnuHowTo_Click();
   void mnuAbout_Click();
   std::string HelpFile() const { return programDir_ + "HowTo.hlp"; }

@@ -47,7 +47,7 @@ TEST_F(Layout, FormerActiveBoxReturnsToBoxesWidthStepByStepWhileTheTimerWakes) {
   main().ChooseMenu("mnuRememberPath");  // off: each new width starts from box 0 alone
   for (const auto& row : rows) {
     main().ChooseMenu("mnuSizeColors");  // OK applies the widths and refreshes
-    Form4& dialog = *form->form4();
+    Form4& dialog = *form->settings().form4();
     dialog.HScroll1().SetValue(row.boxesWidth / 15);
     dialog.HScroll2().SetValue(row.activeBoxWidth / 15);
     dialog.Check1().SetChecked(true);

@@ -12,7 +12,7 @@ class SizeColors : public MainWindowTest {
  protected:
   Form4& Open() {
     main().ChooseMenu("mnuSizeColors");
-    return *form->form4();
+    return *form->settings().form4();
   }
   static std::vector<int> Shown(Form4& dialog) {
     return {dialog.HScroll1().Value(), dialog.HScroll2().Value(),
@@ -47,7 +47,7 @@ TEST_F(SizeColors, OpensCentredWithTheValuesInPixelsAndAppliesThemOnOk) {
   EXPECT_EQ(std::vector<Color>(
                 {static_cast<Color>(box(0).Width()), box(0).backColor(), files().backColor()}),
             (std::vector<Color>{1950, 0x80000014, 0x8000000F}));
-  EXPECT_TRUE(window.closed() && !form->form4());
+  EXPECT_TRUE(window.closed() && !form->settings().form4());
   EXPECT_EQ(main().topMostCalls().back(), true) << "on top again";
   Open().Command2_Click();
   EXPECT_EQ(main().topMostCalls().back(), true) << "and after Cancel";
