@@ -25,7 +25,7 @@ Form1::Form1(WindowSystem& ws, FileSystem& fs) : ws_(ws), fs_(fs), settingsFiles
   Previews::Events previewEvents;
   previewEvents.made = [this] { topMost_->ApplyTopMost(); };
   previewEvents.html.press = [this](int row, int button) {
-    browser_->Titles_MouseDown(row, button);
+    browser_->files().Titles_MouseDown(row, button);
   };
   previewEvents.html.dblClick = [this] { commands_->mnuFileOpen_Click(); };
   previews_ = std::make_unique<Previews>(ws_, fs_, *window_, options_, std::move(previewEvents));
@@ -66,7 +66,8 @@ std::vector<MenuItem> Form1::DesignMenuBar() {
                 settings, TopMost::MenuEntry([this]() -> TopMost& { return *topMost_; })),
             SavedSettings::SizeColorsEntry(settings), Separator("mnuNone"),
             FavoriteList::FavoritesMenu(favorites), Separator("mnuNone7"),
-            Browser::FiltersEntry(browser), Separator("mnuNone11"), Browser::RefreshEntry(browser),
+            FileClicks::FiltersEntry([this]() -> FileClicks& { return browser_->files(); }),
+            Separator("mnuNone11"), Browser::RefreshEntry(browser),
             Item("mnuReset", "Reset all", "Ctrl+R", Calls(form1, &Form1::mnuReset_Click)),
             Separator("mnuNone4"),
             Item("mnuExit", "Exit", "Ctrl+F4", Calls(form1, &Form1::mnuExit_Click))});

@@ -63,8 +63,8 @@ void SavedSettings::Config_Save() {
   config.left = main_.Left();
   config.top = main_.Top();
   config.options = options_;
-  if (browser_().Restoring()) {
-    config.chain = *browser_().Restoring();  // what is not open again yet is kept
+  if (browser_().restore().Restoring()) {
+    config.chain = *browser_().restore().Restoring();  // what is not open again yet is kept
   } else {
     config.chain.lastBox = chain.LastBox();
     config.chain.currentFolder = chain.CurrentFolder();
@@ -115,7 +115,7 @@ void SavedSettings::Config_Load() {
     ShowFirstRunWelcome();
     return;
   }
-  browser_().Restore(std::move(config.chain));
+  browser_().restore().Restore(std::move(config.chain));
 }
 
 void SavedSettings::ShowFirstRunWelcome() {
@@ -179,7 +179,7 @@ void SavedSettings::ApplyAppearance(const Appearance& chosen, bool animation) {
   options_.animation = animation;
   main_.SetMenuChecked(menu::mnuAnimation, animation);
   look_ = chosen;
-  browser_().ClickFile(-1, 0);
+  browser_().files().ClickFile(-1, 0);
   browser_().Refresh_All();
 }
 

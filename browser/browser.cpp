@@ -1,10 +1,25 @@
+// The folder boxes and the file list: the boxes' clicks and presses open
+// folders into the chain, and what the loader finds of the folders shown
+// (a folder opened, read again, gone, not ready) is drawn; the file list's
+// own handling is FileClicks'.
 #include "browser/browser.h"
 
+#include <algorithm>
 #include <utility>
 
+#include "chain/names.h"
 #include "commands/menu_names.h"
 
 namespace vantiro {
+namespace {
+
+// "Vantiro! - " and the row of what box index's selection opens.
+std::string Caption(const FolderChain& chain, int index) {
+  const std::string entry = chain.EntryOf(index);
+  return std::string(kCaption) + " - " + (index == 0 ? entry : FolderRow(entry));
+}
+
+}  // namespace
 
 Browser::Browser(WindowSystem& ws, Window& main, FolderChain& chain, FolderLoader& loader,
                  Commands& commands, Host& host, BoxLayout::OnTop& onTop, Previews& previews,
@@ -17,14 +32,21 @@ Browser::Browser(WindowSystem& ws, Window& main, FolderChain& chain, FolderLoade
       host_(host),
       previews_(previews),
       options_(options),
-      look_(appearance),
       lists_(ws, main, chain_, previews, options, appearance, ListEvents()),
       layout_(ws, main, chain_, lists_, previews, appearance, onTop,
-              [this] { return restoring_.has_value(); }),
+              [this] { return restore_.Restoring() != nullptr; }),
+      files_(ws, main, chain_, lists_, previews, commands, appearance,
+             {[this] { Refresh_All(); }, [this] { restore_.End(); }}),
+      restore_(chain_,
+               {[this](int box, int entry, const std::string& text) {
+                  return Reselect(box, entry, text);
+                },
+                [this] { return !opening_.path.empty(); },
+                [this](int row) { files_.ClickFile(row, 0); }, [this] { layout_.ResizeWindow(); }}),
       keys_(chain_, lists_,
             {[this](int list, int row) { ChooseRow(list, row); },
-             [this](int row, int keys) { ClickFile(row, keys); }, [this] { SelectAllFiles(); },
-             [this] { Files_DblClick(); }}),
+             [this](int row, int keys) { files_.ClickFile(row, keys); },
+             [this] { files_.SelectAllFiles(); }, [this] { files_.Files_DblClick(); }}),
       drags_(ws, main, chain_, lists_,
              [this](const std::vector<std::string>& sources, const std::string& destFolder,
                     int effect) { commands_.DropFiles(sources, destFolder, effect); }),
@@ -33,10 +55,6 @@ Browser::Browser(WindowSystem& ws, Window& main, FolderChain& chain, FolderLoade
 }
 
 Browser::~Browser() { loader_.Listen(nullptr); }
-
-MenuItem Browser::FiltersEntry(HandlerOf<Browser> of) {
-  return Item("mnuFilters", "Files filtering...", "Ctrl+F", Calls(of, &Browser::mnuFilters_Click));
-}
 
 MenuItem Browser::RefreshEntry(HandlerOf<Browser> of) {
   return Item("mnuRefresh", "Refresh", "F5", Calls(of, &Browser::mnuRefresh_Click));
@@ -74,8 +92,8 @@ ChainLists::Events Browser::ListEvents() {
     return box;
   };
   ListBox::Events& files = events.files;
-  files.dblClick = [this] { Files_DblClick(); };
-  files.mouseDown = [this](const MouseEvent& event) { Files_MouseDown(event); };
+  files.dblClick = [this] { files_.Files_DblClick(); };
+  files.mouseDown = [this](const MouseEvent& event) { files_.Files_MouseDown(event); };
   files.mouseMove = [this](const MouseEvent& event) { drags_.Files_MouseMove(event); };
   files.shellDragOver = [this](bool offersFiles, int effects, int keys) {
     return drags_.Files_OLEDragOver(offersFiles, effects, keys);
@@ -131,12 +149,217 @@ void Browser::Refresh_All() {
 void Browser::ChooseRow(int list, int row) {
   if (row < 0) return;
   if (list == ChainLists::kFileList) {
-    ClickFile(row, 0);
+    files_.ClickFile(row, 0);
   } else if (row != chain_.box(list).selected) {
     chain_.Select(list, row);
     lists_.Dir(list).Select(row);
     Dir_Click(list);
   }
+}
+
+// A configuration written before the chain kept names holds the rows' text.
+bool Browser::Reselect(int index, int entry, const std::string& text) {
+  if (index > chain_.LastBox()) return false;
+  const std::vector<std::string>& entries = chain_.box(index).entries;
+  if (entry < -1 || entry >= std::ssize(entries)) return false;
+  const std::string name = entry < 0 ? "" : entries[static_cast<std::size_t>(entry)];
+  if (name != text && (index == 0 || FolderRow(name) != text)) return false;
+  if (entry == chain_.box(index).selected) return true;
+  chain_.Select(index, entry);
+  lists_.Dir(index).Select(entry);
+  Open(index);
+  return true;
+}
+
+// A click ends the restore of a saved chain.
+void Browser::Dir_Click(int index) {
+  restore_.End();
+  Open(index);
+}
+
+// The chain ends at the box clicked while the folder is read.
+void Browser::Open(int index) {
+  retrying_.reset();
+  if (main_.Left() + main_.Width() < 0) main_.SetLeft(0);
+  const std::string entry = chain_.EntryOf(index);
+  const int selected = chain_.box(index).selected;
+  if (index == 0) main_.SetMenuEnabled(menu::mnuRemoveFavorites, selected > chain_.DriveCount());
+  if (entry.empty()) {
+    ResetCurrentDir();
+    return;
+  }
+  layout_.SetTimer1Enabled(options_.animation);
+  previews_.HidePictureViewer();
+  previews_.HidePlayer(false);
+  previews_.HideHtmlList();
+  opening_ = {index, selected, chain_.PathOf(index), Caption(chain_, index)};
+  // The boxes beyond stand empty until the folder is read: the window takes
+  // its new width once.
+  const int lastBefore = chain_.LastBox();
+  chain_.BeginOpen(index);
+  for (int i = index + 1; i <= lastBefore; ++i) lists_.Dir(i).SetItems({});
+  lists_.DrawFiles();
+  main_.SetCaption(opening_.caption + " (listing...)");
+  loader_.Read(opening_.path);
+  FollowShown();
+}
+
+void Browser::Opened(const ChainChange& change) {
+  if (!change.length) lists_.ShowChainEnd();
+  lists_.Draw(change);
+  if (!change.length) lists_.SetHorizontalExtent(chain_.LastBox());
+  opening_ = {};
+  ShowChainState();
+  files_.ShowHtmlList();
+  FollowShown();
+  restore_.Next();
+}
+
+// While a click's folder is read, the caption says so. After a return to
+// box 0 the current folder is kept, but no box shows it opened.
+void Browser::ShowChainState() {
+  const bool open =
+      !chain_.CurrentFolder().empty() && chain_.box(chain_.OpenerOfCurrent()).selected >= 0;
+  main_.SetMenuVisible(menu::mnuDirFunctions, open);
+  main_.SetMenuVisible(menu::mnuFileFunctions, chain_.SelectedFilePath().has_value());
+  if (opening_.path.empty())
+    main_.SetCaption(open ? Caption(chain_, chain_.OpenerOfCurrent()) : kCaption);
+  layout_.ResizeWindow();
+}
+
+// A folder that cannot be read is asked about; on Cancel a favourite that
+// failed leaves box 0 and the view starts again from box 0.
+void Browser::Listed(FolderListing listing) {
+  const bool opened = !opening_.path.empty() && listing.path == opening_.path;
+  const std::string path = listing.path;
+  const ChainChange change = chain_.Apply(std::move(listing));
+  if (!opened) {
+    lists_.Draw(change);
+    ShowChainState();
+    if (change.lost >= 0) {
+      Lost(change);
+    } else {
+      loader_.WatchReplaced(path);
+      Retried(path);
+    }
+    return;
+  }
+  if (change.lost < 0) {
+    Opened(change);
+    return;
+  }
+  const Opening failed = std::exchange(opening_, {});
+  restore_.End();
+  if (AskRetry(failed.path)) {
+    Open(failed.box);
+    return;
+  }
+  if (failed.box == 0 && chain_.RemoveFavorite(failed.entry)) lists_.DrawBox(0);
+  ResetCurrentDir();
+}
+
+bool Browser::AskRetry(const std::string& path) {
+  return ws_.MsgBox("Unable to open '" + path + "'\r" +
+                        "The selected drive or folder is not ready. Do you want to retry ?",
+                    msgbox::kRetryCancel | msgbox::kExclamation, kAppTitle) == msgbox::kRetry;
+}
+
+// An open folder that went away: the chain closes back to the folder that
+// held it. After Retry that folder is read again, from then on: the one
+// that went opens again if it came back meanwhile.
+void Browser::Lost(const ChainChange& change) {
+  const std::string name = change.lostPath.substr(chain_.box(change.lost).tag.size());
+  CloseTo(change.lost);
+  if (!AskRetry(change.lostPath) || change.lost == 0) return;
+  retrying_ = Retry{change.lost, name.substr(0, name.size() - 1)};
+  loader_.Read(chain_.CurrentFolder());
+}
+
+void Browser::Retried(const std::string& path) {
+  if (!retrying_ || retrying_->box > chain_.LastBox() || chain_.box(retrying_->box).tag != path)
+    return;
+  const Retry retry = *std::exchange(retrying_, std::nullopt);
+  const int entry = IndexOf(chain_.box(retry.box).entries, retry.name);
+  if (entry >= 0) Reselect(retry.box, entry, retry.name);
+}
+
+void Browser::CloseTo(int index) {
+  if (index == 0) {
+    ResetCurrentDir();
+    return;
+  }
+  chain_.CloseTo(index);
+  lists_.ShowChainEnd();
+  lists_.DrawFiles();
+  ShowChainState();
+  loader_.Read(chain_.CurrentFolder());
+  FollowShown();
+}
+
+void Browser::CloseCurrentFolder() {
+  if (!chain_.CurrentFolder().empty()) CloseTo(chain_.OpenerOfCurrent());
+}
+
+// A press selects the folder under the pointer for either button, a press
+// below the last entry steps back one level, and a right press pops up
+// FOLDER.
+void Browser::Dir_MouseDown(int index, const MouseEvent& event) {
+  pressOpened_ = -1;
+  if (index > chain_.LastBox()) return;
+  const int row = lists_.RowAt(lists_.Dir(index), event.y);
+  if (row > std::ssize(chain_.box(index).entries) - 1) {
+    if (index > 0) {
+      Dir_Click(index - 1);  // the folder of the box to the left, opened again
+    } else {
+      ResetCurrentDir();
+    }
+  } else if (row != chain_.box(index).selected) {
+    chain_.Select(index, row);
+    lists_.Dir(index).Select(row);
+    Dir_Click(index);
+    pressOpened_ = index;
+  }
+  if (event.button == kRightButton && (index != 0 || chain_.box(0).selected >= 0))
+    main_.PopupMenu(menu::mnuDirFunctions);
+}
+
+void Browser::Unwatched(const std::string& path) {
+  if (std::exchange(unwatchedSaid_, true)) return;
+  ws_.MsgBox("Changes that other programs make in '" + path +
+                 "' will show only after a Refresh: Windows cannot watch it.",
+             msgbox::kOkOnly | msgbox::kInformation, kAppTitle);
+}
+
+void Browser::Removed(const std::string& path) {
+  if (chain_.CurrentFolder() == path) CloseCurrentFolder();
+}
+
+// Titles of the file list's HTML files, read after its names.
+void Browser::Titled(const std::string& path, std::vector<std::string> titles) {
+  files_.ShowTitles(path, std::move(titles));
+}
+
+// Rows read so far are added to what the boxes show, and the caption
+// counts them.
+void Browser::Batch(const std::string& path, const ReadNames& read) {
+  if (path != opening_.path) return;  // a folder read again shows once whole
+  const int last = chain_.LastBox();
+  const bool hadFiles = !chain_.files().entries.empty();
+  const ChainChange change = chain_.AddRead(path, read);
+  if (change.length) {
+    lists_.ShowChainEnd();
+    lists_.DrawBox(chain_.LastBox());
+  } else if (!change.boxes.empty()) {
+    lists_.Dir(last).ShowMoreRows(chain_.box(last).entries.size());
+  }
+  if (change.files) lists_.Files().ShowMoreRows(chain_.files().entries.size());
+  if (change.length || (change.files && !hadFiles))
+    layout_.ResizeWindow();  // the list came into sight
+  // The box above lists the folder's neighbours until its own sub-folders come.
+  const FolderBox& end = chain_.box(chain_.LastBox());
+  const std::size_t count =
+      (end.tag == path ? end.entries.size() : 0) + chain_.files().entries.size();
+  main_.SetCaption(opening_.caption + " (" + std::to_string(count) + " listed...)");
 }
 
 }  // namespace vantiro

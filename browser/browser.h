@@ -13,7 +13,9 @@
 
 #include "browser/box_layout.h"
 #include "browser/chain_lists.h"
+#include "browser/chain_restore.h"
 #include "browser/favorite_list.h"
+#include "browser/file_clicks.h"
 #include "browser/list_drags.h"
 #include "browser/list_keys.h"
 #include "chain/folder_chain.h"
@@ -45,16 +47,16 @@ class Browser final : private FolderLoader::Listener {
           SettingsFiles& files, const Options& options, const Appearance& appearance);
   ~Browser();
 
-  // File's "Files filtering..." and "Refresh".
-  static MenuItem FiltersEntry(HandlerOf<Browser> of);
+  // File's "Refresh".
   static MenuItem RefreshEntry(HandlerOf<Browser> of);
 
   const FolderChain& chain() const { return chain_; }
   ChainLists& lists() { return lists_; }
   BoxLayout& layout() { return layout_; }
   FavoriteList& favorites() { return favorites_; }
+  FileClicks& files() { return files_; }
+  ChainRestore& restore() { return restore_; }
 
-  // The folder boxes.
   void LoadDir0();
   void ResetCurrentDir();
   void Refresh_All();
@@ -66,28 +68,9 @@ class Browser final : private FolderLoader::Listener {
   void Dir_MouseDown(int index, const MouseEvent& event);
   // True while a folder the chain shows, or its titles, is being read.
   bool Listing() const { return loader_.Busy(); }
-  // Opens a saved chain again, box by box as each folder is read, as clicks
-  // would; it stops silently where the disk no longer matches, and a click
-  // meanwhile ends it. Until it ends, Restoring is the chain it opens: what
-  // a save keeps; and the window does not narrow.
-  void Restore(SavedChain chain);
-  const SavedChain* Restoring() const { return restoring_ ? &restoring_->chain : nullptr; }
   // Selects an entry again as the user would, which opens it when it was
   // not selected; false when the box has no such entry.
   bool Reselect(int index, int entry, const std::string& text);
-
-  // The file list.
-  void mnuFilters_Click();
-  void Files_Click();
-  void Files_DblClick() { commands_.mnuFileOpen_Click(); }
-  void Files_MouseDown(const MouseEvent& event);
-  // A press on a line of the HTML files window: its HTML file is selected.
-  void Titles_MouseDown(int row, int button);
-  // A click on a file with kShiftKey and kCtrlKey held (row -1: none); the
-  // file clicked is previewed when it was not the one last clicked.
-  void ClickFile(int row, int keys);
-  void SelectAllFiles();
-  void ShowHtmlList();
 
  private:
   // The folder being opened by a click, for the question when it fails.
@@ -98,10 +81,6 @@ class Browser final : private FolderLoader::Listener {
 
   ChainLists::Events ListEvents();
   void Open(int index);
-  bool ReselectFile(int entry, const std::string& text);
-  // The next step of the restore, once the folder it opened last is read.
-  void RestoreNext();
-  void EndRestore();
   // What the loader finds.
   void Batch(const std::string& path, const ReadNames& read) override;
   void Listed(FolderListing listing) override;
@@ -120,13 +99,10 @@ class Browser final : private FolderLoader::Listener {
   // The caption, the menus and the window's width as the chain now stands:
   // every change of the chain ends here, whichever way it came.
   void ShowChainState();
-  // "Vantiro! - " and the row of what box index's selection opens.
-  std::string Caption(int index) const;
   // Reads again and watches exactly the folders the chain shows.
   void FollowShown() { loader_.FollowShown(opening_.path); }
   // A row chosen from the keyboard is selected as a click selects it.
   void ChooseRow(int list, int row);
-  void TakeFocusBack();
 
   WindowSystem& ws_;
   Window& main_;
@@ -136,19 +112,15 @@ class Browser final : private FolderLoader::Listener {
   Host& host_;
   Previews& previews_;
   const Options& options_;
-  const Appearance& look_;
   ChainLists lists_;
   BoxLayout layout_;
+  FileClicks files_;
+  ChainRestore restore_;
   ListKeys keys_;
   ListDrags drags_;
   FavoriteList favorites_;
   Opening opening_;
   int pressOpened_ = -1;  // the box whose entry the last press opened
-  struct ChainRestore {
-    SavedChain chain;
-    std::size_t next = 0;  // the box to select again next
-  };
-  std::optional<ChainRestore> restoring_;
   struct Retry {
     int box = -1;
     std::string name;

@@ -1,23 +1,40 @@
 // The file list beside the active box: its filter, a click that selects a
 // file and shows the FILE menu, a right click that pops up FILE or FOLDER,
 // and the titles of its HTML files beside the window.
-#include "browser/browser.h"
+#include "browser/file_clicks.h"
+
 #include "chain/names.h"
 #include "commands/menu_names.h"
 
 namespace vantiro {
 
-void Browser::mnuFilters_Click() {
+FileClicks::FileClicks(WindowSystem& ws, Window& main, FolderChain& chain, ChainLists& lists,
+                       Previews& previews, Commands& commands, const Appearance& look,
+                       Events events)
+    : ws_(ws),
+      main_(main),
+      chain_(chain),
+      lists_(lists),
+      previews_(previews),
+      commands_(commands),
+      look_(look),
+      events_(std::move(events)) {}
+
+MenuItem FileClicks::FiltersEntry(HandlerOf<FileClicks> of) {
+  return Item("mnuFilters", "Files filtering...", "Ctrl+F",
+              Calls(of, &FileClicks::mnuFilters_Click));
+}
+
+void FileClicks::mnuFilters_Click() {
   const std::string answer = ws_.InputBox("Please enter one or more filters (i.e. *.bmp)",
                                           "File Filters", chain_.Filter());
   if (answer.empty()) return;
   chain_.SetFilter(answer);
-  Refresh_All();
+  events_.filtered();
 }
 
-// A file chosen ends the restore of a saved chain.
-void Browser::Files_Click() {
-  EndRestore();
+void FileClicks::Files_Click() {
+  events_.chosen();
   const std::optional<std::string> path = chain_.SelectedFilePath();
   if (!path) return;
   const std::string& name =
@@ -26,37 +43,39 @@ void Browser::Files_Click() {
   if (previews_.Preview(name, *path)) TakeFocusBack();
 }
 
-void Browser::TakeFocusBack() {
+void FileClicks::TakeFocusBack() {
   main_.Show();
   main_.SetFocus();
   lists_.Files().SetFocus();
 }
 
-// FILE shows once a file is selected; its commands for one file only while
-// one is.
-void Browser::ClickFile(int row, int keys) {
+void FileClicks::ClickFile(int row, int keys) {
   if (row < -1 || row >= std::ssize(chain_.files().entries)) row = -1;
   const int focus = chain_.files().selection.Focus();
   chain_.ClickFile(row, keys);
+  ShowSelection();
+  if (chain_.files().selection.Focus() != focus) Files_Click();
+}
+
+void FileClicks::SelectAllFiles() {
+  chain_.SelectAllFiles();
+  ShowSelection();
+}
+
+// FILE shows once a file is selected; its commands for one file only while
+// one is.
+void FileClicks::ShowSelection() {
   lists_.ShowFileSelection();
   const std::size_t count = chain_.files().selection.Count();
   if (count > 0) main_.SetMenuVisible(menu::mnuFileFunctions, true);
   main_.SetMenuEnabled(menu::mnuFileOpenWith, count == 1);
   main_.SetMenuEnabled(menu::mnuFileRename, count == 1);
-  if (chain_.files().selection.Focus() != focus) Files_Click();
-}
-
-// Shown and told to the menus as a click's selection is: a Ctrl+Shift click
-// on the file last clicked adds nothing to all, and keeps the focus.
-void Browser::SelectAllFiles() {
-  chain_.SelectAllFiles();
-  ClickFile(chain_.files().selection.Focus(), kCtrlKey | kShiftKey);
 }
 
 // A press on a selected file keeps the others selected, to drag them all
 // out; let go where it was, it selects that file alone. A right press
 // keeps them too, for the menu.
-void Browser::Files_MouseDown(const MouseEvent& event) {
+void FileClicks::Files_MouseDown(const MouseEvent& event) {
   const int row = lists_.RowAt(lists_.Files(), event.y);
   const FileSelection& selection = chain_.files().selection;
   const bool keeps = event.shift == 0 && selection.Has(row);
@@ -81,7 +100,7 @@ void Browser::Files_MouseDown(const MouseEvent& event) {
 // A title stands for the HTML file on the same line of the file list: a
 // press selects both, below the last title neither; a right press pops up
 // FILE when a file is selected, else FOLDER.
-void Browser::Titles_MouseDown(int row, int button) {
+void FileClicks::Titles_MouseDown(int row, int button) {
   if (row <= std::ssize(chain_.files().entries) - 1) ClickFile(row, 0);
   if (button == kRightButton) {
     main_.PopupMenu(main_.MenuVisible(menu::mnuFileFunctions) ? menu::mnuFileFunctions
@@ -91,7 +110,13 @@ void Browser::Titles_MouseDown(int row, int button) {
 
 // The HTML window stands flush right of the main window, top-aligned, no
 // higher than the main window's lists.
-void Browser::ShowHtmlList() {
+void FileClicks::ShowTitles(const std::string& path, std::vector<std::string> titles) {
+  if (!chain_.SetTitles(path, std::move(titles))) return;
+  previews_.SetHtmlTitles(chain_.files().titles);
+  ShowHtmlList();
+}
+
+void FileClicks::ShowHtmlList() {
   if (chain_.files().titles.empty()) {
     previews_.HideHtmlList();
     return;

@@ -161,7 +161,7 @@ bool TimeRefresh(win32::Win32WindowSystem& ws, Form1& form, int box) {
   AnswerWatch answers(reinterpret_cast<HWND>(form.window().SystemHandle()));
   const auto start = std::chrono::steady_clock::now();
   browser.mnuRefresh_Click();
-  ws.RunWhile([&] { return browser.Listing() || browser.Restoring(); });
+  ws.RunWhile([&] { return browser.Listing() || browser.restore().Restoring(); });
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   Report("F5 with 100000 files open, listed again", 100'000, "files", seconds, "a click",
@@ -183,11 +183,11 @@ bool TimeSelectAll(win32::Win32WindowSystem& ws, Browser& browser, double fill) 
     const auto took = std::chrono::steady_clock::now() - start;
     worst = std::max(worst, std::chrono::duration<double>(took).count());
   };
-  timed([&] { browser.SelectAllFiles(); });
+  timed([&] { browser.files().SelectAllFiles(); });
   Report("Ctrl+A on 100000 files, shown", 100'000, "files", worst, "enumerate and fill", fill);
   const std::size_t all = browser.chain().files().selection.Count();
   for (int i = 0; i < 30; ++i)
-    timed([&] { browser.ClickFile(browser.chain().files().selection.Focus() + 1, kShiftKey); });
+    timed([&] { browser.files().ClickFile(browser.chain().files().selection.Focus() + 1, kShiftKey); });
   std::printf(
       "Ctrl+A, then Shift+Down 30 times, on 100000 files: the window's worst answer %.0f ms\n",
       worst * 1e3);
