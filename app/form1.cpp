@@ -11,7 +11,8 @@ constexpr Twips kDesignClientHeight = 4365;
 
 }  // namespace
 
-Form1::Form1(WindowSystem& ws, FileSystem& fs) : ws_(ws), fs_(fs), settingsFiles_(fs) {
+Form1::Form1(WindowSystem& ws, Executor& executor, FileSystem& fs)
+    : ws_(ws), executor_(executor), fs_(fs), settingsFiles_(fs) {
   Window::Events events;
   // The window system may report a size while the window is being created.
   events.resize = [this] {
@@ -28,7 +29,8 @@ Form1::Form1(WindowSystem& ws, FileSystem& fs) : ws_(ws), fs_(fs), settingsFiles
     browser_->files().Titles_MouseDown(row, button);
   };
   previewEvents.html.dblClick = [this] { commands_->mnuFileOpen_Click(); };
-  previews_ = std::make_unique<Previews>(ws_, fs_, *window_, options_, std::move(previewEvents));
+  previews_ =
+      std::make_unique<Previews>(ws_, executor_, fs_, *window_, options_, std::move(previewEvents));
   topMost_ = std::make_unique<TopMost>(*window_, *previews_, options_);
   help_ = std::make_unique<HelpMenu>(
       ws_, fs_, *window_, settingsFiles_.ProgramDir(), [this](bool coverable) {
@@ -37,9 +39,9 @@ Form1::Form1(WindowSystem& ws, FileSystem& fs) : ws_(ws), fs_(fs), settingsFiles
   chain_ = std::make_unique<FolderChain>(
       fs_,
       [&main = *window_](const std::vector<std::string>& texts) { return main.TextWidths(texts); });
-  loader_ = std::make_unique<FolderLoader>(ws_, fs_, *chain_);
-  commands_ = std::make_unique<Commands>(ws_, fs_, *window_, *chain_, *loader_, settingsFiles_,
-                                         [this] { settings_->Config_Save(); });
+  loader_ = std::make_unique<FolderLoader>(executor_, fs_, *chain_);
+  commands_ = std::make_unique<Commands>(ws_, executor_, fs_, *window_, *chain_, *loader_,
+                                         settingsFiles_, [this] { settings_->Config_Save(); });
   settings_ =
       std::make_unique<SavedSettings>(ws_, *window_, options_, look_, settingsFiles_, *topMost_,
                                       *help_, [this]() -> Browser& { return *browser_; });

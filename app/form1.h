@@ -24,7 +24,7 @@ namespace vantiro {
 
 class Form1 final {
  public:
-  Form1(WindowSystem& ws, FileSystem& fs);
+  Form1(WindowSystem& ws, Executor& executor, FileSystem& fs);
   ~Form1();
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
@@ -47,6 +47,7 @@ class Form1 final {
   void mnuReset_Click();
 
   WindowSystem& ws_;
+  Executor& executor_;
   FileSystem& fs_;
   Options options_;
   Appearance look_;

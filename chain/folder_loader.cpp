@@ -98,10 +98,8 @@ void FolderLoader::FollowShown(const std::string& opening) {
 }
 
 void FolderLoader::Watch(const std::string& path) {
-  std::unique_ptr<FolderWatch> watch =
-      fs_.Watch(path, [this, &executor = executor_, ended = lifetime_.ended(), path] {
-        executor.Post(Lifetime::Guard(ended, [this, path] { ReadAgain(path); }));
-      });
+  // The watch goes with the loader: its news never outlives it.
+  std::unique_ptr<FolderWatch> watch = fs_.Watch(path, [this, path] { ReadAgain(path); });
   if (watch) {
     watches_.emplace(path, std::move(watch));
   } else {

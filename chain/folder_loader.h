@@ -84,7 +84,7 @@ class FolderLoader {
   std::map<std::string, std::chrono::steady_clock::time_point> readAgainFrom_;
   std::set<std::string> pausing_;  // to be read again once the pause is over
   std::map<std::string, std::unique_ptr<FolderWatch>> watches_;
-  Lifetime lifetime_;  // what a watch posts comes to nothing once the loader went
+  Lifetime lifetime_;  // a reading after a pause comes to nothing once the loader went
 };
 
 }  // namespace vantiro

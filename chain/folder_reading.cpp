@@ -1,26 +1,17 @@
 #include "chain/folder_reading.h"
 
-#include <chrono>
-
 namespace vantiro {
+namespace {
 
-FolderReading::FolderReading(Executor& executor, const FileSystem& fs, const std::string& path,
-                             const std::string& filter, MeasureTexts measure, Handlers handlers)
-    : path_(path) {
-  executor.Run([&executor, &fs,
-                job = Job{path, filter, std::move(measure),
-                          std::make_shared<const Handlers>(std::move(handlers)),
-                          lifetime_.ended()}] { Read(executor, fs, job); });
-}
+using Clock = std::chrono::steady_clock;
+using Handlers = FolderReading::Handlers;
 
-// Each batch is handed over whole: the window's thread takes it as it
-// comes, and a cancelled reading's batches are dropped there.
-void FolderReading::Read(Executor& executor, const FileSystem& fs, const Job& job) {
-  using Clock = std::chrono::steady_clock;
-  const auto deliver = [&](auto step) {
-    executor.Post(Lifetime::Guard(
-        job.cancelled, [to = job.handlers, step = std::move(step)]() mutable { step(*to); }));
-  };
+// Reads the folder's names, handing them over in batches as they come, then
+// arranges them whole. Each batch is handed over whole: the window's thread
+// takes it as it comes, and a cancelled reading's batches are dropped there.
+FolderListing List(Executor& executor, const FileSystem& fs, const std::string& path,
+                   const std::string& filter, const MeasureTexts& measure,
+                   const Lifetime::Flag& cancelled, const std::shared_ptr<const Handlers>& to) {
   ReadNames read;
   std::size_t count = 0, foldersSent = 0, filesSent = 0;
   const auto since = [](const std::vector<std::string>& names, std::size_t& sent) {
@@ -28,43 +19,53 @@ void FolderReading::Read(Executor& executor, const FileSystem& fs, const Job& jo
     sent = names.size();
     return batch;
   };
-  auto due = Clock::now() + std::chrono::milliseconds(kBatchMs);
-  const bool readable = fs.ReadEntries(job.path, [&](FolderEntry&& entry) {
+  auto due = Clock::now() + std::chrono::milliseconds(FolderReading::kBatchMs);
+  const bool readable = fs.ReadEntries(path, [&](FolderEntry&& entry) {
     read.Add(std::move(entry));
     if (++count % 64 == 0 && Clock::now() >= due) {
       ReadNames batch{since(read.folders, foldersSent), since(read.files, filesSent)};
-      deliver([batch = std::move(batch)](const Handlers& to) { to.batch(batch); });
-      due = Clock::now() + std::chrono::milliseconds(kBatchMs);
+      executor.Post(
+          Lifetime::Guard(cancelled, [to, batch = std::move(batch)] { to->batch(batch); }));
+      due = Clock::now() + std::chrono::milliseconds(FolderReading::kBatchMs);
     }
-    return !*job.cancelled;
+    return !*cancelled;
   });
-  if (*job.cancelled) return;
-  FolderListing listing = readable ? Arrange(job.path, std::move(read), job.filter, job.measure)
-                                   : FolderListing{job.path, false, {}, {}, 0};
-  std::vector<std::string> pages(
-      listing.files.entries.begin(),
-      listing.files.entries.begin() + std::ptrdiff_t(PageCount(listing.files.entries)));
-  deliver([&executor, &fs, job, listing = std::move(listing),
-           pages = std::move(pages)](const Handlers& to) mutable {
-    to.done(std::move(listing));
-    if (pages.empty() || *job.cancelled) return;
-    executor.Run([&executor, &fs, job, pages = std::move(pages)] {
-      ReadPageTitles(executor, fs, job, pages);
-    });
-  });
+  if (*cancelled) return {};
+  return readable ? Arrange(path, std::move(read), filter, measure)
+                  : FolderListing{path, false, {}, {}, 0};
 }
 
+}  // namespace
+
 // The titles are read once the window has shown the names: a reading of
-// many pages would otherwise slow the window's own work on them.
-void FolderReading::ReadPageTitles(Executor& executor, const FileSystem& fs, const Job& job,
-                                   const std::vector<std::string>& pages) {
-  std::optional<std::vector<std::string>> titles =
-      ReadTitles(fs, job.path, pages, [&] { return bool(*job.cancelled); });
-  if (!titles) return;
-  executor.Post(
-      Lifetime::Guard(job.cancelled, [to = job.handlers, titles = std::move(*titles)]() mutable {
-        to->titles(std::move(titles));
-      }));
+// many pages would otherwise slow the window's own work on them. Once the
+// listing is handed over, the reading may be gone: what comes after holds
+// copies.
+FolderReading::FolderReading(Executor& executor, const FileSystem& fs, const std::string& path,
+                             const std::string& filter, MeasureTexts measure, Handlers handlers)
+    : path_(path) {
+  const Lifetime::Flag cancelled = lifetime_.ended();
+  const auto to = std::make_shared<const Handlers>(std::move(handlers));
+  executor.RunThenPost(
+      cancelled,
+      [&executor, &fs, path, filter, measure = std::move(measure), cancelled, to] {
+        return List(executor, fs, path, filter, measure, cancelled, to);
+      },
+      [&executor, &fs, path, cancelled, to](FolderListing listing) {
+        std::vector<std::string> pages(
+            listing.files.entries.begin(),
+            listing.files.entries.begin() + std::ptrdiff_t(PageCount(listing.files.entries)));
+        to->done(std::move(listing));
+        if (pages.empty() || *cancelled) return;
+        executor.RunThenPost(
+            cancelled,
+            [&fs, path, pages = std::move(pages), cancelled] {
+              return ReadTitles(fs, path, pages, [&] { return bool(*cancelled); });
+            },
+            [to](std::optional<std::vector<std::string>> titles) {
+              if (titles) to->titles(std::move(*titles));
+            });
+      });
 }
 
 }  // namespace vantiro

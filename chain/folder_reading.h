@@ -2,8 +2,8 @@
 // waits for a big folder or a drive that does not answer. What the reading
 // finds comes back on the window's thread: the names in batches as they are
 // read, then the whole listing, arranged, then the titles of its HTML files.
-// After Cancel, or once the reading is destroyed, nothing more arrives, and
-// nothing waits for it to end.
+// Once the reading is destroyed nothing more arrives, and nothing waits for
+// it to end.
 #pragma once
 
 #include <chrono>
@@ -37,19 +37,8 @@ class FolderReading {
   const std::string& path() const { return path_; }
   // When the reading began.
   std::chrono::steady_clock::time_point started() const { return started_; }
-  void Cancel() { lifetime_.End(); }
 
  private:
-  struct Job {
-    std::string path, filter;
-    MeasureTexts measure;
-    std::shared_ptr<const Handlers> handlers;  // kept by the work posted too
-    Lifetime::Flag cancelled;
-  };
-  static void Read(Executor& executor, const FileSystem& fs, const Job& job);
-  static void ReadPageTitles(Executor& executor, const FileSystem& fs, const Job& job,
-                             const std::vector<std::string>& pages);
-
   std::string path_;
   std::chrono::steady_clock::time_point started_ = std::chrono::steady_clock::now();
   Lifetime lifetime_;

@@ -6,8 +6,8 @@
 
 namespace vantiro {
 
-Commands::Commands(WindowSystem& ws, FileSystem& fs, Window& main, const FolderChain& chain,
-                   FolderLoader& loader, const SettingsFiles& files,
+Commands::Commands(WindowSystem& ws, Executor& executor, FileSystem& fs, Window& main,
+                   const FolderChain& chain, FolderLoader& loader, const SettingsFiles& files,
                    std::function<void()> configSave)
     : ws_(ws),
       fs_(fs),
@@ -16,7 +16,7 @@ Commands::Commands(WindowSystem& ws, FileSystem& fs, Window& main, const FolderC
       loader_(loader),
       settingsFiles_(files),
       configSave_(std::move(configSave)),
-      operations_(ws) {}
+      operations_(executor) {}
 
 std::string PathsNamed(const std::vector<std::string>& paths) {
   const std::string first = "'" + paths.front() + "'";

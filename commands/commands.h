@@ -34,8 +34,9 @@ class Commands {
  public:
   // A folder a command changed is read again through the loader, when the
   // chain shows it.
-  Commands(WindowSystem& ws, FileSystem& fs, Window& main, const FolderChain& chain,
-           FolderLoader& loader, const SettingsFiles& files, std::function<void()> configSave);
+  Commands(WindowSystem& ws, Executor& executor, FileSystem& fs, Window& main,
+           const FolderChain& chain, FolderLoader& loader, const SettingsFiles& files,
+           std::function<void()> configSave);
 
   // The FILE menu, and the FOLDER menu with the favourites' entry in its
   // place; both hidden until a file or a folder is chosen.

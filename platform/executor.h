@@ -52,17 +52,21 @@ class Executor {
   // The same, once so many milliseconds have passed. Safe on any thread.
   virtual void PostAfter(int milliseconds, std::function<void()> work) = 0;
 
-  // One step across both threads: job runs away from the window's thread,
-  // and done then takes what it returned on the window's thread, unless the
-  // owner's lifetime ended meanwhile. The job holds values, never a window;
-  // the executor outlives it.
+  // The one way to work away from the window's thread: job runs there, and
+  // done then takes what it returned on the window's thread, unless the
+  // owner's lifetime ended meanwhile (a job may ask the flag as it goes). The
+  // job holds values, never a window; the executor outlives it.
   template <typename Job, typename Done>
-  void RunThenPost(const Lifetime& owner, Job job, Done done) {
-    Run([this, ended = owner.ended(), job = std::move(job), done = std::move(done)]() mutable {
+  void RunThenPost(Lifetime::Flag ended, Job job, Done done) {
+    Run([this, ended = std::move(ended), job = std::move(job), done = std::move(done)]() mutable {
       Post(Lifetime::Guard(std::move(ended), [result = job(), done = std::move(done)]() mutable {
         done(std::move(result));
       }));
     });
+  }
+  template <typename Job, typename Done>
+  void RunThenPost(const Lifetime& owner, Job job, Done done) {
+    RunThenPost(owner.ended(), std::move(job), std::move(done));
   }
 };
 

@@ -110,8 +110,9 @@ class FileSystem {
   }
 
   // Watches a folder (path ends in "\") for entries made, renamed or
-  // removed in it: changed runs on a thread of the watch's own soon after.
-  // nullptr when the folder cannot be watched.
+  // removed in it: changed runs soon after on the window's thread, from its
+  // loop, never while the watch is being destroyed. nullptr when the folder
+  // cannot be watched.
   virtual std::unique_ptr<FolderWatch> Watch(const std::string& path,
                                              std::function<void()> changed) const = 0;
 

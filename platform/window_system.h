@@ -54,9 +54,9 @@ class Timer {
   virtual void SetEnabled(bool enabled) = 0;
 };
 
-// Its Executor runs the jobs that read folders, and hands back to the
-// window's thread what they find.
-class WindowSystem : public Executor {
+// Windows, timers, message and input boxes. Work away from the window's
+// thread goes through the Executor, handed to those who need it apart.
+class WindowSystem {
  public:
   // A new hidden top-level window.
   virtual std::unique_ptr<Window> CreateTopWindow(WindowDesign design, Window::Events events) = 0;

@@ -36,9 +36,14 @@ bool Loaded(const std::unique_ptr<Form>& form) {
 
 }  // namespace
 
-Previews::Previews(WindowSystem& ws, const FileSystem& fs, Window& main, const Options& options,
-                   Events events)
-    : ws_(ws), fs_(fs), main_(main), options_(options), events_(std::move(events)) {}
+Previews::Previews(WindowSystem& ws, Executor& executor, const FileSystem& fs, Window& main,
+                   const Options& options, Events events)
+    : ws_(ws),
+      executor_(executor),
+      fs_(fs),
+      main_(main),
+      options_(options),
+      events_(std::move(events)) {}
 
 template <typename Form, typename... Args>
 Form& Previews::MadeOnFirstUse(std::unique_ptr<Form>& form, Args&&... args) {
@@ -98,16 +103,16 @@ void Previews::PlaceBeside(Window& window) {
 // The main window keeps the keys: the user goes on choosing files.
 void Previews::ShowDetails(const std::string& fileName, const std::string& fullPath) {
   if (Loaded(form2_)) form2_->window().Hide();
-  const int asked = ++detailsAsked_;
-  ws_.Run([&ws = ws_, &fs = fs_, fileName, fullPath, asked, ended = lifetime_.ended(), this] {
-    ws.Post(Lifetime::Guard(ended, [this, asked, details = ReadDetails(fs, fullPath, fileName)] {
-      if (asked != detailsAsked_) return;
-      PlaceBeside(frmDetails().window());
-      frmDetails().Show(details);
-      main_.Show();
-      main_.SetFocus();
-    }));
-  });
+  detailsAsked_ = std::make_unique<Lifetime>();  // what the last ask is reading stays unshown
+  executor_.RunThenPost(
+      *detailsAsked_,
+      [&fs = fs_, fileName, fullPath] { return ReadDetails(fs, fullPath, fileName); },
+      [this](const FileDetails& details) {
+        PlaceBeside(frmDetails().window());
+        frmDetails().Show(details);
+        main_.Show();
+        main_.SetFocus();
+      });
 }
 
 void Previews::ShowMultimedia(const std::string& fileName, const std::string& fullPath) {
@@ -139,7 +144,7 @@ void Previews::DockPlayer() {
 void Previews::HidePictureViewer() {
   if (Loaded(form2_)) form2_->window().Hide();
   if (Loaded(frmDetails_)) frmDetails_->window().Hide();
-  ++detailsAsked_;  // and what is still being read stays unshown
+  detailsAsked_.reset();  // and what is still being read stays unshown
 }
 
 void Previews::HidePlayer(bool evenPlaying) {

@@ -27,8 +27,8 @@ class Previews {
     std::function<void()> made;  // a window was made: the top-most option applies to it
     FrmHtml::Events html;
   };
-  Previews(WindowSystem& ws, const FileSystem& fs, Window& main, const Options& options,
-           Events events);
+  Previews(WindowSystem& ws, Executor& executor, const FileSystem& fs, Window& main,
+           const Options& options, Events events);
 
   // Shows a file in the preview its extension calls for, and hides the
   // others; true when the main window should take the keys back, so that
@@ -66,6 +66,7 @@ class Previews {
   void PlaceBeside(Window& window);
 
   WindowSystem& ws_;
+  Executor& executor_;
   const FileSystem& fs_;
   Window& main_;
   const Options& options_;
@@ -74,8 +75,9 @@ class Previews {
   std::unique_ptr<Form3> form3_;
   std::unique_ptr<FrmHtml> frmHTML_;
   std::unique_ptr<FrmDetails> frmDetails_;
-  int detailsAsked_ = 0;  // the details wanted are those of the last ask
-  Lifetime lifetime_;     // ends first: no details reach a Previews gone
+  // The details wanted are those of the last ask; none once it went, nor
+  // once the Previews went.
+  std::unique_ptr<Lifetime> detailsAsked_;
 };
 
 }  // namespace vantiro

@@ -10,7 +10,7 @@
 
 int main() {
   vantiro::win32::Win32Platform platform;
-  vantiro::Form1 form(platform.windows(), platform.files());
+  vantiro::Form1 form(platform.windows(), platform.executor(), platform.files());
   form.Start();
   platform.Run();
 }

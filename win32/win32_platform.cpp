@@ -18,6 +18,8 @@ Win32Platform::~Win32Platform() = default;
 
 WindowSystem& Win32Platform::windows() { return adapters_->windows; }
 
+Executor& Win32Platform::executor() { return adapters_->windows; }
+
 FileSystem& Win32Platform::files() { return adapters_->files; }
 
 void Win32Platform::Run() {

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "platform/executor.h"
 #include "platform/file_system.h"
 #include "platform/window_system.h"
 
@@ -18,6 +19,9 @@ class Win32Platform {
   Win32Platform& operator=(const Win32Platform&) = delete;
 
   WindowSystem& windows();
+  // Jobs away from the window's thread, and their results handed back to it
+  // by the window system's loop.
+  Executor& executor();
   FileSystem& files();
   // Dispatches messages until the program quits, then ends the process at
   // once: what is still being read elsewhere is let go, never waited for.

@@ -29,7 +29,7 @@ class OleSession {
 };
 
 // Outlives every window it creates.
-class Win32WindowSystem final : public WindowSystem {
+class Win32WindowSystem final : public WindowSystem, public Executor {
  public:
   Win32WindowSystem();
 

@@ -128,7 +128,7 @@ bool MakeProgramFolder(const std::string& folder) {
 
 bool BrowseAtScale(win32::Win32WindowSystem& ws, const std::string& root) {
   win32::Win32FileSystem fs;
-  Form1 form(ws, fs);
+  Form1 form(ws, ws, fs);
   form.Start();
   Browser& browser = form.browser();
 

@@ -187,7 +187,9 @@ bool TimeSelectAll(win32::Win32WindowSystem& ws, Browser& browser, double fill) 
   Report("Ctrl+A on 100000 files, shown", 100'000, "files", worst, "enumerate and fill", fill);
   const std::size_t all = browser.chain().files().selection.Count();
   for (int i = 0; i < 30; ++i)
-    timed([&] { browser.files().ClickFile(browser.chain().files().selection.Focus() + 1, kShiftKey); });
+    timed([&] {
+      browser.files().ClickFile(browser.chain().files().selection.Focus() + 1, kShiftKey);
+    });
   std::printf(
       "Ctrl+A, then Shift+Down 30 times, on 100000 files: the window's worst answer %.0f ms\n",
       worst * 1e3);
@@ -198,7 +200,7 @@ bool TimeSelectAll(win32::Win32WindowSystem& ws, Browser& browser, double fill) 
 
 bool ListFilesOfFolder(win32::Win32WindowSystem& ws, const std::string& root) {
   win32::Win32FileSystem fs;
-  Form1 form(ws, fs);
+  Form1 form(ws, ws, fs);
   form.Start();
   form.window().Show();
   const int box = OpenFolder(ws, form.browser(), root);

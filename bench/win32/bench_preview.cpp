@@ -99,7 +99,7 @@ bool PreviewDetails(win32::Win32WindowSystem& ws, Previews& previews, const std:
 
 bool PreviewPictures(win32::Win32WindowSystem& ws, const std::string& root) {
   win32::Win32FileSystem fs;
-  Form1 form(ws, fs);
+  Form1 form(ws, ws, fs);
   form.Start();
   const std::string folder = root + "pictures\\";
   const std::vector<std::string> names = {"big.jpg", "big.bmp"};

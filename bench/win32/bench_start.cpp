@@ -303,7 +303,7 @@ int StartPhases() {
   win32::Win32WindowSystem ws;
   win32::Win32FileSystem fs;
   const double system = MsSinceCreated();
-  Form1 form(ws, fs);
+  Form1 form(ws, ws, fs);
   const double built = MsSinceCreated();
   form.Start();
   const double started = MsSinceCreated();

@@ -50,7 +50,7 @@ struct ShownMessage {
   std::string title;
 };
 
-class FakeWindowSystem final : public WindowSystem {
+class FakeWindowSystem final : public WindowSystem, public Executor {
  public:
   std::unique_ptr<Window> CreateTopWindow(WindowDesign design, Window::Events events) override;
   std::unique_ptr<Timer> CreateTimer(int /*intervalMs*/, std::function<void()> tick) override {
