@@ -36,9 +36,7 @@ Form1::Form1(WindowSystem& ws, Executor& executor, FileSystem& fs)
       ws_, fs_, *window_, settingsFiles_.ProgramDir(), [this](bool coverable) {
         coverable ? topMost_->ApplyTopMost() : topMost_->ClearAllTopMost();
       });
-  chain_ = std::make_unique<FolderChain>(
-      fs_,
-      [&main = *window_](const std::vector<std::string>& texts) { return main.TextWidths(texts); });
+  chain_ = std::make_unique<FolderChain>(fs_, window_->Measurer());
   loader_ = std::make_unique<FolderLoader>(executor_, fs_, *chain_);
   commands_ = std::make_unique<Commands>(ws_, executor_, fs_, *window_, *chain_, *loader_,
                                          settingsFiles_, [this] { settings_->Config_Save(); });

@@ -143,7 +143,8 @@ void ChainLists::ShowFileSelection() {
 }
 
 Twips ChainLists::HorizontalExtent(const std::vector<std::string>& texts) const {
-  const std::vector<Twips> widths = main_.TextWidths(texts);
+  if (!chain_.Measure()) return 0;
+  const std::vector<Twips> widths = chain_.Measure()->Widths(texts);
   return widths.empty() ? 0 : Extent(std::ranges::max(widths));
 }
 

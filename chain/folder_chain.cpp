@@ -88,7 +88,7 @@ Twips Widest(const MeasureTexts& measure, const std::vector<std::string>& names,
     rows.clear();
     for (std::size_t i = first; i < std::min(names.size(), first + kStep); ++i)
       rows.push_back(row(names[i]));
-    widest = std::max(widest, std::ranges::max(measure(rows)));
+    widest = std::max(widest, std::ranges::max(measure->Widths(rows)));
   }
   return widest;
 }

@@ -15,11 +15,13 @@
 #include "chain/file_selection.h"
 #include "platform/control.h"
 #include "platform/file_system.h"
+#include "platform/window.h"
 
 namespace vantiro {
 
 // How wide the window draws each of some texts; safe on any thread.
-using MeasureTexts = std::function<std::vector<Twips>(const std::vector<std::string>&)>;
+// What measures names away from the window's thread; none measures nothing.
+using MeasureTexts = std::shared_ptr<const TextMeasure>;
 
 // Entries are names as the disk gave them; a row shows each as FolderRow
 // (box 1 on) or FileRow makes it.

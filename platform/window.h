@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,15 @@
 namespace vantiro {
 
 enum class WindowState { Normal, Minimized, Maximized };
+
+// Text measured in a window's font, on any thread, for as long as it is
+// held: the window may go meanwhile.
+class TextMeasure {
+ public:
+  virtual ~TextMeasure() = default;
+  // The widths of many texts, measured in one go.
+  virtual std::vector<Twips> Widths(const std::vector<std::string>& texts) const = 0;
+};
 
 enum class WindowKind {
   SizableToolWindow,  // thin caption with a close box, sizable border
@@ -75,8 +85,8 @@ class Window : public ControlHost {
   // height is that of a line, whatever the text (also for "").
   virtual Twips TextWidth(const std::string& text) const = 0;
   virtual Twips TextHeight(const std::string& text) const = 0;
-  // The widths of many texts, measured in one go; safe on any thread.
-  virtual std::vector<Twips> TextWidths(const std::vector<std::string>& texts) const = 0;
+  // What measures text in the window's font away from the window.
+  virtual std::shared_ptr<const TextMeasure> Measurer() const = 0;
 
   // Menus, by name, anywhere in the bar. A hidden top-level menu leaves the
   // bar and comes back in its place when shown again.

@@ -64,7 +64,7 @@ class TopWindow final : public ControlMaker<Window> {
 
   Twips TextWidth(const std::string& text) const override;
   Twips TextHeight(const std::string& text) const override;
-  std::vector<Twips> TextWidths(const std::vector<std::string>& texts) const override;
+  std::shared_ptr<const TextMeasure> Measurer() const override;
 
   bool MenuChecked(std::string_view name) const override { return menu_.Checked(name); }
   void SetMenuChecked(std::string_view name, bool checked) override {
@@ -106,12 +106,9 @@ class TopWindow final : public ControlMaker<Window> {
 
   // Pixels a text of printable ASCII takes: the sum of its characters'
   // advances, asked of the font once, as GetTextExtentPoint32 adds them up.
-  std::optional<int> AsciiWidth(const std::string& text) const;
 
   Scale scale_;
   UniqueFont font_;
-  mutable std::once_flag advancesAsked_;
-  mutable std::array<int, 128> advances_{};
   Win32MenuBar menu_;
   Events events_;  // bound once the window exists
   UniqueWindow hwnd_;

@@ -5,6 +5,9 @@
 
 #include <commdlg.h>
 
+#include <array>
+#include <memory>
+
 #include "win32/system_library.h"
 #include "win32/wide_text.h"
 
@@ -17,6 +20,47 @@ SIZE Measure(HDC dc, const std::string& text) {
   GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &size);
   return size;
 }
+
+// A copy of the window's font of its own: the window may go while a job
+// measures. Names are mostly plain ASCII: adding up cached advances is many
+// times faster than asking GDI for each name, which counts for 100,000 of
+// them. Each call takes a device context of its own, so that jobs on two
+// threads measure at once.
+class FontMeasure final : public TextMeasure {
+ public:
+  FontMeasure(HFONT font, Scale scale) : scale_(scale) {
+    LOGFONTW description{};
+    GetObjectW(font, sizeof description, &description);
+    font_.reset(CreateFontIndirectW(&description));
+    const ScreenTextDC dc(font_.get());
+    GetCharWidth32W(dc.get(), ' ', '~', advances_.data() + ' ');
+  }
+
+  std::vector<Twips> Widths(const std::vector<std::string>& texts) const override {
+    const ScreenTextDC dc(font_.get());
+    std::vector<Twips> widths;
+    widths.reserve(texts.size());
+    for (const std::string& text : texts) {
+      const std::optional<int> ascii = AsciiWidth(text);
+      widths.push_back(scale_.XToTwips(ascii ? *ascii : Measure(dc.get(), text).cx));
+    }
+    return widths;
+  }
+
+ private:
+  std::optional<int> AsciiWidth(const std::string& text) const {
+    int width = 0;
+    for (const char c : text) {
+      if (c < ' ' || c > '~') return std::nullopt;
+      width += advances_[static_cast<std::size_t>(c)];
+    }
+    return width;
+  }
+
+  Scale scale_;
+  UniqueFont font_;
+  std::array<int, 128> advances_{};
+};
 
 }  // namespace
 
@@ -34,28 +78,8 @@ Twips TopWindow::TextHeight(const std::string& /*text*/) const {
   return scale_.YToTwips(metrics.tmHeight);
 }
 
-// Names are mostly plain ASCII: adding up cached advances is many times
-// faster than asking GDI for each name, which counts for 100,000 of them.
-std::vector<Twips> TopWindow::TextWidths(const std::vector<std::string>& texts) const {
-  const ScreenTextDC dc(font_.get());
-  std::call_once(advancesAsked_,
-                 [&] { GetCharWidth32W(dc.get(), ' ', '~', advances_.data() + ' '); });
-  std::vector<Twips> widths;
-  widths.reserve(texts.size());
-  for (const std::string& text : texts) {
-    const std::optional<int> ascii = AsciiWidth(text);
-    widths.push_back(scale_.XToTwips(ascii ? *ascii : Measure(dc.get(), text).cx));
-  }
-  return widths;
-}
-
-std::optional<int> TopWindow::AsciiWidth(const std::string& text) const {
-  int width = 0;
-  for (const char c : text) {
-    if (c < ' ' || c > '~') return std::nullopt;
-    width += advances_[static_cast<std::size_t>(c)];
-  }
-  return width;
+std::shared_ptr<const TextMeasure> TopWindow::Measurer() const {
+  return std::make_shared<FontMeasure>(font_.get(), scale_);
 }
 
 void TopWindow::DragByCaption() {

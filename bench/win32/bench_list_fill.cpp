@@ -29,7 +29,7 @@ bool Measure(const std::string& root, int count, Window& window, ListBox& box) {
   for (const FolderEntry& folder : folders) names.push_back(folder.name);
   const double fill = BestSeconds([&] {
     box.SetItems(names);
-    static_cast<void>(window.TextWidths(names));
+    static_cast<void>(window.Measurer()->Widths(names));
   });
   Report("fill and measure", static_cast<int>(folders.size()), "sub-folders", fill, "enumeration",
          enumerate);

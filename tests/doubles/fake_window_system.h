@@ -153,6 +153,12 @@ class FakeWindowSystem final : public WindowSystem, public Executor {
   std::deque<std::function<void()>> posted_;
 };
 
+// Every character is 90 twips wide, unless a text's width is set.
+inline Twips TextWidthIn(const std::map<std::string, Twips>& set, const std::string& text) {
+  const auto found = set.find(text);
+  return found != set.end() ? found->second : 90 * static_cast<Twips>(text.size());
+}
+
 class FakeWindow final : public FakeControlMaker<Window> {
  public:
   FakeWindow(FakeWindowSystem& ws, WindowDesign design, Events events)
@@ -195,14 +201,11 @@ class FakeWindow final : public FakeControlMaker<Window> {
     visible_ = false;
   }
   Twips TextWidth(const std::string& text) const override {
-    const auto set = ws_.textWidths.find(text);
-    return set != ws_.textWidths.end() ? set->second : 90 * static_cast<Twips>(text.size());
+    return TextWidthIn(ws_.textWidths, text);
   }
   Twips TextHeight(const std::string&) const override { return kRowHeight; }
-  std::vector<Twips> TextWidths(const std::vector<std::string>& texts) const override {
-    std::vector<Twips> widths;
-    for (const std::string& text : texts) widths.push_back(TextWidth(text));
-    return widths;
+  std::shared_ptr<const TextMeasure> Measurer() const override {
+    return std::make_shared<Measure>(ws_.textWidths);
   }
   bool MenuChecked(std::string_view name) const override { return Menu(name).checked; }
   void SetMenuChecked(std::string_view name, bool on) override { Menu(name).checked = on; }
@@ -258,6 +261,16 @@ class FakeWindow final : public FakeControlMaker<Window> {
   ControlWorld& world() override { return ws_.world; }
 
  private:
+  struct Measure final : TextMeasure {
+    explicit Measure(const std::map<std::string, Twips>& set) : set(set) {}
+    std::vector<Twips> Widths(const std::vector<std::string>& texts) const override {
+      std::vector<Twips> widths;
+      for (const std::string& text : texts) widths.push_back(TextWidthIn(set, text));
+      return widths;
+    }
+    const std::map<std::string, Twips>& set;
+  };
+
   // The menu item of that name and the menus above it, outermost first.
   std::vector<MenuItem*> Path(std::string_view name) {
     std::vector<MenuItem*> path;

@@ -49,12 +49,14 @@ class Loader : public ::testing::Test, FolderLoader::Listener {
 
   fake::FakeWindowSystem ws;
   fake::TempDrives drives;
-  FolderChain chain{drives, [](const std::vector<std::string>& texts) {
-                      std::vector<Twips> widths;
-                      for (const std::string& text : texts)
-                        widths.push_back(10 * static_cast<Twips>(text.size()));
-                      return widths;
-                    }};
+  struct TenTwipsACharacter final : TextMeasure {
+    std::vector<Twips> Widths(const std::vector<std::string>& texts) const override {
+      std::vector<Twips> widths;
+      for (const std::string& text : texts) widths.push_back(10 * static_cast<Twips>(text.size()));
+      return widths;
+    }
+  };
+  FolderChain chain{drives, std::make_shared<TenTwipsACharacter>()};
   FolderLoader loader{ws, drives, chain};
   std::string heard;
 };

@@ -60,7 +60,8 @@ TEST_F(TopWindowTest, TellsItsStateAndUnloadsOnTheCloseBox) {
   EXPECT_TRUE(unloads == 1 && IsWindow(handle) == FALSE) << unloads;
 }
 
-// Measured in one go, a name takes what it takes measured alone.
+// Measured in one go, on another thread and after the window went, a name
+// takes what it takes measured alone.
 TEST_F(TopWindowTest, MeasuresManyTextsAsItMeasuresEachAlone) {
   auto window =
       ws.CreateTopWindow({"Vantiro measure", WindowKind::SizableToolWindow, 3000, 900, {}}, {});
@@ -68,7 +69,11 @@ TEST_F(TopWindowTest, MeasuresManyTextsAsItMeasuresEachAlone) {
                                           "a & b~!", "caf\xC3\xA9", "tab\there", "{[(|)]}"};
   std::vector<Twips> alone;
   for (const std::string& text : texts) alone.push_back(window->TextWidth(text));
-  EXPECT_EQ(window->TextWidths(texts), alone);
+  const std::shared_ptr<const TextMeasure> measure = window->Measurer();
+  window.reset();
+  std::vector<Twips> measured;
+  std::thread([&] { measured = measure->Widths(texts); }).join();
+  EXPECT_EQ(measured, alone);
   EXPECT_LT(alone[1], alone[2]) << "a proportional font";
 }
 
