@@ -1,6 +1,8 @@
 // Top windows in twips and whole pixels, their events and lifetime, text
 // measured in their font; timers and the message loop; message and input
 // boxes answered from a hook as a person would answer them.
+#include <thread>
+
 #include "settings/version.h"
 #include "tests/win32/win32_test_support.h"
 #include "win32/input_box.h"
