@@ -7,23 +7,9 @@
 #include <windowsx.h>
 
 namespace vantiro::win32 {
-namespace {
-
-constexpr const wchar_t* kControlProperty = L"Vantiro.Control";
-
-}  // namespace
-
-// Only this thread's windows are the program's: another process may set a
-// property of the same name on its own.
 ChildControl* ChildControl::FromHandle(HWND hwnd) {
-  if (hwnd == nullptr || GetWindowThreadProcessId(hwnd, nullptr) != GetCurrentThreadId())
-    return nullptr;
-  return static_cast<ChildControl*>(GetPropW(hwnd, kControlProperty));
+  return static_cast<ChildControl*>(WindowSubclass::OwnerOf(hwnd));
 }
-
-void ChildControl::Bind(HWND hwnd) { SetPropW(hwnd, kControlProperty, this); }
-
-void ChildControl::Unbind(HWND hwnd) { RemovePropW(hwnd, kControlProperty); }
 
 bool ForwardToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   ChildControl* child = nullptr;

@@ -1,17 +1,21 @@
-// The adapter's side of every child control. A control is found back from
-// its window handle through a window property of its own, never by a blind
-// cast, so that its host can hand it the notifications the host receives
-// for it (WM_COMMAND, WM_NOTIFY, WM_HSCROLL/WM_VSCROLL, WM_CTLCOLOR*,
-// WM_DRAWITEM). ChildWindow implements what every control has.
+// The adapter's side of every child control. A system control is found back
+// from its window handle through its subclass (win32/window_subclass.h),
+// never by a blind cast, so that its host can hand it the notifications the
+// host receives for it (WM_COMMAND, WM_NOTIFY, WM_HSCROLL/WM_VSCROLL,
+// WM_CTLCOLOR*, WM_DRAWITEM). A control of a window class of the program's
+// own is bound to its window as every such window is (win32/window_binding.h).
+// ChildWindow implements what every control has.
 #pragma once
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "platform/control.h"
 #include "win32/handles.h"
 #include "win32/units.h"
+#include "win32/window_subclass.h"
 
 namespace vantiro::win32 {
 
@@ -34,9 +38,6 @@ class ChildControl {
   ~ChildControl() = default;
   ChildControl(const ChildControl&) = delete;
   ChildControl& operator=(const ChildControl&) = delete;
-
-  void Bind(HWND hwnd);
-  static void Unbind(HWND hwnd);
 };
 
 // Hands a host's message about one of its children to that child: true,
@@ -158,26 +159,35 @@ class ChildWindow : public Interface, public ChildControl {
 
  protected:
   explicit ChildWindow(Scale scale) : scale_(scale) {}
-  // A control with a window procedure of its own destroys its window in its
-  // own destructor, while it is still whole, and abandons it there at
-  // WM_NCDESTROY; a standard control's window goes here, unbound first so
-  // that its host hands nothing to a control half gone.
+  // A control that takes messages of its window destroys it in its own
+  // destructor, while it is still whole, and abandons it there at
+  // WM_NCDESTROY; a standard control's window goes here, its subclass first
+  // so that its host hands nothing to a control half gone.
   ~ChildWindow() {
-    if (hwnd_) Unbind(hwnd_.get());
+    subclass_.reset();
     hwnd_.reset();
   }
 
-  // Takes the window, made by a standard class or by this object's own.
+  // Takes the window of a system control, subclassed to hear its messages.
   void Adopt(HWND hwnd, HFONT font) {
-    hwnd_.reset(hwnd);
+    Own(hwnd);
     if (!hwnd) return;
-    Bind(hwnd);
+    subclass_.emplace(hwnd, static_cast<ChildControl*>(this),
+                      [this](UINT message, WPARAM wParam, LPARAM lParam) {
+                        return OnMessage(message, wParam, lParam);
+                      });
     if (font) Send(WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   }
+  // Takes the window of a class of the program's own, at WM_NCCREATE.
+  void Own(HWND hwnd) { hwnd_.reset(hwnd); }
   // At WM_NCDESTROY: the window goes without the control.
-  void Abandon() {
-    if (hwnd_) Unbind(hwnd_.get());
-    static_cast<void>(hwnd_.release());
+  void Abandon() { static_cast<void>(hwnd_.release()); }
+  // A message of a system control's window; the control's own handling.
+  virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return subclass_->Default(message, wParam, lParam);
+  }
+  LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) const {
+    return subclass_->Default(message, wParam, lParam);
   }
   LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
     return hwnd_ ? SendMessageW(hwnd_.get(), message, wParam, lParam) : 0;
@@ -186,6 +196,7 @@ class ChildWindow : public Interface, public ChildControl {
   Scale scale_;
   UniqueWindow toolTip_;  // goes after the window
   UniqueWindow hwnd_;
+  std::optional<WindowSubclass> subclass_;  // of a system control
 };
 
 // A child window of a standard class ("BUTTON", "LISTBOX", ...).

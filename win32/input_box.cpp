@@ -1,10 +1,12 @@
 #include "win32/input_box.h"
 
+#include <optional>
 #include <string_view>
 #include <vector>
 
 #include "win32/child_control.h"
 #include "win32/wide_text.h"
+#include "win32/window_subclass.h"
 
 namespace vantiro::win32 {
 namespace {
@@ -76,37 +78,39 @@ class DialogTemplate {
   std::vector<WORD> words_;
 };
 
+// The dialog, subclassed once it is made, hears its buttons.
 struct InputBoxState {
   const std::string& prompt;
   const std::string& title;
   const std::string& defaultText;
   std::string result;
+  std::optional<WindowSubclass> subclass;
+
+  LRESULT OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    const WORD id = LOWORD(wParam);
+    if (message != WM_COMMAND || (id != IDOK && id != IDCANCEL))
+      return subclass->Default(message, wParam, lParam);
+    if (id == IDOK) result = TextOf(GetDlgItem(dialog, kInputBoxEditId));
+    EndDialog(dialog, id);
+    return 0;
+  }
 };
 
-std::string DialogItemText(HWND dialog, int id) { return TextOf(GetDlgItem(dialog, id)); }
-
-INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-    const auto* state = reinterpret_cast<const InputBoxState*>(lParam);
-    SetWindowTextW(dialog, Wide(state->title).c_str());
-    SetDlgItemTextW(dialog, kInputBoxPromptId, Wide(state->prompt).c_str());
-    SetDlgItemTextW(dialog, IDOK, L"OK");
-    SetDlgItemTextW(dialog, IDCANCEL, L"Cancel");
-    HWND edit = GetDlgItem(dialog, kInputBoxEditId);
-    SetWindowTextW(edit, Wide(state->defaultText).c_str());
-    SendMessageW(edit, EM_SETSEL, 0, -1);
-    SetFocus(edit);
-    return FALSE;  // the focus is set
-  }
-  if (message != WM_COMMAND) return FALSE;
-  const WORD id = LOWORD(wParam);
-  if (id == IDOK) {
-    reinterpret_cast<InputBoxState*>(GetWindowLongPtrW(dialog, DWLP_USER))->result =
-        DialogItemText(dialog, kInputBoxEditId);
-  }
-  if (id == IDOK || id == IDCANCEL) EndDialog(dialog, id);
-  return id == IDOK || id == IDCANCEL;
+INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
+  if (message != WM_INITDIALOG) return FALSE;
+  auto* state = reinterpret_cast<InputBoxState*>(lParam);
+  state->subclass.emplace(dialog, state, [state, dialog](UINT m, WPARAM w, LPARAM l) {
+    return state->OnMessage(dialog, m, w, l);
+  });
+  SetWindowTextW(dialog, Wide(state->title).c_str());
+  SetDlgItemTextW(dialog, kInputBoxPromptId, Wide(state->prompt).c_str());
+  SetDlgItemTextW(dialog, IDOK, L"OK");
+  SetDlgItemTextW(dialog, IDCANCEL, L"Cancel");
+  HWND edit = GetDlgItem(dialog, kInputBoxEditId);
+  SetWindowTextW(edit, Wide(state->defaultText).c_str());
+  SendMessageW(edit, EM_SETSEL, 0, -1);
+  SetFocus(edit);
+  return FALSE;  // the focus is set
 }
 
 }  // namespace
@@ -114,7 +118,7 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 std::string RunInputBox(HWND owner, const std::string& prompt, const std::string& title,
                         const std::string& defaultText) {
   const DialogTemplate dialog;
-  InputBoxState state{prompt, title, defaultText, {}};
+  InputBoxState state{prompt, title, defaultText, {}, {}};
   DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialog.get(), owner, &InputBoxProc,
                           reinterpret_cast<LPARAM>(&state));
   return state.result;

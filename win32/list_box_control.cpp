@@ -1,5 +1,6 @@
 #include "win32/list_box_control.h"
 
+#include <optional>
 #include <utility>
 
 #include <windowsx.h>
@@ -31,9 +32,6 @@ ListBoxControl::ListBoxControl(const ChildParts& parts, Events events)
   SetWindowLongPtrW(hwnd_.get(), GWL_STYLE,
                     GetWindowLongPtrW(hwnd_.get(), GWL_STYLE) | LBS_HASSTRINGS);
   SetRowHeight(parts.font);
-  SetWindowLongPtrW(hwnd_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  original_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(hwnd_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
   if (events_.shellDrop) {
     dropTarget_ =
         ShellDropTarget::Create(events_.shellDragOver, [this](const auto& files, int effect) {
@@ -49,22 +47,32 @@ ListBoxControl::~ListBoxControl() {
   if (hwnd_) DestroyWindow(hwnd_.get());
 }
 
-// Installed on the boxes of this class alone, whose user data holds the
-// box: every message of a fill comes here, and the user data is read without
-// the trip to the window server that a property costs under Wine.
-ListBoxControl* ListBoxControl::Of(HWND hwnd) {
-  return reinterpret_cast<ListBoxControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-}
-
-LRESULT CALLBACK ListBoxControl::SubclassProc(HWND hwnd, UINT message, WPARAM wParam,
-                                              LPARAM lParam) {
-  return Of(hwnd)->OnMessage(hwnd, message, wParam, lParam);
-}
-
-// Mouse presses reach the program before the box moves its selection.
-LRESULT ListBoxControl::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+// Mouse presses reach the program before the box moves its selection; the
+// rows are the program's to tell.
+LRESULT ListBoxControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == ControlKeyMessage())
     return events_.keyDown && events_.keyDown(Key(wParam)) ? TRUE : FALSE;
+  std::optional<LRESULT> taken = OnMouse(message, wParam, lParam);
+  if (!taken) taken = OnKey(message, wParam);
+  if (!taken) taken = OnRowQuery(message, wParam, lParam);
+  if (taken) return *taken;
+  switch (message) {
+    case kDroppedFiles: {
+      const auto handler = events_.shellDrop;  // it may end the box
+      handler(std::exchange(dropped_, {}), static_cast<int>(wParam));
+      return 0;
+    }
+    case WM_DESTROY:
+      OnDestroy();
+      break;
+    case WM_NCDESTROY:
+      Abandon();
+      break;
+  }
+  return Default(message, wParam, lParam);
+}
+
+std::optional<LRESULT> ListBoxControl::OnMouse(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_LBUTTONDOWN:
       if (OnLeftDown(wParam, lParam)) return 0;
@@ -91,6 +99,12 @@ LRESULT ListBoxControl::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         events_.mouseMove(Mouse(leftPressedHere_ ? kLeftButton : 0, wParam, lParam));
       }
       break;
+  }
+  return std::nullopt;
+}
+
+std::optional<LRESULT> ListBoxControl::OnKey(UINT message, WPARAM wParam) {
+  switch (message) {
     case WM_KEYDOWN:
       if (events_.keyDown && events_.keyDown(Key(wParam))) return 0;
       if (events_.selectsMany && MovesSelection(wParam)) return 0;
@@ -100,6 +114,14 @@ LRESULT ListBoxControl::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     case WM_IME_CHAR:
       if (OnCharacter(static_cast<wchar_t>(wParam))) return 0;
       break;
+  }
+  return std::nullopt;
+}
+
+// The box keeps no rows: what another program asks of them is read from the
+// program's.
+std::optional<LRESULT> ListBoxControl::OnRowQuery(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
     case LB_GETTEXTLEN:
       return HasRow(wParam) ? static_cast<LRESULT>(Wide(rows_(wParam)).size()) : LB_ERR;
     case LB_GETTEXT: {
@@ -111,22 +133,8 @@ LRESULT ListBoxControl::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     }
     case LB_FINDSTRING:
       return FindRow(wParam, reinterpret_cast<const wchar_t*>(lParam));
-    case kDroppedFiles: {
-      const auto handler = events_.shellDrop;  // it may end the box
-      handler(std::exchange(dropped_, {}), static_cast<int>(wParam));
-      return 0;
-    }
-    case WM_DESTROY:
-      OnDestroy(hwnd);
-      break;
-    case WM_NCDESTROY: {
-      const WNDPROC original = original_;
-      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-      Abandon();
-      return CallWindowProcW(original, hwnd, message, wParam, lParam);
-    }
   }
-  return CallWindowProcW(original_, hwnd, message, wParam, lParam);
+  return std::nullopt;
 }
 
 // A release that came while the handler ran (a message box, a slow folder)
@@ -151,9 +159,9 @@ bool ListBoxControl::MovesSelection(WPARAM key) {
   return (key >= VK_PRIOR && key <= VK_DOWN) || key == VK_SPACE;
 }
 
-void ListBoxControl::OnDestroy(HWND hwnd) {
+void ListBoxControl::OnDestroy() {
   if (!dropTarget_) return;
-  RevokeDragDrop(hwnd);
+  RevokeDragDrop(hwnd_.get());
   dropTarget_->Detach();
   dropTarget_.reset();
 }

@@ -11,6 +11,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,12 +52,14 @@ class ListBoxControl final : public ChildWindow<ListBox> {
   bool DragStarts() override;
 
  private:
-  static ListBoxControl* Of(HWND hwnd);
-  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // Each nullopt when the box goes on with the message as its own.
+  std::optional<LRESULT> OnMouse(UINT message, WPARAM wParam, LPARAM lParam);
+  std::optional<LRESULT> OnKey(UINT message, WPARAM wParam);
+  std::optional<LRESULT> OnRowQuery(UINT message, WPARAM wParam, LPARAM lParam);
   bool OnLeftDown(WPARAM wParam, LPARAM lParam);
   static bool MovesSelection(WPARAM key);
-  void OnDestroy(HWND hwnd);
+  void OnDestroy();
   MouseEvent Mouse(int button, WPARAM wParam, LPARAM lParam) const;
   bool OnCharacter(wchar_t unit);
   static KeyEvent Key(WPARAM code);
@@ -67,7 +70,6 @@ class ListBoxControl final : public ChildWindow<ListBox> {
   LRESULT FindRow(WPARAM start, const wchar_t* text) const;
 
   Events events_;
-  WNDPROC original_ = nullptr;
   std::vector<std::string> items_;  // the rows of SetItems
   RowText rows_;
   std::size_t count_ = 0;

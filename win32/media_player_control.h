@@ -34,7 +34,7 @@ class MediaPlayerControl final : public ChildWindow<MediaPlayer> {
   HWND button(Button which) const { return buttons_[which]; }
 
   // For the window procedure.
-  void Attach(HWND hwnd) { Adopt(hwnd, nullptr); }
+  void Attach(HWND hwnd) { Own(hwnd); }
   void Detach() { Abandon(); }
   LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 

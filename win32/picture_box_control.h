@@ -33,7 +33,7 @@ class PictureBoxControl final : public ChildWindow<PictureBox> {
   void Refresh() override;
 
   // For the window procedure.
-  void Attach(HWND hwnd) { Adopt(hwnd, nullptr); }
+  void Attach(HWND hwnd) { Own(hwnd); }
   void Detach() { Abandon(); }
   LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -95,13 +95,7 @@ TopWindow::~TopWindow() {
   hwnd_.reset();
 }
 
-TopWindow* TopWindow::FromHandle(HWND hwnd) {
-  static const ATOM atom = LOWORD(reinterpret_cast<UINT_PTR>(BoundWindowClass<TopWindow>()));
-  if (hwnd == nullptr || GetClassLongPtrW(hwnd, GCW_ATOM) != atom ||
-      GetWindowThreadProcessId(hwnd, nullptr) != GetCurrentThreadId())
-    return nullptr;
-  return reinterpret_cast<TopWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-}
+TopWindow* TopWindow::FromHandle(HWND hwnd) { return BoundObject<TopWindow>(hwnd); }
 
 bool TopWindow::PreTranslate(MSG& msg) {
   if (!hwnd_) return false;

@@ -72,7 +72,7 @@ class UserControlWindow final : public ChildWindow<ControlMaker<UserControl>> {
   }
 
   // For the window procedure.
-  void Attach(HWND hwnd) { Adopt(hwnd, nullptr); }
+  void Attach(HWND hwnd) { Own(hwnd); }
   void Detach() { Abandon(); }
   LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 

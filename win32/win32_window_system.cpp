@@ -10,24 +10,18 @@
 #include "win32/system_library.h"
 #include "win32/top_window.h"
 #include "win32/wide_text.h"
+#include "win32/window_binding.h"
 #include "win32/window_timer.h"
 
 namespace vantiro::win32 {
 
 namespace {
 constexpr UINT kWake = WM_APP;
-constexpr wchar_t kWakeClass[] = L"VantiroWake";
 }  // namespace
 
 Win32WindowSystem::Win32WindowSystem() : scale_(ScreenScale()) {
-  WNDCLASSW wakeClass{};
-  wakeClass.lpfnWndProc = WakeProc;
-  wakeClass.hInstance = GetModuleHandleW(nullptr);
-  wakeClass.lpszClassName = kWakeClass;
-  RegisterClassW(&wakeClass);
-  wake_.reset(CreateWindowExW(0, kWakeClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                              wakeClass.hInstance, nullptr));
-  SetWindowLongPtrW(wake_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  CreateWindowExW(0, BoundWindowClass<Win32WindowSystem>(), L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                  nullptr, GetModuleHandleW(nullptr), this);
 }
 
 void Win32WindowSystem::RunToQuit() {
@@ -102,11 +96,10 @@ void Win32WindowSystem::RunPosted() {
   } while (missed_ && !quitting_);
 }
 
-LRESULT CALLBACK Win32WindowSystem::WakeProc(HWND hwnd, UINT message, WPARAM wParam,
-                                             LPARAM lParam) {
+// A wake that reaches the window's procedure was taken by another loop.
+LRESULT Win32WindowSystem::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message != kWake) return DefWindowProcW(hwnd, message, wParam, lParam);
-  auto* self = reinterpret_cast<Win32WindowSystem*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (self != nullptr) self->missed_ = true;
+  missed_ = true;
   return 0;
 }
 

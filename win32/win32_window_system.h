@@ -59,12 +59,17 @@ class Win32WindowSystem final : public WindowSystem, public Executor {
   void DoEvents() override;
   void Quit() override;
 
+  // Its wake window, bound as every window of the program's classes is.
+  static constexpr const wchar_t* kClassName = L"VantiroWake";
+  void Attach(HWND hwnd) { wake_.reset(hwnd); }
+  void Detach() { static_cast<void>(wake_.release()); }
+  LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
  private:
   // Work posted from any thread waits in posted_; one wake message on
   // wake_ stands for all of it. The loop of Run runs it itself; a wake that
   // a message box's own loop took is noted in missed_ and made up for once
   // the event that showed the box returns.
-  static LRESULT CALLBACK WakeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   void RunPosted();
 
   OleSession ole_;  // first in, last out: the windows' drop targets need it

@@ -1,5 +1,7 @@
-// The binding of a window to its C++ object, from WM_NCCREATE to
-// WM_NCDESTROY, and the once-per-process registration of its class.
+// The one way a window of a class the program registers is bound to its C++
+// object, from WM_NCCREATE to WM_NCDESTROY (its user data holds the object),
+// and the once-per-process registration of its class. System controls the
+// program subclasses are bound the other way, win32/window_subclass.h.
 // T provides Attach(HWND), Detach() and OnMessage(HWND, UINT, WPARAM, LPARAM).
 #pragma once
 
@@ -38,6 +40,17 @@ const wchar_t* BoundWindowClass() {
     return RegisterClassExW(&wc);
   }();
   return MAKEINTATOM(atom);
+}
+
+// The object bound to a window of T's class on this thread; nullptr for any
+// other window.
+template <typename T>
+T* BoundObject(HWND hwnd) {
+  static const ATOM atom = LOWORD(reinterpret_cast<UINT_PTR>(BoundWindowClass<T>()));
+  if (hwnd == nullptr || GetClassLongPtrW(hwnd, GCW_ATOM) != atom ||
+      GetWindowThreadProcessId(hwnd, nullptr) != GetCurrentThreadId())
+    return nullptr;
+  return reinterpret_cast<T*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
 }  // namespace vantiro::win32
