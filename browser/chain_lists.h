@@ -72,7 +72,7 @@ class ChainLists {
   const Options& options_;
   const Appearance& look_;
   Events events_;
-  std::vector<std::unique_ptr<ListBox>> dirs_;  // LastLoadedBox + 1 of them
+  std::vector<std::unique_ptr<ListBox>> dirs_;  // made so far; past the chain, kept hidden
   std::unique_ptr<ListBox> files_;
   struct {
     std::vector<std::string> texts;

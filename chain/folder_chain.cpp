@@ -103,17 +103,6 @@ void ReadNames::Add(FolderEntry&& entry) {
   }
 }
 
-FolderListing ListFolder(const FileSystem& fs, const std::string& path, const std::string& filter,
-                         const MeasureTexts& measure) {
-  ReadNames names;
-  const bool readable = fs.ReadEntries(path, [&](FolderEntry&& entry) {
-    names.Add(std::move(entry));
-    return true;
-  });
-  if (!readable) return {path, false, {}, {}, 0};
-  return Arrange(path, std::move(names), filter, measure);
-}
-
 FolderListing Arrange(const std::string& path, ReadNames names, const std::string& filter,
                       const MeasureTexts& measure) {
   FolderListing listing{path, true, std::move(names.folders), {}, 0};

@@ -58,11 +58,8 @@ struct ReadNames {
   void Add(FolderEntry&& entry);
 };
 
-// Reads a folder's names and arranges them, on any thread; measure, when
+// Arranges the names of one read of a folder, on any thread; measure, when
 // given, finds the widest names. The page titles are left to ReadTitles.
-FolderListing ListFolder(const FileSystem& fs, const std::string& path, const std::string& filter,
-                         const MeasureTexts& measure = {});
-// Arranges the names of one read of a folder.
 FolderListing Arrange(const std::string& path, ReadNames names, const std::string& filter,
                       const MeasureTexts& measure = {});
 // The files of a folder as the file list shows them: those that match the

@@ -28,13 +28,10 @@ class PictureBox : public Control {
   virtual bool LoadPicture(const std::string& path) = 0;
   // A picture of the program's own, by resource name.
   virtual bool LoadResourcePicture(const std::string& name) = 0;
-  virtual void ClearPicture() = 0;
-  virtual bool HasPicture() const = 0;
   // The picture's own size; 0 without one.
   virtual Twips PictureWidth() const = 0;
   virtual Twips PictureHeight() const = 0;
 
-  virtual bool Stretch() const = 0;
   // Without stretching the control takes the picture's natural size.
   virtual void SetStretch(bool stretch) = 0;
   virtual void SetBackColor(Color color) = 0;

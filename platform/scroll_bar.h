@@ -18,15 +18,11 @@ class ScrollBar : public Control {
     std::function<void()> scroll;
   };
 
-  virtual int Min() const = 0;
-  virtual int Max() const = 0;
   // Value stays within the range: a new range moves it in.
   virtual void SetRange(int min, int max) = 0;
   virtual int Value() const = 0;
   // Runs change when the value differs, as a move by the user does.
   virtual void SetValue(int value) = 0;
-  virtual int SmallChange() const = 0;
-  virtual int LargeChange() const = 0;
   virtual void SetChanges(int smallChange, int largeChange) = 0;
 };
 

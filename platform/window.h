@@ -81,18 +81,15 @@ class Window : public ControlHost {
   // Unloads the window: runs the unload event, then destroys it.
   virtual void Close() = 0;
 
-  // Text measured in the window's font, which its controls share. The
-  // height is that of a line, whatever the text (also for "").
-  virtual Twips TextWidth(const std::string& text) const = 0;
+  // A line of text in the window's font, which its controls share: the same
+  // for any text (also for "").
   virtual Twips TextHeight(const std::string& text) const = 0;
   // What measures text in the window's font away from the window.
   virtual std::shared_ptr<const TextMeasure> Measurer() const = 0;
 
   // Menus, by name, anywhere in the bar. A hidden top-level menu leaves the
   // bar and comes back in its place when shown again.
-  virtual bool MenuChecked(std::string_view name) const = 0;
   virtual void SetMenuChecked(std::string_view name, bool checked) = 0;
-  virtual bool MenuEnabled(std::string_view name) const = 0;
   virtual void SetMenuEnabled(std::string_view name, bool enabled) = 0;
   virtual bool MenuVisible(std::string_view name) const = 0;
   virtual void SetMenuVisible(std::string_view name, bool visible) = 0;

@@ -83,8 +83,6 @@ class WindowSystem {
   virtual Area WorkArea() const = 0;
 
   virtual void Beep() = 0;
-  // Lets pending window events run (paint, timer ticks).
-  virtual void DoEvents() = 0;
   // Ends the program: nothing of it runs after the current event returns.
   virtual void Quit() = 0;
 };

@@ -30,8 +30,6 @@ class ColorBrowser {
   Color SelectedColor() const { return selectedColor_; }
   // Repaints the swatch; raises no Change.
   void SetSelectedColor(Color color);
-  bool AllowCustomColors() const { return allowCustomColors_; }
-  void SetAllowCustomColors(bool allow) { allowCustomColors_ = allow; }
   // The host's tooltip shows on the swatch.
   void SetToolTip(const std::string& text) { picSelection_->SetToolTip(text); }
 
@@ -50,7 +48,7 @@ class ColorBrowser {
   std::unique_ptr<PictureBox> picSelection_;
   std::unique_ptr<Button> cmdBrowse_;
   Color selectedColor_ = 0x00FFFFFF;
-  bool allowCustomColors_;
+  const bool allowCustomColors_;
 };
 
 }  // namespace vantiro

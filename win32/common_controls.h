@@ -71,13 +71,9 @@ class ScrollBarControl final : public ChildWindow<ScrollBar> {
   ScrollBarControl(const ChildParts& parts, Events events);
 
   void OnScroll(WORD code) override;
-  int Min() const override { return min_; }
-  int Max() const override { return max_; }
   void SetRange(int min, int max) override;
   int Value() const override { return value_; }
   void SetValue(int value) override;
-  int SmallChange() const override { return smallChange_; }
-  int LargeChange() const override { return largeChange_; }
   void SetChanges(int smallChange, int largeChange) override;
 
  private:

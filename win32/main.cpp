@@ -3,7 +3,8 @@
 #include "app/form1.h"
 #include "win32/win32_platform.h"
 
-// <windows.h> would rename the program's procedures (Form1::CopyFile).
+// <windows.h>'s macros would rename any name of the program that matches a
+// system function's (CopyFile becomes CopyFileW).
 #ifdef _WINDOWS_
 #error "<windows.h> reached the entry point through a program header"
 #endif

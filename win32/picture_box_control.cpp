@@ -111,12 +111,6 @@ void PictureBoxControl::Render(HDC dc, const RECT& area) const {
                    height, width, -height, nullptr);
 }
 
-void PictureBoxControl::ClearPicture() {
-  picture_.reset();
-  pictureWidth_ = pictureHeight_ = 0;
-  Refresh();
-}
-
 void PictureBoxControl::SetStretch(bool stretch) {
   stretch_ = stretch;
   FitToPicture();

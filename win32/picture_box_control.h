@@ -23,11 +23,8 @@ class PictureBoxControl final : public ChildWindow<PictureBox> {
   bool LoadResourcePicture(const std::string& name) override;
   // Draws the picture at its natural size with its top left at x, y.
   void RenderAt(HDC dc, int x, int y) const;
-  void ClearPicture() override;
-  bool HasPicture() const override { return picture_ != nullptr; }
   Twips PictureWidth() const override { return pictureWidth_; }
   Twips PictureHeight() const override { return pictureHeight_; }
-  bool Stretch() const override { return stretch_; }
   void SetStretch(bool stretch) override;
   void SetBackColor(Color color) override;
   void Refresh() override;

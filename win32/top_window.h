@@ -62,15 +62,12 @@ class TopWindow final : public ControlMaker<Window> {
   void SetTopMost(bool topMost) override;
   void Close() override;
 
-  Twips TextWidth(const std::string& text) const override;
   Twips TextHeight(const std::string& text) const override;
   std::shared_ptr<const TextMeasure> Measurer() const override;
 
-  bool MenuChecked(std::string_view name) const override { return menu_.Checked(name); }
   void SetMenuChecked(std::string_view name, bool checked) override {
     menu_.SetChecked(name, checked);
   }
-  bool MenuEnabled(std::string_view name) const override { return menu_.Enabled(name); }
   void SetMenuEnabled(std::string_view name, bool enabled) override {
     menu_.SetEnabled(name, enabled);
   }

@@ -64,11 +64,6 @@ class FontMeasure final : public TextMeasure {
 
 }  // namespace
 
-Twips TopWindow::TextWidth(const std::string& text) const {
-  const ScreenTextDC dc(font_.get());
-  return scale_.XToTwips(Measure(dc.get(), text).cx);
-}
-
 // A line's height, as the list boxes take it for a row: the text's own
 // extent is 0 for "" under Wine.
 Twips TopWindow::TextHeight(const std::string& /*text*/) const {

@@ -149,11 +149,6 @@ void Win32MenuBar::Remove(Entry& entry) {
   entry.detached.reset(entry.popup);
 }
 
-bool Win32MenuBar::Checked(std::string_view name) const {
-  const Entry* entry = Find(name);
-  return entry != nullptr && entry->checked;
-}
-
 void Win32MenuBar::SetChecked(std::string_view name, bool checked) {
   Entry* entry = Find(name);
   if (entry == nullptr) return;
@@ -162,11 +157,6 @@ void Win32MenuBar::SetChecked(std::string_view name, bool checked) {
     CheckMenuItem(Container(*entry), Position(*entry),
                   MF_BYPOSITION | (checked ? MF_CHECKED : MF_UNCHECKED));
   }
-}
-
-bool Win32MenuBar::Enabled(std::string_view name) const {
-  const Entry* entry = Find(name);
-  return entry != nullptr && entry->enabled;
 }
 
 void Win32MenuBar::SetEnabled(std::string_view name, bool enabled) {

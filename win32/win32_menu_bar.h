@@ -32,9 +32,7 @@ class Win32MenuBar {
   void Attach(HWND owner);
   void Detach() { owner_ = nullptr; }
 
-  bool Checked(std::string_view name) const;
   void SetChecked(std::string_view name, bool checked);
-  bool Enabled(std::string_view name) const;
   void SetEnabled(std::string_view name, bool enabled);
   bool Visible(std::string_view name) const;
   void SetVisible(std::string_view name, bool visible);

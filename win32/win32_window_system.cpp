@@ -49,19 +49,6 @@ void Win32WindowSystem::RunWhile(const std::function<bool()>& going) {
   }
 }
 
-void Win32WindowSystem::DoEvents() {
-  MSG msg{};
-  while (!quitting_ && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      // Someone else's quit: leave it for the loop that waits for it.
-      quitting_ = true;
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      return;
-    }
-    DispatchQueued(msg);
-  }
-}
-
 // A thread of its own that nothing joins: one stuck on a drive that does not
 // answer never holds up the window, nor the end of the process.
 void Win32WindowSystem::Run(std::function<void()> job) { std::thread(std::move(job)).detach(); }

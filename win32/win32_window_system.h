@@ -56,7 +56,6 @@ class Win32WindowSystem final : public WindowSystem, public Executor {
   void Run(std::function<void()> job) override;
   void Post(std::function<void()> work) override;
   void PostAfter(int milliseconds, std::function<void()> work) override;
-  void DoEvents() override;
   void Quit() override;
 
   // Its wake window, bound as every window of the program's classes is.

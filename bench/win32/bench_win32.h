@@ -14,6 +14,7 @@
 
 #include "bench/core/measure.h"
 #include "browser/browser.h"
+#include "win32/top_window.h"
 #include "win32/win32_window_system.h"
 
 namespace vantiro::bench {
@@ -46,6 +47,11 @@ class AnswerWatch {
   std::atomic<double> worst_ = 0;
   std::thread thread_;
 };
+
+// Lets the window events waiting run (paint, timer ticks).
+inline void DoEvents() {
+  for (MSG msg{}; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) win32::DispatchQueued(msg);
+}
 
 // Runs the window's loop while going() holds, for at most so many ms.
 inline void RunFor(win32::Win32WindowSystem& ws, DWORD most, const std::function<bool()>& going) {

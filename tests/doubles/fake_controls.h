@@ -217,8 +217,6 @@ class FakeScrollBar final : public FakeControl<ScrollBar> {
  public:
   FakeScrollBar(ControlWorld& world, Events events)
       : FakeControl(world), events_(std::move(events)) {}
-  int Min() const override { return min_; }
-  int Max() const override { return max_; }
   void SetRange(int min, int max) override {
     min_ = min;
     max_ = std::max(min, max);
@@ -229,8 +227,8 @@ class FakeScrollBar final : public FakeControl<ScrollBar> {
     value = std::clamp(value, min_, max_);
     if (std::exchange(value_, value) != value && events_.change) events_.change();
   }
-  int SmallChange() const override { return small_; }
-  int LargeChange() const override { return large_; }
+  int SmallChange() const { return small_; }
+  int LargeChange() const { return large_; }
   void SetChanges(int smallChange, int largeChange) override {
     small_ = smallChange;
     large_ = largeChange;
@@ -253,11 +251,9 @@ class FakePictureBox final : public FakeControl<PictureBox> {
     return hasPicture_;
   }
   bool LoadResourcePicture(const std::string& name) override { return LoadPicture(name); }
-  void ClearPicture() override { hasPicture_ = false, picture_ = {}; }
-  bool HasPicture() const override { return hasPicture_; }
   Twips PictureWidth() const override { return picture_.first; }
   Twips PictureHeight() const override { return picture_.second; }
-  bool Stretch() const override { return stretch_; }
+  bool Stretch() const { return stretch_; }
   void SetStretch(bool stretch) override { stretch_ = stretch; }
   void SetBackColor(Color /*color*/) override {}
   void Refresh() override {}

@@ -90,7 +90,6 @@ class FakeWindowSystem final : public WindowSystem, public Executor {
   Twips ScreenHeight() const override { return 768 * 15; }
   Area WorkArea() const override { return {0, 0, 1024 * 15, 738 * 15}; }  // a task bar below
   void Beep() override { ++beeps; }
-  void DoEvents() override {}
   void Quit() override { quit = true; }
   void Post(std::function<void()> work) override {
     const std::scoped_lock lock(postedLock_);
@@ -200,16 +199,13 @@ class FakeWindow final : public FakeControlMaker<Window> {
     if (events_.unload) events_.unload();
     visible_ = false;
   }
-  Twips TextWidth(const std::string& text) const override {
-    return TextWidthIn(ws_.textWidths, text);
-  }
   Twips TextHeight(const std::string&) const override { return kRowHeight; }
   std::shared_ptr<const TextMeasure> Measurer() const override {
     return std::make_shared<Measure>(ws_.textWidths);
   }
-  bool MenuChecked(std::string_view name) const override { return Menu(name).checked; }
+  bool MenuChecked(std::string_view name) const { return Menu(name).checked; }
   void SetMenuChecked(std::string_view name, bool on) override { Menu(name).checked = on; }
-  bool MenuEnabled(std::string_view name) const override { return Menu(name).enabled; }
+  bool MenuEnabled(std::string_view name) const { return Menu(name).enabled; }
   void SetMenuEnabled(std::string_view name, bool on) override { Menu(name).enabled = on; }
   bool MenuVisible(std::string_view name) const override { return Menu(name).visible; }
   void SetMenuVisible(std::string_view name, bool on) override { Menu(name).visible = on; }

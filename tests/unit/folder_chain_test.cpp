@@ -11,6 +11,7 @@
 #include "chain/folder_chain.h"
 #include "chain/names.h"
 #include "settings/legacy_text.h"
+#include "tests/doubles/folder_read.h"
 #include "tests/doubles/temp_drives.h"
 
 namespace vantiro {
@@ -35,7 +36,7 @@ class Chain : public ::testing::Test {
   ChainChange Open(int box, const std::string& entry) {
     Select(box, entry);
     chain.BeginOpen(box);
-    return chain.Apply(ListFolder(drives, chain.CurrentFolder(), chain.Filter()));
+    return chain.Apply(fake::ReadFolder(drives, chain.CurrentFolder(), chain.Filter()));
   }
 
   fake::TempDrives drives;
@@ -178,13 +179,13 @@ TEST_F(Chain, TheFileListShowsTheFilterMatchesHtmlFirstWithTheirTitles) {
   EXPECT_EQ(chain.files().titles, (Entries{"", "Odd & Sods", "Alpha"}));
   chain.SelectFile(5);
   drives.MakeFile("c:\\web\\new.txt");
-  chain.Apply(ListFolder(drives, "c:\\web\\", "*.*"));
+  chain.Apply(fake::ReadFolder(drives, "c:\\web\\", "*.*"));
   EXPECT_EQ(std::pair(chain.files().titles.size(), chain.files().selection.Focus()),
             std::pair(3ul, 6))
       << "the same pages keep their titles, the file its selection";
   chain.SetFilter("*.txt");
   chain.SelectFile(0);
-  chain.Apply(ListFolder(drives, "c:\\web\\", chain.Filter()));
+  chain.Apply(fake::ReadFolder(drives, "c:\\web\\", chain.Filter()));
   EXPECT_EQ(std::tuple(chain.files().entries.size(), chain.files().selection.Focus(),
                        chain.files().titles),
             std::tuple(3u, -1, Entries{}));
@@ -242,18 +243,18 @@ TEST_F(Chain, AListingReplacesWhatTheChainShowsOfItsFolderSelectionsKeptByName) 
   drives.MakeFolders("c:\\a\\w");
   drives.MakeFolders("c:\\a\\y\\sub");
   drives.RemoveFile("c:\\a\\y\\one.txt");
-  ChainChange change = chain.Apply(ListFolder(drives, "c:\\a\\", "*.*"));
+  ChainChange change = chain.Apply(fake::ReadFolder(drives, "c:\\a\\", "*.*"));
   EXPECT_EQ(chain.box(2).entries, (Entries{"w", "x", "y"}));
   EXPECT_EQ(std::tuple(chain.EntryOf(2), change.boxes, change.lost),
             std::tuple("y", std::vector{2}, -1));
-  change = chain.Apply(ListFolder(drives, "c:\\a\\y\\", "*.*"));
+  change = chain.Apply(fake::ReadFolder(drives, "c:\\a\\y\\", "*.*"));
   EXPECT_EQ(chain.files().entries, Entries{"two.txt"});
   EXPECT_EQ(chain.files().selection.Focus(), 0);
   EXPECT_TRUE(change.files && change.length);
   EXPECT_EQ(chain.box(chain.LastBox()).entries, Entries{"sub"}) << "a first sub-folder adds a box";
 
   std::filesystem::remove_all(drives.HostPath("c:\\a\\y"));
-  change = chain.Apply(ListFolder(drives, "c:\\a\\", "*.*"));
+  change = chain.Apply(fake::ReadFolder(drives, "c:\\a\\", "*.*"));
   EXPECT_EQ(std::pair(change.lost, change.lostPath), std::pair(2, std::string("c:\\a\\y\\")));
   chain.CloseTo(2);
   EXPECT_EQ(chain.ShownFolders(), (Entries{"c:\\", "c:\\a\\"}));

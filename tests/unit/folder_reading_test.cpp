@@ -8,6 +8,7 @@
 
 #include "chain/folder_loader.h"
 #include "tests/doubles/fake_window_system.h"
+#include "tests/doubles/folder_read.h"
 #include "tests/doubles/temp_drives.h"
 
 namespace vantiro {
@@ -27,7 +28,7 @@ class Loader : public ::testing::Test, FolderLoader::Listener {
     chain.LoadDir0();
     chain.Select(0, 0);
     chain.BeginOpen(0);
-    chain.Apply(ListFolder(drives, "c:\\", "*.*"));
+    chain.Apply(fake::ReadFolder(drives, "c:\\", "*.*"));
     chain.Select(1, 0);
     chain.BeginOpen(1);
     loader.Listen(this);

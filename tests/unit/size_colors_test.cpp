@@ -30,8 +30,8 @@ TEST_F(SizeColors, OpensCentredWithTheValuesInPixelsAndAppliesThemOnOk) {
   EXPECT_EQ(window.Top(), (ws.ScreenHeight() - window.Height()) / 2);
   EXPECT_EQ(Shown(dialog), (std::vector<int>{80, 120, 80, 120}));
   EXPECT_TRUE(dialog.HScroll1().Visible() && dialog.ColorBrowser2().control().Visible());
-  EXPECT_EQ(std::make_pair(dialog.HScroll2().SmallChange(), dialog.HScroll2().LargeChange()),
-            std::make_pair(1, 10));
+  const auto& scroll = static_cast<const fake::FakeScrollBar&>(dialog.HScroll2());
+  EXPECT_EQ(std::make_pair(scroll.SmallChange(), scroll.LargeChange()), std::make_pair(1, 10));
   EXPECT_EQ(main().topMostCalls().back(), false) << "nothing covers the dialog";
   dialog.Command4_Click();  // the folders' "Windows color"
   dialog.Command5_Click();

@@ -110,7 +110,7 @@ TEST_F(MenuTest, ShortcutsActOnlyWhileTheirEntryAndMenusAreVisibleAndEnabled) {
     keys[VK_CONTROL] = row.ctrl ? 0x80 : 0;
     SetKeyboardState(keys);
     PostMessageA(row.toListBox ? HandleOf(*box) : hwnd(), WM_KEYDOWN, row.key, 1);
-    ws.DoEvents();
+    for (MSG msg{}; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) DispatchQueued(msg);
     keys[VK_CONTROL] = 0;
     SetKeyboardState(keys);
     EXPECT_EQ(clicks.*row.counter, row.expected)

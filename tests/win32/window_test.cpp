@@ -69,8 +69,19 @@ TEST_F(TopWindowTest, MeasuresManyTextsAsItMeasuresEachAlone) {
       ws.CreateTopWindow({"Vantiro measure", WindowKind::SizableToolWindow, 3000, 900, {}}, {});
   const std::vector<std::string> texts = {"",        "iiii",        "WWWW",      "file 000123.txt",
                                           "a & b~!", "caf\xC3\xA9", "tab\there", "{[(|)]}"};
+  // What GDI measures of each in the window's font, the system's message font.
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  const UniqueFont font(CreateFontIndirectW(&metrics.lfMessageFont));
+  const ScreenTextDC dc(font.get());
   std::vector<Twips> alone;
-  for (const std::string& text : texts) alone.push_back(window->TextWidth(text));
+  for (const std::string& text : texts) {
+    SIZE size{};
+    const std::wstring wide = Wide(text);
+    GetTextExtentPoint32W(dc.get(), wide.data(), static_cast<int>(wide.size()), &size);
+    alone.push_back(size.cx * ws.TwipsPerPixelX());
+  }
   const std::shared_ptr<const TextMeasure> measure = window->Measurer();
   window.reset();
   std::vector<Twips> measured;
