@@ -117,7 +117,6 @@ class FolderChain {
   void ClickFile(int entry, int keys) {
     files_.selection.Click(entry, keys, static_cast<int>(files_.entries.size()));
   }
-  void SelectFile(int entry) { ClickFile(entry, 0); }
   void SelectAllFiles() { files_.selection.All(static_cast<int>(files_.entries.size())); }
   // The name of what the selected entry of a box opens: a drive's letter
   // and colon, without the label ("c: [SYSTEM]" is "c:").

@@ -177,14 +177,14 @@ TEST_F(Chain, TheFileListShowsTheFilterMatchesHtmlFirstWithTheirTitles) {
                        chain.SetTitles("c:\\web\\", *read(false))),
             std::tuple(false, false, true));
   EXPECT_EQ(chain.files().titles, (Entries{"", "Odd & Sods", "Alpha"}));
-  chain.SelectFile(5);
+  chain.ClickFile(5, 0);
   drives.MakeFile("c:\\web\\new.txt");
   chain.Apply(fake::ReadFolder(drives, "c:\\web\\", "*.*"));
   EXPECT_EQ(std::pair(chain.files().titles.size(), chain.files().selection.Focus()),
             std::pair(3ul, 6))
       << "the same pages keep their titles, the file its selection";
   chain.SetFilter("*.txt");
-  chain.SelectFile(0);
+  chain.ClickFile(0, 0);
   chain.Apply(fake::ReadFolder(drives, "c:\\web\\", chain.Filter()));
   EXPECT_EQ(std::tuple(chain.files().entries.size(), chain.files().selection.Focus(),
                        chain.files().titles),
@@ -237,7 +237,7 @@ TEST_F(Chain, AListingReplacesWhatTheChainShowsOfItsFolderSelectionsKeptByName) 
   Open(1, "a");
   Open(2, "y");
   EXPECT_EQ(chain.LastBox(), 2);
-  chain.SelectFile(1);
+  chain.ClickFile(1, 0);
   EXPECT_EQ(chain.ShownFolders(), (Entries{"c:\\", "c:\\a\\", "c:\\a\\y\\"}));
 
   drives.MakeFolders("c:\\a\\w");
