@@ -193,14 +193,15 @@ void Browser::Open(int index) {
   previews_.HidePlayer(false);
   previews_.HideHtmlList();
   opening_ = {index, selected, chain_.PathOf(index), Caption(chain_, index)};
+  // The reading starts first, and the window's own work goes on beside it.
   // The boxes beyond stand empty until the folder is read: the window takes
   // its new width once.
   const int lastBefore = chain_.LastBox();
   chain_.BeginOpen(index);
+  loader_.Read(opening_.path);
   for (int i = index + 1; i <= lastBefore; ++i) lists_.Dir(i).SetItems({});
   lists_.DrawFiles();
   main_.SetCaption(opening_.caption + " (listing...)");
-  loader_.Read(opening_.path);
   FollowShown();
 }
 

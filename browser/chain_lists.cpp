@@ -123,18 +123,19 @@ void ChainLists::Draw(const ChainChange& change) {
 // The list reads its rows from the chain as it draws them: a row gone
 // since reads "". Box 0 shows its drives and favourites as they are.
 void ChainLists::DrawRows(int list, int top) {
-  ListOf(list).ShowRows(RowsOf(list)->size(), [this, list](std::size_t index) {
+  ListBox::RowsShown shown{{}, SelectedRow(list), top};
+  if (list == kFileList) {
+    shown.selected = chain_.files().selection.Runs();
+  } else if (shown.focus >= 0) {
+    shown.selected = {{shown.focus, shown.focus}};
+  }
+  const auto text = [this, list](std::size_t index) {
     const std::vector<std::string>* names = RowsOf(list);
     if (!names || index >= names->size()) return std::string();
     const std::string& name = (*names)[index];
     return list == kFileList ? FileRow(name) : list == 0 ? name : FolderRow(name);
-  });
-  if (list == kFileList) {
-    ShowFileSelection();
-  } else {
-    ListOf(list).Select(SelectedRow(list));
-  }
-  if (top >= 0) ListOf(list).SetTopIndex(top);
+  };
+  ListOf(list).ShowRows(RowsOf(list)->size(), text, shown);
 }
 
 void ChainLists::ShowFileSelection() {

@@ -53,12 +53,20 @@ class ListBox : public Control {
   // The text of row i, for any i below the count the box was given; a row
   // that has gone since reads "".
   using RowText = std::function<std::string(std::size_t)>;
+  // What a box shows of its rows besides their text: the runs selected (one
+  // row at most in a box of one), the row with the focus rectangle, scrolled
+  // into view, and the first row in sight (-1: where the focus leaves it).
+  struct RowsShown {
+    std::vector<RowRun> selected;
+    int focus = -1;
+    int top = -1;
+  };
 
   // Shows copies of items, from the top, nothing selected.
   virtual void SetItems(const std::vector<std::string>& items) = 0;
-  // Shows count rows read from rows, from the top, nothing selected: the
-  // box keeps no copy, so a list of any length shows at once.
-  virtual void ShowRows(std::size_t count, RowText rows) = 0;
+  // Shows count rows read from rows as shown says, drawn once: the box
+  // keeps no copy, so a list of any length shows at once.
+  virtual void ShowRows(std::size_t count, RowText rows, const RowsShown& shown) = 0;
   // The rows shown have grown to count, the selection and scroll kept.
   virtual void ShowMoreRows(std::size_t count) = 0;
 
@@ -70,7 +78,6 @@ class ListBox : public Control {
   // scrolled into view.
   virtual void SelectRows(const std::vector<RowRun>& runs, int focus) = 0;
   virtual int TopIndex() const = 0;
-  virtual void SetTopIndex(int index) = 0;
 
   virtual void SetBackColor(Color color) = 0;
   // How far the box scrolls sideways: no scroll bar while it is as wide.

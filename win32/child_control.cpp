@@ -73,8 +73,12 @@ RECT ChildBounds(HWND hwnd) {
   return bounds;
 }
 
+// A control left where it stands is not moved: every move lays it out and
+// draws it again.
 void PlaceChild(HWND hwnd, const RECT& bounds) {
   if (hwnd == nullptr) return;
+  const RECT now = ChildBounds(hwnd);
+  if (EqualRect(&bounds, &now)) return;
   SetWindowPos(hwnd, nullptr, bounds.left, bounds.top, bounds.right - bounds.left,
                bounds.bottom - bounds.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }

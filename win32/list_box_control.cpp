@@ -1,5 +1,6 @@
 #include "win32/list_box_control.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -260,14 +261,22 @@ LRESULT ListBoxControl::FindRow(WPARAM start, const wchar_t* text) const {
 
 void ListBoxControl::SetItems(const std::vector<std::string>& items) {
   items_ = items;
-  ShowRows(items_.size(), [this](std::size_t index) { return items_[index]; });
+  ShowRows(items_.size(), [this](std::size_t index) { return items_[index]; }, {});
 }
 
-void ListBoxControl::ShowRows(std::size_t count, RowText rows) {
+// Each redraw a box is let do draws its scroll bar at once (under Wine some
+// 5 ms, and a scroll bar that comes or goes lays the box out again): the
+// rows, the selection and the scroll are drawn together.
+void ListBoxControl::ShowRows(std::size_t count, RowText rows, const RowsShown& shown) {
   if (!hwnd_) return;
+  Send(WM_SETREDRAW, FALSE);
   Send(LB_RESETCONTENT);
   rows_ = std::move(rows);
   ShowMoreRows(count);
+  MarkSelected(shown.selected, shown.focus);
+  if (shown.top >= 0) Send(LB_SETTOPINDEX, static_cast<WPARAM>(shown.top));
+  Send(WM_SETREDRAW, TRUE);
+  InvalidateRect(hwnd_.get(), nullptr, TRUE);
 }
 
 // The control keeps its selection and scroll as its count grows.
@@ -299,17 +308,23 @@ void ListBoxControl::Select(int index) {
 void ListBoxControl::SelectRows(const std::vector<RowRun>& runs, int focus) {
   if (!hwnd_ || !events_.selectsMany) return;
   Send(WM_SETREDRAW, FALSE);
-  Send(LB_SETSEL, FALSE, -1);
-  for (const RowRun& run : runs)
-    Send(LB_SELITEMRANGEEX, static_cast<WPARAM>(run.first), static_cast<LPARAM>(run.last));
-  if (focus >= 0) Send(LB_SETCARETINDEX, static_cast<WPARAM>(focus), FALSE);
+  MarkSelected(runs, focus);
   Send(WM_SETREDRAW, TRUE);
   InvalidateRect(hwnd_.get(), nullptr, TRUE);
 }
 
-int ListBoxControl::TopIndex() const { return static_cast<int>(Send(LB_GETTOPINDEX)); }
+void ListBoxControl::MarkSelected(const std::vector<RowRun>& runs, int focus) {
+  if (!events_.selectsMany) {
+    Send(LB_SETCURSEL, static_cast<WPARAM>(runs.empty() ? -1 : focus));
+    return;
+  }
+  Send(LB_SETSEL, FALSE, -1);
+  for (const RowRun& run : runs)
+    Send(LB_SELITEMRANGEEX, static_cast<WPARAM>(run.first), static_cast<LPARAM>(run.last));
+  if (focus >= 0) Send(LB_SETCARETINDEX, static_cast<WPARAM>(focus), FALSE);
+}
 
-void ListBoxControl::SetTopIndex(int index) { Send(LB_SETTOPINDEX, static_cast<WPARAM>(index)); }
+int ListBoxControl::TopIndex() const { return static_cast<int>(Send(LB_GETTOPINDEX)); }
 
 void ListBoxControl::SetBackColor(Color color) {
   if (!hwnd_) return;
@@ -318,8 +333,23 @@ void ListBoxControl::SetBackColor(Color color) {
   InvalidateRect(hwnd_.get(), nullptr, TRUE);
 }
 
+// The scroll bar's page goes with its range: a range set alone over the
+// page of an earlier extent shows the bar for a moment, and the box is
+// laid out twice (under Wine some 20 ms a time).
 void ListBoxControl::SetHorizontalExtent(Twips width) {
-  Send(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(scale_.XToPixels(width)));
+  if (!hwnd_) return;
+  const int extent = scale_.XToPixels(width);
+  RECT client{};
+  GetClientRect(hwnd_.get(), &client);
+  SCROLLINFO bar{sizeof bar,
+                 SIF_RANGE | SIF_PAGE,
+                 0,
+                 std::max(extent - 1, 0),
+                 static_cast<UINT>(client.right),
+                 0,
+                 0};
+  SetScrollInfo(hwnd_.get(), SB_HORZ, &bar, FALSE);
+  Send(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(extent));
 }
 
 // What DragAcceptFiles does, without loading the shell's library at the start.

@@ -37,14 +37,13 @@ class ListBoxControl final : public ChildWindow<ListBox> {
   bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
 
   void SetItems(const std::vector<std::string>& items) override;
-  void ShowRows(std::size_t count, RowText rows) override;
+  void ShowRows(std::size_t count, RowText rows, const RowsShown& shown) override;
   void ShowMoreRows(std::size_t count) override;
 
   int Selected() const override;
   void Select(int index) override;
   void SelectRows(const std::vector<RowRun>& runs, int focus) override;
   int TopIndex() const override;
-  void SetTopIndex(int index) override;
 
   void SetBackColor(Color color) override;
   void SetHorizontalExtent(Twips width) override;
@@ -58,6 +57,8 @@ class ListBoxControl final : public ChildWindow<ListBox> {
   std::optional<LRESULT> OnKey(UINT message, WPARAM wParam);
   std::optional<LRESULT> OnRowQuery(UINT message, WPARAM wParam, LPARAM lParam);
   bool OnLeftDown(WPARAM wParam, LPARAM lParam);
+  // The selection set while the box draws nothing.
+  void MarkSelected(const std::vector<RowRun>& runs, int focus);
   static bool MovesSelection(WPARAM key);
   void OnDestroy();
   MouseEvent Mouse(int button, WPARAM wParam, LPARAM lParam) const;

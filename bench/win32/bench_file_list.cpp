@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <thread>
@@ -59,54 +60,144 @@ void Populate(const std::string& folder, int count, std::string (*name)(int),
 }
 
 // A click on an entry of the box that lists the benchmark's folder, timed
-// to the full list and to the idle window; then, in runs of their own (the
-// asking takes CPU the baseline does not share), the window's worst answer.
+// to the full list and to the idle window, each run after a run of the
+// baseline, so that both see the machine alike: medians of nine. Then, in
+// runs of their own (the asking takes CPU the baseline does not share), the
+// window's worst answer.
 struct ClickTimes {
-  double first = 1e9, listed = 1e9, full = 1e9, idle = 1e9, worstAnswer = 0;
+  double first = 0, listed = 0, full = 0, idle = 0, baseline = 0, worstAnswer = 0;
 };
 
-ClickTimes TimeClicks(win32::Win32WindowSystem& ws, Form1& form, int box,
-                      const std::string& entry) {
+double SecondsSince(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+double Median(std::vector<double> values) {
+  if (values.empty()) return 0;
+  const auto middle = values.begin() + std::ptrdiff_t(values.size() / 2);
+  std::ranges::nth_element(values, middle);
+  return *middle;
+}
+
+ClickTimes TimeClicks(win32::Win32WindowSystem& ws, Form1& form, int box, const std::string& entry,
+                      const std::function<double()>& baseline = {}) {
+  constexpr int kRuns = 9;
   Browser& browser = form.browser();
   ClickTimes times;
+  std::vector<double> first, listed, full, idle, base;
+  const auto since = [](auto start, auto end) {
+    return std::chrono::duration<double>(end - start).count();
+  };
   Choose(ws, browser, box, IndexOf(browser.chain().box(box).entries, entry), entry);
-  for (int run = 0; run < 6; ++run) {
+  for (int run = 0; run < kRuns + 3; ++run) {
     std::optional<AnswerWatch> answers;
-    if (run >= 3) answers.emplace(reinterpret_cast<HWND>(form.window().SystemHandle()));
+    if (run >= kRuns) {
+      answers.emplace(reinterpret_cast<HWND>(form.window().SystemHandle()));
+    } else if (baseline) {
+      base.push_back(baseline());
+    }
     const auto start = std::chrono::steady_clock::now();
     browser.Dir_Click(box);  // a click on the entry selected opens it again
-    std::chrono::steady_clock::time_point first{}, listed{};
+    std::chrono::steady_clock::time_point firstAt{}, listedAt{};
     ws.RunWhile([&] {
       const FolderChain& chain = browser.chain();
       const auto now = std::chrono::steady_clock::now();
-      if (first == decltype(first){} && (!chain.files().entries.empty() || chain.LastBox() > box))
-        first = now;
+      if (firstAt == decltype(firstAt){} &&
+          (!chain.files().entries.empty() || chain.LastBox() > box))
+        firstAt = now;
       // Only the whole listing, not a batch, measures the widest name.
       const bool whole = chain.files().widest > 0 ||
                          (chain.LastBox() > box && chain.box(chain.LastBox()).widest > 0);
-      if (listed == decltype(listed){} && whole) listed = now;
+      if (listedAt == decltype(listedAt){} && whole) listedAt = now;
       return browser.Listing();
     });
-    const auto full = std::chrono::steady_clock::now();
+    const auto fullAt = std::chrono::steady_clock::now();
     DoEvents();
-    const auto idle = std::chrono::steady_clock::now();
+    const auto idleAt = std::chrono::steady_clock::now();
     if (answers) {
       times.worstAnswer = std::max(times.worstAnswer, answers->Worst());
       continue;
     }
-    times.first = std::min(times.first, std::chrono::duration<double>(first - start).count());
-    times.listed = std::min(times.listed, std::chrono::duration<double>(listed - start).count());
-    times.full = std::min(times.full, std::chrono::duration<double>(full - start).count());
-    times.idle = std::min(times.idle, std::chrono::duration<double>(idle - start).count());
+    first.push_back(since(start, firstAt));
+    listed.push_back(since(start, listedAt));
+    full.push_back(since(start, fullAt));
+    idle.push_back(since(start, idleAt));
   }
+  times.first = Median(first);
+  times.listed = Median(listed);
+  times.full = Median(full);
+  times.idle = Median(idle);
+  times.baseline = Median(base);
   return times;
+}
+
+// The steps of one click on the folder, each timed alone through the calls
+// the click makes: the folder read, its names arranged, the listing handed
+// back to the window's thread, taken into the chain, shown in a list box of
+// the program's (the file list, or a box for sub-folders), and drawn: the
+// best of five runs of each.
+struct ClickPhases {
+  double read = 1e9, sort = 1e9, post = 1e9, takeIn = 1e9, fill = 1e9, draw = 1e9;
+  double Sum() const { return read + sort + post + takeIn + fill + draw; }
+};
+
+ClickPhases TimePhases(win32::Win32WindowSystem& ws, Browser& browser, int box, ListBox& list) {
+  const win32::Win32FileSystem fs;
+  const FolderChain& shown = browser.chain();
+  const std::string folder = shown.PathOf(box);
+  ClickPhases phases;
+  for (int run = 0; run < 5; ++run) {
+    auto start = std::chrono::steady_clock::now();
+    ReadNames read;
+    fs.ReadEntries(folder, [&](FolderEntry&& entry) {
+      read.Add(std::move(entry));
+      return true;
+    });
+    phases.read = std::min(phases.read, SecondsSince(start));
+    start = std::chrono::steady_clock::now();
+    FolderListing listing = Arrange(folder, std::move(read), shown.Filter(), shown.Measure());
+    phases.sort = std::min(phases.sort, SecondsSince(start));
+
+    const Lifetime lifetime;
+    std::chrono::steady_clock::time_point handed{};
+    bool back = false;
+    ws.RunThenPost(
+        lifetime,
+        [&] {
+          handed = std::chrono::steady_clock::now();
+          return std::move(listing);
+        },
+        [&](FolderListing posted) {
+          phases.post = std::min(phases.post, SecondsSince(handed));
+          listing = std::move(posted);
+          back = true;
+        });
+    ws.RunWhile([&] { return !back; });
+
+    FolderChain chain = shown;
+    chain.BeginOpen(box);
+    start = std::chrono::steady_clock::now();
+    chain.Apply(std::move(listing));
+    phases.takeIn = std::min(phases.takeIn, SecondsSince(start));
+    const bool files = chain.LastBox() == box;
+    const std::vector<std::string>& rows =
+        files ? chain.files().entries : chain.box(chain.LastBox()).entries;
+    start = std::chrono::steady_clock::now();
+    list.ShowRows(rows.size(), [&](std::size_t row) { return FileRow(rows[row]); }, {});
+    phases.fill = std::min(phases.fill, SecondsSince(start));
+    start = std::chrono::steady_clock::now();
+    DoEvents();
+    phases.draw = std::min(phases.draw, SecondsSince(start));
+  }
+  return phases;
 }
 
 // The baseline: the folder enumerated and its names put in a shown list box
 // of the system's own, which keeps a copy of each, in one batch.
 double EnumerateAndFill(HWND box, const std::string& folder) {
   const win32::Win32FileSystem fs;
-  return BestSeconds([&] {
+  const auto start = std::chrono::steady_clock::now();
+  {
     std::vector<std::string> names;
     fs.ReadEntries(folder, [&](FolderEntry&& entry) {
       names.push_back(std::move(entry.name));
@@ -120,7 +211,8 @@ double EnumerateAndFill(HWND box, const std::string& folder) {
     SendMessageA(box, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(box, nullptr, TRUE);
     DoEvents();
-  });
+  }
+  return SecondsSince(start);
 }
 
 // Down held on a box of 200 folders for 2 s, repeated 30 times a second as
@@ -144,6 +236,8 @@ bool HoldDown(win32::Win32WindowSystem& ws, Form1& form, int box) {
   });
   ws.RunWhile([&] { return !typed || browser.Listing(); });
   typist.join();
+  DoEvents();  // the last keys posted
+  ws.RunWhile([&] { return browser.Listing(); });
   const FolderChain& chain = browser.chain();
   const int ended = chain.box(keys).selected;
   const bool opened = chain.CurrentFolder() == chain.PathOf(keys);
@@ -207,6 +301,11 @@ bool ListFilesOfFolder(win32::Win32WindowSystem& ws, const std::string& root) {
   if (box < 0) return false;
   auto window =
       ws.CreateTopWindow({"Vantiro bench", WindowKind::SizableToolWindow, 3000, 6000, {}}, {});
+  ListBox::Events many;
+  many.selectsMany = true;
+  const std::unique_ptr<ListBox> rows = window->CreateListBox(many);
+  rows->Move(2100, 0, 1800, 5000);
+  rows->SetVisible(true);
   HWND list = CreateWindowExA(
       WS_EX_CLIENTEDGE, "LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, 0,
       0, 133, 400, reinterpret_cast<HWND>(window->SystemHandle()), nullptr, nullptr, nullptr);
@@ -222,8 +321,10 @@ bool ListFilesOfFolder(win32::Win32WindowSystem& ws, const std::string& root) {
   bool listed = true;
   double webTextListed = 0, bigFill = 0;
   for (const auto& [name, count] : folders) {
-    const double baseline = EnumerateAndFill(list, root + name + "\\");
-    const ClickTimes times = TimeClicks(ws, form, box, name);
+    const ClickTimes times =
+        TimeClicks(ws, form, box, name, [&] { return EnumerateAndFill(list, root + name + "\\"); });
+    const double baseline = times.baseline;
+    const ClickPhases phases = TimePhases(ws, form.browser(), box, *rows);
     if (name == std::string("web text")) webTextListed = times.listed;
     if (name == std::string("files big")) bigFill = baseline;
     const auto& chain = form.browser().chain();
@@ -235,6 +336,11 @@ bool ListFilesOfFolder(win32::Win32WindowSystem& ws, const std::string& root) {
         "%.0f ms (ratio %.2f) against enumerate and fill %.0f ms; worst answer %.0f ms\n",
         name, count, times.first * 1e3, times.full * 1e3, times.full / baseline, times.idle * 1e3,
         times.idle / baseline, baseline * 1e3, times.worstAnswer * 1e3);
+    std::printf(
+        "  its steps alone: read %.1f, sort %.1f, post %.1f, take in %.1f, fill %.1f, draw %.1f "
+        "ms: %.0f ms in all (ratio %.2f)\n",
+        phases.read * 1e3, phases.sort * 1e3, phases.post * 1e3, phases.takeIn * 1e3,
+        phases.fill * 1e3, phases.draw * 1e3, phases.Sum() * 1e3, phases.Sum() / baseline);
     listed = listed && static_cast<int>(shown) == count;
     if (name == std::string("web"))
       Report("HTML pages' names listed", count, "pages", times.listed, "as many text files",

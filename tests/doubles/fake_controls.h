@@ -101,10 +101,16 @@ class FakeListBox final : public FakeControl<ListBox> {
     topIndex_ = 0;
   }
   // The rows are read as a box draws them: when they are given.
-  void ShowRows(std::size_t count, RowText rows) override {
+  void ShowRows(std::size_t count, RowText rows, const RowsShown& shown) override {
     rows_ = std::move(rows);
     SetItems({});
     ShowMoreRows(count);
+    if (events_.selectsMany) {
+      SelectRows(shown.selected, shown.focus);
+    } else {
+      Select(shown.selected.empty() ? -1 : shown.focus);
+    }
+    if (shown.top >= 0) topIndex_ = shown.top;
   }
   void ShowMoreRows(std::size_t count) override {
     for (std::size_t row = items_.size(); row < count; ++row) items_.emplace_back(rows_(row));
@@ -119,7 +125,6 @@ class FakeListBox final : public FakeControl<ListBox> {
     selected_ = std::ranges::any_of(runs, holds) ? focus : -1;
   }
   int TopIndex() const override { return topIndex_; }
-  void SetTopIndex(int index) override { topIndex_ = index; }
   void SetBackColor(Color color) override { backColor_ = color; }
   void SetHorizontalExtent(Twips width) override { horizontalExtent_ = width; }
   void AcceptShellDrops() override {}
@@ -135,6 +140,7 @@ class FakeListBox final : public FakeControl<ListBox> {
   const std::vector<RowRun>& Runs() const { return runs_; }
   Color backColor() const { return backColor_; }
   int horizontalExtent() const { return horizontalExtent_; }
+  void UserScroll(int top) { topIndex_ = top; }
   // The user selects an entry (or the keyboard moves to it).
   // A box whose rows the program chooses hears a press on the row.
   void UserClick(int index, int keys = 0) {

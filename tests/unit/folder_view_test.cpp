@@ -88,7 +88,7 @@ TEST_F(FolderView, APressSelectsTheRowUnderThePointerOrStepsBackBelowTheEntries)
   EXPECT_EQ(chain().CurrentFolder(), "c:\\a\\a3\\") << "opened by the selection";
   EXPECT_EQ(main().popups(), std::vector<std::string>{"mnuDirFunctions"});
   EXPECT_TRUE(main().MenuVisible("mnuDirFunctions") && !main().MenuVisible("mnuFileFunctions"));
-  box(2).SetTopIndex(4);  // scrolled
+  box(2).UserScroll(4);  // scrolled
   Press(box(2), kLeftButton, 2);
   EXPECT_EQ(std::pair(box(2).Selected(), chain().box(2).selected), std::pair(6, 6));
 
@@ -200,7 +200,7 @@ TEST_F(FolderView, AFolderThatCannotBeReadOffersRetryUntilItIsReadyOrCancelled) 
 TEST_F(FolderView, TheOpenListsFollowTheDiskKeepingSelectionAndScroll) {
   OpenA();
   Click(2, "a5");
-  box(2).SetTopIndex(3);
+  box(2).UserScroll(3);
   EXPECT_EQ(drives.Watched(), (Entries{"c:\\", "c:\\a\\", "c:\\a\\a5\\"}));
   drives.MakeFolders("c:\\a\\a0");
   drives.MakeFile("c:\\a\\a5\\new.txt");

@@ -82,9 +82,7 @@ TEST_F(ListBoxTest, ShowsItsRowsInUtf8AndClicksOnlyForTheUser) {
   // scroll, and other programs find them by their beginning, ignoring case.
   std::vector<std::string> rows(50, "row");
   rows[30] = "Target";
-  first->ShowRows(40, [&](std::size_t index) { return rows[index]; });
-  first->Select(30);
-  first->SetTopIndex(20);
+  first->ShowRows(40, [&](std::size_t index) { return rows[index]; }, {{{30, 30}}, 30, 20});
   first->ShowMoreRows(50);
   EXPECT_EQ(std::pair(first->Selected(), first->TopIndex()), std::pair(30, 20));
   const auto ask = [&](UINT message, WPARAM start, const wchar_t* text) {
