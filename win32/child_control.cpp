@@ -1,6 +1,5 @@
 #include "win32/child_control.h"
 
-#include "win32/picture_box_control.h"
 #include "win32/wide_text.h"
 
 #include <commctrl.h>
@@ -136,11 +135,6 @@ void DcCanvas::FillRect(Twips left, Twips top, Twips width, Twips height, Color 
 void DcCanvas::DrawFocusRect(Twips left, Twips top, Twips width, Twips height) {
   const RECT area = Pixels(left, top, width, height);
   ::DrawFocusRect(dc_, &area);
-}
-
-void DcCanvas::DrawPicture(const PictureBox& source, Twips left, Twips top) {
-  static_cast<const PictureBoxControl&>(source).RenderAt(dc_, scale_.XToPixels(left),
-                                                         scale_.YToPixels(top));
 }
 
 HWND CreateChild(const ChildParts& parts, const wchar_t* windowClass, const std::string& text,

@@ -174,4 +174,11 @@ LRESULT PictureBoxControl::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPA
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
+// A canvas draws only the program's own picture boxes: defined here, where
+// they are known.
+void DcCanvas::DrawPicture(const PictureBox& source, Twips left, Twips top) {
+  static_cast<const PictureBoxControl&>(source).RenderAt(dc_, scale_.XToPixels(left),
+                                                         scale_.YToPixels(top));
+}
+
 }  // namespace vantiro::win32
