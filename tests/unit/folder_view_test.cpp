@@ -273,6 +273,8 @@ TEST_F(FolderView, FilesShowAsTheyAreReadThenWhole) {
   EXPECT_LT(shown, 300u);
   Settle();
   EXPECT_EQ(files().Items().size(), 300u);
+  box(1).UserClick(0);  // a, not read yet
+  EXPECT_TRUE(files().Items().empty()) << "the files of the folder left go at the click";
 }
 
 // Keys and typing, one after another from c: selected in box 0: where the
