@@ -41,16 +41,6 @@ bool Open(win32::Win32WindowSystem& ws, Browser& browser, int box, const std::st
   return false;
 }
 
-double ProcessCpuSeconds() {
-  FILETIME created, ended, kernel, user;
-  GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user);
-  const auto seconds = [](FILETIME time) {
-    return static_cast<double>(ULARGE_INTEGER{{time.dwLowDateTime, time.dwHighDateTime}}.QuadPart) /
-           1e7;
-  };
-  return seconds(kernel) + seconds(user);
-}
-
 // The chain open and watched: the CPU the idle process takes over 30 s (a
 // wake of the loop every 30 s), then the time until a file made in the
 // current folder shows in the file list.

@@ -119,16 +119,6 @@ bool PasteMany(win32::Win32WindowSystem& ws, const std::string& root) {
   return FilesIn(to) == kPasted && FilesIn(alone) == kPasted;
 }
 
-double ProcessCpuSeconds() {
-  FILETIME created, ended, kernel, user;
-  GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user);
-  const auto seconds = [](FILETIME time) {
-    return static_cast<double>(ULARGE_INTEGER{{time.dwLowDateTime, time.dwHighDateTime}}.QuadPart) /
-           1e7;
-  };
-  return seconds(kernel) + seconds(user);
-}
-
 // Pages without a title, of size bytes each (sparse), in a folder of root.
 void MakePages(const std::string& root, const std::string& name, LONGLONG size) {
   const std::string folder = root + name + "\\";

@@ -48,6 +48,17 @@ class AnswerWatch {
   std::thread thread_;
 };
 
+// The CPU this process has taken so far, in the kernel and out of it.
+inline double ProcessCpuSeconds() {
+  FILETIME created, ended, kernel, user;
+  GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user);
+  const auto seconds = [](FILETIME time) {
+    return static_cast<double>(ULARGE_INTEGER{{time.dwLowDateTime, time.dwHighDateTime}}.QuadPart) /
+           1e7;
+  };
+  return seconds(kernel) + seconds(user);
+}
+
 // Lets the window events waiting run (paint, timer ticks).
 inline void DoEvents() {
   for (MSG msg{}; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) win32::DispatchQueued(msg);
