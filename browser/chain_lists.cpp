@@ -43,7 +43,7 @@ int ChainLists::SelectedRow(int list) const {
 }
 
 int ChainLists::RowAt(const ListBox& list, Twips y) const {
-  return vantiro::RowAt(list, y, main_.TextHeight("A"), ws_.TwipsPerPixelY());
+  return vantiro::RowAt(list.TopIndex(), y, main_.TextHeight("A"), ws_.TwipsPerPixelY());
 }
 
 void ChainLists::CreateDirBox() { dirs_.push_back(main_.CreateListBox(events_.box(DirCount()))); }

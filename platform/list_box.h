@@ -89,14 +89,14 @@ class ListBox : public Control {
   virtual bool DragStarts() = 0;
 };
 
-// The row under a point of a list box whose rows are one line of its
-// window's font (rowHeight twips) high, counted from its first visible
-// entry; past the last entry for a point below them.
-inline int RowAt(const ListBox& box, Twips y, Twips rowHeight, int twipsPerPixel) {
+// The row under a point of a list box whose first visible entry is topIndex
+// and whose rows are one line of its window's font (rowHeight twips) high;
+// past the last entry for a point below them.
+inline int RowAt(int topIndex, Twips y, Twips rowHeight, int twipsPerPixel) {
   const auto pixels = [twipsPerPixel](Twips twips) {
     return static_cast<long>(std::lrint(static_cast<double>(twips) / twipsPerPixel));
   };
-  return box.TopIndex() + static_cast<int>(pixels(y) / std::max(1L, pixels(rowHeight)));
+  return topIndex + static_cast<int>(pixels(y) / std::max(1L, pixels(rowHeight)));
 }
 
 }  // namespace vantiro

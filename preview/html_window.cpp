@@ -38,7 +38,7 @@ void FrmHtml::SetRows(std::vector<std::string> rows) {
 
 // The title under the mouse is selected, or none below the last.
 void FrmHtml::List1_MouseDown(const MouseEvent& event) {
-  int row = RowAt(*list1_, event.y, window_->TextHeight("A"), ws_.TwipsPerPixelY());
+  int row = RowAt(list1_->TopIndex(), event.y, window_->TextHeight("A"), ws_.TwipsPerPixelY());
   if (row > std::ssize(rows_) - 1) row = -1;
   list1_->Select(row);
   events_.press(row, event.button);
