@@ -38,13 +38,11 @@ void ChainRestore::End() {
 }
 
 // A configuration written before the chain kept names holds the rows' text.
-bool ChainRestore::ReselectFile(int entry, const std::string& text) {
+void ChainRestore::ReselectFile(int entry, const std::string& text) {
   const std::vector<std::string>& entries = chain_.files().entries;
-  if (entry < -1 || entry >= std::ssize(entries)) return false;
+  if (entry < -1 || entry >= std::ssize(entries)) return;
   const std::string name = entry < 0 ? "" : entries[static_cast<std::size_t>(entry)];
-  if (name != text && FileRow(name) != text) return false;
-  steps_.selectFile(entry);
-  return true;
+  if (name == text || FileRow(name) == text) steps_.selectFile(entry);
 }
 
 }  // namespace vantiro

@@ -33,7 +33,7 @@ class ChainRestore {
   void End();
 
  private:
-  bool ReselectFile(int entry, const std::string& text);
+  void ReselectFile(int entry, const std::string& text);
 
   const FolderChain& chain_;
   Steps steps_;

@@ -210,7 +210,8 @@ class FakeWindow final : public FakeControlMaker<Window> {
   bool MenuVisible(std::string_view name) const override { return Menu(name).visible; }
   void SetMenuVisible(std::string_view name, bool on) override { Menu(name).visible = on; }
   void PopupMenu(std::string_view name) override { popups_.emplace_back(name); }
-  void DragByCaption() override {}
+  void DragByCaption() override { ++captionDrags; }
+  int captionDrags = 0;
   std::optional<std::string> ChooseFile(const std::string&, const std::string&,
                                         const std::string&) override {
     return ws_.chosenFile;

@@ -100,12 +100,14 @@ class TempDrives : public FileSystem {
     }
     return !error;
   }
-  // A watch is told of a change only when a test calls Changed.
+  // A watch is told of a change only when a test calls Changed; there is
+  // none of a folder on no drive, nor of one unwatchable.
   std::unique_ptr<FolderWatch> Watch(const std::string& path,
                                      std::function<void()> changed) const override {
-    if (HostPath(path).empty()) return nullptr;
+    if (HostPath(path).empty() || unwatchable.contains(path)) return nullptr;
     return std::make_unique<Watcher>(*this, path, std::move(changed));
   }
+  std::set<std::string> unwatchable;
   // Tells the watches of a folder that it changed; how many there were.
   int Changed(const std::string& folder) const {
     int told = 0;

@@ -178,6 +178,9 @@ TEST_F(FileCommands, WhatTheShellLeftIsNamedAndACloseWaitsForIt) {
   Settle();
   EXPECT_EQ(said(), "Unable to copy 2 files, the first 'c:\\docs\\readme.txt', to 'c:\\dest\\'.");
   Click(1, "docs");
+  Choose("readme.txt", "mnuFileRecycleBin");
+  Settle();
+  EXPECT_EQ(said(), "Unable to send 'c:\\docs\\readme.txt' to the Recycle Bin.");
   files().Key('A', kCtrlKey);
   main().ChooseMenu("mnuFileRecycleBin");
   main().Close();

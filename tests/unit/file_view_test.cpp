@@ -67,6 +67,16 @@ TEST_F(FileView, ATitleStandsForItsFileUnderTheMouse) {
   Press(files(), kLeftButton, 2);  // just below the last file: nothing
   EXPECT_EQ(std::tuple(files().Selected(), files().drags, main().MenuVisible("mnuFileFunctions")),
             std::tuple(-1, 1, false));
+  Press(files(), kLeftButton, 1);
+  EXPECT_EQ(titles().Selected(), 1) << "its title too";
+
+  files().Key('A', kCtrlKey);
+  files().dragStarts = true;
+  drives.dragEffect = kDropMove;
+  const int reads = drives.reads;
+  Press(files(), kLeftButton, 0);  // both dragged, and moved away: the folder read again
+  Settle();
+  EXPECT_EQ(std::pair(drives.dragged.size(), drives.reads - reads), std::pair(std::size_t{2}, 1));
 }
 
 }  // namespace

@@ -96,12 +96,25 @@ TEST_F(FolderView, APressSelectsTheRowUnderThePointerOrStepsBackBelowTheEntries)
   EXPECT_EQ(chain().CurrentFolder(), "c:\\a\\");
   EXPECT_EQ(box(2).Selected(), -1);
   EXPECT_EQ(main().popups().size(), 2u) << "FOLDER all the same";
+  box(2).Move({kLeftButton, 0, 100, 8 * fake::kRowHeight + 5});  // dragged on the last entry
+  box(2).Move({kLeftButton, 0, 100, 9 * fake::kRowHeight + 5});  // below it: the window moves
+  EXPECT_EQ(main().captionDrags, 1);
 
   Press(box(1), kLeftButton, 20);  // below box 1's entries: box 0's folder again
   EXPECT_EQ(chain().CurrentFolder(), "c:\\");
   Press(box(0), kRightButton, 20);  // below box 0's entries: back to box 0 alone
   EXPECT_EQ(chain().LastBox(), 0);
   EXPECT_EQ(main().popups().size(), 2u) << "no menu for box 0 without a selection";
+}
+
+TEST_F(FolderView, AFolderWindowsCannotWatchIsSaidOnce) {
+  drives.unwatchable = {"c:\\a\\", "c:\\b\\"};
+  OpenA();
+  Click(1, "b");
+  EXPECT_EQ(ws.messages.size(), 1u);
+  EXPECT_EQ(said(),
+            "Changes that other programs make in 'c:\\a\\' will show only after a Refresh: "
+            "Windows cannot watch it.");
 }
 
 // Files dropped from another program, or dragged out of the file list onto
@@ -275,6 +288,13 @@ TEST_F(FolderView, FilesShowAsTheyAreReadThenWhole) {
   EXPECT_EQ(files().Items().size(), 300u);
   box(1).UserClick(0);  // a, not read yet
   EXPECT_TRUE(files().Items().empty()) << "the files of the folder left go at the click";
+  Settle();
+  for (int i = 0; i < 300; ++i) drives.MakeFolders("c:\\b\\d" + std::to_string(i));
+  box(1).UserClick(1);
+  while (chain().LastBox() < 2 && ws.RunPosted(std::chrono::milliseconds(5000))) {
+  }
+  EXPECT_EQ(box(2).Items().size(), chain().box(2).entries.size()) << "a new box shows its rows";
+  EXPECT_LT(box(2).Items().size(), 300u) << "the first folders read";
 }
 
 // Keys and typing, one after another from c: selected in box 0: where the

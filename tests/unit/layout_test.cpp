@@ -32,7 +32,8 @@ TEST_F(Layout, UserSizingKeepsListsAsHighAsTheWindowAndStretchesTheFileList) {
   EXPECT_EQ((box(0).Height() - 2 * fake::kListBorder) % fake::kRowHeight, 0) << "whole rows";
   EXPECT_EQ(main().ClientHeight(), box(0).Height()) << "the window snaps to whole rows";
   for (int i = 1; i <= 3; ++i) EXPECT_EQ(box(i).Height(), box(0).Height()) << "box " << i;
-  EXPECT_EQ(std::pair(files().Width(), files().Height()), std::pair(1000, box(0).Height()));
+  EXPECT_EQ(std::tuple(files().Top(), files().Width(), files().Height()),
+            std::tuple(0, 1000, box(0).Height()));
 }
 
 TEST_F(Layout, FormerActiveBoxReturnsToBoxesWidthStepByStepWhileTheTimerWakes) {

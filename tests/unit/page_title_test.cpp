@@ -102,6 +102,7 @@ TEST(FileDetails, TextLinesReadTheThreeEncodings) {
       {"caf\xE9", "caf\xC3\xA9\n"},
       {std::string("\xFF\xFEh\0\x3C\x04\n\0", 8), "h\xD0\xBC\n"},
       {std::string("\xFE\xFF\xD8\x3D\xDE\x00\xD8\x00", 8), "\xF0\x9F\x98\x80\xEF\xBF\xBD\n"},
+      {std::string("\xFE\xFF\x08\x00\xD8\x3D\xDE", 7), "\xE0\xA0\x80\xEF\xBF\xBD\n"},
       {std::string("a\0b", 3), std::nullopt},
       {"\x1B[0m", std::nullopt},
       {"", ""}};

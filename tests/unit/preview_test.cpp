@@ -59,6 +59,7 @@ TEST_F(PreviewsTest, OtherFilesShowTheirDetailsBesideTheWindow) {
   ClickFile("notes.txt");
   EXPECT_EQ(shown(), (Log{"notes.txt", "8 bytes", "one\ntwo\n"}));
   EXPECT_EQ(details.window().Left(), main().Left() + main().Width());
+  EXPECT_LT(details.lblSize().Left() + details.lblSize().Width(), details.window().ClientWidth());
   EXPECT_EQ(ws.world.focus, &files());
   ClickFile("data.bin");
   EXPECT_EQ(shown(), (Log{"data.bin", "2 bytes", "no text"}));
