@@ -28,7 +28,7 @@ Form1::Form1(WindowSystem& ws, Executor& executor, FileSystem& fs)
   previewEvents.html.press = [this](int row, int button) {
     browser_->files().Titles_MouseDown(row, button);
   };
-  previewEvents.html.dblClick = [this] { commands_->mnuFileOpen_Click(); };
+  previewEvents.html.dblClick = [this] { commands_->file().mnuFileOpen_Click(); };
   previews_ =
       std::make_unique<Previews>(ws_, executor_, fs_, *window_, options_, std::move(previewEvents));
   topMost_ = std::make_unique<TopMost>(*window_, *previews_, options_);

@@ -49,7 +49,7 @@ Browser::Browser(WindowSystem& ws, Window& main, FolderChain& chain, FolderLoade
              [this] { files_.SelectAllFiles(); }, [this] { files_.Files_DblClick(); }}),
       drags_(ws, main, chain_, lists_,
              [this](const std::vector<std::string>& sources, const std::string& destFolder,
-                    int effect) { commands_.DropFiles(sources, destFolder, effect); }),
+                    int effect) { commands_.copyPaste().DropFiles(sources, destFolder, effect); }),
       favorites_(ws, chain_, lists_, files) {
   loader_.Listen(this);
 }

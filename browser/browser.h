@@ -64,7 +64,7 @@ class Browser final : private FolderLoader::Listener {
   // Opens the folder of box index's selection; its entries come in the
   // background.
   void Dir_Click(int index);
-  void Dir_DblClick() { commands_.mnuExplore_Click(); }
+  void Dir_DblClick() { commands_.folder().mnuExplore_Click(); }
   void Dir_MouseDown(int index, const MouseEvent& event);
   // True while a folder the chain shows, or its titles, is being read.
   bool Listing() const { return loader_.Busy(); }

@@ -85,7 +85,7 @@ void FileClicks::Files_MouseDown(const MouseEvent& event) {
   if (row <= std::ssize(chain_.files().titles) - 1) previews_.frmHTML().List1().Select(row);
   if (event.button == kLeftButton && selection.Has(row)) {
     if (lists_.Files().DragStarts()) {
-      commands_.DragFilesOut();
+      commands_.file().DragFilesOut();
     } else if (keeps) {
       ClickFile(row, 0);
     }

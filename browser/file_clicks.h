@@ -29,7 +29,7 @@ class FileClicks {
   static MenuItem FiltersEntry(HandlerOf<FileClicks> of);
   void mnuFilters_Click();
   void Files_Click();
-  void Files_DblClick() { commands_.mnuFileOpen_Click(); }
+  void Files_DblClick() { commands_.file().mnuFileOpen_Click(); }
   void Files_MouseDown(const MouseEvent& event);
   // A press on a line of the HTML files window: its HTML file is selected.
   void Titles_MouseDown(int row, int button);

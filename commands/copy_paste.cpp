@@ -9,7 +9,7 @@
 #include <set>
 
 #include "chain/names.h"
-#include "commands/commands.h"
+#include "commands/copy_paste.h"
 #include "settings/text_file.h"
 
 namespace vantiro {
@@ -46,34 +46,34 @@ std::vector<std::string> ReadHandOver(const FileSystem& fs, const std::string& p
 
 }  // namespace
 
-void Commands::mnuCopy_Click() {
-  const std::vector<std::string> paths = chain_.SelectedFilePaths();
+void CopyPaste::mnuCopy_Click() {
+  const std::vector<std::string> paths = context_.chain.SelectedFilePaths();
   if (paths.empty()) return;
   TextFileWriter file;
   for (const std::string& path : paths) file.Text(path);
-  const std::string handOver = settingsFiles_.ProgramDir() + kHandOverFile;
-  if (!fs_.SaveFile(handOver, file.contents())) {
-    ws_.MsgBox("Unable to write '" + handOver + "': nothing has been copied.",
-               msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
+  const std::string handOver = context_.settingsFiles.ProgramDir() + kHandOverFile;
+  if (!context_.fs.SaveFile(handOver, file.contents())) {
+    context_.ws.MsgBox("Unable to write '" + handOver + "': nothing has been copied.",
+                       msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
     return;
   }
   const std::string copied =
       paths.size() == 1 ? "'" + paths.front() + "' has" : PathsNamed(paths) + ", have";
-  ws_.MsgBox(copied + " been copied.\r\rSelect the destination folder and click " +
-                 "'Paste' from the 'FOLDER' menu.",
-             msgbox::kOkOnly | msgbox::kInformation, kAppTitle);
+  context_.ws.MsgBox(copied + " been copied.\r\rSelect the destination folder and click " +
+                         "'Paste' from the 'FOLDER' menu.",
+                     msgbox::kOkOnly | msgbox::kInformation, kAppTitle);
 }
 
-void Commands::mnuPaste_Click() {
-  if (IsFolderOk() != msgbox::kYes) return;
+void CopyPaste::mnuPaste_Click() {
+  if (context_.IsFolderOk() != msgbox::kYes) return;
   const std::vector<std::string> copied =
-      ReadHandOver(fs_, settingsFiles_.ProgramDir() + kHandOverFile);
+      ReadHandOver(context_.fs, context_.settingsFiles.ProgramDir() + kHandOverFile);
   if (copied.empty()) {
-    ws_.MsgBox("You must first select a file and click 'Copy' from the 'FILE' menu.",
-               msgbox::kOkOnly | msgbox::kInformation, "Operation Aborted");
+    context_.ws.MsgBox("You must first select a file and click 'Copy' from the 'FILE' menu.",
+                       msgbox::kOkOnly | msgbox::kInformation, "Operation Aborted");
     return;
   }
-  Transfer(copied, CurrentFolder(), false);
+  Transfer(copied, context_.CurrentFolder(), false);
 }
 
 // What each file of a transfer is: refused (and why), for the shell, or for
@@ -166,63 +166,64 @@ TransferOutcome CarryOut(FileSystem& fs, const std::vector<TransferPlan::Exact>&
 // Only files go, never a folder: the shell would copy none of its files
 // and leave it empty. A file that cannot go is named before the question,
 // and the others go.
-void Commands::Transfer(const std::vector<std::string>& sources, const std::string& destFolder,
-                        bool move) {
+void CopyPaste::Transfer(const std::vector<std::string>& sources, const std::string& destFolder,
+                         bool move) {
   for (const std::string& source : sources) {
     if (LowerCase(FolderOf(source)) != LowerCase(destFolder)) continue;
-    ws_.MsgBox("Destination folder must be different from source folder.",
-               msgbox::kOkOnly | msgbox::kInformation, kAppTitle);
+    context_.ws.MsgBox("Destination folder must be different from source folder.",
+                       msgbox::kOkOnly | msgbox::kInformation, kAppTitle);
     return;
   }
-  operations_.Queue([&fs = fs_, sources, destFolder,
-                     move] { return PlanTransfer(fs, sources, destFolder, move); },
-                    [this, destFolder, move](const TransferPlan& plan) {
-                      AskAndTransfer(plan, destFolder, move);
-                    });
+  context_.operations.Queue([&fs = context_.fs, sources, destFolder,
+                             move] { return PlanTransfer(fs, sources, destFolder, move); },
+                            [this, destFolder, move](const TransferPlan& plan) {
+                              AskAndTransfer(plan, destFolder, move);
+                            });
 }
 
 // The program's own copy asks, as the shell would, before it replaces a file.
-void Commands::AskAndTransfer(const TransferPlan& plan, const std::string& destFolder, bool move) {
+void CopyPaste::AskAndTransfer(const TransferPlan& plan, const std::string& destFolder, bool move) {
   for (const std::string& refusal : plan.refusals)
-    ws_.MsgBox(refusal, msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
+    context_.ws.MsgBox(refusal, msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
   if (plan.taken.empty()) return;
   const std::string source = plan.taken.size() == 1 ? "Source file :   " + plan.taken.front()
                                                     : "Source files :   " + PathsNamed(plan.taken);
   const std::string question =
       source + "\r" + "Destination folder :   " + destFolder + "\r\r" + "Do you want to continue ?";
-  if (ws_.MsgBox(question, msgbox::kYesNo | msgbox::kQuestion, "Confirm ?") != msgbox::kYes) return;
+  if (context_.ws.MsgBox(question, msgbox::kYesNo | msgbox::kQuestion, "Confirm ?") != msgbox::kYes)
+    return;
   std::vector<TransferPlan::Exact> exact;  // those to go, over a file there when asked to
   for (const TransferPlan::Exact& each : plan.exactly) {
     const std::string target = destFolder + NameOf(each.source);
     if (each.targetTaken &&
-        ws_.MsgBox("'" + target + "' is there already. Do you want to replace it ?",
-                   msgbox::kYesNo | msgbox::kExclamation, kAppTitle) != msgbox::kYes) {
-      ws_.MsgBox("Operation Failed", msgbox::kOkOnly, kAppTitle);
+        context_.ws.MsgBox("'" + target + "' is there already. Do you want to replace it ?",
+                           msgbox::kYesNo | msgbox::kExclamation, kAppTitle) != msgbox::kYes) {
+      context_.ws.MsgBox("Operation Failed", msgbox::kOkOnly, kAppTitle);
     } else {
       exact.push_back(each);
     }
   }
-  const ShellFileOperation request{main_.SystemHandle(), move ? kFoMove : kFoCopy, plan.byShell,
-                                   destFolder, kFofSimpleProgress | kFofFilesOnly};
-  operations_.Queue(
-      [&fs = fs_, exact, request, move] { return CarryOut(fs, exact, request, move); },
+  const ShellFileOperation request{context_.main.SystemHandle(), move ? kFoMove : kFoCopy,
+                                   plan.byShell, destFolder, kFofSimpleProgress | kFofFilesOnly};
+  context_.operations.Queue(
+      [&fs = context_.fs, exact, request, move] { return CarryOut(fs, exact, request, move); },
       [this, sources = plan.taken, destFolder, move](const TransferOutcome& outcome) {
         ReportTransfer(outcome, sources, destFolder, move);
       });
 }
 
-void Commands::ReportTransfer(const TransferOutcome& outcome,
-                              const std::vector<std::string>& sources,
-                              const std::string& destFolder, bool move) {
+void CopyPaste::ReportTransfer(const TransferOutcome& outcome,
+                               const std::vector<std::string>& sources,
+                               const std::string& destFolder, bool move) {
   for (const std::string& failure : outcome.failures)
-    ws_.MsgBox(failure, msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
-  if (outcome.aborted) ws_.MsgBox("Operation Failed", msgbox::kOkOnly, kAppTitle);
-  TellLeft(outcome.left, move ? "move" : "copy", " to '" + destFolder + "'");
-  loader_.ReadAgain(destFolder);
+    context_.ws.MsgBox(failure, msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
+  if (outcome.aborted) context_.ws.MsgBox("Operation Failed", msgbox::kOkOnly, kAppTitle);
+  context_.TellLeft(outcome.left, move ? "move" : "copy", " to '" + destFolder + "'");
+  context_.loader.ReadAgain(destFolder);
   if (!move) return;
   std::set<std::string> folders;
   for (const std::string& source : sources) folders.insert(FolderOf(source));
-  for (const std::string& folder : folders) loader_.ReadAgain(folder);
+  for (const std::string& folder : folders) context_.loader.ReadAgain(folder);
 }
 
 }  // namespace vantiro

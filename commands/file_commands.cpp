@@ -6,16 +6,11 @@
 #include <algorithm>
 
 #include "chain/names.h"
-#include "commands/commands.h"
+#include "commands/file_commands.h"
 #include "commands/open_with.h"
 
 namespace vantiro {
 namespace {
-
-constexpr unsigned kFoDelete = 3;
-constexpr unsigned kFofNoConfirmation = 0x10;
-constexpr unsigned kFofAllowUndo = 0x40;
-constexpr unsigned kFofWantNukeWarning = 0x4000;
 
 // The names of a typed path, read as Windows reads what is typed: "/" is
 // "\\" and empty names go.
@@ -59,8 +54,9 @@ std::optional<ShellRule> CheckTypedNames(const std::vector<std::string>& names) 
 // The shell opens each file itself: no command interpreter reads its name,
 // so "&", "^" or "%" in it run nothing else. Batch files are named in one
 // question first.
-void Commands::mnuFileOpen_Click() {
-  const std::vector<std::string> paths = ShellTakesOf(chain_.SelectedFilePaths(), "opened");
+void FileCommands::mnuFileOpen_Click() {
+  const std::vector<std::string> paths =
+      context_.ShellTakesOf(context_.chain.SelectedFilePaths(), "opened");
   std::string batches;
   for (const std::string& path : paths) {
     if (EndsIn(path, "bat")) batches += (batches.empty() ? "'" : ", '") + path + "'";
@@ -69,71 +65,74 @@ void Commands::mnuFileOpen_Click() {
       paths.size() == 1
           ? "Warning : You are executing a bach file ! Do you want to continue ?"
           : "Warning : You are executing batch files (" + batches + ") ! Do you want to continue ?";
-  if (!batches.empty() &&
-      ws_.MsgBox(question, msgbox::kYesNo | msgbox::kExclamation, kAppTitle) != msgbox::kYes) {
+  if (!batches.empty() && context_.ws.MsgBox(question, msgbox::kYesNo | msgbox::kExclamation,
+                                             kAppTitle) != msgbox::kYes) {
     return;
   }
-  for (const std::string& path : paths) fs_.OpenDocument(path);
+  for (const std::string& path : paths) context_.fs.OpenDocument(path);
 }
 
-void Commands::mnuFileOpenWith_Click() {
-  const std::optional<std::string> selected = OnlyFile();
-  if (!selected || !ShellTakes(*selected, CheckShellPath(*selected), "opened with a program"))
+void FileCommands::mnuFileOpenWith_Click() {
+  const std::optional<std::string> selected = context_.OnlyFile();
+  if (!selected ||
+      !context_.ShellTakes(*selected, CheckShellPath(*selected), "opened with a program"))
     return;
-  if (!fs_.ShowOpenWith(*selected, main_.SystemHandle()))
-    FrmOpenWith(ws_, fs_, *selected).ShowModal();
+  if (!context_.fs.ShowOpenWith(*selected, context_.main.SystemHandle()))
+    FrmOpenWith(context_.ws, context_.fs, *selected).ShowModal();
 }
 
-void Commands::mnuFileRename_Click() {
-  const std::optional<std::string> selected = OnlyFile();
+void FileCommands::mnuFileRename_Click() {
+  const std::optional<std::string> selected = context_.OnlyFile();
   if (!selected) return;
   const std::string& path = *selected;
-  const std::string oldName = path.substr(CurrentFolder().size());
-  const std::string answer = ws_.InputBox("Please enter the new name", "Rename", oldName);
+  const std::string oldName = path.substr(context_.CurrentFolder().size());
+  const std::string answer = context_.ws.InputBox("Please enter the new name", "Rename", oldName);
   if (answer.empty() || LowerCase(answer) == LowerCase(oldName)) return;
-  const std::string target = CurrentFolder() + answer;
+  const std::string target = context_.CurrentFolder() + answer;
   const std::vector<std::string> names = TypedNames(answer);
   const std::optional<ShellRule> broken = CheckTypedNames(names);
-  const std::string newPath = TypedPath(CurrentFolder(), names);
-  if (broken || !fs_.RenameFile(path, newPath)) {
+  const std::string newPath = TypedPath(context_.CurrentFolder(), names);
+  if (broken || !context_.fs.RenameFile(path, newPath)) {
     const std::string why = broken ? ": the new name " + std::string(Broken(*broken)) + "." : "";
-    ws_.MsgBox("Unable to rename '" + path + "' to '" + target + "'" + why,
-               msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
+    context_.ws.MsgBox("Unable to rename '" + path + "' to '" + target + "'" + why,
+                       msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
     return;
   }
-  loader_.ReadAgain(CurrentFolder());  // a file moved elsewhere shows in no other list
+  context_.loader.ReadAgain(
+      context_.CurrentFolder());  // a file moved elsewhere shows in no other list
 }
 
-void Commands::mnuFileDelete_Click() {
-  const std::vector<std::string> paths = chain_.SelectedFilePaths();
+void FileCommands::mnuFileDelete_Click() {
+  const std::vector<std::string> paths = context_.chain.SelectedFilePaths();
   if (paths.empty()) return;
   const std::string what = paths.size() == 1 ? PathsNamed(paths) : "these " + PathsNamed(paths);
-  if (ws_.MsgBox("Do you really want to delete " + what + " ?",
-                 msgbox::kYesNo | msgbox::kExclamation, kAppTitle) != msgbox::kYes) {
+  if (context_.ws.MsgBox("Do you really want to delete " + what + " ?",
+                         msgbox::kYesNo | msgbox::kExclamation, kAppTitle) != msgbox::kYes) {
     return;
   }
-  operations_.Queue(
-      [&fs = fs_, paths] {
+  context_.operations.Queue(
+      [&fs = context_.fs, paths] {
         std::vector<std::string> kept;
         for (const std::string& path : paths) {
           if (!fs.RemoveFile(path)) kept.push_back(path);
         }
         return kept;
       },
-      [this, folder = CurrentFolder(), count = paths.size()](const std::vector<std::string>& kept) {
-        TellLeft(kept, "remove");
-        if (kept.size() < count) loader_.ReadAgain(folder);
+      [this, folder = context_.CurrentFolder(),
+       count = paths.size()](const std::vector<std::string>& kept) {
+        context_.TellLeft(kept, "remove");
+        if (kept.size() < count) context_.loader.ReadAgain(folder);
       });
 }
 
 // The shell asks once, shows its progress and reports its errors; what it
 // left without the user's word is named.
-void Commands::mnuFileRecycleBin_Click() {
+void FileCommands::mnuFileRecycleBin_Click() {
   const std::vector<std::string> paths =
-      ShellTakesOf(chain_.SelectedFilePaths(), "sent to the Recycle Bin");
+      context_.ShellTakesOf(context_.chain.SelectedFilePaths(), "sent to the Recycle Bin");
   if (paths.empty()) return;
-  operations_.Queue(
-      [&fs = fs_, request = RecycleRequest(paths, false)] {
+  context_.operations.Queue(
+      [&fs = context_.fs, request = context_.RecycleRequest(paths, false)] {
         std::vector<std::string> left;
         if (fs.RunShellFileOperation(request).aborted) return left;
         for (const std::string& path : request.from) {
@@ -141,45 +140,30 @@ void Commands::mnuFileRecycleBin_Click() {
         }
         return left;
       },
-      [this, folder = CurrentFolder()](const std::vector<std::string>& left) {
-        TellLeft(left, "send", " to the Recycle Bin");
-        loader_.ReadAgain(folder);
+      [this, folder = context_.CurrentFolder()](const std::vector<std::string>& left) {
+        context_.TellLeft(left, "send", " to the Recycle Bin");
+        context_.loader.ReadAgain(folder);
       });
 }
 
-ShellFileOperation Commands::RecycleRequest(const std::vector<std::string>& paths,
-                                            bool askNothing) {
-  FileOp.owner = main_.SystemHandle();
-  FileOp.func = kFoDelete;
-  FileOp.from = paths;
-  FileOp.flags = kFofAllowUndo | (askNothing ? kFofNoConfirmation | kFofWantNukeWarning : 0);
-  FileOp.declineQuestions = askNothing;
-  return FileOp;
-}
-
 // One sheet for several files where the shell has one, else the first's.
-void Commands::mnuFileProperties_Click() {
+void FileCommands::mnuFileProperties_Click() {
   const std::vector<std::string> paths =
-      ShellTakesOf(chain_.SelectedFilePaths(), "shown in a Properties sheet");
+      context_.ShellTakesOf(context_.chain.SelectedFilePaths(), "shown in a Properties sheet");
   if (paths.empty()) return;
-  if (paths.size() == 1 || !fs_.ShowSharedProperties(paths, main_.SystemHandle()))
-    fs_.ShowProperties(paths.front(), main_.SystemHandle());
+  if (paths.size() == 1 || !context_.fs.ShowSharedProperties(paths, context_.main.SystemHandle()))
+    context_.fs.ShowProperties(paths.front(), context_.main.SystemHandle());
 }
 
 // Only files the shell reads as they are: one it would misread is named,
 // and nothing is dragged.
-void Commands::DragFilesOut() {
-  const std::vector<std::string> paths = chain_.SelectedFilePaths();
+void FileCommands::DragFilesOut() {
+  const std::vector<std::string> paths = context_.chain.SelectedFilePaths();
   for (const std::string& path : paths) {
-    if (!ShellTakes(path, CheckShellPath(path), "dragged")) return;
+    if (!context_.ShellTakes(path, CheckShellPath(path), "dragged")) return;
   }
-  if (!paths.empty() && fs_.DragFiles(paths, main_.SystemHandle()) == kDropMove)
-    loader_.ReadAgain(CurrentFolder());
-}
-
-void Commands::ShowProperties(const std::string& path, std::uintptr_t ownerWindow) {
-  if (ShellTakes(path, CheckShellPath(path), "shown in a Properties sheet"))
-    fs_.ShowProperties(path, ownerWindow);
+  if (!paths.empty() && context_.fs.DragFiles(paths, context_.main.SystemHandle()) == kDropMove)
+    context_.loader.ReadAgain(context_.CurrentFolder());
 }
 
 }  // namespace vantiro

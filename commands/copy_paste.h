@@ -1,0 +1,37 @@
+// Copy and paste, and files dropped on a folder.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "commands/command_context.h"
+
+namespace vantiro {
+
+// What a copy or a move will do, and what came of it.
+struct TransferPlan;
+struct TransferOutcome;
+
+class CopyPaste {
+ public:
+  explicit CopyPaste(CommandContext& context) : context_(context) {}
+
+  void mnuCopy_Click();
+  void mnuPaste_Click();
+  // Files dropped on a folder: a move with kDropMove, else a copy.
+  void DropFiles(const std::vector<std::string>& sources, const std::string& destFolder,
+                 int effect) {
+    Transfer(sources, destFolder, effect == kDropMove);
+  }
+
+ private:
+  // Copies the sources into destFolder, or moves them, after one question.
+  void Transfer(const std::vector<std::string>& sources, const std::string& destFolder, bool move);
+  void AskAndTransfer(const TransferPlan& plan, const std::string& destFolder, bool move);
+  void ReportTransfer(const TransferOutcome& outcome, const std::vector<std::string>& sources,
+                      const std::string& destFolder, bool move);
+
+  CommandContext& context_;
+};
+
+}  // namespace vantiro

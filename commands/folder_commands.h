@@ -1,0 +1,27 @@
+// The FOLDER menu, on the chain's current folder: without one each command
+// says so and does nothing.
+#pragma once
+
+#include <functional>
+
+#include "commands/command_context.h"
+
+namespace vantiro {
+
+class FolderCommands {
+ public:
+  // configSave writes the configuration a new window starts from.
+  FolderCommands(CommandContext& context, std::function<void()> configSave)
+      : context_(context), configSave_(std::move(configSave)) {}
+
+  void mnuExplore_Click();
+  void mnuNewWindow_Click();
+  void mnuFolderRecycleBin_Click();
+  void mnuFolderProperties_Click();
+
+ private:
+  CommandContext& context_;
+  std::function<void()> configSave_;
+};
+
+}  // namespace vantiro
