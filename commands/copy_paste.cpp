@@ -1,8 +1,11 @@
-// Copy and paste, and files dropped on a folder: "Copy" remembers the
-// selected files in the hand-over file "Temp" beside the program, one full
-// path a line, so that any window of the program, now or in a later run,
-// can paste them. "Paste", or a drop, copies them into a folder (a drag
-// with Shift moves them) after the user confirms it once: through the
+// Copy, cut and paste, and files dropped on a folder: "Copy" puts the
+// selected files on the system clipboard, as Explorer does, and remembers
+// them in the hand-over file "Temp" beside the program, one full path a
+// line, so that any window of the program, now or in a later run, can
+// paste them; "Cut" puts them on the clipboard to be moved. "Paste" takes
+// the files on the clipboard, whoever put them there, else those of "Temp".
+// It, or a drop, copies them into a folder (files cut, or a drag with
+// Shift, move) after the user confirms it once: through the
 // shell's engine, or where the shell would read a path its own way,
 // through the program's own exact calls. What each file is and what is left
 // of it afterwards are looked at away from the window's thread.
@@ -57,15 +60,50 @@ void CopyPaste::mnuCopy_Click() {
                        msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
     return;
   }
-  const std::string copied =
+  context_.fs.PutFilesOnClipboard(paths, kDropCopy, context_.main.SystemHandle());
+  SayDone(paths, "copied");
+}
+
+void CopyPaste::mnuCut_Click() {
+  const std::vector<std::string> paths = context_.chain.SelectedFilePaths();
+  if (paths.empty()) return;
+  if (!context_.fs.PutFilesOnClipboard(paths, kDropMove, context_.main.SystemHandle())) {
+    context_.ws.MsgBox(
+        "Unable to put " + PathsNamed(paths) + " on the clipboard: nothing has been cut.",
+        msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
+    return;
+  }
+  SayDone(paths, "cut");
+}
+
+void CopyPaste::SayDone(const std::vector<std::string>& paths, std::string_view done) {
+  const std::string which =
       paths.size() == 1 ? "'" + paths.front() + "' has" : PathsNamed(paths) + ", have";
-  context_.ws.MsgBox(copied + " been copied.\r\rSelect the destination folder and click " +
-                         "'Paste' from the 'FOLDER' menu.",
+  context_.ws.MsgBox(which + " been " + std::string(done) +
+                         ".\r\rSelect the destination folder and click 'Paste' from the "
+                         "'FOLDER' menu.",
                      msgbox::kOkOnly | msgbox::kInformation, kAppTitle);
+}
+
+// The paths as Explorer's "Copy as path" gives them: quoted, one a line.
+void CopyPaste::mnuCopyAsPath_Click() {
+  const std::vector<std::string> paths = context_.chain.SelectedFilePaths();
+  if (paths.empty()) return;
+  std::string text;
+  for (const std::string& path : paths) text += (text.empty() ? "\"" : "\r\n\"") + path + '"';
+  if (!context_.fs.PutTextOnClipboard(text, context_.main.SystemHandle())) {
+    context_.ws.MsgBox("Unable to put the paths on the clipboard.",
+                       msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
+  }
 }
 
 void CopyPaste::mnuPaste_Click() {
   if (context_.IsFolderOk() != msgbox::kYes) return;
+  if (const std::optional<ClipboardFiles> clipboard = context_.fs.FilesOnClipboard()) {
+    const bool cut = clipboard->effect == kDropMove;
+    Transfer(clipboard->paths, context_.CurrentFolder(), cut, cut);
+    return;
+  }
   const std::vector<std::string> copied =
       ReadHandOver(context_.fs, context_.settingsFiles.ProgramDir() + kHandOverFile);
   if (copied.empty()) {
@@ -167,7 +205,7 @@ TransferOutcome CarryOut(FileSystem& fs, const std::vector<TransferPlan::Exact>&
 // and leave it empty. A file that cannot go is named before the question,
 // and the others go.
 void CopyPaste::Transfer(const std::vector<std::string>& sources, const std::string& destFolder,
-                         bool move) {
+                         bool move, bool cut) {
   for (const std::string& source : sources) {
     if (LowerCase(FolderOf(source)) != LowerCase(destFolder)) continue;
     context_.ws.MsgBox("Destination folder must be different from source folder.",
@@ -176,13 +214,15 @@ void CopyPaste::Transfer(const std::vector<std::string>& sources, const std::str
   }
   context_.operations.Queue([&fs = context_.fs, sources, destFolder,
                              move] { return PlanTransfer(fs, sources, destFolder, move); },
-                            [this, destFolder, move](const TransferPlan& plan) {
-                              AskAndTransfer(plan, destFolder, move);
+                            [this, destFolder, move, cut](const TransferPlan& plan) {
+                              AskAndTransfer(plan, destFolder, move, cut);
                             });
 }
 
 // The program's own copy asks, as the shell would, before it replaces a file.
-void CopyPaste::AskAndTransfer(const TransferPlan& plan, const std::string& destFolder, bool move) {
+// Files cut are told moved only when every one of them went.
+void CopyPaste::AskAndTransfer(const TransferPlan& plan, const std::string& destFolder, bool move,
+                               bool cut) {
   for (const std::string& refusal : plan.refusals)
     context_.ws.MsgBox(refusal, msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
   if (plan.taken.empty()) return;
@@ -203,24 +243,27 @@ void CopyPaste::AskAndTransfer(const TransferPlan& plan, const std::string& dest
       exact.push_back(each);
     }
   }
+  cut = cut && exact.size() == plan.exactly.size();
   const ShellFileOperation request{context_.main.SystemHandle(), move ? kFoMove : kFoCopy,
                                    plan.byShell, destFolder, kFofSimpleProgress | kFofFilesOnly};
   context_.operations.Queue(
       [&fs = context_.fs, exact, request, move] { return CarryOut(fs, exact, request, move); },
-      [this, sources = plan.taken, destFolder, move](const TransferOutcome& outcome) {
-        ReportTransfer(outcome, sources, destFolder, move);
+      [this, sources = plan.taken, destFolder, move, cut](const TransferOutcome& outcome) {
+        ReportTransfer(outcome, sources, destFolder, move, cut);
       });
 }
 
 void CopyPaste::ReportTransfer(const TransferOutcome& outcome,
                                const std::vector<std::string>& sources,
-                               const std::string& destFolder, bool move) {
+                               const std::string& destFolder, bool move, bool cut) {
   for (const std::string& failure : outcome.failures)
     context_.ws.MsgBox(failure, msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
   if (outcome.aborted) context_.ws.MsgBox("Operation Failed", msgbox::kOkOnly, kAppTitle);
   context_.TellLeft(outcome.left, move ? "move" : "copy", " to '" + destFolder + "'");
   context_.loader.ReadAgain(destFolder);
   if (!move) return;
+  if (cut && outcome.failures.empty() && !outcome.aborted && outcome.left.empty())
+    context_.fs.TellPastedMove(sources, context_.main.SystemHandle());
   std::set<std::string> folders;
   for (const std::string& source : sources) folders.insert(FolderOf(source));
   for (const std::string& folder : folders) context_.loader.ReadAgain(folder);

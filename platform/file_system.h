@@ -40,6 +40,14 @@ struct ShellFileOperation {
   bool declineQuestions = false;
 };
 
+// Files on the system clipboard, and the effect their "Preferred
+// DropEffect" asks of a paste: kDropMove for files cut, else kDropCopy.
+struct ClipboardFiles {
+  std::vector<std::string> paths;
+  int effect = kDropCopy;
+  friend bool operator==(const ClipboardFiles&, const ClipboardFiles&) = default;
+};
+
 struct ShellFileResult {
   int code = 0;          // 0 when the shell carried it out
   bool aborted = false;  // the user declined a step (fAnyOperationsAborted)
@@ -173,6 +181,22 @@ class FileSystem {
   // until it is let go: a copy, or a move with Shift, wherever the window
   // under it takes them. The effect done: kDropNone, kDropCopy or kDropMove.
   virtual int DragFiles(const std::vector<std::string>& paths, std::uintptr_t owner) = 0;
+
+  // The system clipboard, on the window's thread, as Explorer uses it:
+  // files of one folder go on it as the shell's data object for them
+  // (CF_HDROP, the shell's ID list) with "Preferred DropEffect" effect, and
+  // stay when the program ends. False when the clipboard cannot take them.
+  virtual bool PutFilesOnClipboard(const std::vector<std::string>& paths, int effect,
+                                   std::uintptr_t owner) = 0;
+  // The files it holds, whoever put them there; nullopt when it holds none.
+  virtual std::optional<ClipboardFiles> FilesOnClipboard() const = 0;
+  // Files cut, pasted and moved: while the clipboard still holds them,
+  // whoever cut them is told ("Performed DropEffect", "Paste Succeeded"
+  // move) and the clipboard emptied, as after a paste in Explorer.
+  virtual void TellPastedMove(const std::vector<std::string>& paths, std::uintptr_t owner) = 0;
+  // Text on the clipboard, in place of whatever it held; false when it
+  // cannot take it.
+  virtual bool PutTextOnClipboard(const std::string& text, std::uintptr_t owner) = 0;
 
   // Hands a file operation to the shell, which shows its own confirmations,
   // progress and errors.

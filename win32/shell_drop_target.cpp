@@ -3,68 +3,17 @@
 #include <shlobj.h>
 
 #include "platform/control.h"
-#include "win32/system_library.h"
-#include "win32/wide_text.h"
+#include "win32/data_object.h"
 
 #include <utility>
 
 namespace vantiro::win32 {
 namespace {
 
-FORMATETC FileDropFormat() { return {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL}; }
-
-bool OffersFiles(IDataObject* data) {
-  FORMATETC format = FileDropFormat();
-  return data != nullptr && data->QueryGetData(&format) == S_OK;
-}
-
-// What DragQueryFile answers; nothing without the shell's library.
-UINT QueryFile(HDROP drop, UINT index, wchar_t* name, UINT size) {
-  static const auto query =
-      SystemFunction<decltype(DragQueryFileW)>(L"shell32.dll", "DragQueryFileW");
-  return query ? query(drop, index, name, size) : 0;
-}
-
-std::string FileName(HDROP drop, UINT index) {
-  std::wstring name(QueryFile(drop, index, nullptr, 0), L'\0');
-  QueryFile(drop, index, name.data(), static_cast<UINT>(name.size() + 1));
-  return Utf8(name);
-}
-
 // The shift keys as the program's handlers take them.
 int ShiftKeys(DWORD keys) {
   return (keys & MK_SHIFT ? kShiftKey : 0) | (keys & MK_CONTROL ? kCtrlKey : 0) |
          (keys & MK_ALT ? kAltKey : 0);
-}
-
-// What the target did, told to the source's data object as the shell's
-// convention asks ("Performed DropEffect").
-void TellPerformed(IDataObject* data, DWORD effect) {
-  static const auto format =
-      static_cast<CLIPFORMAT>(RegisterClipboardFormatW(CFSTR_PERFORMEDDROPEFFECT));
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof(DWORD));
-  if (!memory) return;
-  *static_cast<DWORD*>(GlobalLock(memory)) = effect;
-  GlobalUnlock(memory);
-  FORMATETC formatEtc{format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-  STGMEDIUM medium{};
-  medium.tymed = TYMED_HGLOBAL;
-  medium.hGlobal = memory;
-  if (FAILED(data->SetData(&formatEtc, &medium, TRUE))) GlobalFree(memory);
-}
-
-std::vector<std::string> DroppedFiles(IDataObject* data) {
-  FORMATETC format = FileDropFormat();
-  STGMEDIUM medium{};
-  if (data->GetData(&format, &medium) != S_OK) return {};
-  std::vector<std::string> files;
-  if (medium.tymed == TYMED_HGLOBAL) {
-    auto drop = static_cast<HDROP>(medium.hGlobal);
-    const UINT count = QueryFile(drop, 0xFFFFFFFF, nullptr, 0);
-    for (UINT i = 0; i < count; ++i) files.push_back(FileName(drop, i));
-  }
-  ReleaseStgMedium(&medium);
-  return files;
 }
 
 }  // namespace
@@ -128,7 +77,7 @@ HRESULT ShellDropTarget::Drop(IDataObject* data, DWORD keys, POINTL, DWORD* effe
   offersFiles_ = OffersFiles(data);
   const DWORD chosen = offersFiles_ ? Allowed(*effect, keys) : DROPEFFECT_NONE;
   *effect = chosen == DROPEFFECT_MOVE ? DROPEFFECT_NONE : chosen;
-  if (chosen == DROPEFFECT_MOVE) TellPerformed(data, DROPEFFECT_NONE);
+  if (chosen == DROPEFFECT_MOVE) SetDword(data, CFSTR_PERFORMEDDROPEFFECT, DROPEFFECT_NONE);
   if (chosen != DROPEFFECT_NONE) {
     const DropHandler drop = drop_;  // the handler may end the box
     drop(DroppedFiles(data), static_cast<int>(chosen));

@@ -1,13 +1,16 @@
 // Files of one folder handed to the shell together: dragged out to another
-// program, or shown in one Properties sheet. Both take the shell's own data
-// object for them, the one Explorer hands out (CF_HDROP, the shell's ID
-// list, the file names), so that every drop target reads them.
+// program, put on the clipboard, or shown in one Properties sheet. Each
+// takes the shell's own data object for them, the one Explorer hands out
+// (CF_HDROP, the shell's ID list, the file names), so that every drop
+// target and every paste reads them. Text goes on the clipboard too.
 #include <windows.h>
 
 #include <shlobj.h>
 
+#include <cstring>
 #include <memory>
 
+#include "win32/data_object.h"
 #include "win32/handles.h"
 #include "win32/system_library.h"
 #include "win32/wide_text.h"
@@ -80,6 +83,69 @@ int Win32FileSystem::DragFiles(const std::vector<std::string>& paths, std::uintp
       DRAGDROP_S_DROP)
     return kDropNone;
   return effect & DROPEFFECT_MOVE ? kDropMove : effect & DROPEFFECT_COPY ? kDropCopy : kDropNone;
+}
+
+// Flushed at once, so that the clipboard keeps the files once the program
+// has ended; the effect joins the formats flushed (not every shell's data
+// object takes one more).
+bool Win32FileSystem::PutFilesOnClipboard(const std::vector<std::string>& paths, int effect,
+                                          std::uintptr_t owner) {
+  const ComPtr<IDataObject> data = ShellDataObject(paths, reinterpret_cast<HWND>(owner));
+  if (!data || FAILED(OleSetClipboard(data.get())) || FAILED(OleFlushClipboard())) return false;
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof(DWORD));
+  if (!memory) return false;
+  *static_cast<DWORD*>(GlobalLock(memory)) =
+      effect == kDropMove ? DROPEFFECT_MOVE : DROPEFFECT_COPY;
+  GlobalUnlock(memory);
+  const bool taken =
+      OpenClipboard(reinterpret_cast<HWND>(owner)) &&
+      SetClipboardData(RegisterClipboardFormatW(CFSTR_PREFERREDDROPEFFECT), memory) != nullptr;
+  CloseClipboard();
+  if (!taken) GlobalFree(memory);
+  return taken;
+}
+
+// Files offered for a move alone were cut; any other offer is a copy.
+std::optional<ClipboardFiles> Win32FileSystem::FilesOnClipboard() const {
+  IDataObject* held = nullptr;
+  if (FAILED(OleGetClipboard(&held))) return std::nullopt;
+  const ComPtr<IDataObject> data(held);
+  std::vector<std::string> paths = DroppedFiles(data.get());
+  if (paths.empty()) return std::nullopt;
+  const DWORD preferred = DwordOf(data.get(), CFSTR_PREFERREDDROPEFFECT).value_or(DROPEFFECT_COPY);
+  return ClipboardFiles{
+      std::move(paths),
+      (preferred & (DROPEFFECT_MOVE | DROPEFFECT_COPY)) == DROPEFFECT_MOVE ? kDropMove : kDropCopy};
+}
+
+void Win32FileSystem::TellPastedMove(const std::vector<std::string>& paths, std::uintptr_t owner) {
+  IDataObject* held = nullptr;
+  if (FAILED(OleGetClipboard(&held))) return;
+  const ComPtr<IDataObject> data(held);
+  if (DroppedFiles(data.get()) != paths) return;  // the clipboard took something else since
+  SetDword(data.get(), CFSTR_PERFORMEDDROPEFFECT, DROPEFFECT_MOVE);
+  SetDword(data.get(), CFSTR_PASTESUCCEEDED, DROPEFFECT_MOVE);
+  if (OpenClipboard(reinterpret_cast<HWND>(owner))) {
+    EmptyClipboard();
+    CloseClipboard();
+  }
+}
+
+bool Win32FileSystem::PutTextOnClipboard(const std::string& text, std::uintptr_t owner) {
+  const std::wstring wide = Wide(text);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
+  if (!memory) return false;
+  std::memcpy(GlobalLock(memory), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+  GlobalUnlock(memory);
+  if (!OpenClipboard(reinterpret_cast<HWND>(owner))) {
+    GlobalFree(memory);
+    return false;
+  }
+  EmptyClipboard();
+  const bool taken = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+  CloseClipboard();
+  if (!taken) GlobalFree(memory);
+  return taken;
 }
 
 bool Win32FileSystem::ShowSharedProperties(const std::vector<std::string>& paths,

@@ -28,6 +28,11 @@ class Win32FileSystem final : public FileSystem {
   void ShowProperties(const std::string& path, std::uintptr_t owner) override;
   bool ShowSharedProperties(const std::vector<std::string>& paths, std::uintptr_t owner) override;
   int DragFiles(const std::vector<std::string>& paths, std::uintptr_t owner) override;
+  bool PutFilesOnClipboard(const std::vector<std::string>& paths, int effect,
+                           std::uintptr_t owner) override;
+  std::optional<ClipboardFiles> FilesOnClipboard() const override;
+  void TellPastedMove(const std::vector<std::string>& paths, std::uintptr_t owner) override;
+  bool PutTextOnClipboard(const std::string& text, std::uintptr_t owner) override;
   ShellFileResult RunShellFileOperation(const ShellFileOperation& operation) override;
 };
 

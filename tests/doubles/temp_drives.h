@@ -240,6 +240,24 @@ class TempDrives : public FileSystem {
   }
   std::vector<std::string> dragged;
   int dragEffect = kDropNone;
+  // One clipboard: files, or text; while clipboardRefuses, it takes none.
+  bool PutFilesOnClipboard(const std::vector<std::string>& paths, int effect,
+                           std::uintptr_t) override {
+    if (clipboardRefuses) return false;
+    clipboard = {ClipboardFiles{paths, effect}, ""};
+    return true;
+  }
+  std::optional<ClipboardFiles> FilesOnClipboard() const override { return clipboard.first; }
+  void TellPastedMove(const std::vector<std::string>& paths, std::uintptr_t) override {
+    if (clipboard.first && clipboard.first->paths == paths) clipboard = {std::nullopt, "moved"};
+  }
+  bool PutTextOnClipboard(const std::string& text, std::uintptr_t) override {
+    if (clipboardRefuses) return false;
+    clipboard = {std::nullopt, text};
+    return true;
+  }
+  std::pair<std::optional<ClipboardFiles>, std::string> clipboard;  // "moved" once told
+  bool clipboardRefuses = false;
   // Records the command line; fails while startFails is set.
   bool StartProgram(const std::string& commandLine) override {
     startedPrograms.push_back(commandLine);

@@ -116,6 +116,7 @@ TEST_F(FileCommands, CopyHandsOverEveryFileThroughTempAndPasteAsksOnce) {
   EXPECT_EQ(files().Items(), (Entries{"a & b.txt", "readme.txt"}));
   // An earlier version's file (the path, then the name) and one of one path
   // paste one file; the others paste nothing.
+  drives.clipboard = {std::nullopt, "text of another program"};
   const std::string one = "Source file :   c:\\docs\\run.bat\r", none = "You must first select";
   const std::pair<const char*, std::string> handOvers[] = {
       {"\"c:\\docs\\run.bat\"\r\n\"run.bat\"\r\n", one},
@@ -137,6 +138,56 @@ TEST_F(FileCommands, CopyHandsOverEveryFileThroughTempAndPasteAsksOnce) {
   Choose("readme.txt", "mnuCopy");
   EXPECT_EQ(ws.messages.back().text,
             "Unable to write '" + handOver + "': nothing has been copied.");
+}
+
+// Copy and Cut put the files on the system clipboard, to be copied or
+// moved; Paste takes the clipboard's files, whoever put them there, before
+// the hand-over file, and tells of a move when every file cut went.
+TEST_F(FileCommands, TheClipboardCarriesFilesBothWaysCopiedOrCut) {
+  using Held = std::pair<std::optional<ClipboardFiles>, std::string>;
+  const auto held = [](Entries paths, int effect) { return Held{{{paths, effect}}, ""}; };
+  const Entries docs = {"c:\\docs\\a & b.txt", "c:\\docs\\readme.txt"};
+  drives.MakeFile("c:\\other\\x.txt");
+  ClickFile("a & b.txt");
+  ClickFile("readme.txt", kCtrlKey);
+  const struct {
+    const char* command;
+    Held before;  // put there by another program
+    Held after;
+    Entries dest;
+  } rows[] = {
+      {"mnuCopy", {}, held(docs, kDropCopy), {}},
+      {"mnuCut", {}, held(docs, kDropMove), {}},
+      {"mnuCopyAsPath", {}, {{}, "\"c:\\docs\\a & b.txt\"\r\n\"c:\\docs\\readme.txt\""}, {}},
+      {"mnuPaste",
+       held({"c:\\other\\x.txt"}, kDropCopy),
+       held({"c:\\other\\x.txt"}, kDropCopy),
+       {"x.txt"}},
+      {"mnuPaste",
+       held({"c:\\other\\x.txt", "c:\\docs"}, kDropMove),
+       held({"c:\\other\\x.txt", "c:\\docs"}, kDropMove),
+       {"x.txt"}},  // a folder stays
+      {"mnuPaste", held(docs, kDropMove), {{}, "moved"}, {"a & b.txt", "readme.txt", "x.txt"}}};
+  for (const auto& row : rows) {
+    if (row.before.first) drives.clipboard = row.before;
+    ws.msgBoxAnswers = {msgbox::kYes, msgbox::kYes};
+    if (row.dest.empty()) {
+      main().ChooseMenu(row.command);
+    } else {
+      Click(1, "dest");
+      main().ChooseMenu(row.command);
+      Settle();
+      EXPECT_EQ(files().Items(), row.dest) << row.command;
+      Click(1, "docs");
+    }
+    EXPECT_EQ(drives.clipboard, row.after) << row.command;
+  }
+  EXPECT_EQ(files().Items(), Entries{"run.BAT"}) << "the others cut and moved";
+  EXPECT_TRUE(drives.Examine("c:\\other\\x.txt").has_value()) << "copied, and then not moved";
+  drives.clipboardRefuses = true;
+  Click(1, "dest");
+  Choose("x.txt", "mnuCut");
+  EXPECT_EQ(said(), "Unable to put 'c:\\dest\\x.txt' on the clipboard: nothing has been cut.");
 }
 
 // Names that differ only in case are two entries whose rows read the same:

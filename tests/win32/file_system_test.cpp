@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <atomic>
 #include <climits>
@@ -148,6 +149,42 @@ TEST_F(FileSystemTest, HandsTheShellItsOperationAndTellsWhatCameOfIt) {
               func == FO_COPY && succeeds)
         << what;
   }
+}
+
+// Files go on the clipboard as Explorer puts them there (CF_HDROP and the
+// shell's ID list) and come back whoever put them; a move pasted empties
+// it, unless it took other files since. Text goes as text.
+TEST_F(FileSystemTest, TheClipboardHoldsFilesAsTheShellDoes) {
+  Win32WindowSystem ws;
+  auto window =
+      ws.CreateTopWindow({"Vantiro clip", WindowKind::SizableToolWindow, 900, 900, {}}, {});
+  const std::uintptr_t owner = window->SystemHandle();
+  MakeFile(root + "b.txt", "b");
+  const Names paths = {root + kUnicodeFile, root + "b.txt"};
+  ASSERT_TRUE(fs.PutFilesOnClipboard(paths, kDropMove, owner));
+  EXPECT_EQ(fs.FilesOnClipboard(), (ClipboardFiles{paths, kDropMove}));
+  IDataObject* held = nullptr;
+  ASSERT_EQ(OleGetClipboard(&held), S_OK);
+  FORMATETC idList{static_cast<CLIPFORMAT>(RegisterClipboardFormatW(CFSTR_SHELLIDLIST)), nullptr,
+                   DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+  STGMEDIUM medium{};
+  ASSERT_EQ(held->GetData(&idList, &medium), S_OK);
+  EXPECT_EQ(static_cast<const CIDA*>(GlobalLock(medium.hGlobal))->cidl, 2u);
+  GlobalUnlock(medium.hGlobal);
+  ReleaseStgMedium(&medium);
+  held->Release();
+  fs.TellPastedMove({paths.front()}, owner);
+  EXPECT_EQ(fs.FilesOnClipboard(), (ClipboardFiles{paths, kDropMove})) << "other files: kept";
+  fs.TellPastedMove(paths, owner);
+  EXPECT_EQ(fs.FilesOnClipboard(), std::nullopt);
+  ASSERT_TRUE(fs.PutFilesOnClipboard({paths.back()}, kDropCopy, owner));
+  EXPECT_EQ(fs.FilesOnClipboard(), (ClipboardFiles{{paths.back()}, kDropCopy}));
+  ASSERT_TRUE(fs.PutTextOnClipboard("\"" + paths.front() + "\"", owner));
+  EXPECT_EQ(fs.FilesOnClipboard(), std::nullopt);
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EXPECT_EQ(Utf8(static_cast<const wchar_t*>(GlobalLock(GetClipboardData(CF_UNICODETEXT)))),
+            "\"" + paths.front() + "\"");
+  CloseClipboard();
 }
 
 // A folder on another file system than Wine's trash is one the Recycle Bin
