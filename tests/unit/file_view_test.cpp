@@ -77,6 +77,10 @@ TEST_F(FileView, ATitleStandsForItsFileUnderTheMouse) {
   Press(files(), kLeftButton, 0);  // both dragged, and moved away: the folder read again
   Settle();
   EXPECT_EQ(std::pair(drives.dragged.size(), drives.reads - reads), std::pair(std::size_t{2}, 1));
+  files().dragStarts = false;
+  ClickFile("a.html");
+  files().Press({kRightButton, kShiftKey, 100, 5});  // selects the file alone, Shift or not
+  EXPECT_EQ(chain().files().selection.Count(), 1);
 }
 
 }  // namespace

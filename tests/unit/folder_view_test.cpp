@@ -327,6 +327,8 @@ TEST_F(FolderView, TheKeysMoveAcrossTheBoxesAndTypingJumpsToAName) {
                {1, key::kRight, 0, 0, 2, inner},
                {2, key::kReturn, 0, 0, kFiles, inner + "deep.txt"},
                {kFiles, 0, 'e', 6000, kFiles, inner + "ear.txt"},
+               {kFiles, 0, 'd', 7000, kFiles, inner + "deep.txt"},  // a second later: anew
+               {kFiles, 0, 'e', 8000, kFiles, inner + "ear.txt"},
                {kFiles, key::kLeft, 0, 0, 2, inner + "ear.txt"},
                {2, key::kBack, 0, 0, 1, inner + "ear.txt"},
                {1, key::kLeft, 0, 0, 0, inner + "ear.txt"},

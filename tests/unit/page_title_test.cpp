@@ -125,6 +125,7 @@ TEST(LegacyText, KeepsUtf8AndTurnsWindows1252IntoIt) {
       {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},  // a surrogate
       {"\xF0\x90\x80\x80", "\xF0\x90\x80\x80"},          // U+10000, the first of four bytes
       {"\xE0\xA0\x80", "\xE0\xA0\x80"},                  // U+0800, the first of three
+      {"\xEF\xBF\xBD", "\xEF\xBF\xBD"},                  // U+FFFD, of the last lead of three
       {"\xF4\x8F\xBF\xBF", "\xF4\x8F\xBF\xBF"},          // U+10FFFF, the last
       {"\xF4\x90\x80\x80", "\xC3\xB4\xC2\x90\xE2\x82\xAC\xE2\x82\xAC"},  // beyond U+10FFFF
       {"\xE2\x82", "\xC3\xA2\xE2\x80\x9A"}                               // cut short

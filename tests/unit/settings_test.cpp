@@ -335,6 +335,7 @@ TEST_F(Settings, ResetAllDeletesTheConfigurationAndStartsAFreshCopy) {
 
 TEST_F(Settings, FavoriteCommandsChangeBoxZeroAndReachTheFileOnSave) {
   Start();
+  EXPECT_FALSE(main().MenuEnabled("mnuRemoveFavorites"));
   main().ChooseMenu("mnuAdd");  // FOLDER is hidden until a folder opens
   Click(0, "c:");
   Click(1, "a");

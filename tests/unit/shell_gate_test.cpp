@@ -27,6 +27,7 @@ TEST(ShellGate, PassesOnlyAPathThatNamesExactlyOneThing) {
       {"\\\\server", notComplete},
       {"c:\\docs\\\\a.txt", notComplete},
       {"c:\\\\docs", notComplete},
+      {"c:\\docs\\\\", notComplete},
       {"c:\\x\\Com1 .log", device},
       {"c:\\a.\\b*", "its name holds a wildcard (* or ?)"},  // told before what exact calls reach
       // Windows counts UTF-16 units: three bytes of UTF-8 make one, four two.
