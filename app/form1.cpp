@@ -38,8 +38,9 @@ Form1::Form1(WindowSystem& ws, Executor& executor, FileSystem& fs)
       });
   chain_ = std::make_unique<FolderChain>(fs_, window_->Measurer());
   loader_ = std::make_unique<FolderLoader>(executor_, fs_, *chain_);
-  commands_ = std::make_unique<Commands>(ws_, executor_, fs_, *window_, *chain_, *loader_,
-                                         settingsFiles_, [this] { settings_->Config_Save(); });
+  commands_ = std::make_unique<Commands>(
+      ws_, executor_, fs_, *window_, *chain_, *loader_, settingsFiles_,
+      [this]() -> FolderSteps& { return *browser_; }, [this] { settings_->Config_Save(); });
   settings_ =
       std::make_unique<SavedSettings>(ws_, *window_, options_, look_, settingsFiles_, *topMost_,
                                       *help_, [this]() -> Browser& { return *browser_; });

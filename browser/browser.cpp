@@ -179,7 +179,7 @@ void Browser::Dir_Click(int index) {
 
 // The chain ends at the box clicked while the folder is read.
 void Browser::Open(int index) {
-  retrying_.reset();
+  toOpen_.reset();
   if (main_.Left() + main_.Width() < 0) main_.SetLeft(0);
   const std::string entry = chain_.EntryOf(index);
   const int selected = chain_.box(index).selected;
@@ -241,7 +241,7 @@ void Browser::Listed(FolderListing listing) {
       Lost(change);
     } else {
       loader_.WatchReplaced(path);
-      Retried(path);
+      OpenAfterRead(path);
     }
     return;
   }
@@ -272,16 +272,19 @@ void Browser::Lost(const ChainChange& change) {
   const std::string name = change.lostPath.substr(chain_.box(change.lost).tag.size());
   CloseTo(change.lost);
   if (!AskRetry(change.lostPath) || change.lost == 0) return;
-  retrying_ = Retry{change.lost, name.substr(0, name.size() - 1)};
+  toOpen_ = ToOpen{chain_.box(change.lost).tag, name.substr(0, name.size() - 1)};
   loader_.Read(chain_.CurrentFolder());
 }
 
-void Browser::Retried(const std::string& path) {
-  if (!retrying_ || retrying_->box > chain_.LastBox() || chain_.box(retrying_->box).tag != path)
+void Browser::OpenAfterRead(const std::string& path) {
+  if (!toOpen_ || toOpen_->folder != path) return;
+  const ToOpen open = *std::exchange(toOpen_, std::nullopt);
+  for (int box = 1; box <= chain_.LastBox(); ++box) {
+    if (chain_.box(box).tag != path) continue;
+    const int entry = IndexOf(chain_.box(box).entries, open.name);
+    if (entry >= 0) Reselect(box, entry, open.name);
     return;
-  const Retry retry = *std::exchange(retrying_, std::nullopt);
-  const int entry = IndexOf(chain_.box(retry.box).entries, retry.name);
-  if (entry >= 0) Reselect(retry.box, entry, retry.name);
+  }
 }
 
 void Browser::CloseTo(int index) {

@@ -30,7 +30,7 @@
 
 namespace vantiro {
 
-class Browser final : private FolderLoader::Listener {
+class Browser final : public FolderSteps, private FolderLoader::Listener {
  public:
   class Host {
    public:
@@ -71,6 +71,9 @@ class Browser final : private FolderLoader::Listener {
   // Selects an entry again as the user would, which opens it when it was
   // not selected; false when the box has no such entry.
   bool Reselect(int index, int entry, const std::string& text);
+  void OpenWhenRead(const std::string& folder, const std::string& name) override {
+    toOpen_ = ToOpen{folder, name};
+  }
 
  private:
   // The folder being opened by a click, for the question when it fails.
@@ -90,8 +93,8 @@ class Browser final : private FolderLoader::Listener {
   void Opened(const ChainChange& change);
   bool AskRetry(const std::string& path);
   void Lost(const ChainChange& change);
-  // Once the box that held a folder that went is read after Retry.
-  void Retried(const std::string& path);
+  // Once a folder is read again: the sub-folder to open, if there is one.
+  void OpenAfterRead(const std::string& path);
   // Box index ends the chain, with nothing selected; its folder is read again.
   void CloseTo(int index);
   // For a folder that went: the chain closes back to the one that held it.
@@ -121,11 +124,12 @@ class Browser final : private FolderLoader::Listener {
   FavoriteList favorites_;
   Opening opening_;
   int pressOpened_ = -1;  // the box whose entry the last press opened
-  struct Retry {
-    int box = -1;
-    std::string name;
+  struct ToOpen {
+    std::string folder, name;
   };
-  std::optional<Retry> retrying_;  // a folder that went, to open again if it came back
+  // A sub-folder to open once its folder is read again: one that went, if
+  // it came back after Retry, or one just made.
+  std::optional<ToOpen> toOpen_;
   bool unwatchedSaid_ = false;
 };
 

@@ -13,10 +13,22 @@
 #include "chain/folder_loader.h"
 #include "commands/file_operations.h"
 #include "commands/shell_gate.h"
+#include "platform/menu_item.h"
 #include "settings/program.h"
 #include "settings/settings_files.h"
 
 namespace vantiro {
+
+// What the commands ask of the window that shows the chain.
+class FolderSteps {
+ public:
+  // Opens the sub-folder name of folder, as a click would, once folder's
+  // entries are read again.
+  virtual void OpenWhenRead(const std::string& folder, const std::string& name) = 0;
+
+ protected:
+  ~FolderSteps() = default;
+};
 
 // msgbox::kYes when a folder is current; otherwise the user is told to
 // select one, and msgbox::kNo.
@@ -33,6 +45,7 @@ struct CommandContext {
   FolderLoader& loader;  // reads again a folder a command changed
   const SettingsFiles& settingsFiles;
   FileOperations& operations;
+  HandlerOf<FolderSteps> steps;
   // The Recycle Bin's request to the shell, kept from one use to the next.
   ShellFileOperation FileOp;
 

@@ -7,8 +7,8 @@ namespace vantiro {
 
 Commands::Commands(WindowSystem& ws, Executor& executor, FileSystem& fs, Window& main,
                    const FolderChain& chain, FolderLoader& loader, const SettingsFiles& files,
-                   std::function<void()> configSave)
-    : context_{ws, fs, main, chain, loader, files, operations_, {}},
+                   HandlerOf<FolderSteps> steps, std::function<void()> configSave)
+    : context_{ws, fs, main, chain, loader, files, operations_, std::move(steps), {}},
       file_(context_),
       folder_(context_, std::move(configSave)),
       copyPaste_(context_),
@@ -48,6 +48,8 @@ MenuItem Commands::FolderMenu(HandlerOf<Commands> of, MenuItem addToFavorites) {
                  Calls(folder, &FolderCommands::mnuExplore_Click)),
             Item("mnuNewWindow", "Open in a new window", "Ctrl+N",
                  Calls(folder, &FolderCommands::mnuNewWindow_Click)),
+            Item("mnuNewFolder", "New folder", "Ctrl+Shift+N",
+                 Calls(folder, &FolderCommands::mnuNewFolder_Click)),
             Item("mnuFolderRecycleBin", "Send to Recycle Bin", {},
                  Calls(folder, &FolderCommands::mnuFolderRecycleBin_Click)),
             Item("mnuPaste", "Paste", "Ctrl+V", Calls(paste, &CopyPaste::mnuPaste_Click)),

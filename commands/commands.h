@@ -21,7 +21,7 @@ class Commands {
  public:
   Commands(WindowSystem& ws, Executor& executor, FileSystem& fs, Window& main,
            const FolderChain& chain, FolderLoader& loader, const SettingsFiles& files,
-           std::function<void()> configSave);
+           HandlerOf<FolderSteps> steps, std::function<void()> configSave);
 
   // The FILE menu, and the FOLDER menu with the favourites' entry in its
   // place; both hidden until a file or a folder is chosen.

@@ -7,6 +7,8 @@ namespace vantiro {
 namespace {
 
 constexpr Twips kNewWindowOffset = 500;
+constexpr const char* kNewFolder = "New folder";
+constexpr int kMostNumbered = 1000;  // "New folder (999)" at most
 
 // What came of sending a folder to the Recycle Bin.
 struct FolderRecycled {
@@ -80,6 +82,28 @@ void FolderCommands::mnuFolderRecycleBin_Click() {
                              msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
         }
       });
+}
+
+// Named as Explorer names a new folder, the name typed is made exactly: one
+// name, in the current folder, never a path that leads elsewhere.
+void FolderCommands::mnuNewFolder_Click() {
+  if (context_.IsFolderOk() != msgbox::kYes) return;
+  const std::string& parent = context_.CurrentFolder();
+  int n = 1;
+  while (n < kMostNumbered && context_.fs.Examine(NumberedName(parent + kNewFolder, n, ""))) ++n;
+  const std::string name = context_.ws.InputBox("Please enter the name of the new folder",
+                                                kNewFolder, NumberedName(kNewFolder, n, ""));
+  if (name.empty()) return;
+  const std::optional<ShellRule> broken =
+      name.find('\\') != std::string::npos ? ShellRule::BadCharacter : CheckName(name);
+  if (broken || !context_.fs.MakeFolder(parent + name)) {
+    const std::string why = broken ? ": its name " + std::string(Broken(*broken)) : "";
+    context_.ws.MsgBox("Unable to make the folder '" + parent + name + "'" + why + ".",
+                       msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
+    return;
+  }
+  context_.steps().OpenWhenRead(parent, name);
+  context_.loader.ReadAgain(parent);
 }
 
 void FolderCommands::mnuFolderProperties_Click() {

@@ -16,6 +16,7 @@ class FolderCommands {
 
   void mnuExplore_Click();
   void mnuNewWindow_Click();
+  void mnuNewFolder_Click();
   void mnuFolderRecycleBin_Click();
   void mnuFolderProperties_Click();
 

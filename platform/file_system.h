@@ -146,6 +146,10 @@ class FileSystem {
   // when it cannot be written; the old file is then left as it was.
   virtual bool SaveFile(const std::string& path, const std::string& contents) = 0;
 
+  // Makes a folder (path without its closing "\"); false when it cannot, or
+  // when something of that name is there already.
+  virtual bool MakeFolder(const std::string& path) = 0;
+
   // Deletes a file; false when it cannot be deleted (a missing file too).
   virtual bool RemoveFile(const std::string& path) = 0;
 

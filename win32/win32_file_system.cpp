@@ -221,6 +221,11 @@ bool Win32FileSystem::RemoveFile(const std::string& path) {
   return DeleteFileW(FilePath(path).c_str()) != FALSE;
 }
 
+bool Win32FileSystem::MakeFolder(const std::string& path) {
+  const QuietErrors quiet;
+  return CreateDirectoryW(FilePath(path).c_str(), nullptr) != FALSE;
+}
+
 bool Win32FileSystem::RenameFile(const std::string& from, const std::string& to) {
   const QuietErrors quiet;
   return MoveFileW(FilePath(from).c_str(), FilePath(to).c_str()) != FALSE;

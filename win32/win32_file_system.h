@@ -19,6 +19,7 @@ class Win32FileSystem final : public FileSystem {
   bool CopyWhole(const std::string& from, const std::string& to, bool replace) override;
   std::unique_ptr<InputFile> OpenForReading(const std::string& path) const override;
   bool SaveFile(const std::string& path, const std::string& contents) override;
+  bool MakeFolder(const std::string& path) override;
   bool RemoveFile(const std::string& path) override;
   bool StartProgram(const std::string& commandLine) override;
   bool OpenDocument(const std::string& path) override;

@@ -71,7 +71,9 @@ class FakeWindowSystem final : public WindowSystem, public Executor {
     msgBoxAnswers.pop_front();
     return answer;
   }
-  std::string InputBox(const std::string&, const std::string&, const std::string&) override {
+  std::string InputBox(const std::string&, const std::string&,
+                       const std::string& offered) override {
+    inputOffers.push_back(offered);
     if (inputAnswers.empty()) return {};
     std::string answer = inputAnswers.front();
     inputAnswers.pop_front();
@@ -122,6 +124,7 @@ class FakeWindowSystem final : public WindowSystem, public Executor {
   // The script: answers given in order.
   std::deque<int> msgBoxAnswers;
   std::deque<std::string> inputAnswers;
+  std::vector<std::string> inputOffers;           // the text each input box offered
   std::optional<std::string> chosenFile;          // the file every file dialog chooses
   std::deque<std::optional<Color>> chosenColors;  // the colour dialog's answers, then Cancel
   // Runs while a message box is up, as if the user acted meanwhile.

@@ -197,6 +197,11 @@ class TempDrives : public FileSystem {
     std::filesystem::rename(made, host, error);
     return !error;
   }
+  bool MakeFolder(const std::string& path) override {
+    std::error_code error;
+    const std::filesystem::path host = HostPath(path);
+    return !host.empty() && std::filesystem::create_directory(host, error);
+  }
   bool RemoveFile(const std::string& path) override {
     std::error_code error;
     const std::filesystem::path host = HostPath(path);
