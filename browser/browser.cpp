@@ -46,7 +46,8 @@ Browser::Browser(WindowSystem& ws, Window& main, FolderChain& chain, FolderLoade
       keys_(chain_, lists_,
             {[this](int list, int row) { ChooseRow(list, row); },
              [this](int row, int keys) { files_.ClickFile(row, keys); },
-             [this] { files_.SelectAllFiles(); }, [this] { files_.Files_DblClick(); }}),
+             [this] { files_.SelectAllFiles(); }, [this] { files_.Files_DblClick(); },
+             [this](int list) { Rename(list); }}),
       drags_(ws, main, chain_, lists_,
              [this](const std::vector<std::string>& sources, const std::string& destFolder,
                     int effect) { commands_.copyPaste().DropFiles(sources, destFolder, effect); }),
@@ -274,6 +275,21 @@ void Browser::Lost(const ChainChange& change) {
   if (!AskRetry(change.lostPath) || change.lost == 0) return;
   toOpen_ = ToOpen{chain_.box(change.lost).tag, name.substr(0, name.size() - 1)};
   loader_.Read(chain_.CurrentFolder());
+}
+
+void Browser::Rename(int list) {
+  if (list == ChainLists::kFileList) {
+    commands_.file().mnuFileRename_Click();
+  } else if (chain_.box(list).selected >= 0) {
+    commands_.folder().RenameFolder(chain_.PathOf(list));
+  }
+}
+
+void Browser::FolderRenamed(const std::string& from, const std::string& to) {
+  chain_.FollowRename(from, to);
+  for (int box = 0; box <= chain_.LastBox(); ++box) lists_.DrawBox(box, lists_.Dir(box).TopIndex());
+  ShowChainState();
+  FollowShown();
 }
 
 void Browser::OpenAfterRead(const std::string& path) {

@@ -74,6 +74,7 @@ class Browser final : public FolderSteps, private FolderLoader::Listener {
   void OpenWhenRead(const std::string& folder, const std::string& name) override {
     toOpen_ = ToOpen{folder, name};
   }
+  void FolderRenamed(const std::string& from, const std::string& to) override;
 
  private:
   // The folder being opened by a click, for the question when it fails.
@@ -106,6 +107,8 @@ class Browser final : public FolderSteps, private FolderLoader::Listener {
   void FollowShown() { loader_.FollowShown(opening_.path); }
   // A row chosen from the keyboard is selected as a click selects it.
   void ChooseRow(int list, int row);
+  // F2: the selected file in the file list, a box's selected folder.
+  void Rename(int list);
 
   WindowSystem& ws_;
   Window& main_;

@@ -29,6 +29,9 @@ bool ListKeys::KeyDown(int list, const KeyEvent& event) {
     case key::kBack:
       if (files || list > 0) lists_.Dir(files ? chain_.LastBox() : list - 1).SetFocus();
       return true;
+    case key::kF2:
+      actions_.rename(list);
+      return true;
     case key::kHome:
     case key::kEnd:
       actions_.choose(list, event.keyCode == key::kHome

@@ -21,7 +21,8 @@ class ListKeys {
     std::function<void(int list, int row)> choose;     // selects a row as a click does
     std::function<void(int row, int keys)> clickFile;  // a click with keys held
     std::function<void()> selectAllFiles;
-    std::function<void()> openFile;  // Enter in the file list
+    std::function<void()> openFile;        // Enter in the file list
+    std::function<void(int list)> rename;  // F2: what the list selects
   };
   ListKeys(const FolderChain& chain, ChainLists& lists, Actions actions)
       : chain_(chain), lists_(lists), actions_(std::move(actions)) {}

@@ -30,6 +30,25 @@ void FolderChain::LoadDir0() {
   SetFavorites(std::move(favorites));
 }
 
+void FolderChain::FollowRename(const std::string& from, const std::string& to) {
+  const std::string lowerFrom = LowerCase(from);
+  const auto follow = [&](std::string& path) {
+    if (LowerCase(path.substr(0, from.size())) == lowerFrom) path = to + path.substr(from.size());
+  };
+  const std::string parent = FolderOf(from.substr(0, from.size() - 1));
+  for (FolderBox& box : boxes_) {
+    if (box.tag == parent) {
+      const auto old = std::ranges::find(box.entries, NameOf(from.substr(0, from.size() - 1)));
+      if (old != box.entries.end()) *old = NameOf(to.substr(0, to.size() - 1));
+    }
+    follow(box.tag);
+  }
+  std::vector<std::string>& zero = boxes_.front().entries;
+  for (std::size_t i = std::size_t(driveCount_) + 1; i < zero.size(); ++i) follow(zero[i]);
+  follow(currentFolder_);
+  follow(files_.tag);
+}
+
 std::span<const std::string> FolderChain::Favorites() const {
   const std::vector<std::string>& entries = boxes_.front().entries;
   return std::span(entries).subspan(std::min(entries.size(), std::size_t(driveCount_) + 1));

@@ -149,6 +149,10 @@ class FolderChain {
   // Every folder the chain shows: each box's, and the one the last box's
   // selection opened.
   std::vector<std::string> ShownFolders() const;
+  // A folder renamed (both paths end in "\"): the chain's folders in or
+  // under it follow it, so do the favourites, and the box that lists it
+  // shows the new name where the old one stood.
+  void FollowRename(const std::string& from, const std::string& to);
 
  private:
   // Box index lists the folders read in its folder now.

@@ -25,6 +25,8 @@ class FolderSteps {
   // Opens the sub-folder name of folder, as a click would, once folder's
   // entries are read again.
   virtual void OpenWhenRead(const std::string& folder, const std::string& name) = 0;
+  // A folder renamed (both paths end in "\\"): the chain follows it.
+  virtual void FolderRenamed(const std::string& from, const std::string& to) = 0;
 
  protected:
   ~FolderSteps() = default;

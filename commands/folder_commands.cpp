@@ -3,12 +3,20 @@
 // sheet. Without a current folder each says so and does nothing.
 #include "commands/folder_commands.h"
 
+#include "chain/names.h"
+
 namespace vantiro {
 namespace {
 
 constexpr Twips kNewWindowOffset = 500;
 constexpr const char* kNewFolder = "New folder";
 constexpr int kMostNumbered = 1000;  // "New folder (999)" at most
+
+// The rule a name typed for a folder breaks: one name only, which the
+// shell and most programs can reach.
+std::optional<ShellRule> NameRefused(const std::string& name) {
+  return name.find('\\') != std::string::npos ? ShellRule::BadCharacter : CheckName(name);
+}
 
 // What came of sending a folder to the Recycle Bin.
 struct FolderRecycled {
@@ -94,8 +102,7 @@ void FolderCommands::mnuNewFolder_Click() {
   const std::string name = context_.ws.InputBox("Please enter the name of the new folder",
                                                 kNewFolder, NumberedName(kNewFolder, n, ""));
   if (name.empty()) return;
-  const std::optional<ShellRule> broken =
-      name.find('\\') != std::string::npos ? ShellRule::BadCharacter : CheckName(name);
+  const std::optional<ShellRule> broken = NameRefused(name);
   if (broken || !context_.fs.MakeFolder(parent + name)) {
     const std::string why = broken ? ": its name " + std::string(Broken(*broken)) : "";
     context_.ws.MsgBox("Unable to make the folder '" + parent + name + "'" + why + ".",
@@ -103,6 +110,30 @@ void FolderCommands::mnuNewFolder_Click() {
     return;
   }
   context_.steps().OpenWhenRead(parent, name);
+  context_.loader.ReadAgain(parent);
+}
+
+// The name typed is the folder's new name where it stands, through the
+// exact call; the chain, the caption and the favourites follow it.
+void FolderCommands::RenameFolder(const std::string& folder) {
+  if (context_.IsFolderOk() != msgbox::kYes) return;
+  if (folder.ends_with(":\\")) {
+    context_.ws.MsgBox("Please select a valid folder.", msgbox::kOkOnly | msgbox::kInformation,
+                       kAppTitle);
+    return;
+  }
+  const std::string path = folder.substr(0, folder.size() - 1);
+  const std::string parent = FolderOf(path), oldName = NameOf(path);
+  const std::string name = context_.ws.InputBox("Please enter the new name", "Rename", oldName);
+  if (name.empty() || name == oldName) return;
+  const std::optional<ShellRule> broken = NameRefused(name);
+  if (broken || !context_.fs.RenameFile(path, parent + name)) {
+    const std::string why = broken ? ": the new name " + std::string(Broken(*broken)) : "";
+    context_.ws.MsgBox("Unable to rename '" + path + "' to '" + parent + name + "'" + why + ".",
+                       msgbox::kOkOnly | msgbox::kExclamation, kAppTitle);
+    return;
+  }
+  context_.steps().FolderRenamed(folder, parent + name + '\\');
   context_.loader.ReadAgain(parent);
 }
 

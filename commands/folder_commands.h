@@ -17,6 +17,9 @@ class FolderCommands {
   void mnuExplore_Click();
   void mnuNewWindow_Click();
   void mnuNewFolder_Click();
+  void mnuRenameFolder_Click() { RenameFolder(context_.CurrentFolder()); }
+  // A folder (ending in "\\") renamed in the folder that holds it.
+  void RenameFolder(const std::string& folder);
   void mnuFolderRecycleBin_Click();
   void mnuFolderProperties_Click();
 

@@ -58,6 +58,7 @@ inline constexpr int kLeft = 37;
 inline constexpr int kUp = 38;
 inline constexpr int kRight = 39;
 inline constexpr int kDown = 40;
+inline constexpr int kF2 = 113;
 inline constexpr int kA = 'A';
 }  // namespace key
 

@@ -47,6 +47,13 @@ inline MenuItem Item(std::string_view name, std::string caption, std::string sho
 
 inline MenuItem Separator(std::string_view name) { return Item(name, "-"); }
 
+// A key shown beside the caption that no shortcut of the menu bar makes:
+// the list with the focus takes it itself (F2 renames what it selects).
+inline MenuItem ShownKey(MenuItem item, std::string_view key) {
+  item.caption += "\t" + std::string(key);
+  return item;
+}
+
 inline MenuItem Menu(std::string_view name, std::string caption, std::vector<MenuItem> items) {
   MenuItem menu = Item(name, std::move(caption));
   menu.items = std::move(items);

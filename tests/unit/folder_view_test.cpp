@@ -140,6 +140,30 @@ TEST_F(FolderView, ANewFolderIsMadeInTheCurrentFolderAndOpened) {
   EXPECT_FALSE(drives.Examine("c:\\up")) << "nothing made elsewhere";
 }
 
+// F2 in a box renames its selected folder; the boxes after it, the
+// caption and a favourite inside it follow the new name.
+TEST_F(FolderView, ARenamedFolderIsFollowedByTheChainAndTheFavourites) {
+  OpenA();
+  Click(2, "a5");
+  main().ChooseMenu("mnuAdd");
+  ws.inputAnswers = {"z"};
+  EXPECT_TRUE(box(1).Key(key::kF2));
+  EXPECT_EQ(ws.inputOffers.back(), "a");
+  Settle();
+  EXPECT_EQ(std::tuple(chain().CurrentFolder(), chain().box(2).tag, main().Caption()),
+            std::tuple("c:\\z\\a5\\", "c:\\z\\", "Vantiro! - a5"));
+  EXPECT_EQ(std::pair(box(1).Items(), box(1).Selected()),
+            std::pair(Entries{"b", "vantiro", "z"}, 2));
+  EXPECT_EQ(box(0).Items().back(), "c:\\z\\a5\\") << "the favourite follows";
+  EXPECT_EQ(drives.Watched(), (Entries{"c:\\", "c:\\z\\", "c:\\z\\a5\\"}));
+  ws.inputAnswers = {"x."};
+  main().ChooseMenu("mnuRenameFolder");
+  EXPECT_EQ(said(), "Unable to rename 'c:\\z\\a5' to 'c:\\z\\x.': the new name ends in a dot.");
+  box(0).Key(key::kF2);
+  EXPECT_EQ(said(), "Please select a valid folder.") << "c: is a drive";
+  EXPECT_TRUE(drives.Examine("c:\\z\\a5").has_value());
+}
+
 TEST_F(FolderView, AFolderWindowsCannotWatchIsSaidOnce) {
   drives.unwatchable = {"c:\\a\\", "c:\\b\\"};
   OpenA();
