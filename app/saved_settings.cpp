@@ -128,7 +128,7 @@ void SavedSettings::ShowFirstRunWelcome() {
       "Please remember that to navigate through your folders you just have to click on them. "
       "If you double-click you will open the selected folder into a Windows Explorer window.",
       msgbox::kOkOnly | msgbox::kInformation, kAppTitle);
-  if (answer == msgbox::kYes) main_.ShowHelp(help_.HelpFile(), kHelpContents);
+  if (answer == msgbox::kYes) help_.ShowManual();
 }
 
 // The menu marks show the options; "Stay always on top" takes effect.

@@ -1,6 +1,7 @@
 #include "help/help_menu.h"
 
 #include "help/about_box.h"
+#include "settings/program.h"
 
 namespace vantiro {
 
@@ -12,7 +13,14 @@ MenuItem HelpMenu::Menu(HandlerOf<HelpMenu> of) {
 }
 
 // A missing help file is the help viewer's to report.
-void HelpMenu::mnuHowTo_Click() { main_.ShowHelp(HelpFile(), kHelpContents); }
+void HelpMenu::ShowManual() {
+  if (main_.ShowHelp(programDir_ + "HowTo.hlp", kHelpContents)) return;
+  const std::string page = programDir_ + "manual.html";
+  if (!fs_.OpenDocument(page)) {
+    ws_.MsgBox("Unable to open the manual '" + page + "'.", msgbox::kOkOnly | msgbox::kExclamation,
+               kAppTitle);
+  }
+}
 
 void HelpMenu::mnuAbout_Click() {
   coverable_(false);

@@ -20,9 +20,11 @@ class HelpMenu {
 
   static MenuItem Menu(HandlerOf<HelpMenu> of);
 
-  void mnuHowTo_Click();
+  void mnuHowTo_Click() { ShowManual(); }
   void mnuAbout_Click();
-  std::string HelpFile() const { return programDir_ + "HowTo.hlp"; }
+  // The help file in the WinHelp viewer, else the same manual as a page
+  // in the user's browser.
+  void ShowManual();
 
  private:
   WindowSystem& ws_;

@@ -98,9 +98,11 @@ class Window : public ControlHost {
 
   // Lets the window follow the mouse as if its caption were dragged.
   virtual void DragByCaption() = 0;
-  // Opens a help file in the help viewer, owned by this window; command is
-  // a help command such as kHelpContents.
-  virtual void ShowHelp(const std::string& helpFile, unsigned command) = 0;
+  // Opens a help file in the system's WinHelp viewer, owned by this window;
+  // command is a help command such as kHelpContents. False where the system
+  // has no viewer that shows it (today's Windows only says the format is
+  // not supported).
+  virtual bool ShowHelp(const std::string& helpFile, unsigned command) = 0;
   // The system's dialog for choosing an existing file whose name matches
   // pattern ("*.exe"), owned by this window; nullopt on Cancel.
   virtual std::optional<std::string> ChooseFile(const std::string& title,

@@ -78,7 +78,7 @@ class TopWindow final : public ControlMaker<Window> {
   void PopupMenu(std::string_view name) override { menu_.Popup(name); }
 
   void DragByCaption() override;
-  void ShowHelp(const std::string& helpFile, unsigned command) override;
+  bool ShowHelp(const std::string& helpFile, unsigned command) override;
   std::optional<std::string> ChooseFile(const std::string& title, const std::string& filterName,
                                         const std::string& pattern) override;
   std::uintptr_t SystemHandle() const override {

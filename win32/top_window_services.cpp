@@ -62,6 +62,23 @@ class FontMeasure final : public TextMeasure {
   std::array<int, 128> advances_{};
 };
 
+// Windows XP had a WinHelp viewer, and Wine has one. From Vista on Windows
+// ships in its place a stub of a few kilobytes that only says the format
+// is not supported, unless the user installed the viewer Microsoft offered
+// apart, many times that size.
+bool WinHelpShows() {
+  static const bool shows = [] {
+    if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version")) return true;
+    std::wstring viewer(MAX_PATH, L'\0');
+    viewer.resize(GetWindowsDirectoryW(viewer.data(), MAX_PATH));
+    WIN32_FILE_ATTRIBUTE_DATA facts{};
+    return GetFileAttributesExW((viewer + L"\\winhlp32.exe").c_str(), GetFileExInfoStandard,
+                                &facts) &&
+           (facts.nFileSizeHigh > 0 || facts.nFileSizeLow >= 64 * 1024);
+  }();
+  return shows;
+}
+
 }  // namespace
 
 // A line's height, as the list boxes take it for a row: the text's own
@@ -83,8 +100,8 @@ void TopWindow::DragByCaption() {
   SendMessageW(hwnd_.get(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }
 
-void TopWindow::ShowHelp(const std::string& helpFile, unsigned command) {
-  WinHelpW(hwnd_.get(), Wide(helpFile).c_str(), command, 0);
+bool TopWindow::ShowHelp(const std::string& helpFile, unsigned command) {
+  return WinHelpShows() && WinHelpW(hwnd_.get(), Wide(helpFile).c_str(), command, 0);
 }
 
 // The filter is "<name> (<pattern>)", NUL, "<pattern>", two NULs.

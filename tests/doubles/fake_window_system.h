@@ -219,7 +219,13 @@ class FakeWindow final : public FakeControlMaker<Window> {
                                         const std::string&) override {
     return ws_.chosenFile;
   }
-  void ShowHelp(const std::string& /*helpFile*/, unsigned /*command*/) override {}
+  // Shown while the system has a viewer.
+  bool ShowHelp(const std::string& helpFile, unsigned) override {
+    if (helpViewer) shownHelp.push_back(helpFile);
+    return helpViewer;
+  }
+  bool helpViewer = true;
+  std::vector<std::string> shownHelp;
   std::uintptr_t SystemHandle() const override {
     return closed_ ? 0 : reinterpret_cast<std::uintptr_t>(this);
   }

@@ -340,6 +340,17 @@ TEST_F(FileCommands, TheShellNeverGetsANameItWouldReadAsAnother) {
   EXPECT_EQ(drives.Contents("c:\\dest\\s.txt"), "long");
 }
 
+// How to... opens the help file where the system has a WinHelp viewer,
+// else the same manual as a page in the browser.
+TEST_F(FileCommands, HelpOpensTheManualWhereWinHelpIsGone) {
+  main().ChooseMenu("mnuHowTo");
+  main().helpViewer = false;
+  main().ChooseMenu("mnuHowTo");
+  EXPECT_EQ(std::pair(main().shownHelp, drives.openedDocuments),
+            std::pair(Entries{std::string(kProgramDir) + "HowTo.hlp"},
+                      Entries{std::string(kProgramDir) + "manual.html"}));
+}
+
 // The program's own "Open with" box, where the shell has none: the programs
 // registered for the type, one found with Browse... joins them selected, and
 // OK starts it on the file.
