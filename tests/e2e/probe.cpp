@@ -28,6 +28,10 @@
 //   e2e_probe menu <title>              left top width height of the window's open menu
 //   e2e_probe drop <x> <y>              a drop target at x y printing what it took
 //   (drop_target.cpp)
+//   e2e_probe clip-files                the files on the clipboard, then "effect <n>"
+//   e2e_probe clip-put <effect> <seconds> <path>...
+//                                       files put on the clipboard as Explorer puts them,
+//                                       held for so many seconds (clipboard.cpp)
 //
 // Exit status: 0 done, 1 not found or timed out, 2 bad usage.
 #include <windows.h>
@@ -36,6 +40,7 @@
 #include <io.h>
 #include <shellapi.h>
 
+#include "clipboard.h"
 #include "drop_target.h"
 
 #include <algorithm>
@@ -332,12 +337,21 @@ int Usage() {
 }
 
 int Run(const Args& args) {
-  if (args.size() < 3) return Usage();
+  if (args.size() < 2) return Usage();
   const std::wstring& command = args[1];
   if (command == L"drop" && args.size() == 4) {
     const auto x = ParseInt(args[2]), y = ParseInt(args[3]);
     return x && y ? TakeDrop(static_cast<int>(*x), static_cast<int>(*y)) : Usage();
   }
+  if (command == L"clip-files") return ShowClipboardFiles();
+  if (command == L"clip-put" && args.size() >= 5) {
+    const auto effect = ParseInt(args[2]), seconds = ParseInt(args[3]);
+    return effect && seconds
+               ? PutClipboardFiles(static_cast<unsigned long>(*effect),
+                                   Args(args.begin() + 4, args.end()), static_cast<int>(*seconds))
+               : Usage();
+  }
+  if (args.size() < 3) return Usage();
   if (command == L"wait" || command == L"gone")
     return args.size() == 4 ? WaitFor(args[2], args[3], command == L"wait") : Usage();
   const auto onWindow = kOnWindow.find(command), onBox = kOnBox.find(command);

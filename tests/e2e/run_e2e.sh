@@ -443,6 +443,70 @@ copy_then_paste() {
     exists "$cmd_folder/dest/keep.txt" && client_width_becomes 400
 }
 
+# clipboard_holds <path> <effect>: the probe, as another program, finds the
+# file on the clipboard in CF_HDROP with that "Preferred DropEffect".
+clipboard_holds() {
+  local held
+  held=$(probe clip-files) || return 1
+  grep -qixF -- "$1" <<<"$held" && grep -qx "effect $2" <<<"$held"
+}
+
+# Ctrl+C leaves a file on the clipboard as Explorer's copy does; two files
+# another program put there paste after one "Confirm ?"; Ctrl+X, then
+# Ctrl+V in another folder, moves a file and empties the clipboard.
+clipboard_both_ways() {
+  local other="$cmd_folder/other" holder
+  mkdir -p "$other" && echo 1 >"$other/x1.txt" && echo 2 >"$other/x2.txt" || return 1
+  select_file keep.txt && press_key ctrl+c &&
+    answer_message "$app_title" "'c:\\cmd\\src\\keep.txt' has been copied." OK &&
+    says "clipboard: $(probe clip-files)" clipboard_holds 'c:\cmd\src\keep.txt' 1 || return 1
+  timeout 120 wine "$probe_exe" clip-put 5 60 'C:\cmd\other\x1.txt' 'C:\cmd\other\x2.txt' \
+    </dev/null >"$VANTIRO_BUILD/e2e-clip.log" 2>&1 &
+  holder=$!
+  at_exit "kill $holder 2>/dev/null || true"
+  eventually 20 grep -qx put "$VANTIRO_BUILD/e2e-clip.log" && click_entry 2 dest && sleep 0.5 &&
+    press_key ctrl+v && answer_message 'Confirm ?' 'Source files :   2 files' Yes &&
+    exists "$cmd_folder/dest/x1.txt" && exists "$cmd_folder/dest/x2.txt" &&
+    exists "$other/x1.txt" || return 1
+  kill "$holder" 2>/dev/null || true
+  select_file share.txt && press_key ctrl+x &&
+    answer_message "$app_title" "'c:\\cmd\\src\\share.txt' has been cut." OK &&
+    click_entry 2 dest && sleep 0.5 && press_key ctrl+v &&
+    answer_message 'Confirm ?' 'Source file :   C:\cmd\src\share.txt' Yes &&
+    exists "$cmd_folder/dest/share.txt" && vanished "$cmd_folder/src/share.txt" &&
+    says "still on the clipboard: $(probe clip-files)" eventually 10 eval '! probe clip-files'
+}
+
+# answer_input <title> <text or ""> : the input box comes; the text typed
+# over what it offers, or what it offers taken, with OK.
+answer_input() {
+  says "no input box \"$1\"" eventually 10 probe wait "$1" 0 || return 1
+  if [[ -n "$2" ]]; then
+    focus_window "^$1\$"
+    xdotool key ctrl+a
+    xdotool type "$2"
+  fi
+  click_button "$1" "^$1\$" OK && probe gone "$1" 10 >/dev/null
+}
+
+# Ctrl+Shift+N twice in dest makes "New folder", then "New folder (2)",
+# each opened (boxes and caption show folders in lower case); F2 in its box
+# renames the second, the caption following.
+new_and_renamed_folders() {
+  local attempt
+  for attempt in "New folder" "New folder (2)"; do
+    select_file keep.txt && click_entry 2 dest && sleep 0.5 && press_key ctrl+shift+n &&
+      says "offered: $(probe texts 'New folder')" eventually 10 texts_hold 'New folder' "$attempt" &&
+      answer_input 'New folder' '' && exists "$cmd_folder/dest/$attempt" &&
+      says "caption $(probe caption "$title")" eventually 10 caption_is "$title - ${attempt,,}" ||
+      return 1
+  done
+  click_entry 3 "new folder (2)" && sleep 0.5 && press_key F2 && answer_input Rename renamed &&
+    exists "$cmd_folder/dest/renamed" && vanished "$cmd_folder/dest/New folder (2)" &&
+    says "caption $(probe caption "$title")" eventually 10 caption_is "$title - renamed" &&
+    says "box 3: $(box_items 3 | paste -sd '|')" eventually 10 selected_text_is 3 renamed
+}
+
 in_trash() { compgen -G "$XDG_DATA_HOME/Trash/files/$1*" >/dev/null; }
 
 # Wine's own question, one for the three files, comes before it moves them
@@ -643,6 +707,8 @@ main() {
   check "Ctrl+A in a folder box adds a favourite that comes back after a restart and opens with a click" favorite_survives_a_restart
   make_command_folders
   check "Ctrl+C remembers two files selected with Ctrl+click, Ctrl+V in their own folder refuses, in another, empty folder copies both after one \"Confirm ?\" and the window widens to show them" copy_then_paste
+  check "Ctrl+C leaves a file on the clipboard for another program, two files another program put there paste after one \"Confirm ?\", Ctrl+X then Ctrl+V in another folder moves one" clipboard_both_ways
+  check "Ctrl+Shift+N twice makes \"New folder\" and \"New folder (2)\", each opened; F2 in its box renames it, the caption following" new_and_renamed_folders
   check "Del sends three files selected with Ctrl+click to the trash after one question of the shell's; Shift+Del deletes one for good after the program's" recycle_and_delete
   check "F3 shows a Properties sheet naming the file" properties_sheet_shows
   check "a double click on run.BAT asks first: No runs nothing, Yes runs it" batch_asks_first
