@@ -87,6 +87,10 @@ ChainLists::Events Browser::ListEvents() {
       drags_.Dir_OLEDragDrop(index, files, effect);
     };
     box.keyDown = [this, index](const KeyEvent& event) { return keys_.Dir_KeyDown(index, event); };
+    box.menuKey = [this, index] {
+      if (index <= chain_.LastBox() && chain_.box(index).selected >= 0)
+        main_.PopupMenu(menu::mnuDirFunctions);
+    };
     box.keyPress = [this, index](const KeyEvent& event) {
       return keys_.Dir_KeyPress(index, event);
     };
@@ -103,6 +107,7 @@ ChainLists::Events Browser::ListEvents() {
     drags_.Files_OLEDragDrop(dropped, effect);
   };
   files.keyDown = [this](const KeyEvent& event) { return keys_.Files_KeyDown(event); };
+  files.menuKey = [this] { files_.Files_MenuKey(); };
   files.keyPress = [this](const KeyEvent& event) { return keys_.Files_KeyPress(event); };
   events.chainEndShown = [this] { layout_.WakeTimer1(); };
   return events;

@@ -92,9 +92,13 @@ void FileClicks::Files_MouseDown(const MouseEvent& event) {
   }
   if (event.button == kRightButton) {
     lists_.Files().SetFocus();
-    main_.PopupMenu(main_.MenuVisible(menu::mnuFileFunctions) ? menu::mnuFileFunctions
-                                                              : menu::mnuDirFunctions);
+    Files_MenuKey();
   }
+}
+
+void FileClicks::Files_MenuKey() {
+  main_.PopupMenu(main_.MenuVisible(menu::mnuFileFunctions) ? menu::mnuFileFunctions
+                                                            : menu::mnuDirFunctions);
 }
 
 // A title stands for the HTML file on the same line of the file list: a

@@ -30,6 +30,8 @@ class FileClicks {
   void mnuFilters_Click();
   void Files_Click();
   void Files_DblClick() { commands_.file().mnuFileOpen_Click(); }
+  // FILE as a pop-up, or FOLDER while no file is selected.
+  void Files_MenuKey();
   void Files_MouseDown(const MouseEvent& event);
   // A press on a line of the HTML files window: its HTML file is selected.
   void Titles_MouseDown(int row, int button);

@@ -3,6 +3,8 @@
 // left, the Recycle Bin's request and a Properties sheet.
 #include "commands/command_context.h"
 
+#include <algorithm>
+
 namespace vantiro {
 namespace {
 
@@ -25,6 +27,12 @@ std::vector<std::string> CommandContext::ShellTakesOf(const std::vector<std::str
     if (ShellTakes(path, CheckShellPath(path), action)) taken.push_back(path);
   }
   return taken;
+}
+
+std::vector<std::string> CommandContext::ForTheShell(std::vector<std::string> paths) {
+  const bool misread = std::ranges::any_of(
+      paths, [](const std::string& path) { return CheckShellPath(path).has_value(); });
+  return misread ? std::vector<std::string>{} : paths;
 }
 
 std::optional<std::string> CommandContext::OnlyFile() const {

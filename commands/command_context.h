@@ -62,6 +62,9 @@ struct CommandContext {
   // The paths the shell may have; the user hears of each refused.
   std::vector<std::string> ShellTakesOf(const std::vector<std::string>& paths,
                                         std::string_view action) const;
+  // The paths, when the shell reads every one of them as it stands; none
+  // otherwise (its menu is then not offered).
+  static std::vector<std::string> ForTheShell(std::vector<std::string> paths);
   // One message naming the files an operation left where they were.
   void TellLeft(const std::vector<std::string>& left, std::string_view undone,
                 std::string_view where = "") const;

@@ -14,6 +14,17 @@ Commands::Commands(WindowSystem& ws, Executor& executor, FileSystem& fs, Window&
       copyPaste_(context_),
       operations_(executor) {}
 
+std::vector<std::string> Commands::ShellFiles() const {
+  return CommandContext::ForTheShell(context_.chain.SelectedFilePaths());
+}
+
+std::vector<std::string> Commands::ShellFolder() const {
+  std::string folder = context_.CurrentFolder();
+  if (folder.empty()) return {};
+  if (!folder.ends_with(":\\")) folder.pop_back();
+  return CommandContext::ForTheShell({folder});
+}
+
 MenuItem Commands::FileMenu(HandlerOf<Commands> of) {
   const HandlerOf<FileCommands> file = [of]() -> FileCommands& { return of().file(); };
   const HandlerOf<CopyPaste> copy = [of]() -> CopyPaste& { return of().copyPaste(); };
@@ -36,7 +47,9 @@ MenuItem Commands::FileMenu(HandlerOf<Commands> of) {
                             Calls(copy, &CopyPaste::mnuCopyAsPath_Click)),
                        Separator("mnuNone9"),
                        Item("mnuFileProperties", "File Properties...", "F3",
-                            Calls(file, &FileCommands::mnuFileProperties_Click))}),
+                            Calls(file, &FileCommands::mnuFileProperties_Click)),
+                       Separator("mnuNone14"),
+                       ShellMenu("mnuFileMore", "More", [of] { return of().ShellFiles(); })}),
                  false);
 }
 
@@ -59,7 +72,9 @@ MenuItem Commands::FolderMenu(HandlerOf<Commands> of, MenuItem addToFavorites) {
             Item("mnuPaste", "Paste", "Ctrl+V", Calls(paste, &CopyPaste::mnuPaste_Click)),
             Separator("mnuNone6"), std::move(addToFavorites), Separator("mnuNone10"),
             Item("mnuFolderProperties", "Folder Properties...", "F4",
-                 Calls(folder, &FolderCommands::mnuFolderProperties_Click))}),
+                 Calls(folder, &FolderCommands::mnuFolderProperties_Click)),
+            Separator("mnuNone15"),
+            ShellMenu("mnuFolderMore", "More", [of] { return of().ShellFolder(); })}),
       false);
 }
 

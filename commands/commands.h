@@ -28,6 +28,11 @@ class Commands {
   static MenuItem FileMenu(HandlerOf<Commands> of);
   static MenuItem FolderMenu(HandlerOf<Commands> of, MenuItem addToFavorites);
 
+  // The selected files, or the current folder, as the shell's menu takes
+  // them: none when the shell would misread one.
+  std::vector<std::string> ShellFiles() const;
+  std::vector<std::string> ShellFolder() const;
+
   FileCommands& file() { return file_; }
   FolderCommands& folder() { return folder_; }
   CopyPaste& copyPaste() { return copyPaste_; }

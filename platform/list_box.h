@@ -43,6 +43,8 @@ class ListBox : public Control {
     // nothing of its own with it.
     std::function<bool(const KeyEvent&)> keyDown;
     std::function<bool(const KeyEvent&)> keyPress;
+    // Shift+F10 or the menu key, while the box has the focus.
+    std::function<void()> menuKey;
     // The program chooses the rows selected, several at a time: every left
     // press goes to mouseDown (a second one then to dblClick), the keys
     // that move a selection do nothing of the box's own, and the box shows

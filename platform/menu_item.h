@@ -21,6 +21,10 @@ struct MenuItem {
   bool visible = true;
   std::vector<MenuItem> items;  // a sub-menu when not empty
   std::function<void()> click;
+  // A sub-menu the shell fills each time it opens with its own menu for
+  // these paths (files of one folder, or a folder), as Explorer's right
+  // click shows it; empty when there are none.
+  std::function<std::vector<std::string>()> shellItems;
 };
 
 // The object whose handlers a part of the menu bar calls. The bar is made
@@ -57,6 +61,13 @@ inline MenuItem ShownKey(MenuItem item, std::string_view key) {
 inline MenuItem Menu(std::string_view name, std::string caption, std::vector<MenuItem> items) {
   MenuItem menu = Item(name, std::move(caption));
   menu.items = std::move(items);
+  return menu;
+}
+
+inline MenuItem ShellMenu(std::string_view name, std::string caption,
+                          std::function<std::vector<std::string>()> paths) {
+  MenuItem menu = Item(name, std::move(caption));
+  menu.shellItems = std::move(paths);
   return menu;
 }
 

@@ -54,7 +54,7 @@ LRESULT ListBoxControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == ControlKeyMessage())
     return events_.keyDown && events_.keyDown(Key(wParam)) ? TRUE : FALSE;
   std::optional<LRESULT> taken = OnMouse(message, wParam, lParam);
-  if (!taken) taken = OnKey(message, wParam);
+  if (!taken) taken = OnKey(message, wParam, lParam);
   if (!taken) taken = OnRowQuery(message, wParam, lParam);
   if (taken) return *taken;
   switch (message) {
@@ -104,11 +104,18 @@ std::optional<LRESULT> ListBoxControl::OnMouse(UINT message, WPARAM wParam, LPAR
   return std::nullopt;
 }
 
-std::optional<LRESULT> ListBoxControl::OnKey(UINT message, WPARAM wParam) {
+std::optional<LRESULT> ListBoxControl::OnKey(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_KEYDOWN:
       if (events_.keyDown && events_.keyDown(Key(wParam))) return 0;
       if (events_.selectsMany && MovesSelection(wParam)) return 0;
+      break;
+    // Shift+F10 or the menu key; a right press has told mouseDown already.
+    case WM_CONTEXTMENU:
+      if (lParam == -1 && events_.menuKey) {
+        events_.menuKey();
+        return 0;
+      }
       break;
     // An input method's characters come one by one, as typed ones do.
     case WM_CHAR:

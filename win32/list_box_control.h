@@ -54,7 +54,7 @@ class ListBoxControl final : public ChildWindow<ListBox> {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   // Each nullopt when the box goes on with the message as its own.
   std::optional<LRESULT> OnMouse(UINT message, WPARAM wParam, LPARAM lParam);
-  std::optional<LRESULT> OnKey(UINT message, WPARAM wParam);
+  std::optional<LRESULT> OnKey(UINT message, WPARAM wParam, LPARAM lParam);
   std::optional<LRESULT> OnRowQuery(UINT message, WPARAM wParam, LPARAM lParam);
   bool OnLeftDown(WPARAM wParam, LPARAM lParam);
   // The selection set while the box draws nothing.

@@ -12,6 +12,7 @@
 
 #include "win32/data_object.h"
 #include "win32/handles.h"
+#include "win32/shell_items.h"
 #include "win32/system_library.h"
 #include "win32/wide_text.h"
 #include "win32/win32_file_system.h"
@@ -24,31 +25,37 @@ struct ItemListFree {
 };
 using UniqueItemList = std::unique_ptr<ITEMIDLIST, ItemListFree>;
 
-// The data object of files of one folder; nullptr when the shell cannot
-// name one of them.
-ComPtr<IDataObject> ShellDataObject(const std::vector<std::string>& paths, HWND owner) {
+}  // namespace
+
+bool ShellUIObject(const std::vector<std::string>& paths, HWND owner, REFIID iid, void** object) {
   static const auto parse =
       SystemFunction<decltype(SHParseDisplayName)>(L"shell32.dll", "SHParseDisplayName");
   static const auto bind =
       SystemFunction<decltype(SHBindToParent)>(L"shell32.dll", "SHBindToParent");
   static const auto last = SystemFunction<decltype(ILFindLastID)>(L"shell32.dll", "ILFindLastID");
-  if (!parse || !bind || !last || paths.empty()) return nullptr;
+  if (!parse || !bind || !last || paths.empty()) return false;
   std::vector<UniqueItemList> items;
   std::vector<PCUITEMID_CHILD> children;
   for (const std::string& path : paths) {
     PIDLIST_ABSOLUTE item = nullptr;
-    if (FAILED(parse(Wide(path).c_str(), nullptr, &item, 0, nullptr))) return nullptr;
+    if (FAILED(parse(Wide(path).c_str(), nullptr, &item, 0, nullptr))) return false;
     items.emplace_back(item);
     children.push_back(last(item));
   }
   IShellFolder* folder = nullptr;
   if (FAILED(
           bind(items.front().get(), IID_IShellFolder, reinterpret_cast<void**>(&folder), nullptr)))
-    return nullptr;
+    return false;
   const ComPtr<IShellFolder> parent(folder);
+  return SUCCEEDED(parent->GetUIObjectOf(owner, static_cast<UINT>(children.size()), children.data(),
+                                         iid, nullptr, object));
+}
+
+namespace {
+
+ComPtr<IDataObject> ShellDataObject(const std::vector<std::string>& paths, HWND owner) {
   IDataObject* data = nullptr;
-  if (FAILED(parent->GetUIObjectOf(owner, static_cast<UINT>(children.size()), children.data(),
-                                   IID_IDataObject, nullptr, reinterpret_cast<void**>(&data))))
+  if (!ShellUIObject(paths, owner, IID_IDataObject, reinterpret_cast<void**>(&data)))
     return nullptr;
   return ComPtr<IDataObject>(data);
 }

@@ -128,6 +128,7 @@ void TopWindow::Detach() {
 }
 
 LRESULT TopWindow::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (LRESULT result = 0; menu_.MenuMessage(message, wParam, lParam, result)) return result;
   switch (message) {
     case WM_SIZE:
       if (events_.resize) events_.resize();

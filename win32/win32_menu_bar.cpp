@@ -75,7 +75,8 @@ int Win32MenuBar::Build(MenuItem& item, int parent, std::vector<ACCEL>& shortcut
   entry.visible = item.visible;
   entry.parent = parent;
   entry.click = std::move(item.click);
-  if (item.items.empty()) {
+  entry.shellItems = std::move(item.shellItems);
+  if (item.items.empty() && !entry.shellItems) {
     const std::optional<ACCEL> shortcut = ParseShortcut(item.shortcut, CommandId(entry));
     if (shortcut) shortcuts.push_back(*shortcut);
     return index;
@@ -210,9 +211,25 @@ bool Win32MenuBar::Active(int index) const {
   return true;
 }
 
+bool Win32MenuBar::MenuMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (owner_ == nullptr) return false;
+  if (message == WM_INITMENUPOPUP) {
+    const auto shellMenu = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& entry) {
+      return entry.shellItems && entry.popup == reinterpret_cast<HMENU>(wParam);
+    });
+    if (shellMenu != entries_.end()) {
+      shell_.Fill(shellMenu->popup, shellMenu->shellItems(), owner_);
+      result = 0;
+      return true;
+    }
+  }
+  return shell_.HandleMessage(message, wParam, lParam, result);
+}
+
 void Win32MenuBar::Command(WORD id, bool fromAccelerator) {
   const int index = id - kFirstCommand;
-  if (owner_ == nullptr || index < 0 || index >= static_cast<int>(entries_.size())) return;
+  if (owner_ == nullptr || (!fromAccelerator && shell_.Invoke(id, owner_))) return;
+  if (index < 0 || index >= static_cast<int>(entries_.size())) return;
   if (fromAccelerator && !Active(index)) return;
   const Entry& entry = entries_[static_cast<std::size_t>(index)];
   if (entry.click) entry.click();

@@ -13,6 +13,7 @@
 
 #include "platform/window.h"
 #include "win32/handles.h"
+#include "win32/shell_menu.h"
 
 namespace vantiro::win32 {
 
@@ -40,6 +41,10 @@ class Win32MenuBar {
 
   // A WM_COMMAND of the owner that is not from a control.
   void Command(WORD id, bool fromAccelerator);
+  // The owner's menu messages: a sub-menu the shell fills is filled as it
+  // opens, and the shell's own items are drawn and filled by it. True when
+  // taken, with the result to return.
+  bool MenuMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
   bool TranslateShortcut(MSG& msg) const;
 
  private:
@@ -55,6 +60,7 @@ class Win32MenuBar {
     HMENU popup = nullptr;  // the sub-menu, if any
     UniqueMenu detached;    // owns popup while it is in no menu
     std::function<void()> click;
+    std::function<std::vector<std::string>()> shellItems;
   };
 
   int Build(MenuItem& item, int parent, std::vector<ACCEL>& shortcuts);
@@ -74,6 +80,7 @@ class Win32MenuBar {
   HMENU bar_ = nullptr;
   HWND owner_ = nullptr;
   UniqueAccelerators accelerators_;
+  ShellMenu shell_;  // the shell's items of the sub-menu opened last
 };
 
 }  // namespace vantiro::win32

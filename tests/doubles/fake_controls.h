@@ -164,6 +164,7 @@ class FakeListBox final : public FakeControl<ListBox> {
   // A key pressed with shift keys held, or a character typed at a time in
   // ms: true when the program took it.
   bool Key(int keyCode, int shift = 0) { return events_.keyDown({keyCode, shift, 0}); }
+  void MenuKey() { events_.menuKey(); }
   bool Type(char typed, std::uint32_t time) { return events_.keyPress({typed, 0, time}); }
 
  protected:

@@ -252,6 +252,10 @@ class FakeWindow final : public FakeControlMaker<Window> {
       path.back()->click();
     }
   }
+  // The paths a sub-menu the shell fills would be filled for, as it opens.
+  std::vector<std::string> OpenShellMenu(std::string_view name) {
+    return Path(name).back()->shellItems();
+  }
   // Sizes the window as the user does by dragging its border.
   void UserResize(Twips width, Twips height) {
     if (width == width_ && height == height_) return;

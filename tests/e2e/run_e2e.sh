@@ -443,12 +443,12 @@ copy_then_paste() {
     exists "$cmd_folder/dest/keep.txt" && client_width_becomes 400
 }
 
-# clipboard_holds <path> <effect>: the probe, as another program, finds the
-# file on the clipboard in CF_HDROP with that "Preferred DropEffect".
+# clipboard_holds <path> [<effect>]: the probe, as another program, finds
+# the file on the clipboard in CF_HDROP, with that "Preferred DropEffect".
 clipboard_holds() {
   local held
   held=$(probe clip-files) || return 1
-  grep -qixF -- "$1" <<<"$held" && grep -qx "effect $2" <<<"$held"
+  grep -qixF -- "$1" <<<"$held" && { [[ -z "${2:-}" ]] || grep -qx "effect $2" <<<"$held"; }
 }
 
 # Ctrl+C leaves a file on the clipboard as Explorer's copy does; two files
@@ -475,6 +475,23 @@ clipboard_both_ways() {
     answer_message 'Confirm ?' 'Source file :   C:\cmd\src\share.txt' Yes &&
     exists "$cmd_folder/dest/share.txt" && vanished "$cmd_folder/src/share.txt" &&
     says "still on the clipboard: $(probe clip-files)" eventually 10 eval '! probe clip-files'
+}
+
+# A right press on a file pops up FILE; its last entry, "More", opened
+# from the keyboard, holds the shell's own menu for the file, whose Copy
+# (its letter C) puts the file on the clipboard.
+shell_menu_copies() {
+  select_file keep.txt && click_entry 3 keep.txt 3 && says "no menu" eventually 5 probe menu "$title" ||
+    return 1
+  xdotool key Up
+  sleep 0.5
+  xdotool key Right
+  sleep 1
+  xdotool key c
+  says "clipboard: $(probe clip-files)" eventually 10 clipboard_holds 'c:\cmd\src\keep.txt' || {
+    xdotool key Escape Escape
+    return 1
+  }
 }
 
 # answer_input <title> <text or ""> : the input box comes; the text typed
@@ -708,6 +725,7 @@ main() {
   make_command_folders
   check "Ctrl+C remembers two files selected with Ctrl+click, Ctrl+V in their own folder refuses, in another, empty folder copies both after one \"Confirm ?\" and the window widens to show them" copy_then_paste
   check "Ctrl+C leaves a file on the clipboard for another program, two files another program put there paste after one \"Confirm ?\", Ctrl+X then Ctrl+V in another folder moves one" clipboard_both_ways
+  check "a right press on a file, then More, shows the shell's own menu for it, whose Copy puts the file on the clipboard" shell_menu_copies
   check "Ctrl+Shift+N twice makes \"New folder\" and \"New folder (2)\", each opened; F2 in its box renames it, the caption following" new_and_renamed_folders
   check "Del sends three files selected with Ctrl+click to the trash after one question of the shell's; Shift+Del deletes one for good after the program's" recycle_and_delete
   check "F3 shows a Properties sheet naming the file" properties_sheet_shows

@@ -340,6 +340,25 @@ TEST_F(FileCommands, TheShellNeverGetsANameItWouldReadAsAnother) {
   EXPECT_EQ(drives.Contents("c:\\dest\\s.txt"), "long");
 }
 
+// The shell's own menu, under "More", is built for the files selected or
+// the current folder, and for no name the shell would misread; the menu
+// key pops up FILE, or FOLDER in a box.
+TEST_F(FileCommands, TheShellsMenuIsOneSubmenuAway) {
+  drives.MakeFile("c:\\docs\\a.txt.");
+  main().ChooseMenu("mnuRefresh");
+  Settle();
+  ClickFile("a & b.txt");
+  ClickFile("readme.txt", kCtrlKey);
+  EXPECT_EQ(main().OpenShellMenu("mnuFileMore"),
+            (Entries{"c:\\docs\\a & b.txt", "c:\\docs\\readme.txt"}));
+  EXPECT_EQ(main().OpenShellMenu("mnuFolderMore"), Entries{"c:\\docs"});
+  ClickFile("a.txt.", kCtrlKey);
+  EXPECT_EQ(main().OpenShellMenu("mnuFileMore"), Entries{});
+  files().MenuKey();
+  box(1).MenuKey();
+  EXPECT_EQ(main().popups(), (Entries{"mnuFileFunctions", "mnuDirFunctions"}));
+}
+
 // How to... opens the help file where the system has a WinHelp viewer,
 // else the same manual as a page in the browser.
 TEST_F(FileCommands, HelpOpensTheManualWhereWinHelpIsGone) {

@@ -39,6 +39,7 @@ class ListBoxTest : public AdapterTest {
         .shellDrop = {},
         .keyDown = [this, n](const KeyEvent& e) { return Log("key", n, e.keyCode), e.shift != 0; },
         .keyPress = {},
+        .menuKey = [this, n] { Log("menu key", n); },
         .selectsMany = many,
     });
   }
@@ -167,9 +168,14 @@ TEST_F(ListBoxTest, KeysTheProgramTakesNeverReachTheBox) {
     typed += static_cast<char32_t>(e.keyCode);
     return true;
   };
+  int menuKeys = 0;
+  events.menuKey = [&] { ++menuKeys; };
   auto box = window->CreateListBox(std::move(events));
   box->SetItems({"apple", "banana", "cherry"});
   box->Select(0);
+  for (const LPARAM where : {LPARAM{-1}, MAKELPARAM(10, 10)})
+    SendMessageW(HandleOf(*box), WM_CONTEXTMENU, 0, where);
+  EXPECT_EQ(menuKeys, 1) << "Shift+F10 or the menu key, not a right press";
   for (const auto& [message, code] : {std::pair<UINT, WPARAM>{WM_KEYDOWN, VK_RIGHT},
                                       {WM_KEYDOWN, VK_DOWN},
                                       {WM_CHAR, 'c'},

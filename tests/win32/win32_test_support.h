@@ -89,9 +89,12 @@ class AdapterTest : public ::testing::Test {
   std::unique_ptr<Window> Create(Window::Events events = {}) {
     const auto entry = [](const char* name, const char* caption, std::vector<MenuItem> items = {},
                           bool visible = true, const char* shortcut = "", int* clicks = nullptr) {
-      return MenuItem{name, caption, shortcut, false, true, visible, std::move(items), [clicks] {
-                        if (clicks != nullptr) ++*clicks;
-                      }};
+      MenuItem item = Visible(Menu(name, caption, std::move(items)), visible);
+      item.shortcut = shortcut;
+      item.click = [clicks] {
+        if (clicks != nullptr) ++*clicks;
+      };
+      return item;
     };
     const std::vector<MenuItem> options = {entry("mnuAnimation", "Use animation"),
                                            entry("mnuNone12", "-"),
