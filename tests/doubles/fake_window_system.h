@@ -219,10 +219,8 @@ class FakeWindow final : public FakeControlMaker<Window> {
                                         const std::string&) override {
     return ws_.chosenFile;
   }
-  // Shown while the system has a viewer.
-  bool ShowHelp(const std::string& helpFile, unsigned) override {
-    if (helpViewer) shownHelp.push_back(helpFile);
-    return helpViewer;
+  bool ShowHelp(const std::string& helpFile, unsigned) override {  // while there is a viewer
+    return helpViewer && (shownHelp.push_back(helpFile), true);
   }
   bool helpViewer = true;
   std::vector<std::string> shownHelp;

@@ -248,18 +248,16 @@ class TempDrives : public FileSystem {
   // One clipboard: files, or text; while clipboardRefuses, it takes none.
   bool PutFilesOnClipboard(const std::vector<std::string>& paths, int effect,
                            std::uintptr_t) override {
-    if (clipboardRefuses) return false;
-    clipboard = {ClipboardFiles{paths, effect}, ""};
-    return true;
+    if (!clipboardRefuses) clipboard = {ClipboardFiles{paths, effect}, ""};
+    return !clipboardRefuses;
   }
   std::optional<ClipboardFiles> FilesOnClipboard() const override { return clipboard.first; }
   void TellPastedMove(const std::vector<std::string>& paths, std::uintptr_t) override {
     if (clipboard.first && clipboard.first->paths == paths) clipboard = {std::nullopt, "moved"};
   }
   bool PutTextOnClipboard(const std::string& text, std::uintptr_t) override {
-    if (clipboardRefuses) return false;
-    clipboard = {std::nullopt, text};
-    return true;
+    if (!clipboardRefuses) clipboard = {std::nullopt, text};
+    return !clipboardRefuses;
   }
   std::pair<std::optional<ClipboardFiles>, std::string> clipboard;  // "moved" once told
   bool clipboardRefuses = false;

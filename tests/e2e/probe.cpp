@@ -31,7 +31,7 @@
 //   e2e_probe clip-files                the files on the clipboard, then "effect <n>"
 //   e2e_probe clip-put <effect> <seconds> <path>...
 //                                       files put on the clipboard as Explorer puts them,
-//                                       held for so many seconds (clipboard.cpp)
+//                                       held for so many seconds
 //
 // Exit status: 0 done, 1 not found or timed out, 2 bad usage.
 #include <windows.h>
@@ -39,13 +39,14 @@
 #include <fcntl.h>
 #include <io.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
-#include "clipboard.h"
 #include "drop_target.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <cwchar>
 #include <functional>
 #include <map>
@@ -267,6 +268,60 @@ int WaitFor(const std::wstring& title, const std::wstring& seconds, bool present
 
 using Args = std::vector<std::wstring>;
 
+// The clipboard as any other program reads and writes it: CF_HDROP (a
+// DROPFILES block of wide paths) and the shell's "Preferred DropEffect".
+const UINT kPreferredEffect = RegisterClipboardFormatW(L"Preferred DropEffect");
+
+int ShowClipboardFiles() {
+  if (!OpenClipboard(nullptr)) return 1;
+  auto drop = static_cast<HDROP>(GetClipboardData(CF_HDROP));
+  const UINT count = drop ? DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) : 0;
+  for (UINT i = 0; i < count; ++i) {
+    std::wstring name(DragQueryFileW(drop, i, nullptr, 0), L'\0');
+    DragQueryFileW(drop, i, name.data(), static_cast<UINT>(name.size() + 1));
+    Print(Utf8(name));
+  }
+  const HGLOBAL effect = GetClipboardData(kPreferredEffect);
+  Print("effect " + std::to_string(effect ? *static_cast<const DWORD*>(GlobalLock(effect)) : 0));
+  CloseClipboard();
+  return count > 0 ? 0 : 1;
+}
+
+HGLOBAL Global(const void* bytes, std::size_t size) {
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+  if (memory) std::memcpy(GlobalLock(memory), bytes, size);
+  return memory;
+}
+
+// As Explorer's copy (effect 5) or cut (2) puts them; held while the probe
+// runs, for so many seconds.
+int PutClipboardFiles(DWORD effect, const Args& paths, long seconds) {
+  std::wstring names;
+  for (const std::wstring& path : paths) names += path + L'\0';
+  const DROPFILES header{sizeof(DROPFILES), {}, FALSE, TRUE};
+  std::vector<char> block(sizeof header + (names.size() + 1) * sizeof(wchar_t));
+  std::memcpy(block.data(), &header, sizeof header);
+  std::memcpy(block.data() + sizeof header, names.c_str(), (names.size() + 1) * sizeof(wchar_t));
+  HWND owner =
+      CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  if (!owner || !OpenClipboard(owner)) return 1;
+  EmptyClipboard();
+  const bool put = SetClipboardData(CF_HDROP, Global(block.data(), block.size())) &&
+                   SetClipboardData(kPreferredEffect, Global(&effect, sizeof effect));
+  CloseClipboard();
+  if (!put) return 1;
+  Print("put");
+  std::fflush(stdout);
+  // Answers the clipboard's messages meanwhile: whoever empties it asks.
+  for (const DWORD end = GetTickCount() + static_cast<DWORD>(seconds) * 1000;
+       GetTickCount() < end;) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+  }
+  return 0;
+}
+
 // The commands on a window, with the number of arguments after its title.
 const std::map<std::wstring, std::pair<std::size_t, std::function<int(HWND, const Args&)>>>
     kOnWindow = {
@@ -346,10 +401,9 @@ int Run(const Args& args) {
   if (command == L"clip-files") return ShowClipboardFiles();
   if (command == L"clip-put" && args.size() >= 5) {
     const auto effect = ParseInt(args[2]), seconds = ParseInt(args[3]);
-    return effect && seconds
-               ? PutClipboardFiles(static_cast<unsigned long>(*effect),
-                                   Args(args.begin() + 4, args.end()), static_cast<int>(*seconds))
-               : Usage();
+    return effect && seconds ? PutClipboardFiles(static_cast<DWORD>(*effect),
+                                                 Args(args.begin() + 4, args.end()), *seconds)
+                             : Usage();
   }
   if (args.size() < 3) return Usage();
   if (command == L"wait" || command == L"gone")

@@ -147,47 +147,35 @@ TEST_F(FileCommands, TheClipboardCarriesFilesBothWaysCopiedOrCut) {
   using Held = std::pair<std::optional<ClipboardFiles>, std::string>;
   const auto held = [](Entries paths, int effect) { return Held{{{paths, effect}}, ""}; };
   const Entries docs = {"c:\\docs\\a & b.txt", "c:\\docs\\readme.txt"};
+  const Held other = held({"c:\\other\\x.txt"}, kDropCopy),
+             otherCut = held({"c:\\other\\x.txt", "c:\\docs"}, kDropMove);
   drives.MakeFile("c:\\other\\x.txt");
   ClickFile("a & b.txt");
   ClickFile("readme.txt", kCtrlKey);
-  const struct {
-    const char* command;
-    Held before;  // put there by another program
-    Held after;
-    Entries dest;
-  } rows[] = {
+  const std::tuple<const char*, Held, Held, Entries> rows[] = {
+      // the command; the clipboard before (put there by another program), after;
+      // what the paste leaves in c:\\dest
       {"mnuCopy", {}, held(docs, kDropCopy), {}},
       {"mnuCut", {}, held(docs, kDropMove), {}},
       {"mnuCopyAsPath", {}, {{}, "\"c:\\docs\\a & b.txt\"\r\n\"c:\\docs\\readme.txt\""}, {}},
-      {"mnuPaste",
-       held({"c:\\other\\x.txt"}, kDropCopy),
-       held({"c:\\other\\x.txt"}, kDropCopy),
-       {"x.txt"}},
-      {"mnuPaste",
-       held({"c:\\other\\x.txt", "c:\\docs"}, kDropMove),
-       held({"c:\\other\\x.txt", "c:\\docs"}, kDropMove),
-       {"x.txt"}},  // a folder stays
+      {"mnuPaste", other, other, {"x.txt"}},
+      {"mnuPaste", otherCut, otherCut, {"x.txt"}},  // a folder stays: nothing told
       {"mnuPaste", held(docs, kDropMove), {{}, "moved"}, {"a & b.txt", "readme.txt", "x.txt"}}};
-  for (const auto& row : rows) {
-    if (row.before.first) drives.clipboard = row.before;
+  for (const auto& [command, before, after, dest] : rows) {
+    if (before.first) drives.clipboard = before;
     ws.msgBoxAnswers = {msgbox::kYes, msgbox::kYes};
-    if (row.dest.empty()) {
-      main().ChooseMenu(row.command);
-    } else {
-      Click(1, "dest");
-      main().ChooseMenu(row.command);
-      Settle();
-      EXPECT_EQ(files().Items(), row.dest) << row.command;
-      Click(1, "docs");
-    }
-    EXPECT_EQ(drives.clipboard, row.after) << row.command;
+    if (!dest.empty()) Click(1, "dest");
+    main().ChooseMenu(command);
+    Settle();
+    EXPECT_EQ(dest.empty() ? dest : files().Items(), dest) << command;
+    EXPECT_EQ(drives.clipboard, after) << command;
+    if (!dest.empty()) Click(1, "docs");
   }
   EXPECT_EQ(files().Items(), Entries{"run.BAT"}) << "the others cut and moved";
   EXPECT_TRUE(drives.Examine("c:\\other\\x.txt").has_value()) << "copied, and then not moved";
   drives.clipboardRefuses = true;
-  Click(1, "dest");
-  Choose("x.txt", "mnuCut");
-  EXPECT_EQ(said(), "Unable to put 'c:\\dest\\x.txt' on the clipboard: nothing has been cut.");
+  Choose("run.BAT", "mnuCut");
+  EXPECT_EQ(said(), "Unable to put 'c:\\docs\\run.bat' on the clipboard: nothing has been cut.");
 }
 
 // Names that differ only in case are two entries whose rows read the same:

@@ -12,7 +12,6 @@
 #include "commands/shell_gate.h"
 #include "tests/doubles/shell_gate_cases.h"
 #include "tests/win32/win32_test_support.h"
-#include "win32/shell_menu.h"
 #include "win32/wide_text.h"
 #include "win32/win32_file_system.h"
 
@@ -164,16 +163,10 @@ TEST_F(FileSystemTest, TheClipboardHoldsFilesAsTheShellDoes) {
   const Names paths = {root + kUnicodeFile, root + "b.txt"};
   ASSERT_TRUE(fs.PutFilesOnClipboard(paths, kDropMove, owner));
   EXPECT_EQ(fs.FilesOnClipboard(), (ClipboardFiles{paths, kDropMove}));
-  IDataObject* held = nullptr;
-  ASSERT_EQ(OleGetClipboard(&held), S_OK);
-  FORMATETC idList{static_cast<CLIPFORMAT>(RegisterClipboardFormatW(CFSTR_SHELLIDLIST)), nullptr,
-                   DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-  STGMEDIUM medium{};
-  ASSERT_EQ(held->GetData(&idList, &medium), S_OK);
-  EXPECT_EQ(static_cast<const CIDA*>(GlobalLock(medium.hGlobal))->cidl, 2u);
-  GlobalUnlock(medium.hGlobal);
-  ReleaseStgMedium(&medium);
-  held->Release();
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  const HGLOBAL idList = GetClipboardData(RegisterClipboardFormatW(CFSTR_SHELLIDLIST));
+  EXPECT_EQ(idList ? static_cast<const CIDA*>(GlobalLock(idList))->cidl : 0, 2u);
+  CloseClipboard();
   fs.TellPastedMove({paths.front()}, owner);
   EXPECT_EQ(fs.FilesOnClipboard(), (ClipboardFiles{paths, kDropMove})) << "other files: kept";
   fs.TellPastedMove(paths, owner);
@@ -186,39 +179,6 @@ TEST_F(FileSystemTest, TheClipboardHoldsFilesAsTheShellDoes) {
   EXPECT_EQ(Utf8(static_cast<const wchar_t*>(GlobalLock(GetClipboardData(CF_UNICODETEXT)))),
             "\"" + paths.front() + "\"");
   CloseClipboard();
-}
-
-// The shell's own menu for a file, filled into a menu as it opens: its
-// Copy puts the file on the clipboard; with no paths the menu says it is
-// empty.
-TEST_F(FileSystemTest, TheShellsMenuForAFileCarriesOutItsCommands) {
-  Win32WindowSystem ws;
-  auto window =
-      ws.CreateTopWindow({"Vantiro more", WindowKind::SizableToolWindow, 900, 900, {}}, {});
-  const HWND owner = HandleOf(*window);
-  const UniqueMenu menu(CreatePopupMenu());
-  ShellMenu shell;
-  const auto texts = [&] {
-    Names items;
-    for (int i = 0; i < GetMenuItemCount(menu.get()); ++i) {
-      wchar_t text[128] = {};
-      GetMenuStringW(menu.get(), static_cast<UINT>(i), text, 128, MF_BYPOSITION);
-      std::wstring plain(text);
-      std::erase(plain, L'&');
-      items.push_back(Utf8(plain));
-    }
-    return items;
-  };
-  shell.Fill(menu.get(), {}, owner);
-  EXPECT_EQ(texts(), Names{"(empty)"});
-  shell.Fill(menu.get(), {root + kUnicodeFile}, owner);
-  const Names items = texts();
-  const auto copy = std::ranges::find(items, "Copy");
-  ASSERT_NE(copy, items.end()) << ::testing::PrintToString(items);
-  const UINT id = GetMenuItemID(menu.get(), static_cast<int>(copy - items.begin()));
-  EXPECT_TRUE(shell.Invoke(static_cast<WORD>(id), owner));
-  EXPECT_EQ(fs.FilesOnClipboard(), (ClipboardFiles{{root + kUnicodeFile}, kDropCopy}));
-  EXPECT_FALSE(shell.Invoke(100, owner)) << "a command of the program's own";
 }
 
 // A folder on another file system than Wine's trash is one the Recycle Bin
