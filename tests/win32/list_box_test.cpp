@@ -173,7 +173,9 @@ TEST_F(ListBoxTest, KeysTheProgramTakesNeverReachTheBox) {
   auto box = window->CreateListBox(std::move(events));
   box->SetItems({"apple", "banana", "cherry"});
   box->Select(0);
-  for (const LPARAM where : {LPARAM{-1}, MAKELPARAM(10, 10)})
+  RECT inside{};  // a right press there: a point in the box, not in a caption
+  GetWindowRect(HandleOf(*box), &inside);
+  for (const LPARAM where : {LPARAM{-1}, MAKELPARAM(inside.left + 5, inside.top + 5)})
     SendMessageW(HandleOf(*box), WM_CONTEXTMENU, 0, where);
   EXPECT_EQ(menuKeys, 1) << "Shift+F10 or the menu key, not a right press";
   for (const auto& [message, code] : {std::pair<UINT, WPARAM>{WM_KEYDOWN, VK_RIGHT},
