@@ -465,11 +465,12 @@ clipboard_both_ways() {
     exists "$cmd_folder/dest/x1.txt" && exists "$cmd_folder/dest/x2.txt" &&
     exists "$other/x1.txt" || return 1
   kill "$holder" 2>/dev/null || true
-  select_file share.txt && press_key ctrl+x &&
-    answer_message "$app_title" "'c:\\cmd\\src\\share.txt' has been cut." OK &&
+  echo cut >"$cmd_folder/src/cut.txt"
+  select_file cut.txt && press_key ctrl+x &&
+    answer_message "$app_title" "'c:\\cmd\\src\\cut.txt' has been cut." OK &&
     click_entry 2 dest && sleep 0.5 && press_key ctrl+v &&
-    answer_message 'Confirm ?' 'Source file :   C:\cmd\src\share.txt' Yes &&
-    exists "$cmd_folder/dest/share.txt" && vanished "$cmd_folder/src/share.txt" &&
+    answer_message 'Confirm ?' 'Source file :   C:\cmd\src\cut.txt' Yes &&
+    exists "$cmd_folder/dest/cut.txt" && vanished "$cmd_folder/src/cut.txt" &&
     says "still on the clipboard: $(probe clip-files)" eventually 10 eval '! probe clip-files'
 }
 
