@@ -97,8 +97,13 @@ TEST(PictureCheckTest, OnlyPicturesWhoseFileHoldsThemAreDecoded) {
     return file;
   };
   const std::pair<std::string, bool> rows[] = {
-      {gif(1, 1), true},      {gif(0, 1), false}, {gif(1, 0), false},
-      {bmp(16), true},        {bmp(15), false},   {bmp(0).substr(0, 20), false},
+      {gif(1, 1), true},
+      {gif(0, 1), false},
+      {gif(1, 0), false},
+      {bmp(16), true},
+      {bmp(15), false},
+      {bmp(0).substr(0, 20), false},
+      {gif(1, 1).substr(0, 13) + ";", false},  // the trailer, no image
       {"not a picture", true}};
   for (const auto& [file, worth] : rows) EXPECT_EQ(WorthDecoding(file), worth) << file.size();
 }

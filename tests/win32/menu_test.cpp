@@ -31,6 +31,7 @@ TEST(ShortcutTest, ParsesTheKeysTheMenusShow) {
       {"F5", FVIRTKEY, VK_F5},
       {"Ctrl+F4", FVIRTKEY | FCONTROL, VK_F4},
       {"F12", FVIRTKEY, VK_F12},
+      {"F24", FVIRTKEY, VK_F24},
       {"Shift+Del", FVIRTKEY | FSHIFT, VK_DELETE},
       {"Alt+Shift+x", FVIRTKEY | FALT | FSHIFT, 'X'},
       {"Delete", FVIRTKEY, VK_DELETE},
