@@ -296,22 +296,19 @@ HGLOBAL Global(const void* bytes, std::size_t size) {
 // As Explorer's copy (effect 5) or cut (2) puts them; held while the probe
 // runs, for so many seconds.
 int PutClipboardFiles(DWORD effect, const Args& paths, long seconds) {
-  std::wstring names;
-  for (const std::wstring& path : paths) names += path + L'\0';
   const DROPFILES header{sizeof(DROPFILES), {}, FALSE, TRUE};
-  std::vector<char> block(sizeof header + (names.size() + 1) * sizeof(wchar_t));
+  std::wstring block(sizeof header / sizeof(wchar_t), L'\0');
   std::memcpy(block.data(), &header, sizeof header);
-  std::memcpy(block.data() + sizeof header, names.c_str(), (names.size() + 1) * sizeof(wchar_t));
+  for (const std::wstring& path : paths) block += path + L'\0';
   HWND owner =
       CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
   if (!owner || !OpenClipboard(owner)) return 1;
   EmptyClipboard();
-  const bool put = SetClipboardData(CF_HDROP, Global(block.data(), block.size())) &&
+  const bool put = SetClipboardData(CF_HDROP, Global(block.c_str(), (block.size() + 1) * 2)) &&
                    SetClipboardData(kPreferredEffect, Global(&effect, sizeof effect));
   CloseClipboard();
   if (!put) return 1;
-  Print("put");
-  std::fflush(stdout);
+  Print("put"), std::fflush(stdout);
   // Answers the clipboard's messages meanwhile: whoever empties it asks.
   for (const DWORD end = GetTickCount() + static_cast<DWORD>(seconds) * 1000;
        GetTickCount() < end;) {

@@ -464,7 +464,6 @@ clipboard_both_ways() {
     press_key ctrl+v && answer_message 'Confirm ?' 'Source files :   2 files' Yes &&
     exists "$cmd_folder/dest/x1.txt" && exists "$cmd_folder/dest/x2.txt" &&
     exists "$other/x1.txt" || return 1
-  kill "$holder" 2>/dev/null || true
   echo cut >"$cmd_folder/src/cut.txt"
   select_file cut.txt && press_key ctrl+x &&
     answer_message "$app_title" "'c:\\cmd\\src\\cut.txt' has been cut." OK &&
@@ -491,11 +490,7 @@ shell_menu_copies() {
 # over what it offers, or what it offers taken, with OK.
 answer_input() {
   says "no input box \"$1\"" eventually 10 probe wait "$1" 0 || return 1
-  if [[ -n "$2" ]]; then
-    focus_window "^$1\$"
-    xdotool key ctrl+a
-    xdotool type "$2"
-  fi
+  [[ -z "$2" ]] || { focus_window "^$1\$" && xdotool key ctrl+a type "$2"; }
   click_button "$1" "^$1\$" OK && probe gone "$1" 10 >/dev/null
 }
 

@@ -350,9 +350,7 @@ TEST_F(FileCommands, TheShellsMenuIsOneSubmenuAway) {
 // How to... opens the help file where the system has a WinHelp viewer,
 // else the same manual as a page in the browser.
 TEST_F(FileCommands, HelpOpensTheManualWhereWinHelpIsGone) {
-  main().ChooseMenu("mnuHowTo");
-  main().helpViewer = false;
-  main().ChooseMenu("mnuHowTo");
+  for (const bool viewer : {true, false}) main().helpViewer = viewer, main().ChooseMenu("mnuHowTo");
   EXPECT_EQ(std::pair(main().shownHelp, drives.openedDocuments),
             std::pair(Entries{std::string(kProgramDir) + "HowTo.hlp"},
                       Entries{std::string(kProgramDir) + "manual.html"}));

@@ -118,7 +118,6 @@ TEST_F(FolderView, ANewFolderIsMadeInTheCurrentFolderAndOpened) {
       {"a", "New folder", "New folder", "c:\\a\\New folder\\", ""},
       {"a", "New folder (2)", "New folder (2)", "c:\\a\\New folder (2)\\", ""},
       {"b", "in b", "New folder", "c:\\b\\in b\\", ""},  // its first sub-folder
-      {"a", "", "New folder (3)", "c:\\a\\", ""},
       {"a", "..\\up", "New folder (3)", "c:\\a\\",
        cannot + "a\\..\\up': its name holds a character that Windows does not allow in a name."},
       {"a", "a1", "New folder (3)", "c:\\a\\", cannot + "a\\a1'."}};
@@ -144,20 +143,19 @@ TEST_F(FolderView, ARenamedFolderIsFollowedByTheChainAndTheFavourites) {
   main().ChooseMenu("mnuAdd");
   ws.inputAnswers = {"z"};
   EXPECT_TRUE(box(1).Key(key::kF2));
-  EXPECT_EQ(ws.inputOffers.back(), "a");
   Settle();
-  EXPECT_EQ(std::tuple(chain().CurrentFolder(), chain().box(2).tag, main().Caption()),
-            std::tuple("c:\\z\\a5\\", "c:\\z\\", "Vantiro! - a5"));
+  EXPECT_EQ(std::tuple(ws.inputOffers.back(), chain().CurrentFolder(), chain().box(2).tag,
+                       main().Caption(), box(0).Items().back()),
+            std::tuple("a", "c:\\z\\a5\\", "c:\\z\\", "Vantiro! - a5", "c:\\z\\a5\\"))
+      << "the chain, the caption and the favourite follow";
   EXPECT_EQ(std::pair(box(1).Items(), box(1).Selected()),
             std::pair(Entries{"b", "vantiro", "z"}, 2));
-  EXPECT_EQ(box(0).Items().back(), "c:\\z\\a5\\") << "the favourite follows";
   EXPECT_EQ(drives.Watched(), (Entries{"c:\\", "c:\\z\\", "c:\\z\\a5\\"}));
   ws.inputAnswers = {"x."};
   main().ChooseMenu("mnuRenameFolder");
   EXPECT_EQ(said(), "Unable to rename 'c:\\z\\a5' to 'c:\\z\\x.': the new name ends in a dot.");
   box(0).Key(key::kF2);
   EXPECT_EQ(said(), "Please select a valid folder.") << "c: is a drive";
-  EXPECT_TRUE(drives.Examine("c:\\z\\a5").has_value());
 }
 
 TEST_F(FolderView, AFolderWindowsCannotWatchIsSaidOnce) {
