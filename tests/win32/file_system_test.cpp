@@ -171,8 +171,6 @@ TEST_F(FileSystemTest, TheClipboardHoldsFilesAsTheShellDoes) {
   EXPECT_EQ(fs.FilesOnClipboard(), (ClipboardFiles{paths, kDropMove})) << "other files: kept";
   fs.TellPastedMove(paths, owner);
   EXPECT_EQ(fs.FilesOnClipboard(), std::nullopt);
-  ASSERT_TRUE(fs.PutFilesOnClipboard({paths.back()}, kDropCopy, owner));
-  EXPECT_EQ(fs.FilesOnClipboard(), (ClipboardFiles{{paths.back()}, kDropCopy}));
   ASSERT_TRUE(fs.PutTextOnClipboard("\"" + paths.front() + "\"", owner));
   EXPECT_EQ(fs.FilesOnClipboard(), std::nullopt);
   ASSERT_TRUE(OpenClipboard(nullptr));

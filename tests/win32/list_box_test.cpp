@@ -3,7 +3,6 @@
 #include <sstream>
 
 #include "tests/win32/win32_test_support.h"
-#include "win32/shell_items.h"
 
 namespace vantiro::win32 {
 namespace {
@@ -197,26 +196,15 @@ TEST_F(ListBoxTest, KeysTheProgramTakesNeverReachTheBox) {
 // the program.
 TEST_F(ListBoxTest, RevokesItsShellDropTargetBeforeItGoes) {
   int heard = 0, keys = 0;
-  Texts dropped;
   ListBox::Events on;
   on.shellDragOver = [&](bool, int, int held) { return keys = held, ++heard, kDropCopy; };
-  on.shellDrop = [&](const Texts& files, int effect) {
-    dropped = files, dropped.push_back(std::to_string(effect));
-  };
+  on.shellDrop = [&](const Texts&, int) { ++heard; };
   auto box = window->CreateListBox(on);
   IDropTarget* target = static_cast<ListBoxControl&>(*box).shellDropTarget();
   EXPECT_EQ(target->QueryInterface(IID_IDropTarget, nullptr), E_POINTER);
   DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
   target->DragOver(MK_LBUTTON | MK_SHIFT | MK_CONTROL, {10, 10}, &effect);
   EXPECT_EQ(std::pair(keys, effect), std::pair(kShiftKey | kCtrlKey, DWORD{DROPEFFECT_COPY}));
-  char temp[MAX_PATH] = {};
-  const std::string folder(temp, GetTempPathA(MAX_PATH, temp) - 1);  // no closing "\"
-  IDataObject* data = nullptr;
-  ASSERT_TRUE(ShellUIObject({folder}, nullptr, IID_IDataObject, reinterpret_cast<void**>(&data)));
-  target->Drop(data, MK_LBUTTON, {10, 10}, &effect);
-  data->Release();
-  for (MSG msg{}; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&msg);
-  EXPECT_EQ(dropped.size() == 2 ? dropped.back() : "", "1") << "the folder, copied";
   heard = 0;
   target->AddRef();
   box.reset();
