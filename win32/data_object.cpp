@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <cstring>
+
 #include "win32/system_library.h"
 #include "win32/wide_text.h"
 
@@ -62,11 +64,17 @@ std::optional<DWORD> DwordOf(IDataObject* data, const wchar_t* format) {
   return value;
 }
 
-void SetDword(IDataObject* data, const wchar_t* format, DWORD value) {
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof(DWORD));
-  if (!memory) return;
-  *static_cast<DWORD*>(GlobalLock(memory)) = value;
+HGLOBAL GlobalCopy(const void* bytes, std::size_t size) {
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+  if (!memory) return nullptr;
+  std::memcpy(GlobalLock(memory), bytes, size);
   GlobalUnlock(memory);
+  return memory;
+}
+
+void SetDword(IDataObject* data, const wchar_t* format, DWORD value) {
+  HGLOBAL memory = GlobalCopy(&value, sizeof value);
+  if (!memory) return;
   FORMATETC formatEtc = NamedFormat(format);
   STGMEDIUM medium{};
   medium.tymed = TYMED_HGLOBAL;

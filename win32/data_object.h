@@ -18,5 +18,8 @@ std::vector<std::string> DroppedFiles(IDataObject* data);
 // nullopt when the object has none.
 std::optional<DWORD> DwordOf(IDataObject* data, const wchar_t* format);
 void SetDword(IDataObject* data, const wchar_t* format, DWORD value);
+// Moveable memory holding bytes, as the clipboard and data objects take it;
+// nullptr when there is none.
+HGLOBAL GlobalCopy(const void* bytes, std::size_t size);
 
 }  // namespace vantiro::win32

@@ -7,7 +7,6 @@
 
 #include <shlobj.h>
 
-#include <cstring>
 #include <memory>
 
 #include "win32/data_object.h"
@@ -52,6 +51,18 @@ bool ShellUIObject(const std::vector<std::string>& paths, HWND owner, REFIID iid
 }
 
 namespace {
+
+// Hands memory to the clipboard in one format, the clipboard emptied first
+// when asked; the memory is freed when the clipboard does not take it.
+bool SetClipboard(HWND owner, UINT format, HGLOBAL memory, bool emptyFirst) {
+  if (!memory) return false;
+  const bool open = OpenClipboard(owner);
+  if (open && emptyFirst) EmptyClipboard();
+  const bool taken = open && SetClipboardData(format, memory) != nullptr;
+  if (open) CloseClipboard();
+  if (!taken) GlobalFree(memory);
+  return taken;
+}
 
 ComPtr<IDataObject> ShellDataObject(const std::vector<std::string>& paths, HWND owner) {
   IDataObject* data = nullptr;
@@ -99,17 +110,10 @@ bool Win32FileSystem::PutFilesOnClipboard(const std::vector<std::string>& paths,
                                           std::uintptr_t owner) {
   const ComPtr<IDataObject> data = ShellDataObject(paths, reinterpret_cast<HWND>(owner));
   if (!data || FAILED(OleSetClipboard(data.get())) || FAILED(OleFlushClipboard())) return false;
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof(DWORD));
-  if (!memory) return false;
-  *static_cast<DWORD*>(GlobalLock(memory)) =
-      effect == kDropMove ? DROPEFFECT_MOVE : DROPEFFECT_COPY;
-  GlobalUnlock(memory);
-  const bool taken =
-      OpenClipboard(reinterpret_cast<HWND>(owner)) &&
-      SetClipboardData(RegisterClipboardFormatW(CFSTR_PREFERREDDROPEFFECT), memory) != nullptr;
-  CloseClipboard();
-  if (!taken) GlobalFree(memory);
-  return taken;
+  const DWORD preferred = effect == kDropMove ? DROPEFFECT_MOVE : DROPEFFECT_COPY;
+  return SetClipboard(reinterpret_cast<HWND>(owner),
+                      RegisterClipboardFormatW(CFSTR_PREFERREDDROPEFFECT),
+                      GlobalCopy(&preferred, sizeof preferred), false);
 }
 
 // Files offered for a move alone were cut; any other offer is a copy.
@@ -140,19 +144,8 @@ void Win32FileSystem::TellPastedMove(const std::vector<std::string>& paths, std:
 
 bool Win32FileSystem::PutTextOnClipboard(const std::string& text, std::uintptr_t owner) {
   const std::wstring wide = Wide(text);
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
-  if (!memory) return false;
-  std::memcpy(GlobalLock(memory), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
-  GlobalUnlock(memory);
-  if (!OpenClipboard(reinterpret_cast<HWND>(owner))) {
-    GlobalFree(memory);
-    return false;
-  }
-  EmptyClipboard();
-  const bool taken = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
-  CloseClipboard();
-  if (!taken) GlobalFree(memory);
-  return taken;
+  return SetClipboard(reinterpret_cast<HWND>(owner), CF_UNICODETEXT,
+                      GlobalCopy(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t)), true);
 }
 
 bool Win32FileSystem::ShowSharedProperties(const std::vector<std::string>& paths,
