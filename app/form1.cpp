@@ -11,7 +11,7 @@ constexpr Twips kDesignClientHeight = 4365;
 
 }  // namespace
 
-Form1::Form1(WindowSystem& ws, Executor& executor, FileSystem& fs)
+Form1::Form1(WindowSystem& ws, Executor& executor, FileSystem& fs, const PictureDecoder& pictures)
     : ws_(ws), executor_(executor), fs_(fs), settingsFiles_(fs) {
   Window::Events events;
   // The window system may report a size while the window is being created.
@@ -29,8 +29,8 @@ Form1::Form1(WindowSystem& ws, Executor& executor, FileSystem& fs)
     browser_->files().Titles_MouseDown(row, button);
   };
   previewEvents.html.dblClick = [this] { commands_->file().mnuFileOpen_Click(); };
-  previews_ =
-      std::make_unique<Previews>(ws_, executor_, fs_, *window_, options_, std::move(previewEvents));
+  previews_ = std::make_unique<Previews>(Previews::Services{ws_, executor_, fs_, pictures},
+                                         *window_, options_, std::move(previewEvents));
   topMost_ = std::make_unique<TopMost>(*window_, *previews_, options_);
   help_ = std::make_unique<HelpMenu>(
       ws_, fs_, *window_, settingsFiles_.ProgramDir(), [this](bool coverable) {

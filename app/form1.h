@@ -24,7 +24,7 @@ namespace vantiro {
 
 class Form1 final {
  public:
-  Form1(WindowSystem& ws, Executor& executor, FileSystem& fs);
+  Form1(WindowSystem& ws, Executor& executor, FileSystem& fs, const PictureDecoder& pictures);
   ~Form1();
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;

@@ -1,5 +1,5 @@
-// A surface that shows a picture loaded from a file: at its natural size
-// (the control takes that size) or stretched to the control's size. The
+// A surface that shows a decoded picture: at its natural size (the control
+// takes that size) or stretched to the control's size. The
 // program may paint over it, and hears of the mouse, keys and focus on it.
 #pragma once
 
@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/control.h"
+#include "platform/picture.h"
 
 namespace vantiro {
 
@@ -23,9 +24,9 @@ class PictureBox : public Control {
     std::function<void(Canvas&)> paint;
   };
 
-  // Replaces the picture; false, and no picture, when the file cannot be
-  // read or decoded.
-  virtual bool LoadPicture(const std::string& path) = 0;
+  // Replaces the picture; nullptr leaves none. Finer pixels of the same
+  // picture take its place as they are.
+  virtual void SetPicture(std::shared_ptr<const Picture> picture) = 0;
   // A picture of the program's own, by resource name.
   virtual bool LoadResourcePicture(const std::string& name) = 0;
   // The picture's own size; 0 without one.

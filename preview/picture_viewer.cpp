@@ -36,7 +36,25 @@ bool EndsWith(const std::string& text, const std::string& end) {
 
 }  // namespace
 
-Form2::Form2(WindowSystem& ws) : ws_(ws) {
+int FitHalvings(double width, double height, const PictureRoom& room) {
+  constexpr int kMostHalvings = 24;  // a picture of 2^24 pixels fits a screen of one
+  int halvings = 0;
+  while ((width > room.width || height > room.height) && halvings < kMostHalvings) {
+    width /= 2;
+    height /= 2;
+    ++halvings;
+  }
+  return halvings;
+}
+
+int DivisorFor(double ownWidth, double shownWidth) {
+  int divisor = 1;
+  while (divisor < (1 << 24) && shownWidth * divisor * 2 <= ownWidth) divisor *= 2;
+  return divisor;
+}
+
+Form2::Form2(WindowSystem& ws, std::function<void(int divisor)> wantsFiner)
+    : ws_(ws), wantsFiner_(std::move(wantsFiner)) {
   Window::Events events;
   events.click = [this] { Form_Click(); };
   events.keyDown = [this](const KeyEvent& event) { Form_KeyDown(event); };
@@ -51,15 +69,32 @@ Form2::Form2(WindowSystem& ws) : ws_(ws) {
   image1_ = window_->CreatePictureBox(std::move(imageEvents));
 }
 
-bool Form2::LoadPicture(const std::string& path) {
+bool Form2::TakePicture(std::shared_ptr<const Picture> picture) {
   image1_->SetVisible(false);
   image1_->SetStretch(false);
   image1_->Move(0, 0, image1_->Width(), image1_->Height());
   image_ = {};
-  if (!image1_->LoadPicture(path)) return false;
-  image_ = {0, 0, static_cast<double>(image1_->PictureWidth()),
-            static_cast<double>(image1_->PictureHeight())};
+  picture_ = std::move(picture);
+  image1_->SetPicture(picture_);
+  if (!picture_) return false;
+  image_ = {0, 0, static_cast<double>(picture_->Width()), static_cast<double>(picture_->Height())};
   return true;
+}
+
+void Form2::Sharpen(std::shared_ptr<const Picture> finer) {
+  if (!picture_ || !finer || finer->Divisor() >= picture_->Divisor()) return;
+  picture_ = std::move(finer);
+  image1_->SetPicture(picture_);
+}
+
+PictureRoom Form2::RoomIn(const WindowSystem::Area& workArea) const {
+  return {static_cast<double>(workArea.width) - (window_->Width() - window_->ClientWidth()),
+          static_cast<double>(workArea.height) - (window_->Height() - window_->ClientHeight())};
+}
+
+void Form2::FitTo(const PictureRoom& room) {
+  for (int halvings = FitHalvings(image_.width, image_.height, room); halvings > 0; --halvings)
+    ZoomOut(0, 0);
 }
 
 void Form2::ShowImage() {
@@ -104,6 +139,10 @@ void Form2::ZoomIn(double x, double y) {
   }
   Resize();
   image1_->SetVisible(true);
+  if (picture_) {
+    const int divisor = DivisorFor(picture_->Width(), image_.width);
+    if (divisor < picture_->Divisor()) wantsFiner_(divisor);
+  }
 }
 
 void Form2::ZoomOut(double x, double y) {

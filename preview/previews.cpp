@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 #include <string_view>
+#include <utility>
 
 namespace vantiro {
 namespace {
@@ -13,7 +14,6 @@ struct MediaKind {
   std::string_view deviceType;
 };
 
-constexpr std::array<std::string_view, 5> kPictureKeys = {".bmp", ".ico", ".wmf", ".jpg", ".gif"};
 constexpr std::array<MediaKind, 3> kMediaKinds = {
     {{".avi", "AVIVideo"}, {".wav", "WaveAudio"}, {".mid", "Sequencer"}}};
 
@@ -22,6 +22,17 @@ std::string PreviewKey(const std::string& fullPath) {
   std::string key = fullPath.substr(fullPath.size() - std::min<std::size_t>(4, fullPath.size()));
   std::ranges::transform(key, key.begin(), [](unsigned char c) { return std::tolower(c); });
   return key;
+}
+
+// A picture's kind is its extension, lower-cased: that of "photo.JPEG" is
+// ".jpeg".
+std::string Extension(const std::string& fullPath) {
+  const std::size_t dot = fullPath.find_last_of(".\\/");
+  if (dot == std::string::npos || fullPath[dot] != '.') return {};
+  std::string extension = fullPath.substr(dot);
+  std::ranges::transform(extension, extension.begin(),
+                         [](unsigned char c) { return std::tolower(c); });
+  return extension;
 }
 
 const MediaKind* FindMediaKind(const std::string& key) {
@@ -36,11 +47,11 @@ bool Loaded(const std::unique_ptr<Form>& form) {
 
 }  // namespace
 
-Previews::Previews(WindowSystem& ws, Executor& executor, const FileSystem& fs, Window& main,
-                   const Options& options, Events events)
-    : ws_(ws),
-      executor_(executor),
-      fs_(fs),
+Previews::Previews(const Services& services, Window& main, const Options& options, Events events)
+    : ws_(services.ws),
+      executor_(services.executor),
+      fs_(services.fs),
+      pictures_(services.pictures),
       main_(main),
       options_(options),
       events_(std::move(events)) {}
@@ -54,7 +65,9 @@ Form& Previews::MadeOnFirstUse(std::unique_ptr<Form>& form, Args&&... args) {
   return *form;
 }
 
-Form2& Previews::form2() { return MadeOnFirstUse(form2_); }
+Form2& Previews::form2() {
+  return MadeOnFirstUse(form2_, [this](int divisor) { Sharpen(divisor); });
+}
 Form3& Previews::form3() { return MadeOnFirstUse(form3_); }
 FrmHtml& Previews::frmHTML() { return MadeOnFirstUse(frmHTML_, events_.html); }
 FrmDetails& Previews::frmDetails() { return MadeOnFirstUse(frmDetails_); }
@@ -64,7 +77,7 @@ FrmDetails& Previews::frmDetails() { return MadeOnFirstUse(frmDetails_); }
 bool Previews::Preview(const std::string& fileName, const std::string& fullPath) {
   const std::string key = PreviewKey(fullPath);
   bool takeKeysBack = false;
-  if (std::ranges::find(kPictureKeys, key) != kPictureKeys.end()) {
+  if (IsPicture(fullPath)) {
     ShowPicture(fileName, fullPath);
     takeKeysBack = true;
   } else if (options_.fileDetails && !FindMediaKind(key) && key != ".htm" && key != "html") {
@@ -82,16 +95,78 @@ bool Previews::Preview(const std::string& fileName, const std::string& fullPath)
   return takeKeysBack;
 }
 
+bool Previews::IsPicture(const std::string& fullPath) {
+  if (pictureKinds_.empty()) pictureKinds_ = pictures_.Extensions();
+  return std::ranges::find(pictureKinds_, Extension(fullPath)) != pictureKinds_.end();
+}
+
+// The picture is decoded at the size it is shown: halved as often as its
+// window takes to fit the work area.
 void Previews::ShowPicture(const std::string& fileName, const std::string& fullPath) {
+  const PictureRoom room = form2().RoomIn(ws_.WorkArea());
+  picturePath_ = fullPath;
+  detailsAsked_.reset();
+  Decode(
+      fullPath, [room](Twips width, Twips height) { return 1 << FitHalvings(width, height, room); },
+      [this, fileName](std::shared_ptr<const Picture> picture) {
+        ShowDecoded(fileName, std::move(picture));
+      });
+}
+
+// A picture that cannot be decoded changes the caption alone, or shows the
+// file's details where they are asked for.
+void Previews::ShowDecoded(const std::string& fileName, std::shared_ptr<const Picture> picture) {
   Form2& viewer = form2();
   viewer.window().SetCaption(fileName + " ");
-  if (!viewer.LoadPicture(fullPath)) return;  // silently: the caption alone changed
-  if (viewer.image().height > ws_.ScreenHeight() || viewer.image().width > ws_.ScreenWidth())
-    viewer.ZoomOut(0, 0);
+  if (!viewer.TakePicture(std::move(picture))) {
+    if (options_.fileDetails) ShowDetails(fileName, picturePath_);
+    return;
+  }
+  viewer.FitTo(viewer.RoomIn(ws_.WorkArea()));
   viewer.Resize();
   PlaceBeside(viewer.window());
   if (Loaded(frmDetails_)) frmDetails_->window().Hide();
   viewer.ShowImage();
+  main_.Show();
+  main_.SetFocus();
+}
+
+void Previews::Sharpen(int divisor) {
+  Decode(
+      picturePath_, [divisor](Twips, Twips) { return divisor; },
+      [this](std::shared_ptr<const Picture> finer) {
+        if (Loaded(form2_)) form2_->Sharpen(std::move(finer));
+      });
+}
+
+void Previews::Decode(const std::string& path, PictureDecoder::ChooseDivisor divisor,
+                      Decoded done) {
+  pictureAsked_ = std::make_unique<Lifetime>();
+  waitingDecode_ = [this, ended = pictureAsked_->ended(), path, divisor = std::move(divisor),
+                    done = std::move(done)] {
+    executor_.RunThenPost(
+        alive_,
+        [&pictures = pictures_, path, divisor, ended] {
+          return pictures.Decode(path, divisor, ended);
+        },
+        [this, ended, done](std::shared_ptr<const Picture> picture) {
+          decoding_ = false;
+          if (!*ended) done(std::move(picture));
+          DecodeNext();
+        });
+  };
+  DecodeNext();
+}
+
+void Previews::ForgetPicture() {
+  pictureAsked_.reset();
+  waitingDecode_ = {};
+}
+
+void Previews::DecodeNext() {
+  if (decoding_ || !waitingDecode_) return;
+  decoding_ = true;
+  std::exchange(waitingDecode_, {})();
 }
 
 // Flush right of the main window, top edges aligned.
@@ -103,6 +178,7 @@ void Previews::PlaceBeside(Window& window) {
 // The main window keeps the keys: the user goes on choosing files.
 void Previews::ShowDetails(const std::string& fileName, const std::string& fullPath) {
   if (Loaded(form2_)) form2_->window().Hide();
+  ForgetPicture();
   detailsAsked_ = std::make_unique<Lifetime>();  // what the last ask is reading stays unshown
   executor_.RunThenPost(
       *detailsAsked_,
@@ -144,7 +220,8 @@ void Previews::DockPlayer() {
 void Previews::HidePictureViewer() {
   if (Loaded(form2_)) form2_->window().Hide();
   if (Loaded(frmDetails_)) frmDetails_->window().Hide();
-  detailsAsked_.reset();  // and what is still being read stays unshown
+  detailsAsked_.reset();  // and what is still being read or decoded stays unshown
+  ForgetPicture();
 }
 
 void Previews::HidePlayer(bool evenPlaying) {

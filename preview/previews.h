@@ -2,7 +2,8 @@
 // any other file in its place), the player docked under it and the HTML
 // files list. Each is made, hidden, on first use;
 // closed with its close box it is unloaded, and the next use makes it anew.
-// Which file goes where is decided here, by its extension.
+// Which file goes where is decided here, by its extension; pictures are
+// those the system has a decoder for.
 #pragma once
 
 #include <array>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "platform/executor.h"
+#include "platform/picture.h"
 #include "platform/window_system.h"
 #include "preview/details_window.h"
 #include "preview/html_window.h"
@@ -27,13 +29,20 @@ class Previews {
     std::function<void()> made;  // a window was made: the top-most option applies to it
     FrmHtml::Events html;
   };
-  Previews(WindowSystem& ws, Executor& executor, const FileSystem& fs, Window& main,
-           const Options& options, Events events);
+  struct Services {
+    WindowSystem& ws;
+    Executor& executor;
+    const FileSystem& fs;
+    const PictureDecoder& pictures;
+  };
+  Previews(const Services& services, Window& main, const Options& options, Events events);
 
   // Shows a file in the preview its extension calls for, and hides the
   // others; true when the main window should take the keys back, so that
   // the user goes on choosing files with the preview on screen.
   bool Preview(const std::string& fileName, const std::string& fullPath);
+  // Decoded away from the window's thread, fitted to the work area; a
+  // later picture, or a hidden viewer, leaves it unshown.
   void ShowPicture(const std::string& fileName, const std::string& fullPath);
   void ShowMultimedia(const std::string& fileName, const std::string& fullPath);
   // Read away from the window's thread; a later file's details replace
@@ -63,11 +72,21 @@ class Previews {
   template <typename Form, typename... Args>
   Form& MadeOnFirstUse(std::unique_ptr<Form>& form, Args&&... args);
 
+  bool IsPicture(const std::string& fullPath);
+  void ShowDecoded(const std::string& fileName, std::shared_ptr<const Picture> picture);
+  // Decodes the picture shown again, its pixels divided by divisor.
+  void Sharpen(int divisor);
+  using Decoded = std::function<void(std::shared_ptr<const Picture>)>;
+  void Decode(const std::string& path, PictureDecoder::ChooseDivisor divisor, Decoded done);
+  void DecodeNext();
+  void ForgetPicture();
   void PlaceBeside(Window& window);
 
   WindowSystem& ws_;
   Executor& executor_;
   const FileSystem& fs_;
+  const PictureDecoder& pictures_;
+  std::vector<std::string> pictureKinds_;  // asked of the decoder on first use
   Window& main_;
   const Options& options_;
   Events events_;
@@ -75,9 +94,15 @@ class Previews {
   std::unique_ptr<Form3> form3_;
   std::unique_ptr<FrmHtml> frmHTML_;
   std::unique_ptr<FrmDetails> frmDetails_;
-  // The details wanted are those of the last ask; none once it went, nor
-  // once the Previews went.
-  std::unique_ptr<Lifetime> detailsAsked_;
+  // The details or picture wanted are those of the last ask; none once it
+  // went, nor once the Previews went.
+  std::unique_ptr<Lifetime> detailsAsked_, pictureAsked_;
+  std::string picturePath_;  // of the picture asked for last
+  // Pictures decode one at a time: the last asked for waits for the one
+  // decoding, which stops at its next band once superseded.
+  std::function<void()> waitingDecode_;
+  bool decoding_ = false;
+  Lifetime alive_;
 };
 
 }  // namespace vantiro

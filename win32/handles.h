@@ -34,6 +34,32 @@ struct ComReleaser {
 template <typename Interface>
 using ComPtr = std::unique_ptr<Interface, ComReleaser>;
 
+// COM on this thread while it lives, in the apartment asked; undone only
+// if it was done.
+class ComOnThisThread {
+ public:
+  explicit ComOnThisThread(DWORD apartment)
+      : initialized_(SUCCEEDED(CoInitializeEx(nullptr, apartment))) {}
+  ~ComOnThisThread() {
+    if (initialized_) CoUninitialize();
+  }
+  ComOnThisThread(const ComOnThisThread&) = delete;
+  ComOnThisThread& operator=(const ComOnThisThread&) = delete;
+
+ private:
+  bool initialized_;
+};
+
+// Calls make with a place for an interface pointer, and owns what it put
+// there; nullptr when it failed.
+template <typename Interface, typename Make>
+ComPtr<Interface> Made(Make make) {
+  Interface* made = nullptr;
+  const HRESULT result = make(&made);
+  ComPtr<Interface> owned(made);
+  return SUCCEEDED(result) ? std::move(owned) : nullptr;
+}
+
 // The screen's device context with a font selected, for measuring text.
 class ScreenTextDC {
  public:

@@ -11,7 +11,8 @@
 
 int main() {
   vantiro::win32::Win32Platform platform;
-  vantiro::Form1 form(platform.windows(), platform.executor(), platform.files());
+  vantiro::Form1 form(platform.windows(), platform.executor(), platform.files(),
+                      platform.pictures());
   form.Start();
   platform.Run();
 }

@@ -1,14 +1,13 @@
-// A picture surface: a child window of its own class that draws a picture
-// decoded by the system's picture loader (OleLoadPicture), at its natural
-// size or stretched, then lets the program paint over it.
+// A picture surface: a child window of its own class that draws a decoded
+// picture over its back colour, at its natural size or stretched, then lets
+// the program paint over it.
 #pragma once
 
 #include <windows.h>
 
-#include <olectl.h>
-
 #include "platform/picture_box.h"
 #include "win32/child_control.h"
+#include "win32/wic_pictures.h"
 
 namespace vantiro::win32 {
 
@@ -19,12 +18,12 @@ class PictureBoxControl final : public ChildWindow<PictureBox> {
   PictureBoxControl(const ChildParts& parts, Events events);
   ~PictureBoxControl() override;
 
-  bool LoadPicture(const std::string& path) override;
+  void SetPicture(std::shared_ptr<const Picture> picture) override;
   bool LoadResourcePicture(const std::string& name) override;
   // Draws the picture at its natural size with its top left at x, y.
   void RenderAt(HDC dc, int x, int y) const;
-  Twips PictureWidth() const override { return pictureWidth_; }
-  Twips PictureHeight() const override { return pictureHeight_; }
+  Twips PictureWidth() const override { return picture_ ? picture_->Width() : 0; }
+  Twips PictureHeight() const override { return picture_ ? picture_->Height() : 0; }
   void SetStretch(bool stretch) override;
   void SetBackColor(Color color) override;
   void Refresh() override;
@@ -36,20 +35,14 @@ class PictureBoxControl final : public ChildWindow<PictureBox> {
 
  private:
   void Paint();
-  void Render(HDC dc, const RECT& area) const;
-  void TakePicture(ComPtr<IPicture> picture);
   void FitToPicture();
 
   Events events_;
-  ComPtr<IPicture> picture_;
-  Twips pictureWidth_ = 0, pictureHeight_ = 0;
+  // Every picture the adapter gives a box is one it decoded.
+  std::shared_ptr<const DecodedPicture> picture_;
   bool stretch_ = false;
   bool pressed_ = false;          // a left press on the box that may become a click
   Color backColor_ = 0x8000000F;  // the face of buttons and dialogs
 };
-
-// Decodes a BMP, GIF, JPEG, icon or placeable WMF file; nullptr when the
-// file cannot be read or decoded.
-ComPtr<IPicture> LoadPictureFile(const std::string& path);
 
 }  // namespace vantiro::win32

@@ -7,6 +7,7 @@
 
 #include "platform/executor.h"
 #include "platform/file_system.h"
+#include "platform/picture.h"
 #include "platform/window_system.h"
 
 namespace vantiro::win32 {
@@ -23,6 +24,7 @@ class Win32Platform {
   // by the window system's loop.
   Executor& executor();
   FileSystem& files();
+  const PictureDecoder& pictures();
   // Dispatches messages until the program quits, then ends the process at
   // once: what is still being read elsewhere is let go, never waited for.
   [[noreturn]] void Run();

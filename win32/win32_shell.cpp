@@ -112,27 +112,12 @@ class QuestionsDeclined {
   HHOOK hook_;
 };
 
-// COM on this thread while it lives, which the shell's file engine and its
-// progress window use; undone only if it was done.
-class ComOnThisThread {
- public:
-  ComOnThisThread() : initialized_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-  ~ComOnThisThread() {
-    if (initialized_) CoUninitialize();
-  }
-  ComOnThisThread(const ComOnThisThread&) = delete;
-  ComOnThisThread& operator=(const ComOnThisThread&) = delete;
-
- private:
-  bool initialized_;
-};
-
 }  // namespace
 
 // The shell takes lists of paths, each ended by a NUL, the list by another.
 // It may be called on any thread: the operations run on threads of their own.
 ShellFileResult Win32FileSystem::RunShellFileOperation(const ShellFileOperation& operation) {
-  const ComOnThisThread com;
+  const ComOnThisThread com(COINIT_APARTMENTTHREADED);  // for its progress window
   std::wstring fromList;
   for (const std::string& path : operation.from) fromList += Wide(path) + L'\0';
   fromList += L'\0';

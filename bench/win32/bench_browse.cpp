@@ -118,7 +118,8 @@ bool MakeProgramFolder(const std::string& folder) {
 
 bool BrowseAtScale(win32::Win32WindowSystem& ws, const std::string& root) {
   win32::Win32FileSystem fs;
-  Form1 form(ws, ws, fs);
+  const win32::WicPictureDecoder pictures;
+  Form1 form(ws, ws, fs, pictures);
   form.Start();
   Browser& browser = form.browser();
 

@@ -294,7 +294,8 @@ bool TimeSelectAll(Browser& browser, double fill) {
 
 bool ListFilesOfFolder(win32::Win32WindowSystem& ws, const std::string& root) {
   win32::Win32FileSystem fs;
-  Form1 form(ws, ws, fs);
+  const win32::WicPictureDecoder pictures;
+  Form1 form(ws, ws, fs, pictures);
   form.Start();
   form.window().Show();
   const int box = OpenFolder(ws, form.browser(), root);

@@ -87,7 +87,8 @@ bool PasteMany(win32::Win32WindowSystem& ws, const std::string& root) {
   for (int i = 0; i < kPasted; ++i) handOver += "\"" + from + FileName(i) + "\"\r\n";
   win32::Win32FileSystem fs;
   if (!fs.SaveFile("Temp", handOver)) return false;
-  Form1 form(ws, ws, fs);
+  const win32::WicPictureDecoder pictures;
+  Form1 form(ws, ws, fs, pictures);
   form.Start();
   form.window().Show();
   if (OpenFolder(ws, form.browser(), to) < 0) return false;
@@ -163,7 +164,8 @@ bool OperateAtScale(win32::Win32WindowSystem& ws, const std::string& root) {
   MakePages(root, "small pages", 50'000);
   CreateDirectoryA((root + "empty").c_str(), nullptr);
   win32::Win32FileSystem fs;
-  Form1 form(ws, ws, fs);
+  const win32::WicPictureDecoder pictures;
+  Form1 form(ws, ws, fs, pictures);
   form.Start();
   const int box = OpenFolder(ws, form.browser(), root);
   const double huge = CpuAfterLeaving(ws, form.browser(), box, "huge pages");

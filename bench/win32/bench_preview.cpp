@@ -32,13 +32,13 @@ std::size_t CommittedBytes() {
 
 // The bytes of the bitmap the picture loader decodes the file into.
 std::size_t DecodedBytes(const std::string& path) {
-  const auto picture = win32::LoadPictureFile(path);
-  OLE_HANDLE handle = 0;
-  BITMAP bitmap{};
-  if (!picture || FAILED(picture->get_Handle(&handle)) ||
-      !GetObjectA(reinterpret_cast<HGDIOBJ>(static_cast<UINT_PTR>(handle)), sizeof bitmap, &bitmap))
-    return 0;
-  return static_cast<std::size_t>(bitmap.bmWidthBytes) * static_cast<std::size_t>(bitmap.bmHeight);
+  const Lifetime living;
+  const auto picture =
+      std::static_pointer_cast<const win32::DecodedPicture>(win32::WicPictureDecoder().Decode(
+          path, [](Twips, Twips) { return 1; }, living.ended()));
+  return picture ? std::size_t{4} * static_cast<std::size_t>(picture->Pixels().cx) *
+                       static_cast<std::size_t>(picture->Pixels().cy)
+                 : 0;
 }
 
 // Previews the file as a click on it does, and lets the viewer paint.
@@ -99,7 +99,8 @@ bool PreviewDetails(win32::Win32WindowSystem& ws, Previews& previews, const std:
 
 bool PreviewPictures(win32::Win32WindowSystem& ws, const std::string& root) {
   win32::Win32FileSystem fs;
-  Form1 form(ws, ws, fs);
+  const win32::WicPictureDecoder pictures;
+  Form1 form(ws, ws, fs, pictures);
   form.Start();
   const std::string folder = root + "pictures\\";
   const std::vector<std::string> names = {"big.jpg", "big.bmp"};
@@ -109,7 +110,7 @@ bool PreviewPictures(win32::Win32WindowSystem& ws, const std::string& root) {
     const std::string path = folder + names[static_cast<std::size_t>(i)];
     const double shown =
         BestSeconds([&] { ClickAndPaint(previews, folder, names[static_cast<std::size_t>(i)]); });
-    const double decoded = BestSeconds([&] { win32::LoadPictureFile(path); });
+    const double decoded = BestSeconds([&] { DecodedBytes(path); });
     Report(("picture shown: " + names[static_cast<std::size_t>(i)]).c_str(),
            previews.form2().Image1().PictureWidth() / ws.TwipsPerPixelX(), "pixels wide", shown,
            "decoded alone", decoded);

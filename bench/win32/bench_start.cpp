@@ -303,7 +303,8 @@ int StartPhases() {
   win32::Win32WindowSystem ws;
   win32::Win32FileSystem fs;
   const double system = MsSinceCreated();
-  Form1 form(ws, ws, fs);
+  const win32::WicPictureDecoder pictures;
+  Form1 form(ws, ws, fs, pictures);
   const double built = MsSinceCreated();
   form.Start();
   const double started = MsSinceCreated();

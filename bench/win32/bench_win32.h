@@ -15,6 +15,7 @@
 #include "bench/core/measure.h"
 #include "browser/browser.h"
 #include "win32/top_window.h"
+#include "win32/wic_pictures.h"
 #include "win32/win32_window_system.h"
 
 namespace vantiro::bench {

@@ -25,6 +25,16 @@ struct ControlWorld {
   std::map<std::string, std::pair<Twips, Twips>> pictures;
 };
 
+// A picture of the world, decoded at a divisor.
+struct FakePicture final : Picture {
+  FakePicture(std::pair<Twips, Twips> size, int divisor) : size(size), divisor(divisor) {}
+  Twips Width() const override { return size.first; }
+  Twips Height() const override { return size.second; }
+  int Divisor() const override { return divisor; }
+  std::pair<Twips, Twips> size;
+  int divisor;
+};
+
 // Records what is drawn, one line a call ("picture 0 0", "fill 30 30 ...").
 class FakeCanvas final : public Canvas {
  public:
@@ -250,16 +260,20 @@ class FakePictureBox final : public FakeControl<PictureBox> {
  public:
   FakePictureBox(ControlWorld& world, Events events)
       : FakeControl(world), events(std::move(events)) {}
-  bool LoadPicture(const std::string& path) override {
-    const auto found = world_.pictures.find(path);
-    picture_ = found != world_.pictures.end() ? found->second : std::pair<Twips, Twips>{};
-    hasPicture_ = found != world_.pictures.end();
-    if (!stretch_ && hasPicture_) Place(left_, top_, picture_.first, picture_.second);
-    return hasPicture_;
+  void SetPicture(std::shared_ptr<const Picture> picture) override {
+    picture_ = std::move(picture);
+    if (!stretch_ && picture_) Place(left_, top_, picture_->Width(), picture_->Height());
   }
-  bool LoadResourcePicture(const std::string& name) override { return LoadPicture(name); }
-  Twips PictureWidth() const override { return picture_.first; }
-  Twips PictureHeight() const override { return picture_.second; }
+  bool LoadResourcePicture(const std::string& name) override {
+    const auto found = world_.pictures.find(name);
+    SetPicture(found != world_.pictures.end() ? std::make_shared<FakePicture>(found->second, 1)
+                                              : nullptr);
+    return picture_ != nullptr;
+  }
+  Twips PictureWidth() const override { return picture_ ? picture_->Width() : 0; }
+  Twips PictureHeight() const override { return picture_ ? picture_->Height() : 0; }
+  // The divisor of the pixels shown; 0 without a picture.
+  int Divisor() const { return picture_ ? picture_->Divisor() : 0; }
   bool Stretch() const { return stretch_; }
   void SetStretch(bool stretch) override { stretch_ = stretch; }
   void SetBackColor(Color /*color*/) override {}
@@ -268,8 +282,8 @@ class FakePictureBox final : public FakeControl<PictureBox> {
   const Events events;  // a test raises them as the user would
 
  private:
-  std::pair<Twips, Twips> picture_;
-  bool hasPicture_ = false, stretch_ = false;
+  std::shared_ptr<const Picture> picture_;
+  bool stretch_ = false;
 };
 
 // Records what the program sets, in order ("DeviceType WaveAudio", "Open");

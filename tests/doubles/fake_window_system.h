@@ -50,7 +50,7 @@ struct ShownMessage {
   std::string title;
 };
 
-class FakeWindowSystem final : public WindowSystem, public Executor {
+class FakeWindowSystem final : public WindowSystem, public Executor, public PictureDecoder {
  public:
   std::unique_ptr<Window> CreateTopWindow(WindowDesign design, Window::Events events) override;
   std::unique_ptr<Timer> CreateTimer(int /*intervalMs*/, std::function<void()> tick) override {
@@ -102,6 +102,16 @@ class FakeWindowSystem final : public WindowSystem, public Executor {
   void PostAfter(int /*milliseconds*/, std::function<void()> work) override {
     Post(std::move(work));
   }
+  std::vector<std::string> Extensions() const override { return pictureKinds; }
+  // The pictures of the world; each decode is recorded.
+  std::shared_ptr<const Picture> Decode(const std::string& path, const ChooseDivisor& divisor,
+                                        const Lifetime::Flag& ended) const override {
+    const auto found = world.pictures.find(path);
+    if (found == world.pictures.end() || *ended) return nullptr;
+    const auto [width, height] = found->second;
+    decoded.emplace_back(path, divisor(width, height));
+    return std::make_shared<FakePicture>(found->second, decoded.back().second);
+  }
   // A job waits for RunPosted, which runs it on the test's thread.
   void Run(std::function<void()> job) override { jobs_.push_back(std::move(job)); }
   // Runs the next job, or else the next work posted, waiting for it; false
@@ -133,6 +143,8 @@ class FakeWindowSystem final : public WindowSystem, public Executor {
   std::function<void(FakeWindow&)> onModal;
   // The focus, and the pictures the program may load.
   ControlWorld world;
+  std::vector<std::string> pictureKinds = {".bmp", ".ico", ".wmf", ".jpg", ".gif", ".png"};
+  mutable std::vector<std::pair<std::string, int>> decoded;  // path, divisor
 
   // The record.
   std::vector<ShownMessage> messages;

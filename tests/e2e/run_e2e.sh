@@ -26,7 +26,7 @@ html_entry='e2e html'
 # The HTML files first, each put on top as the sorted names come (a.html,
 # b.htm, Gamma.HTM), then the others by name without regard to case, programs
 # with their extension in capitals.
-all_files=(Gamma.HTM b.htm a.html café.txt notes.txt pic.bmp run.BAT 'Tom & Jerry.txt')
+all_files=(Gamma.HTM b.htm a.html café.txt notes.txt photo.png pic.bmp run.BAT 'Tom & Jerry.txt')
 passed=0
 failed=0
 app_pid=
@@ -275,6 +275,7 @@ make_html_folder() {
   for name in run.bat a.c x.js pic.bmp 'Tom & Jerry.txt' café.txt; do
     : >"$html_folder/$name"
   done
+  convert -size 120x80 xc:teal "PNG24:$html_folder/photo.png"
 }
 
 # With the test folder open: box 0, box 1, then the file list at 200 pixels
@@ -303,6 +304,17 @@ text_file_details() {
   says "main window: ${main[*]}; details: ${details[*]}; texts: $(probe texts notes.txt | tr '\r\n' '||')" \
     eval '((details[0] == main[0] + main[2] && details[1] == main[1])) && details_say "20 bytes" &&
       details_say "first line" && details_say second'
+}
+
+# A PNG shows in the picture viewer at its own size, flush right of the
+# main window; the keys stay with the file list.
+png_in_viewer() {
+  click_entry 2 photo.png && says "no viewer" eventually 10 probe wait "photo.png " 0 || return 1
+  local -a main viewer
+  read -r -a main <<<"$(geometry "$title")"
+  read -r -a viewer <<<"$(geometry "photo.png ")"
+  says "main window: ${main[*]}; viewer: ${viewer[*]}" \
+    eval '((viewer[0] == main[0] + main[2] && viewer[4] == 120 && viewer[5] == 80))'
 }
 
 # ---- the settings files ----------------------------------------------------------
@@ -708,6 +720,7 @@ main() {
   check "a click on a folder lists its files right of the boxes at 200 pixels (3000 twips): HTML files first, then by name, programs in capitals, short names left out" folder_lists_its_files
   check "the caption names the folder clicked: \"$title - $html_entry\"" caption_names "$html_entry"
   check "a click on a text file shows its size and first lines flush right of the main window, readable by another program" text_file_details
+  check "a click on a PNG shows it at its size, 120 x 80 pixels, flush right of the main window" png_in_viewer
   check "a restart re-opens the folders and re-selects the file of the last run" restart_restores_the_path
   check "Ctrl+A in a folder box adds a favourite that comes back after a restart and opens with a click" favorite_survives_a_restart
   make_command_folders

@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   drives.MakeFile("c:\\vantiro\\Config", bytes);
   drives.MakeFile("c:\\vantiro\\Favorites", bytes.substr(size / 2));
   vantiro::fake::FakeWindowSystem ws;
-  vantiro::Form1 form(ws, ws, drives);
+  vantiro::Form1 form(ws, ws, drives, ws);
   form.Start();
   const std::vector<std::string>& box0 = form.browser().chain().box(0).entries;
   if (box0.size() < 2 || box0[0] != "c:" || !box0[1].empty()) std::abort();

@@ -25,7 +25,7 @@ class MainWindowTest : public ::testing::Test {
 
   // Starts the program as the drives hold it.
   Form1& Launch() {
-    form = std::make_unique<Form1>(ws, ws, drives);
+    form = std::make_unique<Form1>(ws, ws, drives, ws);
     form->Start();
     Settle();  // the remembered folders, read
     return *form;

@@ -81,9 +81,9 @@ TEST_F(PreviewsTest, PicturesStandBesideTheWindowSoundsPlayUnderItAndAPlayingSou
   EXPECT_EQ(ws.world.focus, &files()) << "the keys stay with the file list";
   EXPECT_EQ(std::pair(viewer().Left(), viewer().Top()),
             std::pair(main().Left() + main().Width(), main().Top()));
-  ClickFile("bad.bmp");  // fails silently: the caption alone changes
-  EXPECT_TRUE(viewer().Visible() && !image().Visible());
-  EXPECT_EQ(viewer().Caption(), "bad.bmp ");
+  ClickFile("bad.bmp");  // not decoded: its details stand in its place
+  EXPECT_FALSE(viewer().Visible());
+  EXPECT_EQ(form->previews().frmDetails().window().Caption(), "bad.bmp");
   ws.world.focus = nullptr;
   ClickFile("song.wav");
   EXPECT_EQ(ws.world.focus, &files()) << "a sound leaves the keys with the file list";
@@ -108,6 +108,32 @@ TEST_F(PreviewsTest, PicturesStandBesideTheWindowSoundsPlayUnderItAndAPlayingSou
   ClickFile("PHOTO.JPG");
   EXPECT_TRUE(image().Visible());
   EXPECT_FALSE(player().Visible());
+  main().ChooseMenu("mnuFileDetails");  // off: a picture not decoded changes the caption alone
+  ClickFile("bad.bmp");
+  EXPECT_TRUE(viewer().Visible() && !image().Visible());
+  EXPECT_EQ(viewer().Caption(), "bad.bmp ");
+}
+
+// Pictures decode one at a time at the size they fit the work area, halved
+// as often as it takes; of two clicks in a row only the last shows, and a
+// zoom decodes again where it needs finer pixels.
+TEST_F(PreviewsTest, APictureDecodesAtTheSizeItIsShown) {
+  Open({{"huge.png", {61080, 20000}}, {"a.gif", {1500, 1200}}});
+  for (int row : {1, 0, 1, 0}) files().UserClick(row);  // huge.png, a.gif...
+  Settle();
+  EXPECT_EQ(viewer().Caption(), "a.gif ");
+  EXPECT_EQ(ws.decoded, (std::vector<std::pair<std::string, int>>{{"c:\\p\\a.gif", 1}}))
+      << "those superseded stop before decoding";
+  ClickFile("huge.png");  // a room of 15270 twips takes a quarter
+  EXPECT_EQ(viewer().Caption(), "huge.png  x0.5 x0.5");
+  EXPECT_EQ(std::pair(image().Width(), image().Divisor()), std::pair(15270, 4));
+  Press(kLeftButton, 0, 0);
+  Settle();
+  EXPECT_EQ(std::pair(image().Width(), image().Divisor()), std::pair(30540, 2));
+  EXPECT_EQ(ws.decoded.back(), std::pair(std::string("c:\\p\\huge.png"), 2));
+  Press(kRightButton, 0, 0);
+  Settle();
+  EXPECT_EQ(image().Divisor(), 2) << "halving needs no new pixels";
 }
 
 // Halved on load, the picture doubles past the screen: the clicked column

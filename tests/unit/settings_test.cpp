@@ -206,7 +206,7 @@ TEST_F(Settings, ARestartBringsBackTheValuesTheFoldersAndTheFile) {
 TEST_F(Settings, TheRememberedChainComesAsItIsRead) {
   const auto restart = [this] {
     main().Close();
-    form = std::make_unique<Form1>(ws, ws, drives);
+    form = std::make_unique<Form1>(ws, ws, drives, ws);
     form->Start();
   };
   Start();

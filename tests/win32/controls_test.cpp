@@ -4,17 +4,28 @@
 
 #include <cstdint>
 #include <fstream>
+#include <iterator>
 #include <memory>
+
+#include <gmock/gmock.h>
 
 #include "platform/user_control.h"
 #include "win32/media_player_control.h"
 #include "win32/picture_check.h"
+#include "win32/wic_pictures.h"
 #include "win32_test_support.h"
 
 namespace vantiro::win32::testing {
 namespace {
 
 using Texts = std::vector<std::string>;
+
+// A picture as a job decodes it, its pixels divided by divisor.
+std::shared_ptr<const DecodedPicture> Decoded(const std::string& path, int divisor = 1) {
+  static const Lifetime living;
+  return std::static_pointer_cast<const DecodedPicture>(WicPictureDecoder({15, 15}).Decode(
+      path, [divisor](Twips, Twips) { return divisor; }, living.ended()));
+}
 
 class ControlsTest : public AdapterTest {
  protected:
@@ -41,9 +52,10 @@ TEST_F(ControlsTest, PictureBoxesLoadAtNaturalSizeStretchAndHearTheMouseAndKeys)
   on.paint = [&](Canvas& canvas) { canvas.FillRect(0, 0, 150, 150, 0x0000FF00); };
   auto picture = window->CreatePictureBox(on);
   picture->Move(0, 0, 6000, 6000);
-  EXPECT_FALSE(picture->LoadPicture("missing.bmp") || picture->PictureWidth() > 0);
-  EXPECT_EQ(picture->Width(), 6000) << "no picture: the size stays";
-  ASSERT_TRUE(picture->LoadPicture("red.bmp"));  // 4 x 2 pixels
+  picture->SetPicture(Decoded("missing.bmp"));
+  EXPECT_EQ(std::pair(picture->PictureWidth(), picture->Width()), std::pair(0, 6000))
+      << "no picture: the size stays";
+  picture->SetPicture(Decoded("pictures/alpha.png"));  // 4 x 2, the right half clear
   EXPECT_EQ(std::tuple(picture->PictureWidth(), picture->PictureHeight(), picture->Width(),
                        picture->Height()),
             std::tuple(60, 30, 60, 30));
@@ -53,9 +65,9 @@ TEST_F(ControlsTest, PictureBoxesLoadAtNaturalSizeStretchAndHearTheMouseAndKeys)
   picture->SetVisible(true);
   UpdateWindow(HandleOf(*picture));
   HDC dc = GetDC(HandleOf(*picture));
-  EXPECT_EQ((std::vector{GetPixel(dc, 5, 5), GetPixel(dc, 70, 30)}),
-            (std::vector{RGB(0, 255, 0), RGB(255, 0, 0)}))
-      << "the program paints over the stretched picture";
+  EXPECT_EQ((std::vector{GetPixel(dc, 5, 5), GetPixel(dc, 30, 30), GetPixel(dc, 70, 30)}),
+            (std::vector{RGB(0, 255, 0), RGB(255, 0, 0), GetSysColor(COLOR_BTNFACE)}))
+      << "the program paints over the stretched picture, its back shows through";
   ReleaseDC(HandleOf(*picture), dc);
   Send(*picture, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 6));
   Send(*picture, WM_LBUTTONUP, 0, MAKELPARAM(4, 6));
@@ -73,13 +85,56 @@ TEST_F(ControlsTest, PictureBoxesTakeOddPicturesOrNone) {
   const std::tuple<const char*, bool, Twips, Twips> rows[] = {
       {"empty.bmp", false, 0, 0},   {"liar.bmp", false, 0, 0},  {"trunc.jpg", false, 0, 0},
       {"zero.gif", false, 0, 0},    {"plain.wmf", false, 0, 0}, {"anim.gif", true, 600, 450},
-      {"multi.ico", true, 480, 480}};  // the size of the system's icons
+      {"multi.ico", true, 720, 720}};  // its largest image
   for (const auto& [file, loads, width, height] : rows) {
-    const bool loaded = picture->LoadPicture(std::string("pictures/") + file);
-    EXPECT_EQ(std::tuple(loaded, picture->PictureWidth(), picture->PictureHeight()),
-              std::tuple(loads, width, height))
+    picture->SetPicture(Decoded(std::string("pictures/") + file));
+    EXPECT_EQ(
+        std::tuple(picture->PictureWidth() > 0, picture->PictureWidth(), picture->PictureHeight()),
+        std::tuple(loads, width, height))
         << file;
     UpdateWindow(HandleOf(*picture));
+  }
+}
+
+// Each decodes upright to premultiplied BGRA at its own size over the
+// divisor, rounded up: a PNG keeps its clear pixels, a photo turns as its
+// camera says (a quarter turn: its left half on top), an icon shows its
+// largest image, a PNG entry.
+TEST(PictureDecoderTest, PicturesDecodeUprightAtTheSizeAsked) {
+  EXPECT_THAT(WicPictureDecoder().Extensions(),
+              ::testing::IsSupersetOf({".png", ".jpeg", ".jpg", ".tiff", ".ico", ".wmf", ".emf"}));
+  // The file, the divisor, its own width in twips, the pixels, one of them.
+  const std::tuple<const char*, int, Twips, SIZE, POINT, std::uint32_t> rows[] = {
+      {"alpha.png", 1, 60, {4, 2}, {0, 1}, 0xFFFF0000},
+      {"alpha.png", 1, 60, {4, 2}, {3, 0}, 0},
+      {"turned.jpg", 1, 240, {16, 32}, {8, 4}, 0xFFFF0000},
+      {"turned.jpg", 2, 240, {8, 16}, {4, 14}, 0xFF0000FF},
+      {"turned8.jpg", 1, 240, {16, 32}, {8, 4}, 0xFF0000FF},  // the other way
+      {"turned3.jpg", 1, 480, {32, 16}, {4, 8}, 0xFF0000FF},  // a half turn
+      {"big.ico", 1, 3840, {256, 256}, {9, 9}, 0xFF00FF00},
+      {"page.tif", 2, 45, {2, 3}, {1, 2}, 0xFF0000FF}};
+  const auto alike = [](std::uint32_t a, std::uint32_t b) {
+    for (int shift = 0; shift < 32; shift += 8)
+      if (std::abs(int(a >> shift & 0xFF) - int(b >> shift & 0xFF)) > 40) return false;
+    return true;
+  };
+  std::ifstream original("pictures/turned.jpg", std::ios::binary);
+  std::string photo(std::istreambuf_iterator<char>(original), {});
+  for (const char orientation : {'\3', '\x08'}) {
+    photo.at(30) = orientation;  // the value of its orientation tag
+    std::ofstream("pictures/turned" + std::to_string(orientation) + ".jpg", std::ios::binary)
+        << photo;
+  }
+  for (const auto& [file, divisor, width, pixels, at, color] : rows) {
+    const auto picture = Decoded(std::string("pictures/") + file, divisor);
+    ASSERT_TRUE(picture) << file;
+    const std::uint32_t pixel =
+        static_cast<const std::uint32_t*>(picture->Bits())[at.y * picture->Pixels().cx + at.x];
+    EXPECT_EQ(std::tuple(picture->Width(), picture->Pixels().cx, picture->Pixels().cy,
+                         picture->Divisor()),
+              std::tuple(width, pixels.cx, pixels.cy, divisor))
+        << file;
+    EXPECT_TRUE(alike(pixel, color)) << file << std::hex << " " << pixel;
   }
 }
 
@@ -105,7 +160,34 @@ TEST(PictureCheckTest, OnlyPicturesWhoseFileHoldsThemAreDecoded) {
       {bmp(0).substr(0, 20), false},
       {gif(1, 1).substr(0, 13) + ";", false},  // the trailer, no image
       {"not a picture", true}};
-  for (const auto& [file, worth] : rows) EXPECT_EQ(WorthDecoding(file), worth) << file.size();
+  for (const auto& [file, worth] : rows)
+    EXPECT_EQ(WorthDecoding(file, file.size()), worth) << file.size();
+  EXPECT_TRUE(WorthDecoding(gif(1, 1).substr(0, 13), 1 << 20)) << "its image past the head";
+  EXPECT_FALSE(WorthDecoding(bmp(16), 40)) << "a file shorter than its head says";
+}
+
+// A photo's orientation is tag 274 of its first TIFF directory, in a JPEG's
+// EXIF block (after any other block) or a TIFF's own, in either byte order.
+TEST(PictureCheckTest, APhotosOrientationIsReadFromItsHead) {
+  const std::string little = std::string("II*\0\x08\0\0\0\x02\0", 10) +
+                             std::string("\x01\x01\x03\0\x01\0\0\0\x10\0\0\0", 12) +
+                             std::string("\x12\x01\x03\0\x01\0\0\0\x06\0\0\0", 12);
+  const std::string big = std::string("MM\0*\0\0\0\x08\0\x01", 10) +
+                          std::string("\x01\x12\0\x03\0\0\0\x01\0\x08\0\0", 12);
+  const std::string jfif = std::string("\xFF\xE0\0\x04\0\0", 6);
+  const std::string exif = std::string(
+                               "\xFF\xE1\0\x2A"
+                               "Exif\0\0",
+                               10) +
+                           little;
+  const std::pair<std::string, int> rows[] = {
+      {little, 6},
+      {big, 8},
+      {"\xFF\xD8" + jfif + exif, 6},
+      {"\xFF\xD8" + jfif, 0},
+      {little.substr(0, 30), 0},              // the entry cut short
+      {"\xFF\xD8\xFF\xDA\0\x02" + exif, 0}};  // past the scan's start
+  for (const auto& [head, orientation] : rows) EXPECT_EQ(ExifOrientation(head), orientation);
 }
 
 // A mono 8 kHz 8-bit wave file of silence; "bad.wav" holds text.
