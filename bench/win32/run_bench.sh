@@ -55,7 +55,11 @@ main() {
   for i in $(seq -f '%03g' 0 199); do make_names "$root/keys/k$i" 500 'file %03g.txt' touch; done
   mkdir -p "$root/pictures"
   convert -size 6000x4000 gradient:navy-orange -quality 90 "$root/pictures/big.jpg"
-  convert -size 4000x3000 gradient:white-teal "BMP3:$root/pictures/big.bmp"
+  convert -size 12000x8000 gradient:navy-orange -quality 90 "$root/pictures/huge.jpg"
+  convert -size 10000x10000 gradient:white-teal -depth 8 "PNG24:$root/pictures/huge.png"
+  mkdir -p "$root/photos"
+  convert -size 4000x3000 plasma:fractal -quality 85 "$root/photos/photo 000.jpg"
+  for i in $(seq -f '%03g' 1 99); do cp "$root/photos/photo 000.jpg" "$root/photos/photo $i.jpg"; done
   # Nothing else may run in the prefix meanwhile, and nothing may wait for
   # ever: an hour is far more than the benchmark takes.
   (cd "$build_dir" && timeout -k 10 3600 wine bench_win32.exe "$windows_root" </dev/null)
