@@ -17,7 +17,10 @@ bool IsPage(std::string_view name) { return EndsIn(name, ".htm") || EndsIn(name,
 // A file that cannot be read still gets its line, ending in "*".
 std::string TitleOf(const FileSystem& fs, const std::string& path) {
   std::unique_ptr<InputFile> file = fs.OpenForReading(path);
-  return file ? ReadPageTitle(*file) : "*";
+  const auto decode = [&fs](std::string_view bytes, const std::string& charset) {
+    return fs.DecodeText(bytes, charset);
+  };
+  return file ? ReadPageTitle(*file, decode) : "*";
 }
 
 }  // namespace
@@ -28,11 +31,14 @@ std::size_t PageCount(const std::vector<std::string>& entries) {
 
 std::optional<std::vector<std::string>> ReadTitles(const FileSystem& fs, const std::string& path,
                                                    const std::vector<std::string>& entries,
-                                                   const std::function<bool()>& stopped) {
+                                                   const std::function<bool()>& stopped,
+                                                   const TitlesRead& read) {
   std::vector<std::string> titles;
-  for (std::size_t i = 0; i < PageCount(entries); ++i) {
+  const std::size_t pages = PageCount(entries);
+  for (std::size_t i = 0; i < pages; ++i) {
     if (stopped()) return std::nullopt;
     titles.push_back(TitleOf(fs, path + entries[i]));
+    if (read) read(titles);
   }
   return titles;
 }

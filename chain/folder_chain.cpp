@@ -195,7 +195,10 @@ void FolderChain::Update_Files(FileList files) {
 }
 
 bool FolderChain::SetTitles(const std::string& path, std::vector<std::string> titles) {
-  if (path != currentFolder_ || titles.size() != PageCount(files_.entries)) return false;
+  const std::size_t pages = PageCount(files_.entries);
+  if (path != currentFolder_ || titles.size() > pages ||
+      (titles.size() < pages && titles.size() <= files_.titles.size()))
+    return false;
   files_.titles = std::move(titles);
   return true;
 }

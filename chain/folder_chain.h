@@ -68,10 +68,13 @@ FileList ListFiles(const std::string& path, std::vector<std::string> names,
                    const std::string& filter);
 // How many entries of a file list, from the first, are HTML files.
 std::size_t PageCount(const std::vector<std::string>& entries);
-// The titles of those HTML files, read one by one until stopped says so.
+// The titles of those HTML files, read one by one until stopped says so;
+// read, when given, hears of the titles so far after each.
+using TitlesRead = std::function<void(const std::vector<std::string>& titles)>;
 std::optional<std::vector<std::string>> ReadTitles(const FileSystem& fs, const std::string& path,
                                                    const std::vector<std::string>& entries,
-                                                   const std::function<bool()>& stopped);
+                                                   const std::function<bool()>& stopped,
+                                                   const TitlesRead& read = {});
 
 // What taking in a listing changed in the chain.
 struct ChainChange {
@@ -140,7 +143,8 @@ class FolderChain {
   // the box that lists its sub-folders and, when it is the current folder,
   // in the file list; each selection stays on its name.
   ChainChange Apply(FolderListing listing);
-  // The titles read for the file list of a folder; false when the list
+  // The titles read for the file list of a folder, all or the first of
+  // them (a list never shrinks to fewer of them); false when the list
   // shows another folder, or other pages, by now.
   bool SetTitles(const std::string& path, std::vector<std::string> titles);
   // The chain ends at box index, nothing selected there: its folder is

@@ -15,8 +15,8 @@ void FolderLoader::Read(const std::string& path) {
     if (listener_) listener_->Batch(path, names);
   };
   handlers.done = [this, path](FolderListing listing) { Done(path, std::move(listing)); };
-  handlers.titles = [this, path](std::vector<std::string> titles) {
-    Titled(path, std::move(titles));
+  handlers.titles = [this, path](std::vector<std::string> titles, bool all) {
+    Titled(path, std::move(titles), all);
   };
   readings_.push_back(std::make_unique<FolderReading>(executor_, fs_, path, chain_.Filter(),
                                                       chain_.Measure(), std::move(handlers)));
@@ -52,8 +52,9 @@ void FolderLoader::Done(const std::string& path, FolderListing listing) {
   if (std::erase(readAgain_, path) > 0) ReadAgain(path);
 }
 
-void FolderLoader::Titled(const std::string& path, std::vector<std::string> titles) {
-  const std::unique_ptr<FolderReading> ended = TakeOut(titling_, path);
+// The reading goes with the last of its titles.
+void FolderLoader::Titled(const std::string& path, std::vector<std::string> titles, bool all) {
+  const std::unique_ptr<FolderReading> ended = all ? TakeOut(titling_, path) : nullptr;
   if (listener_) listener_->Titled(path, std::move(titles));
 }
 

@@ -69,7 +69,7 @@ class FolderLoader {
 
  private:
   void Done(const std::string& path, FolderListing listing);
-  void Titled(const std::string& path, std::vector<std::string> titles);
+  void Titled(const std::string& path, std::vector<std::string> titles, bool all);
   void Watch(const std::string& path);
   void LetGo(const std::function<bool(const std::string&)>& which);
 

@@ -38,9 +38,9 @@ FolderListing List(Executor& executor, const FileSystem& fs, const std::string& 
 }  // namespace
 
 // The titles are read once the window has shown the names: a reading of
-// many pages would otherwise slow the window's own work on them. Once the
-// listing is handed over, the reading may be gone: what comes after holds
-// copies.
+// many pages would otherwise slow the window's own work on them. They are
+// handed over as they come, in batches. Once the listing is handed over,
+// the reading may be gone: what comes after holds copies.
 FolderReading::FolderReading(Executor& executor, const FileSystem& fs, const std::string& path,
                              const std::string& filter, MeasureTexts measure, Handlers handlers)
     : path_(path) {
@@ -59,11 +59,19 @@ FolderReading::FolderReading(Executor& executor, const FileSystem& fs, const std
         if (pages.empty() || *cancelled) return;
         executor.RunThenPost(
             cancelled,
-            [&fs, path, pages = std::move(pages), cancelled] {
-              return ReadTitles(fs, path, pages, [&] { return bool(*cancelled); });
+            [&executor, &fs, path, pages = std::move(pages), cancelled, to] {
+              auto due = Clock::now() + std::chrono::milliseconds(FolderReading::kBatchMs);
+              const auto batch = [&](const std::vector<std::string>& titles) {
+                if (Clock::now() < due) return;
+                executor.Post(
+                    Lifetime::Guard(cancelled, [to, titles] { to->titles(titles, false); }));
+                due = Clock::now() + std::chrono::milliseconds(FolderReading::kBatchMs);
+              };
+              return ReadTitles(
+                  fs, path, pages, [&] { return bool(*cancelled); }, batch);
             },
             [to](std::optional<std::vector<std::string>> titles) {
-              if (titles) to->titles(std::move(*titles));
+              if (titles) to->titles(std::move(*titles), true);
             });
       });
 }

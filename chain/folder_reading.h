@@ -22,8 +22,9 @@ class FolderReading {
   struct Handlers {
     std::function<void(const ReadNames&)> batch;
     std::function<void(FolderListing)> done;
-    // Only for a listing with HTML files.
-    std::function<void(std::vector<std::string>)> titles;
+    // Only for a listing with HTML files: the titles read so far, in
+    // batches, then all of them.
+    std::function<void(std::vector<std::string>, bool all)> titles;
   };
   // A batch waits at most this long after the reading starts or the last one.
   static constexpr int kBatchMs = 50;

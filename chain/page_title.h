@@ -1,7 +1,12 @@
-// The title of an HTML page: the text after the first "<title>" tag.
+// The title of an HTML page as a browser shows it: the text of its first
+// <title> element, in the page's character set, its references decoded and
+// its white space collapsed.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/file_system.h"
 
@@ -17,10 +22,17 @@ inline constexpr std::size_t kMaxTitleLength = 4096;
 // read than a page of that size.
 inline constexpr std::size_t kPageHeadLimit = 1 << 20;
 
-// Reads up to the end of the title and no further. Tags are compared whole
-// and ignoring case ("<TITLE>" matches, "<title lang=en>" does not); control
-// characters are dropped. The title comes back in UTF-8, from UTF-8 or
+// Text in a character set the program does not read itself, by the name a
+// page declares it by ("shift_jis"), in UTF-8; nullopt for a set unknown.
+using DecodeCharset =
+    std::function<std::optional<std::string>(std::string_view bytes, const std::string& charset)>;
+
+// Reads up to the end of the title and no further. Tags are read as a
+// browser reads them: whatever their case, attributes and white space;
+// comments, scripts and styles hold no title. The character set is the one
+// a byte-order mark gives (UTF-8, UTF-16 either way), else the one a <meta>
+// before the title declares, else UTF-8 where the bytes are UTF-8, else
 // Windows-1252. A read error appends "*" to what was gathered.
-std::string ReadPageTitle(InputFile& file);
+std::string ReadPageTitle(InputFile& file, const DecodeCharset& decode);
 
 }  // namespace vantiro

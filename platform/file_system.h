@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vantiro {
@@ -139,6 +140,11 @@ class FileSystem {
 
   // Opens a file to read it; nullptr when it cannot be opened.
   virtual std::unique_ptr<InputFile> OpenForReading(const std::string& path) const = 0;
+  // Text in a character set named as the web names it ("shift_jis",
+  // "windows-1256"), in UTF-8; nullopt for a set the system does not know.
+  // Safe on any thread.
+  virtual std::optional<std::string> DecodeText(std::string_view bytes,
+                                                const std::string& charset) const = 0;
 
   // Writes a whole file: the new contents go to a temporary file made anew
   // beside it (never one found there, nor one a link leads to), which

@@ -1,5 +1,7 @@
 #include "preview/html_window.h"
 
+#include <algorithm>
+
 namespace vantiro {
 namespace {
 
@@ -31,9 +33,18 @@ FrmHtml::FrmHtml(WindowSystem& ws, Events events) : ws_(ws), events_(std::move(e
   list1_->SetVisible(true);
 }
 
+// Titles that come in batches add their rows to those shown; the list
+// reads its rows from here.
 void FrmHtml::SetRows(std::vector<std::string> rows) {
+  const bool more = !rows_.empty() && rows.size() > rows_.size() &&
+                    std::equal(rows_.begin(), rows_.end(), rows.begin());
   rows_ = std::move(rows);
-  list1_->SetItems(rows_);
+  if (more) {
+    list1_->ShowMoreRows(rows_.size());
+    return;
+  }
+  list1_->ShowRows(rows_.size(),
+                   [this](std::size_t row) { return row < rows_.size() ? rows_[row] : ""; }, {});
 }
 
 // The title under the mouse is selected, or none below the last.

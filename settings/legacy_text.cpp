@@ -53,6 +53,8 @@ std::size_t ValidSequence(std::string_view text) {
   return length;
 }
 
+}  // namespace
+
 std::string FromWindows1252(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() * 2);
@@ -62,8 +64,6 @@ std::string FromWindows1252(std::string_view bytes) {
   }
   return out;
 }
-
-}  // namespace
 
 char32_t TakeCharacter(std::string_view& text) {
   const std::size_t length = ValidSequence(text);

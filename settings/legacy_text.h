@@ -25,6 +25,9 @@ bool IsUtf8(std::string_view text);
 
 std::string FromLegacyText(std::string_view bytes);
 
+// Windows-1252 bytes, whatever they are, in UTF-8.
+std::string FromWindows1252(std::string_view bytes);
+
 // The same for the first bytes of a longer text: a UTF-8 sequence cut at
 // the end is dropped rather than taken for Windows-1252.
 std::string FromLegacyPrefix(std::string_view bytes);

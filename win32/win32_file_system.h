@@ -18,6 +18,8 @@ class Win32FileSystem final : public FileSystem {
   std::optional<FileFacts> Facts(const std::string& path) const override;
   bool CopyWhole(const std::string& from, const std::string& to, bool replace) override;
   std::unique_ptr<InputFile> OpenForReading(const std::string& path) const override;
+  std::optional<std::string> DecodeText(std::string_view bytes,
+                                        const std::string& charset) const override;
   bool SaveFile(const std::string& path, const std::string& contents) override;
   bool MakeFolder(const std::string& path) override;
   bool RemoveFile(const std::string& path) override;

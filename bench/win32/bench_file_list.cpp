@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -17,7 +18,9 @@
 #include "app/form1.h"
 #include "bench/win32/bench_win32.h"
 #include "chain/names.h"
+#include "chain/page_title.h"
 #include "win32/handles.h"
+#include "win32/wide_text.h"
 #include "win32/win32_file_system.h"
 
 namespace vantiro::bench {
@@ -290,6 +293,71 @@ bool TimeSelectAll(Browser& browser, double fill) {
   return all == 100'000 && browser.chain().files().selection.Runs().size() == 1;
 }
 
+// Each page of the folder read up to the end of its title, as a program
+// that wants the titles alone reads them.
+double ReadToTitles(const std::string& folder) {
+  const auto start = std::chrono::steady_clock::now();
+  WIN32_FIND_DATAW found{};
+  const HANDLE search = FindFirstFileW(win32::Wide(folder + "*.htm*").c_str(), &found);
+  for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found)) {
+    const win32::UniqueFile page(CreateFileW((win32::Wide(folder) + found.cFileName).c_str(),
+                                             GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                             FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    std::string head;
+    char chunk[8192];
+    DWORD read = 0;
+    while (head.size() < kPageHeadLimit &&
+           ReadFile(page.get(), chunk, sizeof chunk, &read, nullptr) && read > 0) {
+      const std::size_t from = head.size() > 7 ? head.size() - 7 : 0;
+      for (DWORD i = 0; i < read; ++i) head += static_cast<char>(std::tolower(chunk[i]));
+      if (head.find("</title", from) != std::string::npos) break;
+    }
+  }
+  if (search != INVALID_HANDLE_VALUE) FindClose(search);
+  return SecondsSince(start);
+}
+
+// A click on a folder of real pages, to its first titles and to all of them,
+// against reading each up to the end of its title: medians of five.
+bool TimeTitles(win32::Win32WindowSystem& ws, Form1& form, int box, const std::string& root) {
+  const std::string name = "real pages", folder = root + name + "\\";
+  Browser& browser = form.browser();
+  const int entry = IndexOf(browser.chain().box(box).entries, name);
+  if (entry < 0) {
+    std::printf("titles of real pages: no folder \"%s\" (bench/win32/run_bench.sh makes it)\n",
+                name.c_str());
+    return true;
+  }
+  Choose(ws, browser, box, entry, name);  // the disk's cache warmed alike
+  std::vector<double> listed, first, all, base;
+  for (int run = 0; run < 5; ++run) {
+    base.push_back(ReadToTitles(folder));
+    const auto start = std::chrono::steady_clock::now();
+    browser.Dir_Click(box);
+    std::optional<double> listedAt, firstAt;
+    ws.RunWhile([&] {
+      const FileList& files = browser.chain().files();
+      if (!listedAt && files.widest > 0) listedAt = SecondsSince(start);
+      if (!firstAt && !files.titles.empty()) firstAt = SecondsSince(start);
+      return browser.Listing();
+    });
+    listed.push_back(listedAt.value_or(0));
+    first.push_back(firstAt.value_or(0));
+    all.push_back(SecondsSince(start));
+  }
+  const FileList& files = browser.chain().files();
+  const win32::Win32FileSystem fs;
+  const double alone =
+      BestSeconds([&] { (void)ReadTitles(fs, folder, files.entries, [] { return false; }); });
+  Report("titles of real pages, read alone", static_cast<int>(files.titles.size()), "pages", alone,
+         "each read up to its title", Median(base));
+  Report("titles of real pages, from the click", static_cast<int>(files.titles.size()), "pages",
+         Median(all), "each read up to its title", Median(base));
+  std::printf("  names listed %.0f ms after the click, the first titles shown %.0f ms after it\n",
+              Median(listed) * 1e3, Median(first) * 1e3);
+  return files.titles.size() == PageCount(files.entries) && !files.titles.empty();
+}
+
 }  // namespace
 
 bool ListFilesOfFolder(win32::Win32WindowSystem& ws, const std::string& root) {
@@ -349,7 +417,7 @@ bool ListFilesOfFolder(win32::Win32WindowSystem& ws, const std::string& root) {
   }
   const std::vector<std::string>& titles = form.previews().frmHTML().Rows();
   listed = listed && !titles.empty() && titles.front() == "A page";
-  return HoldDown(ws, form, box) && TimeRefresh(ws, form, box) &&
+  return TimeTitles(ws, form, box, root) && HoldDown(ws, form, box) && TimeRefresh(ws, form, box) &&
          TimeSelectAll(form.browser(), bigFill) && listed;
 }
 

@@ -53,6 +53,11 @@ main() {
   make_pages "$root/web" 1000
   local i
   for i in $(seq -f '%03g' 0 199); do make_names "$root/keys/k$i" 500 'file %03g.txt' touch; done
+  # Real pages: the machine's largest folder of them (a documentation set).
+  local pages
+  pages=$(find / -xdev -name '*.html' -type f -not -path "$root/*" -printf '%h\n' 2>/dev/null |
+    sort | uniq -c | sort -rn | awk 'NR == 1 { $1 = ""; print substr($0, 2) }')
+  [[ -n "$pages" ]] && cp -r "$pages" "$root/real pages"
   mkdir -p "$root/pictures"
   convert -size 6000x4000 gradient:navy-orange -quality 90 "$root/pictures/big.jpg"
   convert -size 12000x8000 gradient:navy-orange -quality 90 "$root/pictures/huge.jpg"

@@ -17,7 +17,7 @@ inline FolderListing ReadFolder(const FileSystem& fs, const std::string& path,
   const FolderReading reading(
       executor, fs, path, filter, {},
       {[](const ReadNames&) {}, [&](FolderListing read) { listing = std::move(read); },
-       [](std::vector<std::string>) {}});
+       [](std::vector<std::string>, bool) {}});
   while (!listing && executor.RunPosted(std::chrono::milliseconds(0))) {
   }
   return std::move(listing).value();

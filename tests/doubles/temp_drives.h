@@ -3,6 +3,7 @@
 // Windows.
 #pragma once
 
+#include <iconv.h>
 #include <algorithm>
 #include <atomic>
 #include <cctype>
@@ -10,6 +11,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+
 #include <map>
 #include <optional>
 #include <set>
@@ -145,6 +147,21 @@ class TempDrives : public FileSystem {
     using enum std::filesystem::copy_options;
     std::error_code error;
     return copy_file(HostPath(from), HostPath(to), replace ? overwrite_existing : none, error);
+  }
+  // Through glibc's iconv, which knows the web's names.
+  std::optional<std::string> DecodeText(std::string_view bytes,
+                                        const std::string& charset) const override {
+    const iconv_t converter = iconv_open("UTF-8", charset.c_str());
+    if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+    std::string in(bytes), out(bytes.size() * 4 + 4, '\0');
+    char *from = in.data(), *to = out.data();
+    std::size_t fromLeft = in.size(), toLeft = out.size();
+    const bool whole =
+        iconv(converter, &from, &fromLeft, &to, &toLeft) != static_cast<std::size_t>(-1);
+    iconv_close(converter);
+    if (!whole) return std::nullopt;
+    out.resize(out.size() - toLeft);
+    return out;
   }
   std::unique_ptr<InputFile> OpenForReading(const std::string& path) const override {
     const std::filesystem::path host = HostPath(path);

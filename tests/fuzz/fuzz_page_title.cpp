@@ -34,9 +34,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view page(reinterpret_cast<const char*>(data) + 1, size - 1);
   ChunkedFile whole(page, page.size() + 1);
   ChunkedFile chunked(page, 1 + data[0] % 17);
-  const std::string title = vantiro::ReadPageTitle(whole);
-  if (title != vantiro::ReadPageTitle(chunked) || title.size() > vantiro::kMaxTitleLength + 1 ||
-      !vantiro::IsUtf8(title)) {
+  const auto unknown = [](std::string_view, const std::string&) -> std::optional<std::string> {
+    return std::nullopt;
+  };
+  const std::string title = vantiro::ReadPageTitle(whole, unknown);
+  if (title != vantiro::ReadPageTitle(chunked, unknown) ||
+      title.size() > vantiro::kMaxTitleLength + 1 || !vantiro::IsUtf8(title)) {
     std::abort();
   }
   return 0;

@@ -173,9 +173,15 @@ TEST_F(Chain, TheFileListShowsTheFilterMatchesHtmlFirstWithTheirTitles) {
     return ReadTitles(drives, "c:\\web\\", chain.files().entries, [stop] { return stop; });
   };
   EXPECT_EQ(read(true), std::nullopt);
-  EXPECT_EQ(std::tuple(chain.SetTitles("c:\\", *read(false)), chain.SetTitles("c:\\web\\", {"one"}),
-                       chain.SetTitles("c:\\web\\", *read(false))),
-            std::tuple(false, false, true));
+  const auto set = [&](std::vector<std::string> titles) {
+    return chain.SetTitles("c:\\web\\", std::move(titles));
+  };
+  std::vector<bool> taken{chain.SetTitles("c:\\", *read(false))};
+  for (const Entries& titles :
+       {Entries{"one"}, Entries{}, Entries{"1", "2", "3", "4"}, *read(false)})
+    taken.push_back(set(titles));
+  EXPECT_EQ(taken, (std::vector<bool>{false, true, false, false, true}))
+      << "the first titles, never fewer, never more than the pages";
   EXPECT_EQ(chain.files().titles, (Entries{"", "Odd & Sods", "Alpha"}));
   chain.ClickFile(5, 0);
   drives.MakeFile("c:\\web\\new.txt");

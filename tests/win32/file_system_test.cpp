@@ -117,6 +117,21 @@ TEST(FilePathTest, CompletePathsTakeTheFormThatIsReadAsWritten) {
   for (const auto& [path, wide] : rows) EXPECT_EQ(FilePath(path), wide) << path;
 }
 
+// Pages' character sets by the names the web gives them, on a job's thread.
+TEST(DecodeTextTest, KnowsTheWebsNamesOfCharacterSets) {
+  const std::pair<const char*, std::optional<std::string>> rows[] = {{"shift_jis", "\u65e5\u672c"},
+                                                                     {"EUC-JP", "\u65e5\u672c"},
+                                                                     {"windows-1256", "\u0627"},
+                                                                     {"no-such-set", std::nullopt}};
+  const std::string bytes[] = {"\x93\xfa\x96\x7b", "\xc6\xfc\xcb\xdc", "\xc7", "x"};
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    std::thread([&] {
+      EXPECT_EQ(Win32FileSystem().DecodeText(bytes[i], rows[i].first), rows[i].second)
+          << rows[i].first;
+    }).join();
+  }
+}
+
 // The shell asks before it replaces a file, unless told not to; it asks
 // over the program's window, and here the answer is No.
 TEST_F(FileSystemTest, HandsTheShellItsOperationAndTellsWhatCameOfIt) {
