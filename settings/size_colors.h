@@ -28,6 +28,7 @@ class Form4 {
   Label& Label1() { return *label1_; }
   Label& Label2() { return *label2_; }
   CheckBox& Check1() { return *check1_; }
+  ColorBrowser& ColorBrowser1() { return *colorBrowser1_; }
   ColorBrowser& ColorBrowser2() { return *colorBrowser2_; }
 
   void Form_Load(const Appearance& current, bool animation);

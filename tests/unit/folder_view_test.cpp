@@ -308,10 +308,12 @@ TEST_F(FolderView, FilesShowAsTheyAreReadThenWhole) {
   Start();
   Click(0, "c:");
   drives.readDelay = std::chrono::milliseconds(1);
+  const Twips narrow = main().Width();
   box(1).UserClick(1);  // b
   while (files().Items().empty() && ws.RunPosted(std::chrono::milliseconds(5000))) {
   }
   const std::size_t shown = files().Items().size();
+  EXPECT_GT(main().Width(), narrow) << "the window widens for the first files";
   EXPECT_EQ(main().Caption(), "Vantiro! - b (" + std::to_string(shown) + " listed...)");
   EXPECT_LT(shown, 300u);
   Settle();

@@ -108,6 +108,8 @@ TEST(PageTitle, ReadsThePagesCharacterSet) {
       {"<meta charset=iso-8859-1><title>\xc3\xa9</title>", "\u00c3\u00a9"},
       {"<meta charset=utf-8><title>caf\xe9</title>", "caf\ufffd"},
       {"<meta charset=no-such-set><title>caf\xe9</title>", "caf\u00e9"},
+      {"<meta data-charset xshift_jis><link charset=shift_jis><title>\x93\xfa</title>",
+       "\u201c\u00fa"},  // a <meta>'s charset alone, and with its value
       {"\xEF\xBB\xBF<meta charset=windows-1252><title>\xc3\xa9</title>", "\u00e9"},
       {std::string("\xFF\xFE<\0t\0i\0t\0l\0e\0>\0=\xD8\0\xDE\x41\0", 22), "\U0001f600A"},
       {std::string("\xFE\xFF\0<\0t\0i\0t\0l\0e\0>\0\xe9\0<", 19), "\u00e9"}};

@@ -56,6 +56,10 @@ TEST_F(SizeColors, OpensCentredWithTheValuesInPixelsAndAppliesThemOnOk) {
   const std::size_t asked = ws.messages.size();
   equal.Command1_Click();
   EXPECT_EQ(ws.messages.size(), asked) << "boxes as wide as the active one ask nothing";
+  Form4& reset = Open();
+  reset.Command6_Click();  // Default
+  EXPECT_EQ(std::pair(reset.ColorBrowser1().SelectedColor(), Shown(reset)),
+            std::pair(Color{0x00FFFFFF}, std::vector<int>{80, 120, 80, 120}));
 }
 
 // The dialog starts on black with sixteen black custom colours; only a
