@@ -164,6 +164,7 @@ TEST(PictureCheckTest, OnlyPicturesWhoseFileHoldsThemAreDecoded) {
     EXPECT_EQ(WorthDecoding(file, file.size()), worth) << file.size();
   EXPECT_TRUE(WorthDecoding(gif(1, 1).substr(0, 13), 1 << 20)) << "its image past the head";
   EXPECT_FALSE(WorthDecoding(bmp(16), 40)) << "a file shorter than its head says";
+  EXPECT_TRUE(WorthDecoding(bmp(0), 1 << 20)) << "its pixels past the head";
 }
 
 // A photo's orientation is tag 274 of its first TIFF directory, in a JPEG's
@@ -185,8 +186,9 @@ TEST(PictureCheckTest, APhotosOrientationIsReadFromItsHead) {
       {big, 8},
       {"\xFF\xD8" + jfif + exif, 6},
       {"\xFF\xD8" + jfif, 0},
-      {little.substr(0, 30), 0},              // the entry cut short
-      {"\xFF\xD8\xFF\xDA\0\x02" + exif, 0}};  // past the scan's start
+      {little.substr(0, 30), 0},             // the entry cut short
+      {"\xFF\xD8\xFF\xDA\0\x02" + exif, 0},  // past the scan's start
+      {"\xFF\xD8X" + exif.substr(1), 0}};    // no block where a marker is missing
   for (const auto& [head, orientation] : rows) EXPECT_EQ(ExifOrientation(head), orientation);
 }
 
