@@ -134,6 +134,7 @@ TEST(Names, TypingFindsTheEntryItsWordBegins) {
     for (const char32_t c : word) typed += Utf8Of(c);
     EXPECT_EQ(TypedEntry(entries, typed, current), found) << typed << " from " << current;
   }
+  EXPECT_EQ(TypedEntry({"aa", "ab"}, "aa", 0), 0) << "the first entry begins the whole word";
 }
 
 // Every character's upper case is the C library's, which follows the same
