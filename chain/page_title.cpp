@@ -39,7 +39,8 @@ class Head {
     for (std::size_t at = from; at < limit; ++at) {
       if (!At(at + what.size() - 1)) return npos;
       if (Lower(text_[at]) != what[0]) {
-        const std::size_t next = text_.find_first_of(Cases(what[0]), at);
+        const char cases[] = {what[0], static_cast<char>(std::toupper(what[0]))};
+        const std::size_t next = text_.find_first_of(cases, at, 2);
         at = (next == npos ? text_.size() : next) - 1;
         continue;
       }
@@ -59,8 +60,6 @@ class Head {
   const std::string& marked() const { return marked_; }
 
  private:
-  static std::string Cases(char c) { return {c, static_cast<char>(std::toupper(c))}; }
-
   bool More() {
     if (failed_ || left_ == 0) return false;
     std::array<char, 8192> buffer;

@@ -17,11 +17,14 @@ struct MediaKind {
 constexpr std::array<MediaKind, 3> kMediaKinds = {
     {{".avi", "AVIVideo"}, {".wav", "WaveAudio"}, {".mid", "Sequencer"}}};
 
+std::string Lowered(std::string text) {
+  std::ranges::transform(text, text.begin(), [](unsigned char c) { return std::tolower(c); });
+  return text;
+}
+
 // The last four characters of the path, lower-cased: "photo.jpeg" has none.
 std::string PreviewKey(const std::string& fullPath) {
-  std::string key = fullPath.substr(fullPath.size() - std::min<std::size_t>(4, fullPath.size()));
-  std::ranges::transform(key, key.begin(), [](unsigned char c) { return std::tolower(c); });
-  return key;
+  return Lowered(fullPath.substr(fullPath.size() - std::min<std::size_t>(4, fullPath.size())));
 }
 
 // A picture's kind is its extension, lower-cased: that of "photo.JPEG" is
@@ -29,10 +32,7 @@ std::string PreviewKey(const std::string& fullPath) {
 std::string Extension(const std::string& fullPath) {
   const std::size_t dot = fullPath.find_last_of(".\\/");
   if (dot == std::string::npos || fullPath[dot] != '.') return {};
-  std::string extension = fullPath.substr(dot);
-  std::ranges::transform(extension, extension.begin(),
-                         [](unsigned char c) { return std::tolower(c); });
-  return extension;
+  return Lowered(fullPath.substr(dot));
 }
 
 const MediaKind* FindMediaKind(const std::string& key) {
@@ -108,21 +108,22 @@ void Previews::ShowPicture(const std::string& fileName, const std::string& fullP
   detailsAsked_.reset();
   Decode(
       fullPath, [room](Twips width, Twips height) { return 1 << FitHalvings(width, height, room); },
-      [this, fileName](std::shared_ptr<const Picture> picture) {
-        ShowDecoded(fileName, std::move(picture));
+      [this, fileName, room](std::shared_ptr<const Picture> picture) {
+        ShowDecoded(fileName, std::move(picture), room);
       });
 }
 
 // A picture that cannot be decoded changes the caption alone, or shows the
 // file's details where they are asked for.
-void Previews::ShowDecoded(const std::string& fileName, std::shared_ptr<const Picture> picture) {
+void Previews::ShowDecoded(const std::string& fileName, std::shared_ptr<const Picture> picture,
+                           const PictureRoom& room) {
   Form2& viewer = form2();
   viewer.window().SetCaption(fileName + " ");
   if (!viewer.TakePicture(std::move(picture))) {
     if (options_.fileDetails) ShowDetails(fileName, picturePath_);
     return;
   }
-  viewer.FitTo(viewer.RoomIn(ws_.WorkArea()));
+  viewer.FitTo(room);  // the halvings its divisor was chosen by
   viewer.Resize();
   PlaceBeside(viewer.window());
   if (Loaded(frmDetails_)) frmDetails_->window().Hide();

@@ -73,7 +73,8 @@ class Previews {
   Form& MadeOnFirstUse(std::unique_ptr<Form>& form, Args&&... args);
 
   bool IsPicture(const std::string& fullPath);
-  void ShowDecoded(const std::string& fileName, std::shared_ptr<const Picture> picture);
+  void ShowDecoded(const std::string& fileName, std::shared_ptr<const Picture> picture,
+                   const PictureRoom& room);
   // Decodes the picture shown again, its pixels divided by divisor.
   void Sharpen(int divisor);
   using Decoded = std::function<void(std::shared_ptr<const Picture>)>;

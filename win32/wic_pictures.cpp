@@ -5,12 +5,12 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cwctype>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "chain/names.h"
 #include "win32/picture_check.h"
 #include "win32/system_library.h"
 #include "win32/wide_text.h"
@@ -40,16 +40,8 @@ constexpr DWORD kMaxMetafileBytes = 256u << 20;
 // Rows copied at a time: a decode superseded stops at the next band.
 constexpr LONG kBandRows = 64;
 
-std::wstring Lower(std::wstring text) {
-  std::ranges::transform(text, text.begin(), [](wchar_t c) { return std::towlower(c); });
-  return text;
-}
-
 // The picture loader's kinds, which the imaging component has no codec for.
-bool IsMetafile(const std::string& path) {
-  const std::wstring wide = Lower(Wide(path));
-  return wide.ends_with(L".wmf") || wide.ends_with(L".emf");
-}
+bool IsMetafile(const std::string& path) { return EndsIn(path, ".wmf") || EndsIn(path, ".emf"); }
 
 Twips ToTwips(std::int64_t pixels, int twipsPerPixel) { return ClampTwips(pixels * twipsPerPixel); }
 
@@ -86,8 +78,8 @@ void AddExtensions(IWICBitmapDecoderInfo& info, std::vector<std::string>& kinds)
   list.resize(std::wcslen(list.c_str()));
   for (std::size_t start = 0; start < list.size();) {
     const std::size_t end = std::min(list.find_first_of(L",;", start), list.size());
-    const std::wstring kind = Lower(list.substr(start, end - start));
-    if (kind.starts_with(L'.')) kinds.push_back(Utf8(kind));
+    const std::string kind = LowerCase(Utf8(list.substr(start, end - start)));
+    if (kind.starts_with('.')) kinds.push_back(kind);
     start = end + 1;
   }
 }

@@ -4,7 +4,6 @@
 // in the same run, and the longest the window took to answer meanwhile.
 #include <windows.h>
 
-#include <atomic>
 #include <cctype>
 #include <chrono>
 #include <cstdio>
@@ -12,7 +11,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "app/form1.h"
@@ -229,16 +227,11 @@ bool HoldDown(win32::Win32WindowSystem& ws, Form1& form, int box) {
   const int keys = box + 1;
   Choose(ws, browser, keys, 0, browser.chain().box(keys).entries.front());
   browser.lists().Dir(keys).SetFocus();
-  HWND list = GetFocus();
-  std::atomic<bool> typed = false;
   const AnswerWatch answers(reinterpret_cast<HWND>(form.window().SystemHandle()));
-  std::thread typist([&] {
-    for (int i = 0; i < kRepeats; ++i, Sleep(33)) PostMessageA(list, WM_KEYDOWN, VK_DOWN, 1);
-    typed = true;
-    PostMessageA(list, WM_KEYUP, VK_DOWN, 0xC0000001);
-  });
-  ws.RunWhile([&] { return !typed || browser.Listing(); });
-  typist.join();
+  {
+    const HeldDown down(GetFocus(), kRepeats);
+    ws.RunWhile([&] { return !down.typed() || browser.Listing(); });
+  }
   DoEvents();  // the last keys posted
   ws.RunWhile([&] { return browser.Listing(); });
   const FolderChain& chain = browser.chain();

@@ -172,20 +172,15 @@ bool HoldDownOverPhotos(win32::Win32WindowSystem& ws, Form1& form, const Counted
   RunFor(ws, 60'000, [&] { return !previews.form2().window().Visible(); });
   pictures.begun = pictures.completed = 0;
   browser.lists().Files().SetFocus();
-  HWND list = GetFocus();
-  std::atomic<bool> typed = false;
   const AnswerWatch answers(reinterpret_cast<HWND>(form.window().SystemHandle()));
-  std::thread typist([&] {
-    for (int i = 1; i < kPhotos; ++i, Sleep(33)) PostMessageA(list, WM_KEYDOWN, VK_DOWN, 1);
-    typed = true;
-    PostMessageA(list, WM_KEYUP, VK_DOWN, 0xC0000001);
-  });
   // The caption names the photo, then the halvings that fitted it.
   const auto lastShown = [&] {
     return previews.form2().window().Caption().starts_with("photo 099.jpg  x0.5");
   };
-  RunFor(ws, 120'000, [&] { return !typed || !lastShown(); });
-  typist.join();
+  {
+    const HeldDown down(GetFocus(), kPhotos - 1);
+    RunFor(ws, 120'000, [&] { return !down.typed() || !lastShown(); });
+  }
   std::printf(
       "Down held over %d photos: the window's worst answer %.0f ms; %d decodes begun, %d "
       "completed, the last shown: %s\n",

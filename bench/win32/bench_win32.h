@@ -49,6 +49,24 @@ class AnswerWatch {
   std::thread thread_;
 };
 
+// Down held on a list as the keyboard repeats it, 30 times a second, from
+// another thread; typed() once the key is let go.
+class HeldDown {
+ public:
+  HeldDown(HWND list, int repeats)
+      : thread_([this, list, repeats] {
+          for (int i = 0; i < repeats; ++i, Sleep(33)) PostMessageA(list, WM_KEYDOWN, VK_DOWN, 1);
+          typed_ = true;
+          PostMessageA(list, WM_KEYUP, VK_DOWN, 0xC0000001);
+        }) {}
+  ~HeldDown() { thread_.join(); }
+  bool typed() const { return typed_; }
+
+ private:
+  std::atomic<bool> typed_ = false;
+  std::thread thread_;
+};
+
 // The CPU this process has taken so far, in the kernel and out of it.
 inline double ProcessCpuSeconds() {
   FILETIME created, ended, kernel, user;
