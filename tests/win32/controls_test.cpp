@@ -143,7 +143,7 @@ TEST(PictureDecoderTest, PicturesDecodeUprightAtTheSizeAsked) {
 // file to hold every row (three bytes a pixel, rows of four bytes).
 TEST(PictureCheckTest, OnlyPicturesWhoseFileHoldsThemAreDecoded) {
   const auto gif = [](char screenWidth, char imageWidth) {
-    return std::string("GIF89a") + screenWidth + std::string("\0\0\1\0\0\0\x2C\0\0\0\0", 11) +
+    return std::string("GIF89a") + screenWidth + std::string("\0\1\0\0\0\0\x2C\0\0\0\0", 11) +
            imageWidth + std::string("\0\1\0\0", 4);
   };
   const auto bmp = [](std::size_t pixelBytes) {
@@ -206,6 +206,33 @@ void WriteWave(const char* path, int seconds) {
   std::ofstream(path, std::ios::binary) << wave;
 }
 
+// A scroll bar starts over the whole range of its values and moves by its
+// changes, no further than its ends; Escape and Enter press a window's
+// cancel and default buttons.
+TEST_F(ControlsTest, ScrollBarsMoveByTheirChangesAndDialogKeysPressTheirButtons) {
+  auto bar = window->CreateHScrollBar({.change = Note("change"), .scroll = {}});
+  int low = -1, high = -1;
+  GetScrollRange(HandleOf(*bar), SB_CTL, &low, &high);
+  EXPECT_EQ(std::pair(low, high), std::pair(0, 32767));
+  bar->SetRange(0, 10);
+  bar->SetChanges(2, 5);
+  std::vector<int> values;
+  for (const WORD code : {SB_LINERIGHT, SB_PAGERIGHT, SB_RIGHT, SB_LINERIGHT, SB_LINELEFT}) {
+    SendMessageW(hwnd(), WM_HSCROLL, code, reinterpret_cast<LPARAM>(HandleOf(*bar)));
+    values.push_back(GetScrollPos(HandleOf(*bar), SB_CTL));
+  }
+  EXPECT_EQ(std::pair(values, bar->Value()), std::pair(std::vector{2, 7, 10, 10, 8}, 8));
+  EXPECT_EQ(events.size(), 4u) << "none at the end";
+  events.clear();
+  auto ok = window->CreateButton("OK", ButtonRole::Default, {Note("ok")});
+  auto cancel = window->CreateButton("Cancel", ButtonRole::Cancel, {Note("cancel")});
+  for (const WPARAM key : {VK_ESCAPE, VK_RETURN}) {
+    PostMessageW(HandleOf(*ok), WM_KEYDOWN, key, 1);
+    for (MSG msg{}; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) DispatchQueued(msg);
+  }
+  EXPECT_EQ(events, (Texts{"cancel", "ok"}));
+}
+
 // The buttons follow the device: play while it stands, stop while it plays,
 // none while nothing is open, also after a file that is no sound. The nine
 // are Prev, Next, Play, Pause, Back, Step, Stop, Record and Eject; a sound
@@ -229,7 +256,9 @@ TEST_F(ControlsTest, MediaPlayersFollowTheirDevicesMode) {
     player->SetCommand("Open");
   }
   EXPECT_EQ(state(), std::pair(kModeStopped, std::string("111000010")));
-  player->SetCommand("Play");
+  const HWND play = strip.button(MediaPlayerControl::Button::Play);
+  SendMessageW(GetParent(play), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(play), BN_CLICKED),
+               reinterpret_cast<LPARAM>(play));
   EXPECT_EQ(state(), std::pair(kModePlaying, std::string("110100100")))
       << "the null sound card plays";
   player->SetCommand("Close");

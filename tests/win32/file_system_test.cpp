@@ -5,7 +5,9 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <climits>
 #include <thread>
 
@@ -103,6 +105,15 @@ TEST_F(FileSystemTest, WritesOnlyThroughFilesItMakes) {
             std::tuple("list", "config", "list", "victim"));
   for (const char* made : {"Temp (2).new", "Config.new", "Copy (2).part"})
     EXPECT_FALSE(fs.Examine(settings + made)) << made << " left beside";
+}
+
+// Drives go by their letter, as the boxes show them.
+TEST_F(FileSystemTest, NamesTheDriveOfTheTemporaryFolder) {
+  const std::string drive = {static_cast<char>(std::tolower(root[0])), ':'};
+  const std::vector<std::string> drives = fs.Drives();
+  EXPECT_TRUE(std::ranges::any_of(drives, [&](const std::string& d) {
+    return d.starts_with(drive);
+  })) << drive;
 }
 
 // Complete paths take the \\?\ form, which the file functions take as written.

@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "tests/win32/win32_test_support.h"
+#include "win32/shell_items.h"
 
 namespace vantiro::win32 {
 namespace {
@@ -61,8 +62,10 @@ class ListBoxTest : public AdapterTest {
 // only shows a selection, the user's change clicks.
 TEST_F(ListBoxTest, ShowsItsRowsInUtf8AndClicksOnlyForTheUser) {
   first->SetItems({"old"});
+  first->Select(0);
   first->SetItems(kNames);
   EXPECT_EQ(SendMessageA(HandleOf(*first), LB_GETCOUNT, 0, 0), std::ssize(kNames));
+  EXPECT_EQ(first->Selected(), -1) << "new rows come unselected";
   wchar_t wide[16] = {};
   SendMessageW(HandleOf(*first), LB_GETTEXT, 1, reinterpret_cast<LPARAM>(wide));
   EXPECT_STREQ(wide, L"\u65E5\u672C");
@@ -111,6 +114,8 @@ TEST_F(ListBoxTest, ShowsWholeRowsAndScrollsSidewaysWhenWiderThanItself) {
   first->SetItems(kNames);
   first->SetWidth(1800);
   const auto row = static_cast<int>(SendMessageA(HandleOf(*first), LB_GETITEMHEIGHT, 0, 0));
+  first->SetHeight(0);
+  EXPECT_EQ(first->Height(), 0) << "closed, not a border high";
   for (int rows : {3, 7}) {
     first->SetHeight((rows * row + row / 2 + 4) * 15);  // half a row too many
     EXPECT_EQ(ClientSize(HandleOf(*first)).second, rows * row) << rows;
@@ -140,7 +145,21 @@ TEST_F(ListBoxTest, PaintsItsBackColourThroughTheWindow) {
     EXPECT_EQ(brush.lbColor, expected) << std::hex << color;
     EXPECT_EQ(GetBkColor(dc), expected) << std::hex << color;
   }
+  // A row drawn selected takes the system's highlight, others the back colour.
+  first->SetItems(kNames);
+  HDC memory = CreateCompatibleDC(dc);
+  HBITMAP canvas = CreateCompatibleBitmap(dc, 40, 10);
   ReleaseDC(HandleOf(*first), dc);
+  SelectObject(memory, canvas);
+  for (const auto& [state, expected] : {std::pair{UINT{ODS_SELECTED}, GetSysColor(COLOR_HIGHLIGHT)},
+                                        {UINT{0}, RGB(0x99, 0x66, 0x33)}}) {
+    DRAWITEMSTRUCT item{ODT_LISTBOX,    0, 4, ODA_DRAWENTIRE, state, HandleOf(*first), memory,
+                        {0, 0, 40, 10}, 0};
+    SendMessageW(hwnd(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+    EXPECT_EQ(GetPixel(memory, 38, 8), expected) << state;
+  }
+  DeleteDC(memory);
+  DeleteObject(canvas);
 }
 
 // A button pressed elsewhere and brought in held is not a press on the box.
@@ -198,13 +217,31 @@ TEST_F(ListBoxTest, RevokesItsShellDropTargetBeforeItGoes) {
   int heard = 0, keys = 0;
   ListBox::Events on;
   on.shellDragOver = [&](bool, int, int held) { return keys = held, ++heard, kDropCopy; };
-  on.shellDrop = [&](const Texts&, int) { ++heard; };
+  Texts dropped;
+  on.shellDrop = [&](const Texts& files, int) { dropped = files, ++heard; };
   auto box = window->CreateListBox(on);
   IDropTarget* target = static_cast<ListBoxControl&>(*box).shellDropTarget();
   EXPECT_EQ(target->QueryInterface(IID_IDropTarget, nullptr), E_POINTER);
+  void* found = nullptr;
+  for (const IID& iid : {IID_IUnknown, IID_IDropTarget, IID_IDataObject}) {
+    EXPECT_EQ(target->QueryInterface(iid, &found), iid == IID_IDataObject ? E_NOINTERFACE : S_OK);
+    if (found) static_cast<IUnknown*>(std::exchange(found, nullptr))->Release();
+  }
   DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
-  target->DragOver(MK_LBUTTON | MK_SHIFT | MK_CONTROL, {10, 10}, &effect);
-  EXPECT_EQ(std::pair(keys, effect), std::pair(kShiftKey | kCtrlKey, DWORD{DROPEFFECT_COPY}));
+  for (const auto& [held, told] :
+       {std::pair{MK_SHIFT | MK_CONTROL, kShiftKey | kCtrlKey}, {0, 0}, {MK_ALT, kAltKey}}) {
+    target->DragOver(MK_LBUTTON | held, {10, 10}, &effect);
+    EXPECT_EQ(std::pair(keys, effect), std::pair(told, DWORD{DROPEFFECT_COPY})) << held;
+  }
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  IDataObject* files = nullptr;
+  ASSERT_TRUE(
+      ShellUIObject({Utf8(self)}, hwnd(), IID_IDataObject, reinterpret_cast<void**>(&files)));
+  target->Drop(files, MK_LBUTTON, {10, 10}, &effect);
+  files->Release();
+  for (MSG msg{}; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&msg);
+  EXPECT_EQ(dropped, Texts{Utf8(self)});
   heard = 0;
   target->AddRef();
   box.reset();
@@ -236,13 +273,16 @@ TEST_F(ListBoxTest, ABoxOfManyRowsShowsWhatTheProgramChoosesAndLeavesItThePresse
   SendMessageW(many, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 60));
   for (const WPARAM key : {WPARAM{VK_DOWN}, WPARAM{VK_SPACE}, WPARAM{'A'}})
     SendMessageW(many, WM_KEYDOWN, key, 0);
+  PostMessageW(many, WM_LBUTTONUP, 0, MAKELPARAM(5, 60));
+  SendMessageW(many, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 60));
   HoldLeftButton(false);
   EXPECT_EQ(shown(), std::pair(std::vector{0, 1, 3}, 3)) << "nothing of the box's own";
   EXPECT_EQ(SendMessageW(many, ControlKeyMessage(), 'A', 0), FALSE);
   second->Select(-1);
   EXPECT_EQ(std::pair(second->Selected(), shown().first.size()), std::pair(-1, std::size_t{0}));
   EXPECT_EQ(log, (Texts{"down 2 1 0 75 900 selected 3", "drag 0", "down 2 1 0 75 900 selected 3",
-                        "drag 1", "key 2 40", "key 2 32", "key 2 65", "key 2 65"}));
+                        "drag 1", "key 2 40", "key 2 32", "key 2 65",
+                        "down 2 1 0 75 900 selected 3", "drag 0", "dblclick 2", "key 2 65"}));
 }
 
 }  // namespace

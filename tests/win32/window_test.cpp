@@ -34,6 +34,8 @@ TEST_F(TopWindowTest, KeepsItsClientSizeAndRunsResizeEventsInsideTheSetters) {
   EXPECT_EQ(ClientSize(HandleOf(*narrow)), Pixels(200, 60));
   EXPECT_EQ(seen, std::vector<std::string>{}) << "the program does not hold the window yet";
   const std::string height = std::to_string(narrow->Height());
+  narrow->SetTop(1500);
+  EXPECT_EQ(narrow->Top(), 1500);
   narrow->SetWidth(4500);
   narrow->SetHeight(6000);
   narrow->SetWidth(4500);
@@ -60,6 +62,19 @@ TEST_F(TopWindowTest, TellsItsStateAndUnloadsOnTheCloseBox) {
   kept = false;
   SendMessageW(handle, WM_CLOSE, 0, 0);
   EXPECT_TRUE(unloads == 1 && IsWindow(handle) == FALSE) << unloads;
+}
+
+// A modal window runs its own loop, the others disabled, until it goes.
+TEST_F(TopWindowTest, AModalWindowKeepsTheOthersDisabledUntilItGoes) {
+  std::vector<bool> othersEnabled;
+  window->Show();
+  auto modal = ws.CreateTopWindow(
+      {"Vantiro modal", WindowKind::FixedToolWindow, 1500, 1500, {}},
+      {{}, {}, [&] { othersEnabled.push_back(IsWindowEnabled(hwnd())); }, {}, {}, {}});
+  PostMessageW(HandleOf(*modal), WM_CLOSE, 0, 0);
+  modal->ShowModal();
+  othersEnabled.push_back(IsWindowEnabled(hwnd()));
+  EXPECT_EQ(othersEnabled, (std::vector{false, true}));
 }
 
 // Measured in one go, on another thread and after the window went, a name
