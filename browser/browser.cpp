@@ -200,13 +200,12 @@ void Browser::Open(int index) {
   previews_.HideHtmlList();
   opening_ = {index, selected, chain_.PathOf(index), Caption(chain_, index)};
   // The reading starts first, and the window's own work goes on beside it.
-  // The boxes beyond stand empty until the folder is read: the window takes
+  // The boxes beyond stand blank until the folder is read: the window takes
   // its new width once.
   const int lastBefore = chain_.LastBox();
   chain_.BeginOpen(index);
   loader_.Read(opening_.path);
-  for (int i = index + 1; i <= lastBefore; ++i) lists_.Dir(i).SetItems({});
-  lists_.DrawFiles();
+  lists_.BlankAfter(index, lastBefore);
   main_.SetCaption(opening_.caption + " (listing...)");
   FollowShown();
 }
@@ -377,7 +376,11 @@ void Browser::Batch(const std::string& path, const ReadNames& read) {
   } else if (!change.boxes.empty()) {
     lists_.Dir(last).ShowMoreRows(chain_.box(last).entries.size());
   }
-  if (change.files) lists_.Files().ShowMoreRows(chain_.files().entries.size());
+  if (change.files && hadFiles) {
+    lists_.Files().ShowMoreRows(chain_.files().entries.size());
+  } else if (change.files) {
+    lists_.DrawFiles();  // over the blank rows
+  }
   if (change.length || (change.files && !hadFiles))
     layout_.ResizeWindow();  // the list came into sight
   // The box above lists the folder's neighbours until its own sub-folders come.

@@ -110,6 +110,15 @@ void ChainLists::DrawFiles(int top) {
   DrawRows(kFileList, top);
 }
 
+// The lists keep their count and scroll bars until their rows come: under
+// Wine a scroll bar that goes and comes back lays a list out twice, some
+// 5 ms each.
+void ChainLists::BlankAfter(int index, int last) {
+  for (int i = index + 1; i <= last; ++i) Dir(i).BlankRows();
+  previews_.SetHtmlTitles({});
+  files_->BlankRows();
+}
+
 // A box or the file list drawn again keeps its scroll position.
 void ChainLists::Draw(const ChainChange& change) {
   if (change.length) ShowChainEnd();

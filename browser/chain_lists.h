@@ -51,6 +51,9 @@ class ChainLists {
   // top, when not -1, is the row to show first.
   void DrawBox(int index, int top = -1);
   void DrawFiles(int top = -1);
+  // While a folder is read: the boxes after index up to last, and the file
+  // list, show blank rows.
+  void BlankAfter(int index, int last);
   // The files selected in the chain, shown in the file list.
   void ShowFileSelection();
   // What a listing changed, each list keeping its scroll position.

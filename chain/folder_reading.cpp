@@ -19,7 +19,7 @@ FolderListing List(Executor& executor, const FileSystem& fs, const std::string& 
     sent = names.size();
     return batch;
   };
-  auto due = Clock::now() + std::chrono::milliseconds(FolderReading::kBatchMs);
+  auto due = Clock::now() + std::chrono::milliseconds(FolderReading::kFirstBatchMs);
   const bool readable = fs.ReadEntries(path, [&](FolderEntry&& entry) {
     read.Add(std::move(entry));
     if (++count % 64 == 0 && Clock::now() >= due) {

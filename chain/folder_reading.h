@@ -26,7 +26,11 @@ class FolderReading {
     // batches, then all of them.
     std::function<void(std::vector<std::string>, bool all)> titles;
   };
-  // A batch waits at most this long after the reading starts or the last one.
+  // The first batch of names waits at most this long after the reading
+  // starts, the next ones, and the titles', kBatchMs after the last one. A
+  // folder read within the first wait is shown once, whole: its rows are
+  // neither drawn twice nor sorted under the user's eyes.
+  static constexpr int kFirstBatchMs = 100;
   static constexpr int kBatchMs = 50;
 
   // The executor and the file system outlive every job they are given.

@@ -71,6 +71,10 @@ class ListBox : public Control {
   virtual void ShowRows(std::size_t count, RowText rows, const RowsShown& shown) = 0;
   // The rows shown have grown to count, the selection and scroll kept.
   virtual void ShowMoreRows(std::size_t count) = 0;
+  // The rows read blank and none is selected, until the next ShowRows; their
+  // count, and so the scroll bars, stay: a list emptied while its next rows
+  // are read is laid out once.
+  virtual void BlankRows() = 0;
 
   // -1 when nothing is selected. Select only shows a selection: the click
   // handler hears the user's changes alone.

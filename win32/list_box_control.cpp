@@ -292,6 +292,13 @@ void ListBoxControl::ShowMoreRows(std::size_t count) {
   Send(LB_SETCOUNT, count);
 }
 
+void ListBoxControl::BlankRows() {
+  if (!hwnd_) return;
+  rows_ = [](std::size_t) { return std::string(); };
+  MarkSelected({}, -1);
+  InvalidateRect(hwnd_.get(), nullptr, TRUE);
+}
+
 // A box of many selected rows tells the row with the focus, when selected.
 int ListBoxControl::Selected() const {
   if (!hwnd_) return -1;

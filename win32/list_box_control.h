@@ -39,6 +39,7 @@ class ListBoxControl final : public ChildWindow<ListBox> {
   void SetItems(const std::vector<std::string>& items) override;
   void ShowRows(std::size_t count, RowText rows, const RowsShown& shown) override;
   void ShowMoreRows(std::size_t count) override;
+  void BlankRows() override;
 
   int Selected() const override;
   void Select(int index) override;

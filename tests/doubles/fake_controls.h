@@ -125,6 +125,12 @@ class FakeListBox final : public FakeControl<ListBox> {
   void ShowMoreRows(std::size_t count) override {
     for (std::size_t row = items_.size(); row < count; ++row) items_.emplace_back(rows_(row));
   }
+  void BlankRows() override {
+    rows_ = [](std::size_t) { return std::string(); };
+    std::ranges::fill(items_, std::string());
+    runs_ = {};
+    selected_ = -1;
+  }
   int Selected() const override { return selected_; }
   void Select(int index) override {
     selected_ = index >= 0 && index < std::ssize(items_) ? index : -1;

@@ -94,6 +94,10 @@ TEST_F(ListBoxTest, ShowsItsRowsInUtf8AndClicksOnlyForTheUser) {
   };
   EXPECT_EQ(ask(LB_FINDSTRING, 31, L"TAR"), 30) << "round to the top";
   EXPECT_EQ(ask(LB_GETTEXTLEN, 50, nullptr), LB_ERR);
+  first->BlankRows();  // while the next rows are read: as many, none selected, all blank
+  EXPECT_EQ(
+      std::tuple(first->Selected(), ask(LB_GETCOUNT, 0, nullptr), ask(LB_FINDSTRING, 0, L"TAR")),
+      std::tuple(-1, 50, LB_ERR));
 }
 
 // The control takes a press after its handler, and captures the mouse until
