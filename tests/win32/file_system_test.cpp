@@ -107,13 +107,15 @@ TEST_F(FileSystemTest, WritesOnlyThroughFilesItMakes) {
     EXPECT_FALSE(fs.Examine(settings + made)) << made << " left beside";
 }
 
-// Drives go by their letter, as the boxes show them.
+// Drives go by their letter, as the boxes show them, and their label
+// where they have one.
 TEST_F(FileSystemTest, NamesTheDriveOfTheTemporaryFolder) {
   const std::string drive = {static_cast<char>(std::tolower(root[0])), ':'};
   const std::vector<std::string> drives = fs.Drives();
   EXPECT_TRUE(std::ranges::any_of(drives, [&](const std::string& d) {
     return d.starts_with(drive);
   })) << drive;
+  EXPECT_FALSE(std::ranges::any_of(drives, [](const std::string& d) { return d.ends_with("[]"); }));
 }
 
 // Complete paths take the \\?\ form, which the file functions take as written.

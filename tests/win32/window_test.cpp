@@ -34,8 +34,9 @@ TEST_F(TopWindowTest, KeepsItsClientSizeAndRunsResizeEventsInsideTheSetters) {
   EXPECT_EQ(ClientSize(HandleOf(*narrow)), Pixels(200, 60));
   EXPECT_EQ(seen, std::vector<std::string>{}) << "the program does not hold the window yet";
   const std::string height = std::to_string(narrow->Height());
+  narrow->SetLeft(1500);
   narrow->SetTop(1500);
-  EXPECT_EQ(narrow->Top(), 1500);
+  EXPECT_EQ(std::pair(narrow->Left(), narrow->Top()), std::pair(1500, 1500));
   narrow->SetWidth(4500);
   narrow->SetHeight(6000);
   narrow->SetWidth(4500);
@@ -45,7 +46,9 @@ TEST_F(TopWindowTest, KeepsItsClientSizeAndRunsResizeEventsInsideTheSetters) {
 // Minimized, maximized, normal; the close box unloads it, once the program
 // lets it go.
 TEST_F(TopWindowTest, TellsItsStateAndUnloadsOnTheCloseBox) {
+  EXPECT_FALSE(window->Visible());
   window->Show();
+  EXPECT_TRUE(window->Visible());
   for (const auto& [show, state] : {std::pair{SW_MINIMIZE, WindowState::Minimized},
                                     {SW_MAXIMIZE, WindowState::Maximized},
                                     {SW_RESTORE, WindowState::Normal}}) {
