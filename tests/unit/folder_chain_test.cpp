@@ -134,7 +134,7 @@ TEST(Names, TypingFindsTheEntryItsWordBegins) {
     for (const char32_t c : word) typed += Utf8Of(c);
     EXPECT_EQ(TypedEntry(entries, typed, current), found) << typed << " from " << current;
   }
-  EXPECT_EQ(TypedEntry({"aa", "ab"}, "aa", 0), 0) << "the first entry begins the whole word";
+  EXPECT_EQ(TypedEntry({"aa", "aab"}, "aa", 0), 0) << "the first entry begins the whole word";
 }
 
 // Every character's upper case is the C library's, which follows the same
@@ -234,6 +234,10 @@ TEST(FileSelection, ClicksSelectAsExplorerDoesAndTheNamesStayAcrossARead) {
   EXPECT_EQ(selection.Runs(), (std::vector<RowRun>{{1, 6}})) << "the range from g's place";
   selection.All(7);
   EXPECT_EQ(std::pair(selection.Count(), selection.Focus()), std::pair(std::size_t{7}, 1));
+  FileSelection first;
+  first.Click(0, 0, 2);
+  first.Follow({"a", "b"}, {"0", "a", "b"});
+  EXPECT_EQ(std::pair(first.Rows(), first.Focus()), std::pair(std::vector{1}, 1)) << "a, of row 0";
 }
 
 // Another program changes c:\a\ and c:\a\y\ while they are open.

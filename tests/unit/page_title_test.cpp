@@ -93,7 +93,8 @@ TEST(PageTitle, DecodesCharacterReferences) {
       {"&#x2014;&#X41;&#65&#128;&#0;&#xD800;&#99999999;", "\u2014AA\u20ac\ufffd\ufffd\ufffd"},
       {"a&nbsp;&nbsp;b &#10; c", "a\u00a0\u00a0b c"},
       {"R&D &unknown; &# &", "R&D &unknown; &# &"},
-      {"&lang;x&rang; &Omega;&omega;&hearts;", "\u27e8x\u27e9 \u03a9\u03c9\u2665"}};
+      {"&lang;x&rang; &Omega;&omega;&hearts;", "\u27e8x\u27e9 \u03a9\u03c9\u2665"},
+      {"&Scaron;&#xA9;", "\u0160\u00a9"}};
   for (const auto& [text, shown] : rows) EXPECT_EQ(HtmlText(text), shown) << text;
 }
 
@@ -101,7 +102,7 @@ TEST(PageTitle, DecodesCharacterReferences) {
 // else UTF-8 where the bytes are, else Windows-1252.
 TEST(PageTitle, ReadsThePagesCharacterSet) {
   const std::pair<std::string, const char*> rows[] = {
-      {"<meta charset=\"shift_jis\"><title>\x93\xfa\x96\x7b</title>", "\u65e5\u672c"},
+      {"<META Charset=\"Shift_JIS\"><title>\x93\xfa\x96\x7b</title>", "\u65e5\u672c"},
       {"<meta http-equiv=\"Content-Type\" content=\"text/html; charset=EUC-JP\">"
        "<title>\xc6\xfc\xcb\xdc</title>",
        "\u65e5\u672c"},

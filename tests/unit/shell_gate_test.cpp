@@ -30,6 +30,7 @@ TEST(ShellGate, PassesOnlyAPathThatNamesExactlyOneThing) {
       {"c:\\docs\\\\", notComplete},
       {"c:\\x\\Com1 .log", device},
       {"c:\\a.\\b*", "its name holds a wildcard (* or ?)"},  // told before what exact calls reach
+      {"c:\\a.\\b.", "the folder 'a.' on its path ends in a dot"},  // the first of two alike
       // Windows counts UTF-16 units: three bytes of UTF-8 make one, four two.
       {folder248 + "日本日本日本日本日本日", "passes"},
       {folder248 + "\U0001F600\U0001F600\U0001F600\U0001F600\U0001F600ab",
