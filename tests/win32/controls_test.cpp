@@ -222,15 +222,14 @@ TEST_F(ControlsTest, ScrollBarsMoveByTheirChangesAndDialogKeysPressTheirButtons)
     values.push_back(GetScrollPos(HandleOf(*bar), SB_CTL));
   }
   EXPECT_EQ(std::pair(values, bar->Value()), std::pair(std::vector{2, 7, 10, 10, 8}, 8));
-  EXPECT_EQ(events.size(), 4u) << "none at the end";
-  events.clear();
   auto ok = window->CreateButton("OK", ButtonRole::Default, {Note("ok")});
   auto cancel = window->CreateButton("Cancel", ButtonRole::Cancel, {Note("cancel")});
   for (const WPARAM key : {VK_ESCAPE, VK_RETURN}) {
     PostMessageW(HandleOf(*ok), WM_KEYDOWN, key, 1);
     for (MSG msg{}; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) DispatchQueued(msg);
   }
-  EXPECT_EQ(events, (Texts{"cancel", "ok"}));
+  EXPECT_EQ(events, (Texts{"change", "change", "change", "change", "cancel", "ok"}))
+      << "none at the end";
 }
 
 // The buttons follow the device: play while it stands, stop while it plays,

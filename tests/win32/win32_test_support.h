@@ -69,6 +69,13 @@ inline Pixels ClientSize(HWND hwnd) {
   return {r.right, r.bottom};
 }
 
+// This program's own path: a file the shell knows.
+inline std::string SelfPath() {
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  return Utf8(self);
+}
+
 inline HWND HandleOf(Window& window) { return static_cast<TopWindow&>(window).handle(); }
 inline HWND HandleOf(Control& control) { return dynamic_cast<ChildControl&>(control).handle(); }
 

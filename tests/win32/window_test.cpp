@@ -44,7 +44,7 @@ TEST_F(TopWindowTest, KeepsItsClientSizeAndRunsResizeEventsInsideTheSetters) {
 }
 
 // Minimized, maximized, normal; the close box unloads it, once the program
-// lets it go.
+// lets it go, also from a modal loop, which then ends.
 TEST_F(TopWindowTest, TellsItsStateAndUnloadsOnTheCloseBox) {
   EXPECT_FALSE(window->Visible());
   window->Show();
@@ -63,21 +63,9 @@ TEST_F(TopWindowTest, TellsItsStateAndUnloadsOnTheCloseBox) {
   SendMessageW(handle, WM_CLOSE, 0, 0);
   EXPECT_TRUE(unloads == 0 && IsWindow(handle) != FALSE) << "kept";
   kept = false;
-  SendMessageW(handle, WM_CLOSE, 0, 0);
+  PostMessageW(handle, WM_CLOSE, 0, 0);
+  window->ShowModal();
   EXPECT_TRUE(unloads == 1 && IsWindow(handle) == FALSE) << unloads;
-}
-
-// A modal window runs its own loop, the others disabled, until it goes.
-TEST_F(TopWindowTest, AModalWindowKeepsTheOthersDisabledUntilItGoes) {
-  std::vector<bool> othersEnabled;
-  window->Show();
-  auto modal = ws.CreateTopWindow(
-      {"Vantiro modal", WindowKind::FixedToolWindow, 1500, 1500, {}},
-      {{}, {}, [&] { othersEnabled.push_back(IsWindowEnabled(hwnd())); }, {}, {}, {}});
-  PostMessageW(HandleOf(*modal), WM_CLOSE, 0, 0);
-  modal->ShowModal();
-  othersEnabled.push_back(IsWindowEnabled(hwnd()));
-  EXPECT_EQ(othersEnabled, (std::vector{false, true}));
 }
 
 // Measured in one go, on another thread and after the window went, a name
@@ -174,9 +162,8 @@ TEST_F(TopWindowTest, InputBoxShowsItsTextsAndReturnsWhatWasTypedOrNothing) {
 // Explorer's Properties of Vantiro.exe, built beside this program, show the
 // version of the sources, which the about box shows too.
 TEST(VersionTest, TheExeCarriesTheVersionOfTheSources) {
-  wchar_t self[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, self, MAX_PATH);
-  const std::wstring exe = std::wstring(self, wcsrchr(self, L'\\') + 1) + L"Vantiro.exe";
+  const std::wstring self = Wide(SelfPath());
+  const std::wstring exe = self.substr(0, self.rfind(L'\\') + 1) + L"Vantiro.exe";
   std::vector<char> block(GetFileVersionInfoSizeW(exe.c_str(), nullptr));
   void* version = nullptr;
   UINT length = 0;
