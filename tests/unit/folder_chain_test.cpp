@@ -175,13 +175,9 @@ TEST_F(Chain, TheFileListShowsTheFilterMatchesHtmlFirstWithTheirTitles) {
     return ReadTitles(drives, "c:\\web\\", chain.files().entries, [stop] { return stop; });
   };
   EXPECT_EQ(read(true), std::nullopt);
-  const auto set = [&](std::vector<std::string> titles) {
-    return chain.SetTitles("c:\\web\\", std::move(titles));
-  };
   std::vector<bool> taken{chain.SetTitles("c:\\", *read(false))};
-  for (const Entries& titles :
-       {Entries{"one"}, Entries{}, Entries{"1", "2", "3", "4"}, *read(false)})
-    taken.push_back(set(titles));
+  for (Entries titles : {Entries{"one"}, Entries{}, Entries{"1", "2", "3", "4"}, *read(false)})
+    taken.push_back(chain.SetTitles("c:\\web\\", std::move(titles)));
   EXPECT_EQ(taken, (std::vector<bool>{false, true, false, false, true}))
       << "the first titles, never fewer, never more than the pages";
   EXPECT_EQ(chain.files().titles, (Entries{"", "Odd & Sods", "Alpha"}));

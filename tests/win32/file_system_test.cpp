@@ -136,12 +136,11 @@ TEST(DecodeTextTest, KnowsTheWebsNamesOfCharacterSets) {
                                                                      {"windows-1256", "\u0627"},
                                                                      {"no-such-set", std::nullopt}};
   const std::string bytes[] = {"\x93\xfa\x96\x7b", "\xc6\xfc\xcb\xdc", "\xc7", "x"};
-  for (std::size_t i = 0; i < std::size(rows); ++i) {
-    std::thread([&] {
+  std::thread([&] {
+    for (std::size_t i = 0; i < std::size(rows); ++i)
       EXPECT_EQ(Win32FileSystem().DecodeText(bytes[i], rows[i].first), rows[i].second)
           << rows[i].first;
-    }).join();
-  }
+  }).join();
 }
 
 // The shell asks before it replaces a file, unless told not to; it asks
